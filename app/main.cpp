@@ -1,0 +1,65 @@
+#include "app/epirbapp.h"
+#include "app/logger.h"
+#include "documents/labelfonts.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QFont>
+#include <QQuickStyle>
+#include <QTimer>
+
+// Both QML modules are static libraries: reference their registrations so the linker keeps them.
+void qml_register_types_Quorvik_Backend();
+void qml_register_types_Quorvik_Frontend();
+static volatile auto keepBackendTypes = &qml_register_types_Quorvik_Backend;
+static volatile auto keepFrontendTypes = &qml_register_types_Quorvik_Frontend;
+
+int main(int argc, char *argv[])
+{
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    auto *app = new QApplication(argc, argv);
+    QApplication::setFont(QFont(QStringLiteral("Calibri")));
+    QCoreApplication::setOrganizationName(QStringLiteral("Aldmar"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("aldmar.example"));
+    QCoreApplication::setApplicationName(QStringLiteral("Quorvik PLB"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("5.3.9"));
+    QQuickStyle::setStyle(QStringLiteral("Fusion"));
+
+    auto *log = new logger::instance();
+
+    // Resources are compiled into the program and registered before main runs.
+    LabelFonts::install();
+
+    auto *parser = new QCommandLineParser();
+    parser->setApplicationDescription(QCoreApplication::translate("main", "Programming utility for Epirbs."));
+    parser->addHelpOption();
+    parser->addVersionOption();
+    const struct { const char *name; const char *description; } entries[] = {
+        { "qmlpath", QT_TRANSLATE_NOOP("main", "Path to Available QML files.") },
+        { "skipreadback", QT_TRANSLATE_NOOP("main", "Skip the readback before programming.") },
+        { "beacontype", QT_TRANSLATE_NOOP("main", "Beacon identifier") },
+        { "serialno", QT_TRANSLATE_NOOP("main", "Beacon serial number") },
+        { "production", QT_TRANSLATE_NOOP("main", "Production run") },
+        { "country", QT_TRANSLATE_NOOP("main", "National Country code") },
+        { "batteryexpiry", QT_TRANSLATE_NOOP("main", "Expiry date") },
+        { "protocol", QT_TRANSLATE_NOOP("main", "Protocol to program") },
+        { "bracket", QT_TRANSLATE_NOOP("main", "Bracket to program") },
+        { "softwarerender", QT_TRANSLATE_NOOP("main", "Use software renderer") },
+    };
+    for (const auto &entry : entries)
+        parser->addPositionalArgument(QLatin1String(entry.name),
+                                      QCoreApplication::translate("main", entry.description), QString());
+    parser->process(*app);
+
+    auto *epirbApp = new EpirbApp(parser->positionalArguments(), nullptr);
+    // Smoke tests and the start-up benchmark stop once the window is up.
+    if (qEnvironmentVariableIsSet("QUORVIK_QUIT_AFTER_START"))
+        QTimer::singleShot(0, app, &QCoreApplication::quit);
+    const int rc = QApplication::exec();
+
+    delete epirbApp;
+    delete parser;
+    delete log;
+    delete app;
+    return rc;
+}

@@ -1,0 +1,289 @@
+#include "app/epirbapp.h"
+#include "app/logger.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QQmlApplicationEngine>
+#include <QQuickWindow>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// When started with this variable the binary is a child process whose stderr the tests read.
+static const char *const kChildMode = "QUORVIK_TST_APP_CHILD";
+
+static int runChild(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Quorvik PLB"));
+    {
+        logger::instance scope;
+        qInfo("inside");
+    }
+    qWarning("after the logger is gone");
+    return 0;
+}
+
+class TestApp : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void logLineFormat_data();
+    void logLineFormat();
+    void logFileReplacedEachRunAndKeepsLineBreaks();
+    void logReachesStderrAfterLoggerIsGone();
+
+    void commandLineValue_data();
+    void commandLineValue();
+    void progTimeout_data();
+    void progTimeout();
+    void shortVersion_data();
+    void shortVersion();
+
+    void startsWithSceneFromQmlPathAndSavesSettings();
+    void productionWordSelectsProductionScene_data();
+    void productionWordSelectsProductionScene();
+
+    void programStartsOffscreenAndExitsCleanly();
+
+private:
+    QString logPath() const;
+    QStringList testArgs(const QStringList &extra = {}) const;
+};
+
+void TestApp::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("Aldmar"));
+    QCoreApplication::setApplicationName(QStringLiteral("Quorvik PLB"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("5.3.9"));
+}
+
+QString TestApp::logPath() const
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + QDir::separator()
+        + QStringLiteral("Quorvik PLB.log");
+}
+
+QStringList TestApp::testArgs(const QStringList &extra) const
+{
+    return QStringList{ QStringLiteral("qmlpath=") + QUrl::fromLocalFile(QStringLiteral(QUORVIK_TEST_QML_DIR)).toString() }
+        + extra;
+}
+
+void TestApp::logLineFormat_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("tag");
+    QTest::newRow("debug") << int(QtDebugMsg) << "[DEBUG  ] ";
+    QTest::newRow("info") << int(QtInfoMsg) << "[INFO   ] ";
+    QTest::newRow("warning") << int(QtWarningMsg) << "[WARNING] ";
+    QTest::newRow("critical is an error") << int(QtCriticalMsg) << "[ERROR  ] ";
+    QTest::newRow("fatal") << int(QtFatalMsg) << "[FATAL  ] ";
+}
+
+void TestApp::logLineFormat()
+{
+    QFETCH(int, type);
+    QFETCH(QString, tag);
+    const QString line = logger::formatLine(QtMsgType(type), QStringLiteral("hello"));
+    static const QRegularExpression re(QStringLiteral(R"(^\[\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\] (.{10})hello\n$)"));
+    const auto m = re.match(line);
+    QVERIFY2(m.hasMatch(), qPrintable(line));
+    QCOMPARE(m.captured(1), tag);
+}
+
+void TestApp::logFileReplacedEachRunAndKeepsLineBreaks()
+{
+    {
+        logger::instance scope;
+        qInfo("first run marker");
+    }
+    QFile file(logPath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains("[INFO   ] first run marker\n"));
+    file.close();
+
+    {
+        logger::instance scope;
+        // A second scope object while one lives must not replace the logger.
+        logger::instance nested;
+        qCritical("two\nlines");
+        qWarning("still open");
+    }
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray content = file.readAll();
+    QVERIFY(!content.contains("first run marker"));
+    QVERIFY(content.contains("[ERROR  ] two\nlines\n["));
+    QVERIFY(content.contains("[WARNING] still open\n"));
+    qInstallMessageHandler(nullptr);
+}
+
+void TestApp::logReachesStderrAfterLoggerIsGone()
+{
+    QTemporaryDir home;
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QString::fromLatin1(kChildMode), QStringLiteral("1"));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home.path());
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(), {});
+    QVERIFY(child.waitForFinished(20000));
+    QCOMPARE(child.exitCode(), 0);
+    const QByteArray err = child.readAllStandardError();
+    QVERIFY2(err.contains("[INFO   ] inside\n"), err.constData());
+    QVERIFY2(err.contains("[WARNING] after the logger is gone\n"), err.constData());
+    QFile file(home.path() + QStringLiteral("/Quorvik PLB/Quorvik PLB.log"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray content = file.readAll();
+    QVERIFY(content.contains("inside"));
+    QVERIFY(!content.contains("after the logger is gone"));
+}
+
+void TestApp::commandLineValue_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("found");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("bare word") << QStringList{ "production" } << "production" << true << "";
+    QTest::newRow("value ignored for flags") << QStringList{ "production=yes" } << "production" << true << "yes";
+    QTest::newRow("case-sensitive") << QStringList{ "Production" } << "production" << false << "";
+    QTest::newRow("prefix is no match") << QStringList{ "productionrun" } << "production" << false << "";
+    QTest::newRow("empty value") << QStringList{ "qmlpath=" } << "qmlpath" << true << "";
+    QTest::newRow("first match wins") << QStringList{ "a", "serialno=1", "serialno=2" } << "serialno" << true << "1";
+    QTest::newRow("value after first =") << QStringList{ "x=a=b" } << "x" << true << "a=b";
+    QTest::newRow("absent") << QStringList{} << "x" << false << "";
+}
+
+void TestApp::commandLineValue()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, name);
+    QFETCH(bool, found);
+    QFETCH(QString, value);
+    QString out = QStringLiteral("stale");
+    QCOMPARE(EpirbApp::commandLineValue(args, name, out), found);
+    QCOMPARE(out, value);
+}
+
+void TestApp::progTimeout_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("ms");
+    QTest::newRow("absent") << QStringList{} << 40;
+    QTest::newRow("not a number") << QStringList{ "progtimeout=abc" } << 40;
+    QTest::newRow("empty") << QStringList{ "progtimeout=" } << 40;
+    QTest::newRow("90") << QStringList{ "progtimeout=90" } << 90;
+}
+
+void TestApp::progTimeout()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, ms);
+    QCOMPARE(EpirbApp::progTimeoutFromArguments(args), ms);
+}
+
+void TestApp::shortVersion_data()
+{
+    QTest::addColumn<QString>("in");
+    QTest::addColumn<QString>("out");
+    QTest::newRow("plain") << "5.3.9" << "5.3.9";
+    QTest::newRow("suffix") << "5.3.9-rc1" << "5.3.9+";
+    QTest::newRow("long") << "10.20.300" << "10.20.30";
+    QTest::newRow("long with suffix") << "10.20.300-beta" << "10.20.30";
+}
+
+void TestApp::shortVersion()
+{
+    QFETCH(QString, in);
+    QFETCH(QString, out);
+    QCOMPARE(EpirbApp::shortVersion(in), out);
+}
+
+void TestApp::startsWithSceneFromQmlPathAndSavesSettings()
+{
+    QSettings().clear();
+    QSettings().setValue(QStringLiteral("TestProtocolAviable"), true);
+    {
+        EpirbApp app(testArgs({ QStringLiteral("progtimeout=90") }), nullptr);
+        QVERIFY(app.engine());
+        QCOMPARE(app.engine()->rootObjects().size(), 1);
+        auto *window = qobject_cast<QQuickWindow *>(app.engine()->rootObjects().first());
+        QVERIFY(window);
+        QCOMPARE(window->title(), QStringLiteral("test scene"));
+        QCOMPARE(app.progTimeout(), 90);
+        QCOMPARE(app.version(), QStringLiteral("5.3.9"));
+        QCOMPARE(app.comPort(), QStringLiteral("COM33"));
+        QVERIFY(!app.portAvailable());
+    }
+    QSettings settings;
+    QCOMPARE(settings.value(QStringLiteral("ComPort")).toString(), QStringLiteral("COM33"));
+    QCOMPARE(settings.value(QStringLiteral("TestProtocolAviable")).toBool(), true);
+    QCOMPARE(settings.value(QStringLiteral("SerialOverrideAllowed")).toBool(), false);
+
+    // An empty qmlpath keeps the built-in scene path.
+    QString value;
+    QVERIFY(EpirbApp::commandLineValue({ QStringLiteral("qmlpath=") }, QStringLiteral("qmlpath"), value));
+}
+
+void TestApp::productionWordSelectsProductionScene_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("production=yes") << "production=yes" << "test production scene";
+    QTest::newRow("Production is not the word") << "Production" << "test scene";
+}
+
+void TestApp::productionWordSelectsProductionScene()
+{
+    QFETCH(QString, word);
+    QFETCH(QString, title);
+    EpirbApp app(testArgs({ word }), nullptr);
+    auto *window = qobject_cast<QQuickWindow *>(app.engine()->rootObjects().value(0));
+    QVERIFY(window);
+    QCOMPARE(window->title(), title);
+}
+
+void TestApp::programStartsOffscreenAndExitsCleanly()
+{
+    QTemporaryDir home;
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home.path() + QStringLiteral("/data"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/config"));
+    env.insert(QStringLiteral("QUORVIK_QUIT_AFTER_START"), QStringLiteral("1"));
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(QUORVIK_BIN_DIR "/QuorvikPLB"), {});
+    QVERIFY(program.waitForFinished(60000));
+    const QByteArray err = program.readAllStandardError();
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(program.exitCode() == 0, err.constData());
+    QVERIFY2(err.contains("QMLScene.qml succeeded."), err.constData());
+    QVERIFY(err.contains("[INFO   ] Version: 5.3.9\n"));
+
+    QFile log(home.path() + QStringLiteral("/data/Aldmar/Quorvik PLB/Quorvik PLB.log"));
+    QVERIFY2(log.open(QIODevice::ReadOnly), qPrintable(log.fileName()));
+    QVERIFY(log.readAll().contains("QMLScene.qml succeeded."));
+    QSettings written(home.path() + QStringLiteral("/config/Aldmar/Quorvik PLB.conf"), QSettings::IniFormat);
+    QCOMPARE(written.value(QStringLiteral("ComPort")).toString(), QStringLiteral("COM33"));
+}
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsSet(kChildMode))
+        return runChild(argc, argv);
+    QApplication app(argc, argv);
+    TestApp test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_app.moc"
