@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
+
+// One sub-command of quorvik-cli: "quorvik-cli <name> <args...>".
+struct CliCommand
+{
+    const char *name;
+    const char *summary;
+    // args excludes the program and the sub-command name; returns the exit code.
+    int (*run)(const QStringList &args);
+};
+
+namespace cli {
+// Exit codes shared by every sub-command.
+enum ExitCode { Ok = 0, Failure = 1, BadUsage = 2 };
+
+// One line on stderr, then the bad-usage exit code.
+int usageError(const QString &message);
+// Prints one JSON object on stdout (indented, newline-terminated).
+void printJson(const QJsonObject &object);
+}
