@@ -1,5 +1,7 @@
 #include "epirbapp.h"
 
+#include "records/epirblogdb.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -56,8 +58,12 @@ EpirbApp::EpirbApp(const QStringList &args, QObject *parent)
     m_commThread->setObjectName(QStringLiteral("EpirbComm"));
     m_commThread->start();
 
-    // 10. Country list, 11. database and boot-log decoder, 12. QML proxy pointers:
-    //     wired in with their subsystems.
+    // 10. Country list: wired in with its subsystem.
+
+    // 11. Database and boot-log decoder.
+    EpirbLogDb::instance(this);
+
+    // 12. QML proxy pointers: wired in with their subsystem.
 
     // 13. Renderer.
     chooseRenderer(args);

@@ -1,4 +1,5 @@
 #include "clicommand.h"
+#include "logcommand.h"
 
 #include <QCoreApplication>
 
@@ -6,6 +7,7 @@
 
 // Sub-commands; each lives in its own file.
 static const CliCommand kCommands[] = {
+    { "log", "decode a boot-log block (log decode FILE [--csv OUT])", runLogCommand },
     { nullptr, nullptr, nullptr },
 };
 
