@@ -3,10 +3,13 @@
 #include "records/epirblogcounterbinding.h"
 #include "records/epirblogdb.h"
 #include "records/epirblogdbbinding.h"
+#include "records/sortfilterproxymodel.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QRegularExpression>
+#include <QSignalSpy>
+#include <QStandardItemModel>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -39,6 +42,12 @@ private slots:
     void bootLogVersion0LastSlot();
     void bootLogCounters();
     void bootLogCsv();
+
+    void proxySort_data();
+    void proxySort();
+    void proxyFilter_data();
+    void proxyFilter();
+    void proxySignals();
 
 private:
     QTemporaryDir m_tmp;
@@ -391,6 +400,160 @@ void TestRecords::bootLogCsv()
     // An unwritable path leaves the result alone.
     db.setCsvPath(m_tmp.filePath(QStringLiteral("missing/dir/log.csv")));
     QCOMPARE(db.parseLog(block.bytes(), true), 0);
+}
+
+// One column of texts with the sort roles a source model would give.
+static QStandardItemModel *columnModel(const QStringList &texts, const QVariant &sortType, const QVariant &format, QObject *parent)
+{
+    auto *model = new QStandardItemModel(parent);
+    for (const QString &text : texts) {
+        auto *item = new QStandardItem(text);
+        if (sortType.isValid())
+            item->setData(sortType, SortFilterProxyModel::SortTypeRole);
+        if (format.isValid())
+            item->setData(format, SortFilterProxyModel::DateFormatRole);
+        model->appendRow(item);
+    }
+    return model;
+}
+
+static QStringList proxyColumn(const QAbstractItemModel &model, int column = 0)
+{
+    QStringList out;
+    for (int row = 0; row < model.rowCount(); ++row)
+        out << model.data(model.index(row, column)).toString();
+    return out;
+}
+
+void TestRecords::proxySort_data()
+{
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QVariant>("sortType");
+    QTest::addColumn<QVariant>("format");
+    QTest::addColumn<QStringList>("ascending");
+
+    const QVariant numeric = QVariant::fromValue(SortFilterProxyModel::SortNumeric);
+    const QVariant date = QVariant::fromValue(SortFilterProxyModel::SortDate);
+    QTest::newRow("serials numerically") << QStringList { "100", "99", "1000", "5" } << numeric << QVariant()
+                                         << QStringList { "5", "99", "100", "1000" };
+    QTest::newRow("plain int role counts too") << QStringList { "100", "99" } << QVariant(1) << QVariant()
+                                               << QStringList { "99", "100" };
+    QTest::newRow("names as numbers keep order") << QStringList { "P5", "A11", "M3" } << numeric << QVariant()
+                                                 << QStringList { "P5", "A11", "M3" };
+    QTest::newRow("battery month dates") << QStringList { "2025 Jan", "2024 Dec", "2024 Feb", "none" } << date
+                                         << QVariant(QStringLiteral("yyyy MMM"))
+                                         << QStringList { "none", "2024 Feb", "2024 Dec", "2025 Jan" };
+    QTest::newRow("prog dates") << QStringList { "2024 Mar 10", "2024 Mar 02", "2023 Dec 31" } << date
+                                << QVariant(QStringLiteral("yyyy MMM dd"))
+                                << QStringList { "2023 Dec 31", "2024 Mar 02", "2024 Mar 10" };
+    QTest::newRow("date without format role") << QStringList { "2025 Jan", "2024 Dec" } << date << QVariant()
+                                              << QStringList { "2024 Dec", "2025 Jan" };
+    QTest::newRow("text by code unit, case sensitive") << QStringList { "b", "B", "a" } << QVariant() << QVariant()
+                                                       << QStringList { "B", "a", "b" };
+    QTest::newRow("unknown sort type falls back to text") << QStringList { "10", "9" } << QVariant(7) << QVariant()
+                                                          << QStringList { "10", "9" };
+}
+
+void TestRecords::proxySort()
+{
+    QFETCH(QStringList, texts);
+    QFETCH(QVariant, sortType);
+    QFETCH(QVariant, format);
+    QFETCH(QStringList, ascending);
+
+    SortFilterProxyModel proxy;
+    proxy.setSourceModel(columnModel(texts, sortType, format, &proxy));
+    proxy.sort(0);
+    QCOMPARE(proxyColumn(proxy), ascending);
+
+    QSignalSpy orderSpy(&proxy, &SortFilterProxyModel::sortOrderChanged);
+    proxy.setProperty("sortOrder", Qt::DescendingOrder);
+    QCOMPARE(orderSpy.count(), 1);
+    QCOMPARE(proxy.sortOrder(), Qt::DescendingOrder);
+    QStringList descending = proxyColumn(proxy);
+    std::reverse(descending.begin(), descending.end());
+    // Equal keys keep source order either way; compare only when all keys differ.
+    if (QTest::currentDataTag() != QLatin1String("names as numbers keep order"))
+        QCOMPARE(descending, ascending);
+}
+
+void TestRecords::proxyFilter_data()
+{
+    QTest::addColumn<int>("syntax");
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QStringList>("rows");
+
+    QTest::newRow("wildcard as the pages use it") << int(SortFilterProxyModel::Wildcard) << "*p5*"
+                                                  << QStringList { "SkuaP5", "1234" };
+    QTest::newRow("wildcard matches any column") << int(SortFilterProxyModel::Wildcard) << "*99*"
+                                                 << QStringList { "Skua11A", "99" };
+    QTest::newRow("wildcard empty shows all") << int(SortFilterProxyModel::Wildcard) << ""
+                                              << QStringList { "SkuaP5", "1234", "Skua11A", "99" };
+    QTest::newRow("regexp case-insensitive") << int(SortFilterProxyModel::RegExp) << "^skua1"
+                                             << QStringList { "Skua11A", "99" };
+    QTest::newRow("fixed string takes * literally") << int(SortFilterProxyModel::FixedString) << "*p5*"
+                                                    << QStringList {};
+    QTest::newRow("fixed string") << int(SortFilterProxyModel::FixedString) << "23" << QStringList { "SkuaP5", "1234" };
+}
+
+void TestRecords::proxyFilter()
+{
+    QFETCH(int, syntax);
+    QFETCH(QString, filter);
+    QFETCH(QStringList, rows);
+
+    auto *source = new QStandardItemModel(0, 2, this);
+    source->appendRow({ new QStandardItem(QStringLiteral("SkuaP5")), new QStandardItem(QStringLiteral("1234")) });
+    source->appendRow({ new QStandardItem(QStringLiteral("Skua11A")), new QStandardItem(QStringLiteral("99")) });
+    SortFilterProxyModel proxy;
+    proxy.setSourceModel(source);
+    proxy.setFilterKeyColumn(-1);
+    proxy.setFilterSyntax(SortFilterProxyModel::FilterSyntax(syntax));
+    proxy.setFilterString(filter);
+    QStringList got;
+    for (int row = 0; row < proxy.rowCount(); ++row)
+        got << proxy.data(proxy.index(row, 0)).toString() << proxy.data(proxy.index(row, 1)).toString();
+    QCOMPARE(got, rows);
+    QCOMPARE(proxy.count(), rows.size() / 2);
+    delete source;
+}
+
+void TestRecords::proxySignals()
+{
+    SortFilterProxyModel proxy;
+    QCOMPARE(proxy.filterSyntax(), SortFilterProxyModel::Wildcard);
+    QCOMPARE(proxy.sortOrder(), Qt::AscendingOrder);
+    auto *source = columnModel({ "1", "2" }, QVariant(), QVariant(), &proxy);
+    proxy.setSourceModel(source);
+
+    QSignalSpy count(&proxy, &SortFilterProxyModel::countChanged);
+    QSignalSpy filter(&proxy, &SortFilterProxyModel::filterStringChanged);
+    QSignalSpy syntax(&proxy, &SortFilterProxyModel::filterSyntaxChanged);
+
+    proxy.setFilterString(QStringLiteral("*"));
+    proxy.setFilterString(QStringLiteral("*"));
+    QCOMPARE(filter.count(), 2);
+
+    // The syntax change re-applies the text first, then announces both.
+    QList<int> order;
+    connect(&proxy, &SortFilterProxyModel::filterStringChanged, this, [&order] { order << 1; });
+    connect(&proxy, &SortFilterProxyModel::filterSyntaxChanged, this, [&order] { order << 2; });
+    proxy.setFilterSyntax(SortFilterProxyModel::FixedString);
+    QCOMPARE(order, (QList<int> { 1, 2 }));
+    QCOMPARE(proxy.count(), 0);
+    proxy.setFilterSyntax(SortFilterProxyModel::Wildcard);
+    QCOMPARE(proxy.count(), 2);
+
+    count.clear();
+    source->appendRow(new QStandardItem(QStringLiteral("3")));
+    QCOMPARE(count.count(), 1);
+    source->removeRow(0);
+    QCOMPARE(count.count(), 2);
+    QCOMPARE(proxy.property("count").toInt(), 2);
+    // A reset changes the count without row signals; the count is announced all the same.
+    source->clear();
+    QCOMPARE(count.count(), 3);
+    QCOMPARE(proxy.count(), 0);
 }
 
 int main(int argc, char **argv)

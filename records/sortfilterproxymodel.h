@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QSortFilterProxyModel>
+#include <QtQml/qqmlregistration.h>
+
+// Sortable, filterable view over a table model for the pages: sorts by the kind of
+// value a column holds (text, number, date), as the source model tells through
+// SortTypeRole and DateFormatRole.
+class SortFilterProxyModel : public QSortFilterProxyModel
+{
+    Q_OBJECT
+    QML_ELEMENT
+
+    Q_PROPERTY(int count READ count NOTIFY countChanged)
+    Q_PROPERTY(Qt::SortOrder sortOrder READ sortOrder WRITE setSortOrder NOTIFY sortOrderChanged)
+    Q_PROPERTY(QString filterString READ filterString WRITE setFilterString NOTIFY filterStringChanged)
+    Q_PROPERTY(FilterSyntax filterSyntax READ filterSyntax WRITE setFilterSyntax NOTIFY filterSyntaxChanged)
+
+public:
+    enum FilterSyntax { RegExp = 0, Wildcard = 1, FixedString = 2 };
+    Q_ENUM(FilterSyntax)
+
+    enum SortType { SortText = 0, SortNumeric = 1, SortDate = 2 };
+
+    // Roles a source model answers per column.
+    static constexpr int SortTypeRole = Qt::UserRole + 100;
+    static constexpr int DateFormatRole = Qt::UserRole + 101;
+
+    explicit SortFilterProxyModel(QObject *parent = nullptr);
+
+    int count() const;
+    Qt::SortOrder sortOrder() const { return QSortFilterProxyModel::sortOrder(); }
+    void setSortOrder(Qt::SortOrder order);
+    QString filterString() const { return m_filterString; }
+    void setFilterString(const QString &filter);
+    FilterSyntax filterSyntax() const { return m_filterSyntax; }
+    void setFilterSyntax(FilterSyntax syntax);
+
+    Q_INVOKABLE void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+
+signals:
+    void countChanged();
+    void sortOrderChanged();
+    void filterStringChanged();
+    void filterSyntaxChanged();
+
+protected:
+    bool lessThan(const QModelIndex &left, const QModelIndex &right) const override;
+
+private:
+    void applyFilter();
+
+    QString m_filterString;
+    FilterSyntax m_filterSyntax = Wildcard;
+};
+
+Q_DECLARE_METATYPE(SortFilterProxyModel::SortType)
