@@ -1,0 +1,924 @@
+#include "coding/epirbmsgbase.h"
+#include "coding/locationnational.h"
+#include "coding/locationrlsmmsi.h"
+#include "coding/locationrlstac.h"
+#include "coding/locationuserserial.h"
+#include "coding/mmsistdlong.h"
+#include "coding/protocolnames.h"
+#include "coding/protocoltype.h"
+#include "coding/serialstdlong.h"
+#include "coding/unsupportedprotocol.h"
+#include "coding/usermaritime.h"
+#include "coding/userradiocall.h"
+#include "coding/userserial.h"
+
+#include <QRandomGenerator>
+#include <QtTest>
+
+#include <bitset>
+#include <memory>
+
+using MsgPtr = std::unique_ptr<EpirbMsgBase>;
+
+namespace {
+
+// Bit n (1-based, C/S numbering) of raw bytes, independent of the class under test.
+int rawBit(const QByteArray &bytes, int n)
+{
+    return (quint8(bytes.at((n - 1) / 8)) >> (7 - (n - 1) % 8)) & 1;
+}
+
+// Polynomial division over bits first..last of raw bytes; 0 for an intact code word.
+quint32 remainderOf(const QByteArray &bytes, int first, int last, quint32 generator, int degree)
+{
+    quint32 r = 0;
+    for (int n = first; n <= last; ++n) {
+        r = (r << 1) | quint32(rawBit(bytes, n));
+        if (r >> degree)
+            r ^= generator;
+    }
+    return r;
+}
+
+// A message whose PDF-1 and PDF-2 are random, with the given format flag.
+MsgPtr randomMessage(QRandomGenerator &rng, bool longFormat)
+{
+    MsgPtr m(new EpirbMsgBase);
+    for (int b = 26; b <= 144; b += 16)
+        m->setBits(b, qMin(16, 145 - b), rng.bounded(1u << 16));
+    if (longFormat)
+        m->setLongFormat();
+    else
+        m->setShortFormat();
+    return m;
+}
+
+QByteArray allFields(EpirbMsgBase &m)
+{
+    m.calculateBch();
+    return m.messageBytes();
+}
+
+} // namespace
+
+class TestCoding : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // message buffer
+    void freshMessage();
+    void setBitsTouchesOnlyItsField_data();
+    void setBitsTouchesOnlyItsField();
+    void bitFieldsMatchBitModel();
+    void outOfBufferAccessIsHarmless();
+    void baudotTable_data();
+    void baudotTable();
+    void baudotOutsideTable();
+
+    // BCH and hex ID
+    void bchRemaindersVanish_data();
+    void bchRemaindersVanish();
+    void bchCheckDetectsCorruption();
+    void shortMessageLeavesBch2Alone();
+    void staticBchCheckOnBytes_data();
+    void staticBchCheckOnBytes();
+    void hexIdIsBits26To85();
+    void checksum_data();
+    void checksum();
+
+    // recognition and factory
+    void createRecognisesEveryType_data();
+    void createRecognisesEveryType();
+    void createUnknownTypeLogs_data();
+    void createUnknownTypeLogs();
+    void rlsRecognition_data();
+    void rlsRecognition();
+    void fromBytesAnyLength_data();
+    void fromBytesAnyLength();
+    void protocolNames_data();
+    void protocolNames();
+
+    // encoders
+    void knownMessages_data();
+    void knownMessages();
+    void radioCallSign_data();
+    void radioCallSign();
+    void userMaritimeIdentity_data();
+    void userMaritimeIdentity();
+    void baudotBeaconNumber();
+    void mmsiStdLongIdentity_data();
+    void mmsiStdLongIdentity();
+    void rlsTacNumber_data();
+    void rlsTacNumber();
+    void rlsTacNeverLooksLikeMmsi();
+    void rlsMmsi();
+    void nationalDataPlacement_data();
+    void nationalDataPlacement();
+    void serialFieldsHoldTheirMaximum_data();
+    void serialFieldsHoldTheirMaximum();
+    void userSerialCategoryAndTac();
+    void manualActivationBit_data();
+    void manualActivationBit();
+};
+
+// ---------------------------------------------------------------- buffer
+
+void TestCoding::freshMessage()
+{
+    EpirbMsgBase m;
+    QCOMPARE(m.hexMessage(), QByteArray("FFFE2F") + QByteArray(22, '0'));
+    QCOMPARE(m.protocolType(), int(ProtocolType::ProtocolMax));
+    QCOMPARE(m.messageBytes().size(), 14);
+    QCOMPARE(m.hexId(), QByteArray(15, '0'));
+}
+
+void TestCoding::setBitsTouchesOnlyItsField_data()
+{
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<uint>("value");
+    QTest::addColumn<uint>("stored");
+
+    QTest::newRow("109+7, value wider than field") << 109 << 7 << 0xFFFFu << 0x7Fu;
+    QTest::newRow("inside one byte") << 84 << 2 << 1u << 1u;
+    QTest::newRow("single bit at byte end") << 24 << 1 << 0u << 0u;
+    QTest::newRow("22 bits over four bytes") << 25 << 22 << 0x2AAAAAu << 0x2AAAAAu;
+    QTest::newRow("byte aligned") << 41 << 8 << 0xA5u << 0xA5u;
+    QTest::newRow("last bits of long message") << 133 << 12 << 0xFFFu << 0xFFFu;
+}
+
+void TestCoding::setBitsTouchesOnlyItsField()
+{
+    QFETCH(int, first);
+    QFETCH(int, width);
+    QFETCH(uint, value);
+    QFETCH(uint, stored);
+
+    for (const char fill : { char(0x00), char(0xFF), char(0x5A) }) {
+        EpirbMsgBase m;
+        m.loadBytes(QByteArray(32, fill));
+        const QByteArray before = QByteArray(32, fill);
+        m.setBits(first, width, value);
+        QCOMPARE(m.bits(first, width), stored);
+        m.setLongFormat();
+        const QByteArray after = m.messageBytes();
+        for (int n = 1; n <= 144; ++n) {
+            if (n >= first && n < first + width)
+                continue;
+            if (n == 25)
+                continue; // format flag written above
+            QVERIFY2(rawBit(after, n) == rawBit(before, n), qPrintable(QString("bit %1").arg(n)));
+        }
+    }
+}
+
+void TestCoding::bitFieldsMatchBitModel()
+{
+    // Random writes of random widths against a plain bit array.
+    QRandomGenerator rng(20261209);
+    EpirbMsgBase m;
+    std::bitset<145> model;
+    for (int n = 1; n <= 144; ++n)
+        model[n] = m.bits(n, 1);
+    for (int round = 0; round < 5000; ++round) {
+        const int width = 1 + int(rng.bounded(22u));
+        const int first = 1 + int(rng.bounded(uint(144 - width + 1)));
+        const uint value = rng.generate();
+        m.setBits(first, width, value);
+        for (int k = 0; k < width; ++k)
+            model[first + k] = (value >> (width - 1 - k)) & 1;
+        const int rw = 1 + int(rng.bounded(32u));
+        const int rf = 1 + int(rng.bounded(uint(144 - rw + 1)));
+        uint expected = 0;
+        for (int k = 0; k < rw; ++k)
+            expected = (expected << 1) | uint(model[rf + k]);
+        QCOMPARE(m.bits(rf, rw), expected);
+    }
+}
+
+void TestCoding::outOfBufferAccessIsHarmless()
+{
+    EpirbMsgBase m;
+    const QByteArray before = m.messageBytes();
+    m.setBits(0, 4, 0xF);
+    m.setBits(250, 10, 0x3FF);
+    m.setBits(-7, 3, 7);
+    m.setBits(10, 40, 1);
+    QCOMPARE(m.messageBytes(), before);
+    QCOMPARE(m.bits(0, 4), 0u);
+    QCOMPARE(m.bits(255, 5), 0u);
+    QCOMPARE(m.bits(1, 32), 0xFFFE2F00u);
+}
+
+void TestCoding::baudotTable_data()
+{
+    QTest::addColumn<char>("c");
+    QTest::addColumn<uint>("code");
+    // A selection of C/S T.001 modified-Baudot codes.
+    QTest::newRow("A") << 'A' << 0b111000u;
+    QTest::newRow("Z") << 'Z' << 0b110001u;
+    QTest::newRow("M") << 'M' << 0b100111u;
+    QTest::newRow("0") << '0' << 0b001101u;
+    QTest::newRow("5") << '5' << 0b000001u;
+    QTest::newRow("9") << '9' << 0b000011u;
+    QTest::newRow("space") << ' ' << 0b100100u;
+    QTest::newRow("hyphen") << '-' << 0b011000u;
+    QTest::newRow("slash") << '/' << 0b010111u;
+}
+
+void TestCoding::baudotTable()
+{
+    QFETCH(char, c);
+    QFETCH(uint, code);
+    QCOMPARE(EpirbMsgBase::toBaudot(c), code);
+    QCOMPARE(EpirbMsgBase::fromBaudot(code), c);
+}
+
+void TestCoding::baudotOutsideTable()
+{
+    const QByteArray alphabet("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 -/");
+    QSet<uint> codes;
+    for (char c : alphabet) {
+        const uint code = EpirbMsgBase::toBaudot(c);
+        QVERIFY(code > 0 && code < 64);
+        codes.insert(code);
+        QCOMPARE(EpirbMsgBase::fromBaudot(code), c);
+    }
+    QCOMPARE(codes.size(), alphabet.size());
+    for (int c = 0; c < 256; ++c) {
+        if (!alphabet.contains(char(c)))
+            QCOMPARE(EpirbMsgBase::toBaudot(char(c)), 0u);
+    }
+    QCOMPARE(EpirbMsgBase::toBaudot('a'), 0u);
+    QCOMPARE(EpirbMsgBase::fromBaudot(0), ' ');
+    QCOMPARE(EpirbMsgBase::fromBaudot(0b000010), ' '); // unused code
+    QCOMPARE(EpirbMsgBase::fromBaudot(64), '\0');
+}
+
+// ---------------------------------------------------------------- BCH, hex ID
+
+void TestCoding::bchRemaindersVanish_data()
+{
+    QTest::addColumn<bool>("longFormat");
+    QTest::newRow("long") << true;
+    QTest::newRow("short") << false;
+}
+
+void TestCoding::bchRemaindersVanish()
+{
+    QFETCH(bool, longFormat);
+    QRandomGenerator rng(longFormat ? 1 : 2);
+    for (int i = 0; i < 300; ++i) {
+        MsgPtr m = randomMessage(rng, longFormat);
+        m->calculateBch();
+        const QByteArray bytes = m->messageBytes();
+        QCOMPARE(bytes.size(), longFormat ? 18 : 14);
+        QCOMPARE(remainderOf(bytes, 25, 106, 0x26D9E3, 21), 0u);
+        if (longFormat)
+            QCOMPARE(remainderOf(bytes, 107, 144, 0x1539, 12), 0u);
+        QVERIFY(m->isBchValid());
+        QVERIFY(m->isBch1Valid());
+        if (longFormat)
+            QVERIFY(m->isBch2Valid());
+    }
+}
+
+void TestCoding::bchCheckDetectsCorruption()
+{
+    QRandomGenerator rng(3);
+    MsgPtr m = randomMessage(rng, true);
+    m->calculateBch();
+    const QByteArray good = m->messageBytes();
+    // Any single flipped bit of either protected field is caught; the check never changes the message.
+    for (int n = 25; n <= 144; ++n) {
+        m->loadBytes(good);
+        m->setBits(n, 1, m->bits(n, 1) ^ 1);
+        const QByteArray bad = m->messageBytes();
+        QVERIFY2(!m->isBchValid(), qPrintable(QString("bit %1").arg(n)));
+        QCOMPARE(m->isBch1Valid(), n > 106);
+        QCOMPARE(m->isBch2Valid(), n <= 106);
+        QCOMPARE(m->messageBytes(), bad);
+    }
+}
+
+void TestCoding::shortMessageLeavesBch2Alone()
+{
+    UserMaritime m;
+    m.setBits(113, 20, 0xABCDE);
+    m.setBits(133, 12, 0x5A5);
+    m.calculateBch();
+    QCOMPARE(m.bits(133, 12), 0x5A5u);
+    QCOMPARE(m.bits(113, 20), 0xABCDEu);
+    QCOMPARE(m.messageBytes().size(), 14);
+    QCOMPARE(m.hexMessage().size(), 28);
+    QVERIFY(m.isBchValid());
+    QVERIFY(!m.isBch2Valid());
+}
+
+void TestCoding::staticBchCheckOnBytes_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("valid");
+
+    MsgPtr longMsg(EpirbMsgBase::create(ProtocolType::StdLocationMmsi));
+    const QByteArray longBytes = allFields(*longMsg);
+    MsgPtr shortMsg(EpirbMsgBase::create(ProtocolType::UserSerialPlb));
+    const QByteArray shortBytes = allFields(*shortMsg);
+
+    QTest::newRow("long") << longBytes << true;
+    QTest::newRow("long, cut to 14 bytes") << longBytes.left(14) << false;
+    QTest::newRow("short") << shortBytes << true;
+    QTest::newRow("short, padded") << shortBytes + QByteArray(18, '\x55') << true;
+    QTest::newRow("empty") << QByteArray() << false;
+    QTest::newRow("13 bytes") << shortBytes.left(13) << false;
+    QByteArray flipped = longBytes;
+    flipped[16] = char(flipped.at(16) ^ 0x10);
+    QTest::newRow("long, BCH-2 broken") << flipped << false;
+}
+
+void TestCoding::staticBchCheckOnBytes()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, valid);
+    QCOMPARE(EpirbMsgBase::isBchValid(bytes), valid);
+}
+
+void TestCoding::hexIdIsBits26To85()
+{
+    EpirbMsgBase m;
+    m.setBits(25, 1, 0);
+    m.setBits(26, 32, 0x9C6F40C0);
+    m.setBits(58, 28, 0xE4003D5);
+    m.setBits(86, 21, 0x1FFFFF);
+    QCOMPARE(m.hexId(), QByteArray("9C6F40C0E4003D5"));
+    m.setBits(1, 24, 0);
+    QCOMPARE(m.hexId(), QByteArray("9C6F40C0E4003D5"));
+}
+
+void TestCoding::checksum_data()
+{
+    QTest::addColumn<QByteArray>("hexId");
+    QTest::addColumn<QByteArray>("checksum");
+    QTest::newRow("fifteen zeros") << QByteArray(15, '0') << QByteArray("E9EE6");
+    QTest::newRow("user serial PLB") << QByteArray("9C6F40C0E4003D5") << QByteArray("DA045");
+    QTest::newRow("std location MMSI") << QByteArray("2DC43C4802FFBFF") << QByteArray("99F09");
+    QTest::newRow("all F") << QByteArray(15, 'F') << QByteArray("19DE9");
+}
+
+void TestCoding::checksum()
+{
+    QFETCH(QByteArray, hexId);
+    QFETCH(QByteArray, checksum);
+    const QByteArray got = EpirbMsgBase::checksumOfHexId(hexId);
+    QCOMPARE(got.size(), 5);
+    QCOMPARE(got, checksum);
+
+    // The member works on the message's own bits 26-85.
+    EpirbMsgBase m;
+    for (int k = 0; k < 15; ++k)
+        m.setBits(26 + 4 * k, 4, QByteArray(1, hexId.at(k)).toUInt(nullptr, 16));
+    QCOMPARE(m.hexId(), hexId);
+    QCOMPARE(m.hexIdChecksum(), got);
+}
+
+// ---------------------------------------------------------------- recognition
+
+void TestCoding::createRecognisesEveryType_data()
+{
+    QTest::addColumn<int>("type");
+    for (int t = 0; t <= ProtocolType::ProtocolMax; ++t)
+        QTest::newRow(qPrintable(ProtocolNames::longName(t))) << t;
+}
+
+void TestCoding::createRecognisesEveryType()
+{
+    QFETCH(int, type);
+    MsgPtr m(EpirbMsgBase::create(type));
+    QVERIFY(m);
+    QCOMPARE(m->protocolType(), type);
+    m->setCountryCode(503);
+    m->calculateBch();
+    QCOMPARE(m->protocolType(), type);
+    QVERIFY(m->isBchValid());
+    QCOMPARE(m->countryCode(), 503);
+    QVERIFY(m->hexMessage().startsWith("FFFE2F"));
+
+    // Rebuilt from its bytes the message is the same protocol with the same bits.
+    // An unsupported object carries UserMaritime bits and is read back as one.
+    MsgPtr back(EpirbMsgBase::fromBytes(m->messageBytes()));
+    QVERIFY(back);
+    const int backType = type == ProtocolType::ProtocolMax ? int(ProtocolType::UserMmsi) : type;
+    QCOMPARE(back->protocolType(), backType);
+    QCOMPARE(back->messageBytes(), m->messageBytes());
+    QCOMPARE(back->protocolName(), ProtocolNames::longName(backType));
+    QCOMPARE(back->protocolGroupName(), ProtocolNames::groupName(backType));
+
+    if (type == ProtocolType::ProtocolMax) {
+        // Built as UserMaritime, but never recognised as one.
+        UserMaritime plain;
+        plain.setCountryCode(503);
+        plain.calculateBch();
+        QCOMPARE(m->messageBytes(), plain.messageBytes());
+    }
+}
+
+void TestCoding::createUnknownTypeLogs_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::newRow("25") << 25;
+    QTest::newRow("-1") << -1;
+    QTest::newRow("1000") << 1000;
+}
+
+void TestCoding::createUnknownTypeLogs()
+{
+    QFETCH(int, type);
+    QTest::ignoreMessage(QtDebugMsg, qPrintable(QString("Unhandled protocol type %1").arg(type)));
+    QVERIFY(!EpirbMsgBase::create(type));
+}
+
+void TestCoding::rlsRecognition_data()
+{
+    QTest::addColumn<uint>("beaconType");
+    QTest::addColumn<uint>("bits43to46");
+    QTest::addColumn<int>("type");
+    QTest::newRow("MMSI, 00") << 0u << 0xFu << int(ProtocolType::RlsUserMmsiEpirb);
+    QTest::newRow("MMSI, 01") << 1u << 0xFu << int(ProtocolType::RlsUserMmsiEpirb);
+    QTest::newRow("MMSI, 10") << 2u << 0xFu << int(ProtocolType::RlsUserMmsiPlb);
+    QTest::newRow("MMSI, 11") << 3u << 0xFu << int(ProtocolType::RlsUserMmsiTest);
+    QTest::newRow("TAC, 00 (ELT)") << 0u << 0x7u << int(ProtocolType::ProtocolMax);
+    QTest::newRow("TAC, 01") << 1u << 0x0u << int(ProtocolType::RlsUserTacEpirb);
+    QTest::newRow("TAC, 10") << 2u << 0xEu << int(ProtocolType::RlsUserTacPlb);
+    QTest::newRow("TAC, 11") << 3u << 0x1u << int(ProtocolType::RlsUserTacTest);
+}
+
+void TestCoding::rlsRecognition()
+{
+    QFETCH(uint, beaconType);
+    QFETCH(uint, bits43to46);
+    QFETCH(int, type);
+    for (bool longFormat : { true, false }) {
+        EpirbMsgBase m;
+        if (longFormat)
+            m.setLongFormat();
+        m.setLocationProtocol(13);
+        m.setBits(41, 2, beaconType);
+        m.setBits(43, 4, bits43to46);
+        QCOMPARE(m.protocolType(), type);
+    }
+}
+
+void TestCoding::fromBytesAnyLength_data()
+{
+    QTest::addColumn<int>("length");
+    QTest::addColumn<int>("type");
+    QTest::newRow("0") << 0 << int(ProtocolType::ProtocolMax);
+    QTest::newRow("14") << 14 << int(ProtocolType::RlsUserTacPlb);
+    QTest::newRow("18") << 18 << int(ProtocolType::RlsUserTacPlb);
+    QTest::newRow("32") << 32 << int(ProtocolType::RlsUserTacPlb);
+    QTest::newRow("40") << 40 << int(ProtocolType::RlsUserTacPlb);
+    QTest::newRow("4 (only PDF start)") << 4 << int(ProtocolType::ProtocolMax);
+}
+
+void TestCoding::fromBytesAnyLength()
+{
+    QFETCH(int, length);
+    QFETCH(int, type);
+    LocationRlsTac src(2);
+    src.setCountryCode(257);
+    src.setTacNo(123);
+    src.setSerialNumber(4567);
+    src.calculateBch();
+    QByteArray bytes = src.messageBytes() + QByteArray(32, '\xA5');
+    bytes.truncate(length);
+
+    MsgPtr m(EpirbMsgBase::fromBytes(bytes));
+    QVERIFY(m);
+    QCOMPARE(m->protocolType(), type);
+    if (length >= 18) {
+        QCOMPARE(m->messageBytes(), src.messageBytes());
+        QCOMPARE(m->serialNumber(), 4567);
+        QCOMPARE(m->tacNo(), 3123);
+    }
+}
+
+void TestCoding::protocolNames_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("longName");
+    QTest::addColumn<QString>("groupName");
+    QTest::newRow("0") << 0 << "Std Location - MMSI" << "Standard Location";
+    QTest::newRow("10") << 10 << "Standard Location - Test" << "Standard Location";
+    QTest::newRow("13") << 13 << "RLS Location Serial/TAC - Test" << "RLS Location";
+    QTest::newRow("18") << 18 << "National Location (PLB)" << "National Location";
+    QTest::newRow("22") << 22 << "User Location - Test (PLB)" << "User Location";
+    QTest::newRow("24") << 24 << "N/A" << "Unknown";
+    QTest::newRow("30") << 30 << "N/A" << "Unknown";
+    QTest::newRow("-3") << -3 << "N/A" << "Unknown";
+}
+
+void TestCoding::protocolNames()
+{
+    QFETCH(int, type);
+    QFETCH(QString, longName);
+    QFETCH(QString, groupName);
+    QCOMPARE(ProtocolNames::longName(type), longName);
+    QCOMPARE(ProtocolNames::groupName(type), groupName);
+    QCOMPARE(ProtocolNames::longNames().size(), 25);
+    QCOMPARE(ProtocolNames::groupNames().size(), 25);
+}
+
+// ---------------------------------------------------------------- encoders
+
+void TestCoding::knownMessages_data()
+{
+    // Expected messages built bit by bit from the C/S T.001 layouts by a
+    // separate reference script (not from this code).
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("country");
+    QTest::addColumn<QByteArray>("identity");
+    QTest::addColumn<int>("serial");
+    QTest::addColumn<int>("tac");
+    QTest::addColumn<int>("beaconNo");
+    QTest::addColumn<int>("nationalData");
+    QTest::addColumn<bool>("manualOnly");
+    QTest::addColumn<QByteArray>("hexMessage");
+    QTest::addColumn<QByteArray>("hexId");
+    QTest::addColumn<QByteArray>("checksum");
+
+    QTest::newRow("user serial PLB") << int(ProtocolType::UserSerialPlb) << 227 << QByteArray() << 12345 << 245
+                                     << 0 << 0 << true << QByteArray("FFFE2F4E37A06072001EAD4EC540")
+                                     << QByteArray("9C6F40C0E4003D5") << QByteArray("DA045");
+    QTest::newRow("std location MMSI") << int(ProtocolType::StdLocationMmsi) << 366 << QByteArray("366123456") << 0
+                                       << 0 << 1 << 0 << false
+                                       << QByteArray("FFFE2F96E21E24017FDFFFFAF33783E0F66C")
+                                       << QByteArray("2DC43C4802FFBFF") << QByteArray("99F09");
+    QTest::newRow("RLS TAC PLB") << int(ProtocolType::RlsUserTacPlb) << 257 << QByteArray() << 4567 << 123 << 0 << 0
+                                 << true << QByteArray("FFFE2F901D87B475DFEFFA9DF4B861F0FABE")
+                                 << QByteArray("203B0F68EBBFDFF") << QByteArray("F4BF0");
+    QTest::newRow("national PLB") << int(ProtocolType::NationalLocationPlb) << 227 << QByteArray() << 1000 << 0 << 0
+                                  << 5 << true << QByteArray("FFFE2F8E3B00FA1FC0FF06E64DB79F3C54F4")
+                                  << QByteArray("1C7601F43F81FE0") << QByteArray("C0943");
+    QTest::newRow("user location call sign") << int(ProtocolType::UserLocationRadioCallsign) << 232
+                                             << QByteArray("GABC123") << 0 << 0 << 0 << 0 << false
+                                             << QByteArray("FFFE2FCE8D5F19DC24668A98022FE0FF0146")
+                                             << QByteArray("9D1ABE33B848CD1") << QByteArray("A801F");
+    QTest::newRow("user MMSI") << int(ProtocolType::UserMmsi) << 211 << QByteArray("211234567") << 0 << 0 << 0 << 0
+                               << false << QByteArray("FFFE2F4D34CA0502AB868CB0C390")
+                               << QByteArray("9A69940A05570D1") << QByteArray("979C5");
+}
+
+void TestCoding::knownMessages()
+{
+    QFETCH(int, type);
+    QFETCH(int, country);
+    QFETCH(QByteArray, identity);
+    QFETCH(int, serial);
+    QFETCH(int, tac);
+    QFETCH(int, beaconNo);
+    QFETCH(int, nationalData);
+    QFETCH(bool, manualOnly);
+    QFETCH(QByteArray, hexMessage);
+    QFETCH(QByteArray, hexId);
+    QFETCH(QByteArray, checksum);
+
+    // The calling order of the configuration record.
+    MsgPtr m(EpirbMsgBase::create(type));
+    m->setCountryCode(country);
+    m->setIdentity(identity);
+    m->setSerialNumber(serial);
+    m->setBeaconNo(beaconNo);
+    m->setTacNo(tac % 1000);
+    m->setFirstEpirb(true);
+    m->setAdditionalDataType(true);
+    m->setNationalData(nationalData);
+    if (manualOnly)
+        m->setManualActivationOnly(true);
+    m->calculateBch();
+
+    QCOMPARE(m->hexMessage(), hexMessage);
+    QCOMPARE(m->hexId(), hexId);
+    QCOMPARE(m->hexIdChecksum(), checksum);
+    QCOMPARE(QByteArray::fromHex(hexMessage), m->messageBytes());
+}
+
+void TestCoding::radioCallSign_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<bool>("written");
+    QTest::addColumn<QByteArray>("identity");
+    QTest::newRow("four letters") << QByteArray("ABCD") << true << QByteArray("ABCD   ");
+    QTest::newRow("letters and digits") << QByteArray("GABC123") << true << QByteArray("GABC123");
+    QTest::newRow("two letters") << QByteArray("XY") << true << QByteArray("XY     ");
+    QTest::newRow("blanks trimmed") << QByteArray("  ABCD12 \t") << true << QByteArray("ABCD12 ");
+    QTest::newRow("lower case") << QByteArray("abcd1") << true << QByteArray("ABCD1  ");
+    QTest::newRow("eight characters") << QByteArray("ABCD1234") << false << QByteArray();
+    QTest::newRow("fifth not a digit") << QByteArray("ABCDE12") << false << QByteArray();
+    QTest::newRow("outside Baudot table") << QByteArray("AB.D") << false << QByteArray();
+}
+
+void TestCoding::radioCallSign()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(bool, written);
+    QFETCH(QByteArray, identity);
+
+    for (int type : { int(ProtocolType::UserRadiocall), int(ProtocolType::UserLocationRadioCallsign) }) {
+        MsgPtr m(EpirbMsgBase::create(type));
+        m->setIdentity("OLD");
+        const QByteArray before = m->messageBytes();
+        QSignalSpy update(m.get(), &EpirbMsgBase::Update);
+        if (!written)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Invalid radio call sign"));
+        m->setIdentity(text);
+        QCOMPARE(update.count(), 1);
+        QCOMPARE(UserRadioCall::isValidCallSign(text), written);
+        if (!written) {
+            QCOMPARE(m->messageBytes(), before);
+            continue;
+        }
+        QCOMPARE(m->identity(), identity);
+        // Missing digits are 1010, missing letters Baudot space.
+        for (int i = 0; i < 3; ++i) {
+            const char c = identity.at(4 + i);
+            QCOMPARE(m->bits(64 + 4 * i, 4), c == ' ' ? 0xAu : uint(c - '0'));
+        }
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(m->bits(40 + 6 * i, 6), EpirbMsgBase::toBaudot(identity.at(i)));
+        QCOMPARE(m->protocolType(), type);
+    }
+}
+
+void TestCoding::userMaritimeIdentity_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QByteArray>("identity");
+    QTest::newRow("four digits") << QByteArray("1234") << QByteArray("  1234");
+    QTest::newRow("nine digit MMSI") << QByteArray("211234567") << QByteArray("234567");
+    QTest::newRow("six digits") << QByteArray("987654") << QByteArray("987654");
+    QTest::newRow("empty") << QByteArray() << QByteArray("      ");
+}
+
+void TestCoding::userMaritimeIdentity()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QByteArray, identity);
+    for (int type : { int(ProtocolType::UserMmsi), int(ProtocolType::UserLocationMmsi) }) {
+        MsgPtr m(EpirbMsgBase::create(type));
+        QSignalSpy update(m.get(), &EpirbMsgBase::Update);
+        m->setIdentity(text);
+        QCOMPARE(update.count(), 1);
+        QCOMPARE(m->identity(), identity);
+        QCOMPARE(m->bits(40, 6), EpirbMsgBase::toBaudot(identity.at(0)));
+    }
+}
+
+void TestCoding::baudotBeaconNumber()
+{
+    for (int type : { int(ProtocolType::UserMmsi), int(ProtocolType::UserRadiocall) }) {
+        MsgPtr m(EpirbMsgBase::create(type));
+        for (int n = 0; n <= 35; ++n) {
+            m->setBeaconNo(n);
+            QCOMPARE(m->beaconNo(), n);
+            QVERIFY(m->bits(76, 6) != 0);
+        }
+        m->setBeaconNo(7);
+        for (int bad : { 36, -1, 255 }) {
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Beacon number out of range"));
+            m->setBeaconNo(bad);
+            QCOMPARE(m->beaconNo(), 7);
+        }
+    }
+    UserMaritime maritime;
+    QCOMPARE(maritime.bits(76, 6), EpirbMsgBase::toBaudot('0'));
+    UserRadioCall radio;
+    QCOMPARE(radio.bits(76, 6), 0u);
+}
+
+void TestCoding::mmsiStdLongIdentity_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QByteArray>("identity");
+    QTest::newRow("nine digits") << QByteArray("366123456") << QByteArray("123456");
+    QTest::newRow("leading zeros") << QByteArray("000042") << QByteArray("000042");
+    QTest::newRow("short number") << QByteArray("42") << QByteArray("000042");
+    QTest::newRow("with blanks") << QByteArray(" 366999001 ") << QByteArray("999001");
+    QTest::newRow("letter") << QByteArray("12A456") << QByteArray("777777");
+    QTest::newRow("negative") << QByteArray("-12345") << QByteArray("777777");
+    QTest::newRow("plus sign") << QByteArray("+12345") << QByteArray("777777");
+    QTest::newRow("empty") << QByteArray() << QByteArray("777777");
+}
+
+void TestCoding::mmsiStdLongIdentity()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QByteArray, identity);
+    MmsiStdLong m;
+    m.setIdentity("777777");
+    m.calculateBch();
+    const QByteArray before = m.messageBytes();
+    QSignalSpy update(&m, &EpirbMsgBase::Update);
+    m.setIdentity(text);
+    QCOMPARE(m.identity(), identity);
+    QCOMPARE(m.bits(41, 20), identity.toUInt());
+    const bool ignored = identity == "777777";
+    QCOMPARE(update.count(), ignored ? 0 : 1);
+    if (ignored)
+        QCOMPARE(m.messageBytes(), before);
+}
+
+void TestCoding::rlsTacNumber_data()
+{
+    QTest::addColumn<int>("beaconType");
+    QTest::addColumn<int>("tac");
+    QTest::addColumn<uint>("stored");
+    QTest::addColumn<int>("readBack");
+    QTest::addColumn<QString>("category");
+    QTest::newRow("123, EPIRB") << 1 << 123 << 123u << 1123 << "EPIRB";
+    QTest::newRow("123, PLB") << 2 << 123 << 123u << 3123 << "PLB";
+    QTest::newRow("123, ELT") << 0 << 123 << 123u << 2123 << "ELT";
+    QTest::newRow("123, test") << 3 << 123 << 123u << 123 << "Test";
+    QTest::newRow("959 wraps to 1") << 2 << 959 << 1u << 3001 << "PLB";
+    QTest::newRow("0 becomes 1") << 1 << 0 << 1u << 1001 << "EPIRB";
+    QTest::newRow("999") << 1 << 999 << 40u << 1040 << "EPIRB";
+    QTest::newRow("negative") << 1 << -5 << 954u << 1954 << "EPIRB";
+}
+
+void TestCoding::rlsTacNumber()
+{
+    QFETCH(int, beaconType);
+    QFETCH(int, tac);
+    QFETCH(uint, stored);
+    QFETCH(int, readBack);
+    QFETCH(QString, category);
+    LocationRlsTac m(beaconType);
+    QSignalSpy update(&m, &EpirbMsgBase::Update);
+    m.setTacNo(tac);
+    m.setSerialNumber(16383);
+    QCOMPARE(update.count(), 0);
+    QCOMPARE(m.bits(43, 10), stored);
+    QCOMPARE(m.tacNo(), readBack);
+    QCOMPARE(m.serialNumber(), 16383);
+    QCOMPARE(m.beaconCategoryName(), category);
+}
+
+void TestCoding::rlsTacNeverLooksLikeMmsi()
+{
+    for (int type : { 1, 2, 3 }) {
+        LocationRlsTac m(type);
+        for (int n = -1000; n <= 65535; ++n) {
+            m.setTacNo(n);
+            QVERIFY2(m.bits(43, 4) != 0xF, qPrintable(QString::number(n)));
+            QVERIFY(m.bits(43, 10) >= 1 && m.bits(43, 10) <= 958);
+        }
+        m.calculateBch();
+        QVERIFY(m.protocolType() != ProtocolType::ProtocolMax);
+    }
+}
+
+void TestCoding::rlsMmsi()
+{
+    LocationRlsMmsi first(0);
+    QVERIFY(first.firstEpirb());
+    first.setFirstEpirb(false);
+    QCOMPARE(first.bits(41, 2), 1u);
+    QVERIFY(!first.firstEpirb());
+    QCOMPARE(first.protocolType(), int(ProtocolType::RlsUserMmsiEpirb));
+    first.setFirstEpirb(true);
+    QCOMPARE(first.bits(41, 2), 0u);
+    QCOMPARE(first.beaconCategoryName(), QStringLiteral("EPIRB"));
+
+    LocationRlsMmsi plb(2);
+    plb.setFirstEpirb(false);
+    QCOMPARE(plb.bits(41, 2), 2u);
+    QVERIFY(plb.firstEpirb());
+    QCOMPARE(plb.beaconCategoryName(), QStringLiteral("PLB"));
+
+    const struct { const char *text; const char *identity; } cases[] = {
+        { "257123456", "123456" }, { "42", "000042" }, { "abc", "000000" }, { "-1", "000000" },
+        { "12345678901234567890123", "000000" }, { " 235000123", "000123" },
+    };
+    for (const auto &c : cases) {
+        plb.setIdentity(c.text);
+        QCOMPARE(plb.identity(), QByteArray(c.identity));
+        QCOMPARE(plb.bits(43, 4), 0xFu);
+    }
+}
+
+void TestCoding::nationalDataPlacement_data()
+{
+    QTest::addColumn<bool>("offsets");
+    QTest::addColumn<int>("data");
+    QTest::addColumn<uint>("bits113to132");
+    // 1 00 1111 1 00 1111 followed by the six national-use bits.
+    QTest::newRow("offsets, 5") << true << 5 << ((10191u << 6) | 5u);
+    QTest::newRow("offsets, 63") << true << 63 << ((10191u << 6) | 63u);
+    QTest::newRow("offsets, 64 truncated") << true << 64 << (10191u << 6);
+    QTest::newRow("no offsets, 5") << false << 5 << 5u;
+    QTest::newRow("no offsets, 20 bits") << false << 0xFFFFF << 0xFFFFFu;
+}
+
+void TestCoding::nationalDataPlacement()
+{
+    QFETCH(bool, offsets);
+    QFETCH(int, data);
+    QFETCH(uint, bits113to132);
+    for (bool test : { false, true }) {
+        LocationNational m(test);
+        QVERIFY(m.additionalDataType());
+        QCOMPARE(m.bits(113, 14), 10191u);
+        m.setAdditionalDataType(offsets);
+        m.setNationalData(data);
+        QCOMPARE(m.bits(110, 1), offsets ? 1u : 0u);
+        QCOMPARE(m.bits(113, 20), bits113to132);
+        QCOMPARE(m.additionalDataType(), offsets);
+        QCOMPARE(m.nationalData(), int(offsets ? bits113to132 & 0x3F : bits113to132));
+        QCOMPARE(m.bits(107, 3), 6u);
+        m.calculateBch();
+        QCOMPARE(m.protocolType(), test ? int(ProtocolType::NationalLocationTest)
+                                        : int(ProtocolType::NationalLocationPlb));
+    }
+}
+
+void TestCoding::serialFieldsHoldTheirMaximum_data()
+{
+    QTest::addColumn<int>("type");
+    for (int t = 0; t < ProtocolType::ProtocolMax; ++t)
+        QTest::newRow(qPrintable(ProtocolNames::longName(t))) << t;
+}
+
+void TestCoding::serialFieldsHoldTheirMaximum()
+{
+    // The published limit must fit the field: input up to maxSerialNumber()
+    // may never be truncated into another serial.
+    QFETCH(int, type);
+    MsgPtr m(EpirbMsgBase::create(type));
+    const int max = m->maxSerialNumber();
+    const bool serialInMessage = m->serialNumber() == 0 && [&] {
+        m->setSerialNumber(1);
+        return m->serialNumber() == 1;
+    }();
+    if (!serialInMessage)
+        return;
+    for (int n : { 0, 1, max / 2, max - 1, max }) {
+        m->setSerialNumber(n);
+        QCOMPARE(m->serialNumber(), n);
+    }
+    m->setSerialNumber(max + 1);
+    QVERIFY(m->serialNumber() != max + 1);
+}
+
+void TestCoding::userSerialCategoryAndTac()
+{
+    UserSerial m(2, false);
+    QCOMPARE(m.beaconCategoryName(), QStringLiteral("Float-free"));
+    m.setBeaconCategory(4);
+    QCOMPARE(m.beaconCategoryName(), QStringLiteral("Non float free"));
+    QCOMPARE(m.protocolType(), int(ProtocolType::UserSerialEpirb));
+    m.setBeaconCategory(6);
+    QCOMPARE(m.beaconCategoryName(), QStringLiteral("Personal (PLB)"));
+    QCOMPARE(m.protocolType(), int(ProtocolType::UserSerialPlb));
+    m.setBeaconCategory(1);
+    QVERIFY(m.beaconCategoryName().isEmpty());
+
+    QCOMPARE(m.bits(43, 1), 0u);
+    m.setTacNo(245);
+    QCOMPARE(m.bits(43, 1), 1u);
+    QCOMPARE(m.tacNo(), 245);
+    m.setTacNo(0);
+    QCOMPARE(m.bits(43, 1), 0u);
+    m.setSerialNumber(1048575);
+    QCOMPARE(m.identity(), QByteArray("1048575"));
+
+    LocationUserSerial test(6, true);
+    QCOMPARE(test.protocolLabel(), QStringLiteral("User location - Test"));
+    QCOMPARE(LocationUserSerial(2, false).protocolLabel(), QStringLiteral("User Location - Serial"));
+    SerialStdLong std(7);
+    std.setSerialNumber(42);
+    QCOMPARE(std.identity(), QByteArray("00042"));
+    QCOMPARE(std.beaconCategoryName(), QStringLiteral("PLB"));
+}
+
+void TestCoding::manualActivationBit_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::newRow("user MMSI") << int(ProtocolType::UserMmsi);
+    QTest::newRow("user call sign") << int(ProtocolType::UserRadiocall);
+    QTest::newRow("user serial") << int(ProtocolType::UserSerialPlb);
+    QTest::newRow("user test") << int(ProtocolType::UserTestEpirb);
+}
+
+void TestCoding::manualActivationBit()
+{
+    QFETCH(int, type);
+    MsgPtr m(EpirbMsgBase::create(type));
+    QCOMPARE(m->bits(107, 6), 0b010000u);
+    m->setManualActivationOnly(true);
+    QCOMPARE(m->bits(108, 1), 0u);
+    m->setManualActivationOnly(false);
+    QCOMPARE(m->bits(108, 1), 1u);
+}
+
+QTEST_GUILESS_MAIN(TestCoding)
+#include "tst_coding.moc"
