@@ -12,6 +12,9 @@
 #include "coding/userradiocall.h"
 #include "coding/userserial.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QtTest>
 
@@ -51,6 +54,27 @@ MsgPtr randomMessage(QRandomGenerator &rng, bool longFormat)
     else
         m->setShortFormat();
     return m;
+}
+
+struct CliResult
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+    QJsonObject json() const { return QJsonDocument::fromJson(out).object(); }
+};
+
+CliResult runCli(const QStringList &args)
+{
+    QProcess p;
+    p.start(QStringLiteral(QUORVIK_BIN_DIR "/quorvik-cli"), args);
+    CliResult r;
+    if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit)
+        return r;
+    r.exitCode = p.exitCode();
+    r.out = p.readAllStandardOutput();
+    r.err = p.readAllStandardError();
+    return r;
 }
 
 QByteArray allFields(EpirbMsgBase &m)
@@ -120,6 +144,14 @@ private slots:
     void userSerialCategoryAndTac();
     void manualActivationBit_data();
     void manualActivationBit();
+
+    // quorvik-cli msg
+    void cliRoundTrip_data();
+    void cliRoundTrip();
+    void cliMatchesKnownMessage();
+    void cliRejectsBadInput_data();
+    void cliRejectsBadInput();
+    void cliHelp();
 };
 
 // ---------------------------------------------------------------- buffer
@@ -918,6 +950,206 @@ void TestCoding::manualActivationBit()
     QCOMPARE(m->bits(108, 1), 0u);
     m->setManualActivationOnly(false);
     QCOMPARE(m->bits(108, 1), 1u);
+}
+
+// ---------------------------------------------------------------- CLI
+
+void TestCoding::cliRoundTrip_data()
+{
+    QTest::addColumn<int>("type");
+    for (int t = 0; t < ProtocolType::ProtocolMax; ++t)
+        QTest::newRow(qPrintable(ProtocolNames::longName(t))) << t;
+}
+
+void TestCoding::cliRoundTrip()
+{
+    using namespace ProtocolType;
+    QFETCH(int, type);
+    MsgPtr probe(EpirbMsgBase::create(type));
+
+    QStringList args = { "msg", "encode", "--protocol", QString::number(type), "--country", "366" };
+    QJsonObject expected;
+    expected["protocolType"] = type;
+    expected["countryCode"] = 366;
+    const QList<int> mmsi = { StdLocationMmsi, UserMmsi, UserLocationMmsi, RlsUserMmsiEpirb, RlsUserMmsiTest,
+                              RlsUserMmsiPlb };
+    const QList<int> callSign = { UserRadiocall, UserLocationRadioCallsign };
+    const QList<int> rlsTac = { RlsUserTacEpirb, RlsUserTacTest, RlsUserTacPlb };
+    const QList<int> national = { NationalLocationPlb, NationalLocationTest };
+    if (mmsi.contains(type)) {
+        args << "--identity" << "366123456";
+        expected["identity"] = "123456";
+    } else if (callSign.contains(type)) {
+        args << "--identity" << "GABC12";
+        expected["identity"] = "GABC12 ";
+    } else if (probe->maxSerialNumber() > 0) {
+        const int serial = qMin(12345, probe->maxSerialNumber());
+        args << "--serial" << QString::number(serial);
+        expected["serialNumber"] = serial;
+        if (!national.contains(type)) {
+            args << "--tac" << "123";
+            const int rlsOffset = type == RlsUserTacEpirb ? 1000 : type == RlsUserTacPlb ? 3000 : 0;
+            expected["tacNo"] = rlsTac.contains(type) ? 123 + rlsOffset : 123;
+        }
+    }
+    if (type == StdLocationMmsi || callSign.contains(type) || type == UserMmsi || type == UserLocationMmsi) {
+        args << "--beacon-no" << (type == StdLocationMmsi ? "9" : "27");
+        expected["beaconNo"] = type == StdLocationMmsi ? 9 : 27;
+    }
+    if (type == RlsUserMmsiEpirb) {
+        args << "--first-epirb" << "0";
+        expected["firstEpirb"] = false;
+    }
+    if (national.contains(type)) {
+        args << "--additional-data-type" << "0" << "--national-data" << "777777";
+        expected["additionalDataType"] = false;
+        expected["nationalData"] = 777777;
+    }
+    if (type == UserSerialPlb)
+        args << "--manual-only";
+
+    const CliResult enc = runCli(args);
+    QCOMPARE(enc.exitCode, 0);
+    QVERIFY(enc.err.isEmpty());
+    const QJsonObject e = enc.json();
+    for (auto it = expected.begin(); it != expected.end(); ++it)
+        QCOMPARE(e.value(it.key()), it.value());
+    QCOMPARE(e["bch1Valid"].toBool(), true);
+    QCOMPARE(e["bch2Valid"].isNull(), !probe->isLongFormat());
+    if (type == UserSerialEpirb || type == UserLocationSerialEpirb)
+        QCOMPARE(e["beaconCategoryName"].toString(), QStringLiteral("Non float free"));
+
+    const QString hex = e["hexMessage"].toString();
+    QCOMPARE(hex.size(), probe->isLongFormat() ? 36 : 28);
+    MsgPtr fromHex(EpirbMsgBase::fromBytes(QByteArray::fromHex(hex.toLatin1())));
+    QCOMPARE(fromHex->protocolType(), type);
+    QCOMPARE(QString::fromLatin1(fromHex->hexId()), e["hexId"].toString());
+    if (type == UserSerialPlb)
+        QCOMPARE(fromHex->bits(108, 1), 0u);
+
+    // Decoding the message, with and without sync, gives back every field.
+    const CliResult dec = runCli({ "msg", "decode", hex.toLower() });
+    QCOMPARE(dec.exitCode, 0);
+    QJsonObject d = dec.json();
+    QCOMPARE(d.take("selfTest").toBool(true), false);
+    QCOMPARE(d, e);
+    const CliResult noSync = runCli({ "msg", "decode", hex.mid(6) });
+    QCOMPARE(noSync.exitCode, 0);
+    QCOMPARE(noSync.json(), e);
+
+    // The hex ID holds the identity but not the format, BCH or national data.
+    const CliResult id = runCli({ "msg", "decode", e["hexId"].toString() });
+    QCOMPARE(id.exitCode, 0);
+    const QJsonObject i = id.json();
+    for (const char *key : { "hexId", "checksum", "countryCode", "identity", "serialNumber", "tacNo", "beaconNo",
+                             "beaconCategoryName", "firstEpirb" })
+        QCOMPARE(i.value(key), e.value(key));
+    QVERIFY(!i.contains("hexMessage") && !i.contains("bch1Valid") && !i.contains("nationalData"));
+    if (i.contains("alternativeProtocolType"))
+        QVERIFY(i["protocolType"].toInt() == type || i["alternativeProtocolType"].toInt() == type);
+    else
+        QCOMPARE(i["protocolType"].toInt(), type);
+}
+
+void TestCoding::cliMatchesKnownMessage()
+{
+    const CliResult r = runCli({ "msg", "encode", "--protocol", "19", "--country", "257", "--serial", "4567",
+                                 "--tac", "3123", "--manual-only" });
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.json()["hexMessage"].toString(), QStringLiteral("FFFE2F901D87B475DFEFFA9DF4B861F0FABE"));
+    QCOMPARE(r.json()["checksum"].toString(), QStringLiteral("F4BF0"));
+
+    // 319 is coded as 232; an associated craft takes its country from the MMSI.
+    QCOMPARE(runCli({ "msg", "encode", "--protocol", "2", "--country", "319", "--identity", "319000001" })
+                 .json()["countryCode"].toInt(), 232);
+    QCOMPARE(runCli({ "msg", "encode", "--protocol", "2", "--country", "985", "--identity", "571234" })
+                 .json()["countryCode"].toInt(), 557);
+
+    // A corrupted message decodes but says so.
+    QByteArray bad = "FFFE2F901D87B475DFEFFA9DF4B861F0FABE";
+    bad[20] = bad[20] == '0' ? '1' : '0';
+    const CliResult d = runCli({ "msg", "decode", QString::fromLatin1(bad) });
+    QCOMPARE(d.exitCode, 0);
+    QCOMPARE(d.json()["bch1Valid"].toBool(), false);
+    QCOMPARE(d.json()["bch2Valid"].toBool(), true);
+}
+
+void TestCoding::cliRejectsBadInput_data()
+{
+    QTest::addColumn<QStringList>("args");
+    const QStringList enc = { "msg", "encode" };
+    auto p = [&](const char *protocol, const QStringList &more) {
+        return enc + QStringList { "--protocol", protocol, "--country", "227" } + more;
+    };
+    QTest::newRow("protocol 24") << p("24", {});
+    QTest::newRow("protocol 25") << p("25", {});
+    QTest::newRow("protocol -1") << p("-1", {});
+    QTest::newRow("protocol text") << p("abc", {});
+    QTest::newRow("country 100") << (enc + QStringList { "--protocol", "4", "--country", "100" });
+    QTest::newRow("country 800") << (enc + QStringList { "--protocol", "4", "--country", "800" });
+    QTest::newRow("country 990") << (enc + QStringList { "--protocol", "4", "--country", "990" });
+    QTest::newRow("country 98x without MMSI") << (enc + QStringList { "--protocol", "4", "--country", "985" });
+    QTest::newRow("no country") << (enc + QStringList { "--protocol", "4" });
+    QTest::newRow("no protocol") << (enc + QStringList { "--country", "227" });
+    QTest::newRow("user serial too big") << p("4", { "--serial", "1048576" });
+    QTest::newRow("std serial too big") << p("1", { "--serial", "16384" });
+    QTest::newRow("national id too big") << p("18", { "--serial", "262144" });
+    QTest::newRow("negative serial") << p("4", { "--serial", "-1" });
+    QTest::newRow("MMSI with letter") << p("2", { "--identity", "12A456789" });
+    QTest::newRow("MMSI missing") << p("0", {});
+    QTest::newRow("MMSI too long") << p("9", { "--identity", "1234567890" });
+    QTest::newRow("call sign too long") << p("3", { "--identity", "ABCDEFGH" });
+    QTest::newRow("call sign letter after four") << p("6", { "--identity", "ABCDE12" });
+    QTest::newRow("identity not carried") << p("4", { "--identity", "123" });
+    QTest::newRow("serial not carried") << p("2", { "--identity", "227123456", "--serial", "5" });
+    QTest::newRow("RLS TAC 959") << p("8", { "--tac", "959" });
+    QTest::newRow("RLS TAC 0") << p("8", { "--tac", "1000" });
+    QTest::newRow("TAC 1000") << p("4", { "--tac", "1000" });
+    QTest::newRow("TAC not carried") << p("2", { "--identity", "227123456", "--tac", "5" });
+    QTest::newRow("beacon no 36") << p("2", { "--identity", "227123456", "--beacon-no", "36" });
+    QTest::newRow("beacon no 16 std") << p("0", { "--identity", "227123456", "--beacon-no", "16" });
+    QTest::newRow("beacon no not carried") << p("4", { "--beacon-no", "1" });
+    QTest::newRow("national data 64") << p("18", { "--national-data", "64" });
+    QTest::newRow("national data too big") << p("18", { "--additional-data-type", "0", "--national-data", "1048576" });
+    QTest::newRow("national data not carried") << p("4", { "--national-data", "1" });
+    QTest::newRow("second EPIRB on PLB") << p("20", { "--identity", "227123456", "--first-epirb", "0" });
+    QTest::newRow("first-epirb 2") << p("9", { "--identity", "227123456", "--first-epirb", "2" });
+    QTest::newRow("unknown option") << p("4", { "--foo" });
+    QTest::newRow("missing value") << p("4", { "--serial" });
+    const QStringList dec = { "msg", "decode" };
+    QTest::newRow("odd length") << (dec + QStringList { "FFFE2F4E37A06072001EAD4EC54" });
+    QTest::newRow("not hex") << (dec + QStringList { "FFFE2F4E37A06072001EAD4EC54X" });
+    QTest::newRow("empty") << (dec + QStringList { "" });
+    QTest::newRow("no argument") << dec;
+    QTest::newRow("two arguments") << (dec + QStringList { "9C6F40C0E4003D5", "9C6F40C0E4003D5" });
+    QTest::newRow("wrong sync") << (dec + QStringList { "FFFE304E37A06072001EAD4EC540" });
+    QTest::newRow("long flag, short length") << (dec + QStringList { "FFFE2F901D87B475DFEFFA9DF4B8" });
+    QTest::newRow("short flag, long length") << (dec + QStringList { "FFFE2F4E37A06072001EAD4EC54000000000" });
+    QTest::newRow("16 digits") << (dec + QStringList { "9C6F40C0E4003D50" });
+    QTest::newRow("no sub-command") << QStringList { "msg" };
+    QTest::newRow("bad sub-command") << QStringList { "msg", "frob" };
+}
+
+void TestCoding::cliRejectsBadInput()
+{
+    QFETCH(QStringList, args);
+    const CliResult r = runCli(args);
+    QCOMPARE(r.exitCode, 2);
+    QVERIFY(r.out.isEmpty());
+    QVERIFY(r.err.startsWith("quorvik-cli: "));
+    QCOMPARE(r.err.count('\n'), 1);
+}
+
+void TestCoding::cliHelp()
+{
+    const CliResult r = runCli({ "msg", "--help" });
+    QCOMPARE(r.exitCode, 0);
+    for (const char *word : { "--protocol", "--country", "--identity", "--serial", "--tac", "--beacon-no",
+                              "--first-epirb", "--additional-data-type", "--national-data", "--manual-only",
+                              "decode", "National Location - Test" })
+        QVERIFY2(r.out.contains(word), word);
+    const CliResult top = runCli({ "--help" });
+    QVERIFY(top.out.contains("msg"));
 }
 
 QTEST_GUILESS_MAIN(TestCoding)

@@ -1,5 +1,6 @@
 #include "clicommand.h"
 #include "logcommand.h"
+#include "msgcommand.h"
 
 #include <QCoreApplication>
 
@@ -8,6 +9,7 @@
 // Sub-commands; each lives in its own file.
 static const CliCommand kCommands[] = {
     { "log", "decode a boot-log block (log decode FILE [--csv OUT])", runLogCommand },
+    { "msg", "encode or decode a 406 MHz message or hex ID (msg encode|decode ...)", runMsgCommand },
     { nullptr, nullptr, nullptr },
 };
 

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QStringList>
+
+// "quorvik-cli msg encode|decode ...": builds or reads 406 MHz messages.
+int runMsgCommand(const QStringList &args);
