@@ -1,0 +1,51 @@
+#include "config/osslicensemodel.h"
+
+#include <QFile>
+
+namespace {
+const char *const kLicenseFolder = ":/qt/qml/Quorvik/Backend/Licenses/";
+}
+
+OSSLicenseModel::OSSLicenseModel(QObject *parent)
+    : QAbstractListModel(parent)
+{
+    m_rows = {
+        { QStringLiteral("-- Select License --"), QString() },
+        { QStringLiteral("Qt6"), readLicense(QStringLiteral("Qt6_LGPL3.txt")) },
+        { QStringLiteral("Libarchive"), readLicense(QStringLiteral("libarchive_BSD.txt")) },
+        { QStringLiteral("WebP"), readLicense(QStringLiteral("WebP_BSD.txt")) },
+    };
+}
+
+QString OSSLicenseModel::readLicense(const QString &fileName)
+{
+    const QString path = QString::fromLatin1(kLicenseFolder) + fileName;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        qWarning().noquote() << "Could not open license file " + path + ": " + file.errorString();
+        return {};
+    }
+    return QString::fromUtf8(file.readAll());
+}
+
+int OSSLicenseModel::rowCount(const QModelIndex &) const
+{
+    return int(m_rows.size());
+}
+
+QVariant OSSLicenseModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.parent().isValid() || index.column() != 0 || index.row() >= m_rows.size())
+        return {};
+    const auto &row = m_rows.at(index.row());
+    if (role == Qt::DisplayRole || role == NameRole)
+        return row.first;
+    if (role == LicenseRole)
+        return row.second;
+    return {};
+}
+
+QHash<int, QByteArray> OSSLicenseModel::roleNames() const
+{
+    return { { NameRole, QByteArrayLiteral("modelData") }, { LicenseRole, QByteArrayLiteral("license") } };
+}
