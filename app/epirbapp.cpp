@@ -1,5 +1,7 @@
 #include "epirbapp.h"
 
+#include "config/configtables.h"
+#include "config/countrycodemodel.h"
 #include "records/epirblogdb.h"
 
 #include <QCoreApplication>
@@ -49,6 +51,7 @@ EpirbApp::EpirbApp(const QStringList &args, QObject *parent)
 
     // 7. Settings owned by the controller.
     readSettings();
+    m_tables->setSerialOverrideAllowed(m_serialOverrideAllowed);
 
     // 8. Serial port check.
     probeSerialPort();
@@ -58,7 +61,16 @@ EpirbApp::EpirbApp(const QStringList &args, QObject *parent)
     m_commThread->setObjectName(QStringLiteral("EpirbComm"));
     m_commThread->start();
 
-    // 10. Country list: wired in with its subsystem.
+    // 10. Country list: a custom copy in the user's data folder replaces the shipped one.
+    m_countryModel = CountryCodeModel::instance(this);
+    QString countryFolder = m_appDir;
+    const QString customCountry = m_appDataDir + QDir::separator() + QStringLiteral("Country.txt");
+    if (!m_appDataDir.isEmpty() && QFileInfo::exists(customCountry)) {
+        countryFolder = m_appDataDir;
+        m_customCountryFile = QFileInfo(customCountry).absoluteFilePath();
+        qDebug().noquote() << "Using custom Country.txt file from " + m_customCountryFile;
+    }
+    m_countryModel->loadCountryList(countryFolder, QLocale::territoryToString(QLocale::system().territory()));
 
     // 11. Database and boot-log decoder.
     EpirbLogDb::instance(this);
@@ -131,6 +143,8 @@ void EpirbApp::evaluateArguments(const QStringList &args)
     if (commandLineValue(args, QStringLiteral("log"), value))
         m_logAvailable = true;
     m_production = commandLineValue(args, QStringLiteral("production"), value);
+    m_tables = ConfigTables::instance(this);
+    m_tables->setTestProtocolAllowed(m_testProtocol);
     // Production identity (serialno, protocol, country, batteryexpiry) is applied to the
     // pending record together with the tables.
 }

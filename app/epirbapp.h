@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QtQml/qqmlregistration.h>
 
+class ConfigTables;
+class CountryCodeModel;
 class QQmlApplicationEngine;
 class QThread;
 
@@ -61,6 +63,8 @@ private:
     static bool probePort(const QString &name);
 
     QQmlApplicationEngine *m_engine = nullptr;
+    ConfigTables *m_tables = nullptr;
+    CountryCodeModel *m_countryModel = nullptr;
     QString m_version;
     QString m_qmlPath;
     QString m_appDir;
