@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QObject>
+#include <QString>
+
+class QSerialPort;
+class QTimer;
+class EpirbXmodemTx;
+class EpirbXmodemRx;
+
+// The serial link to the beacon through the programming adapter. Lives in its own
+// thread; the controller drives it with queued signals and reads its results after
+// success. Current beacons (sync "H") move blocks by XMODEM, older ones ("A"-"G")
+// use a byte protocol of 256-byte pages.
+class EpirbComm : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit EpirbComm(QObject *parent = nullptr);
+    ~EpirbComm() override;
+
+    // Plain setters and getters: only while no operation runs.
+    void setPortName(const QString &name) { m_portName = name; }
+    QString portName() const { return m_portName; }
+    void setPage(quint8 page);
+    quint8 page() const { return m_page; }
+    void setWriteData(const QByteArray &data) { m_writeData = data; }
+    void setForceSinglePage(bool force) { m_forceSinglePage = force; }
+    bool forceSinglePage() const { return m_forceSinglePage; }
+    void setAnswerDelay(int ms) { m_answerDelay = ms; }
+    int answerDelay() const { return m_answerDelay; }
+    QByteArray readData() const { return m_readData; }
+    double progress() const { return m_progress; }
+    int state() const { return m_state; }
+    bool isXmodem() const { return m_xmodem; }
+
+signals:
+    void syncReceived(char EpirbCode);
+    void comProgressChanged();
+    void pageReceived();
+    void success(int nDataCount);
+    void failure(int error);
+    void timeout();
+
+public slots:
+    bool receiveStart();
+    bool verifyStart();
+    bool transmitStart();
+    bool transmitProductionStart();
+    void on_requestStop(const QString &reason = QString());
+
+private slots:
+    void on_readData();
+    void on_writeData();
+    void on_timeout();
+    void on_twoPageTimeout();
+    void on_receiveTimeout();
+    void on_xmodemBytesTxRx(quint64 count);
+    void on_xmodemRxSuccess();
+    void on_xmodemTxSuccess();
+    void on_xmodemFailure(int code);
+
+private:
+    enum class Operation { None, Read, Write };
+
+    void prepare();
+    bool openPort(const char *what);
+    void disconnectPort();
+    void setProgress(double value);
+    int writeTotal() const;
+    void updateWriteProgress();
+    void stepRead(QByteArray chunk);
+    void stepWrite();
+    void pauseProcessingEvents(int ms);
+
+    double m_progress = 0;
+    QSerialPort *m_port = nullptr;
+    QString m_portName;
+    int m_state = 0;
+    QByteArray m_writeData;
+    QByteArray m_readData;
+    int m_byteCount = 0;
+    QTimer *m_timeoutTimer = nullptr;
+    QTimer *m_pageTimer = nullptr;
+    QByteArray m_pages;
+    int m_pageIndex = 0;
+    int m_answerBytes = 0;
+    QByteArray m_answer;
+    QTimer *m_answerTimer = nullptr;
+    bool m_production = false;
+    bool m_xmodem = false;
+    EpirbXmodemTx *m_tx = nullptr;
+    EpirbXmodemRx *m_rx = nullptr;
+    QElapsedTimer m_elapsed;
+    unsigned int m_hostBytes = 0;
+    bool m_forceSinglePage = false;
+    int m_answerDelay = 40;
+    quint8 m_page = 0;
+    int m_expectedSize = 192;
+
+    // The command whose answer is being judged, so its echo is not taken for the answer.
+    QByteArray m_command;
+    int m_transferSize = 192;
+    Operation m_operation = Operation::None;
+    bool m_inHandler = false;
+    bool m_pendingData = false;
+};

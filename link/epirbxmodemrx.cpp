@@ -1,0 +1,144 @@
+#include "link/epirbxmodemrx.h"
+
+#include "link/epirbxmodemtx.h"
+
+#include <QSerialPort>
+#include <QThread>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+constexpr int kBlock = EpirbXmodemTx::kBlockSize;
+constexpr int kPacket = EpirbXmodemTx::kPacketSize;
+}
+
+EpirbXmodemRx::EpirbXmodemRx(QSerialPort *port, QObject *parent)
+    : QObject(parent)
+    , m_port(port)
+    , m_timer(new QTimer(this))
+{
+    m_data.reserve(kBlock);
+    m_packet.reserve(kPacket);
+    m_timer->setSingleShot(true);
+    connect(m_timer, &QTimer::timeout, this, &EpirbXmodemRx::notifyRxTimeout);
+}
+
+bool EpirbXmodemRx::sendControl(char byte)
+{
+    QThread::msleep(20);
+    m_echo.add(byte);
+    const bool accepted = m_port->write(&byte, 1) == 1;
+    m_port->flush(); // out now, not at the next event loop turn: a close may follow
+    return accepted;
+}
+
+bool EpirbXmodemRx::startRead()
+{
+    qDebug("Starting read. Discard %zu bytes!", size_t(m_echo.size()));
+    m_data.clear();
+    m_data.reserve(kBlock);
+    m_packet.clear();
+    m_state = 1;
+    m_expectedBlock = 1;
+    const bool sent = sendControl(EpirbXmodemTx::CRC_START);
+    m_timer->start(100);
+    return sent;
+}
+
+void EpirbXmodemRx::notifyDataAvailable()
+{
+    const QByteArray bytes = m_port->readAll();
+    for (char c : bytes) {
+        if (m_echoFilter && m_echo.consume(c))
+            continue;
+        handleByte(c);
+    }
+}
+
+bool EpirbXmodemRx::packetIsGood() const
+{
+    if (m_packet.size() != kPacket || quint8(m_packet.at(0)) != EpirbXmodemTx::SOH)
+        return false;
+    const quint8 block = quint8(m_packet.at(1));
+    const quint8 complement = quint8(m_packet.at(2));
+    if (int(block) + int(complement) != 255) {
+        qDebug("Invalid packet counts %u+%u", block, complement);
+        return false;
+    }
+    if (block != m_expectedBlock) {
+        qDebug("Wrong packet count %u vs %u", block, m_expectedBlock);
+        return false;
+    }
+    const quint16 crc = EpirbXmodemTx::crc16(m_packet.mid(3, kBlock));
+    const quint8 hi = quint8(m_packet.at(kPacket - 2));
+    const quint8 lo = quint8(m_packet.at(kPacket - 1));
+    if (crc != quint16((hi << 8) | lo)) {
+        qDebug("CRC error 0x%02x%02x vs 0x%02x%02x", crc >> 8, crc & 0xff, hi, lo);
+        return false;
+    }
+    return true;
+}
+
+void EpirbXmodemRx::handleByte(char byte)
+{
+    const quint8 b = quint8(byte);
+    if (m_state == 1)
+        m_state = 2;
+    switch (m_state) {
+    case 2:
+        m_timer->start(200);
+        if (b == EpirbXmodemTx::SOH) {
+            m_packet = QByteArray(1, byte);
+            m_state = 3;
+        } else if (b == EpirbXmodemTx::EOT) {
+            sendControl(char(EpirbXmodemTx::ACK));
+        } else if (b == EpirbXmodemTx::ETB) {
+            m_timer->stop();
+            sendControl(char(EpirbXmodemTx::ACK));
+            m_state = 5;
+            emit success();
+        } else if (b == EpirbXmodemTx::CAN) {
+            m_state = 1;
+        } else {
+            qDebug("Unknown packet start: 0x%02x (%c)", b, b);
+            sendControl(char(EpirbXmodemTx::NAK));
+        }
+        break;
+    case 3: {
+        m_timer->start(200);
+        m_packet.append(byte);
+        const qint64 inPacket = std::clamp<qint64>(m_packet.size() - 3, 0, kBlock);
+        emit bytesReceived(quint64(m_data.size()) + quint64(inPacket));
+        if (m_packet.size() == kPacket) {
+            if (packetIsGood()) {
+                sendControl(char(EpirbXmodemTx::ACK));
+                ++m_expectedBlock;
+                m_data.append(m_packet.mid(3, kBlock));
+            } else {
+                qDebug("Packet %u verification failed!", m_expectedBlock);
+                sendControl(char(EpirbXmodemTx::NAK));
+            }
+            m_packet.clear();
+            m_state = 2;
+        }
+        break;
+    }
+    case 5:
+        m_timer->stop();
+        break;
+    default:
+        break;
+    }
+}
+
+void EpirbXmodemRx::notifyRxTimeout()
+{
+    if (m_state == 1) {
+        sendControl(EpirbXmodemTx::CRC_START);
+        return;
+    }
+    qDebug("RX timeout while in state %d, %zu bytes received!", m_state, size_t(m_packet.size()));
+    if (m_state == 2)
+        sendControl(char(EpirbXmodemTx::ACK));
+}

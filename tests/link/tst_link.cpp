@@ -1,0 +1,678 @@
+// The link against the beacon simulator over real pseudo-terminals, and the XMODEM
+// engines against a scripted far end that echoes like the programming adapter.
+#include "link/epirbcomm.h"
+#include "link/epirbechoqueue.h"
+#include "link/epirbxmodemrx.h"
+#include "link/epirbxmodemtx.h"
+
+#include "beaconsimulator.h"
+#include "bootloggenerator.h"
+#include "ptyendpoint.h"
+
+#include <QElapsedTimer>
+#include <QSerialPort>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <atomic>
+#include <memory>
+#include <thread>
+
+namespace {
+constexpr char SOH = 0x01, EOT = 0x04, ACK = 0x06, NAK = 0x15, ETB = 0x17, CAN = 0x18;
+
+QByteArray sampleBlock(char seed)
+{
+    QByteArray b(192, '\0');
+    for (int i = 0; i < b.size(); ++i)
+        b[i] = char(seed + i * 7);
+    return b;
+}
+
+// A raw pty far end that plays the adapter's echo: everything read is written back.
+struct ScriptedAdapter
+{
+    PtyEndpoint pty;
+    QByteArray pending;
+
+    QByteArray take(int count, int timeoutMs = 5000)
+    {
+        QElapsedTimer t;
+        t.start();
+        const bool hostThread = QThread::currentThread() == QCoreApplication::instance()->thread();
+        while (pending.size() < count && t.elapsed() < timeoutMs) {
+            // In the host's thread its port only moves while events are processed.
+            if (hostThread)
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            const QByteArray chunk = pty.read(hostThread ? 5 : 20);
+            pty.write(chunk);
+            pending += chunk;
+        }
+        const QByteArray out = pending.left(count);
+        pending.remove(0, out.size());
+        return out;
+    }
+    void send(const QByteArray &bytes) { pty.write(bytes); }
+};
+
+std::unique_ptr<QSerialPort> openHostPort(const QString &path)
+{
+    auto port = std::make_unique<QSerialPort>();
+    port->setPortName(path);
+    port->setBaudRate(QSerialPort::Baud2400);
+    if (!port->open(QIODevice::ReadWrite))
+        return nullptr;
+    return port;
+}
+
+BeaconSimulator::Options fastOptions(char sync = 'H')
+{
+    BeaconSimulator::Options o;
+    o.sync = sync;
+    o.baud = 0;
+    o.syncIntervalMs = 100;
+    o.resyncMs = 0;
+    o.block = BeaconSimulator::blankBlock(QStringLiteral("31337"));
+    return o;
+}
+
+// Page contents of an older beacon that differ from the blank fill.
+QByteArray olderMemory(int pages)
+{
+    QByteArray m(pages * 256, '\0');
+    for (int i = 0; i < m.size(); ++i)
+        m[i] = char((i * 13) ^ 0x5a);
+    return m;
+}
+}
+
+class TestLink : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void crc16_data();
+    void crc16();
+    void echoQueueDropsBytesLostOnTheLine();
+
+    void txRefusesPartialBlocks_data();
+    void txRefusesPartialBlocks();
+    void txNoCrcStartIsTimeout();
+    void txSendsBlocksThenEotThenEtb();
+    void rxRejectsBadPacketAndKeepsData_data();
+    void rxRejectsBadPacketAndKeepsData();
+    void rxCanReturnsToStartWithoutAnswer();
+
+    void readPage_data();
+    void readPage();
+    void readWriteVerifyCurrentGeneration_data();
+    void readWriteVerifyCurrentGeneration();
+    void sixNaksCancelTheWrite();
+    void timeoutThenNewSyncOnOpenPort();
+    void portThatDoesNotOpen_data();
+    void portThatDoesNotOpen();
+    void olderGenerationRead_data();
+    void olderGenerationRead();
+    void olderGenerationWriteSkipsHeldBytes();
+    void olderValueEqualToAckNeedsTheBeaconsAck();
+    void productionWrite_data();
+    void productionWrite();
+};
+
+void TestLink::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    qRegisterMetaType<char>("char");
+}
+
+void TestLink::crc16_data()
+{
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<int>("crc");
+    QTest::newRow("abc") << QByteArray("abc") << 0x9DD6;
+    QTest::newRow("check string") << QByteArray("123456789") << 0x31C3;
+    QTest::newRow("empty") << QByteArray() << 0;
+    QTest::newRow("high bit") << QByteArray("\xff", 1) << 0x1EF0;
+}
+
+void TestLink::crc16()
+{
+    QFETCH(QByteArray, data);
+    QFETCH(int, crc);
+    QCOMPARE(int(EpirbXmodemTx::crc16(data)), crc);
+}
+
+void TestLink::echoQueueDropsBytesLostOnTheLine()
+{
+    EpirbEchoQueue q;
+    q.add(QByteArray("XYZ"));
+    QVERIFY(q.consume('X'));
+    // 'Y' never came back: matching 'Z' drops it as well.
+    QVERIFY(q.consume('Z'));
+    QCOMPARE(q.size(), 0);
+    q.add(QByteArray("AB"));
+    QVERIFY(!q.consume('C')); // not an echo: the queue is used up looking for it
+    QCOMPARE(q.size(), 0);
+}
+
+void TestLink::txRefusesPartialBlocks_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("empty") << 0 << false;
+    QTest::newRow("191") << 191 << false;
+    QTest::newRow("200") << 200 << false;
+    QTest::newRow("192") << 192 << true;
+    QTest::newRow("384") << 384 << true;
+}
+
+void TestLink::txRefusesPartialBlocks()
+{
+    QFETCH(int, size);
+    QFETCH(bool, accepted);
+    QSerialPort port;
+    EpirbXmodemTx tx(&port, nullptr);
+    QSignalSpy failures(&tx, &EpirbXmodemTx::failure);
+    QCOMPARE(tx.startWrite(QByteArray(size, 'x')), accepted);
+    QCOMPARE(tx.state(), accepted ? 1 : 0);
+    if (!accepted) {
+        // Nothing started: no time-out follows either.
+        QTest::qWait(150);
+        QCOMPARE(failures.count(), 0);
+    }
+}
+
+void TestLink::txNoCrcStartIsTimeout()
+{
+    ScriptedAdapter far;
+    QVERIFY(far.pty.open());
+    auto port = openHostPort(far.pty.devicePath());
+    QVERIFY(port);
+    EpirbXmodemTx tx(port.get(), nullptr);
+    connect(port.get(), &QSerialPort::readyRead, &tx, &EpirbXmodemTx::notifyDataAvailable);
+    QSignalSpy failures(&tx, &EpirbXmodemTx::failure);
+    QElapsedTimer t;
+    t.start();
+    QVERIFY(tx.startWrite(sampleBlock(1)));
+    QVERIFY(failures.wait(2000));
+    QVERIFY(t.elapsed() >= 90);
+    QCOMPARE(failures.takeFirst().at(0).toInt(), -2);
+    QCOMPARE(tx.state(), 5);
+}
+
+void TestLink::txSendsBlocksThenEotThenEtb()
+{
+    ScriptedAdapter far;
+    QVERIFY(far.pty.open());
+    auto port = openHostPort(far.pty.devicePath());
+    QVERIFY(port);
+    EpirbXmodemTx tx(port.get(), nullptr);
+    connect(port.get(), &QSerialPort::readyRead, &tx, &EpirbXmodemTx::notifyDataAvailable);
+    QSignalSpy ok(&tx, &EpirbXmodemTx::success);
+    QSignalSpy failures(&tx, &EpirbXmodemTx::failure);
+    QSignalSpy progress(&tx, &EpirbXmodemTx::bytesTransmitted);
+
+    const QByteArray data = sampleBlock(3) + sampleBlock(9);
+    QList<QByteArray> seen;
+    std::atomic<bool> done{ false };
+    std::thread beacon([&] {
+        far.send("C");
+        for (int i = 0; i < 2; ++i) {
+            seen << far.take(197);
+            far.send(QByteArray(1, ACK));
+        }
+        seen << far.take(1);
+        far.send(QByteArray(1, ACK));
+        seen << far.take(1);
+        far.send(QByteArray(1, ACK));
+        done = true;
+    });
+    QVERIFY(tx.startWrite(data));
+    QTRY_VERIFY_WITH_TIMEOUT(ok.count() == 1 || failures.count() > 0, 15000);
+    QTRY_VERIFY(done);
+    beacon.join();
+    QCOMPARE(failures.count(), 0);
+    QCOMPARE(seen.size(), 4);
+    QCOMPARE(seen.at(0), EpirbXmodemTx::packet(1, data.left(192)));
+    QCOMPARE(seen.at(1), EpirbXmodemTx::packet(2, data.mid(192)));
+    QCOMPARE(quint8(seen.at(1).at(2)), quint8(253));
+    QCOMPARE(seen.at(2), QByteArray(1, EOT));
+    QCOMPARE(seen.at(3), QByteArray(1, ETB));
+    QVERIFY(!progress.isEmpty());
+    QCOMPARE(progress.last().at(0).toULongLong(), quint64(384));
+    // Progress counts payload bytes only and never steps back.
+    quint64 previous = 0;
+    for (const auto &args : progress) {
+        QVERIFY(args.at(0).toULongLong() >= previous);
+        previous = args.at(0).toULongLong();
+    }
+    QCOMPARE(tx.pendingEchoCount(), 0);
+}
+
+void TestLink::rxRejectsBadPacketAndKeepsData_data()
+{
+    QTest::addColumn<QByteArray>("bad");
+    QTest::addColumn<bool>("goodFirst");
+    const QByteArray good = EpirbXmodemTx::packet(1, sampleBlock(5));
+    QByteArray complement = good;
+    complement[2] = char(0xfd);
+    QByteArray crc = good;
+    crc[196] = char(crc.at(196) ^ 0x01);
+    QByteArray payload = good;
+    payload[50] = char(payload.at(50) ^ 0x40);
+    QTest::newRow("bad complement") << complement << false;
+    QTest::newRow("bad CRC byte") << crc << false;
+    QTest::newRow("payload changed") << payload << false;
+    QTest::newRow("block 2 first") << EpirbXmodemTx::packet(2, sampleBlock(5)) << false;
+    QTest::newRow("repeated block") << good << true;
+}
+
+void TestLink::rxRejectsBadPacketAndKeepsData()
+{
+    QFETCH(QByteArray, bad);
+    QFETCH(bool, goodFirst);
+    ScriptedAdapter far;
+    QVERIFY(far.pty.open());
+    auto port = openHostPort(far.pty.devicePath());
+    QVERIFY(port);
+    EpirbXmodemRx rx(port.get(), nullptr);
+    connect(port.get(), &QSerialPort::readyRead, &rx, &EpirbXmodemRx::notifyDataAvailable);
+    QSignalSpy ok(&rx, &EpirbXmodemRx::success);
+
+    const QByteArray good = EpirbXmodemTx::packet(1, sampleBlock(5));
+    QByteArray answers;
+    std::atomic<bool> done{ false };
+    std::thread beacon([&] {
+        answers += far.take(1); // "C"
+        if (goodFirst) {
+            far.send(good);
+            answers += far.take(1);
+        }
+        far.send(bad);
+        answers += far.take(1);
+        if (!goodFirst) {
+            far.send(good);
+            answers += far.take(1);
+        }
+        far.send(QByteArray(1, EOT));
+        answers += far.take(1);
+        far.send(QByteArray(1, ETB));
+        answers += far.take(1);
+        done = true;
+    });
+    QVERIFY(rx.startRead());
+    QTRY_COMPARE_WITH_TIMEOUT(ok.count(), 1, 10000);
+    QTRY_VERIFY(done);
+    beacon.join();
+    const QByteArray expected = QByteArray("C") + (goodFirst ? QByteArray(1, ACK) + QByteArray(1, NAK)
+                                                             : QByteArray(1, NAK) + QByteArray(1, ACK))
+        + QByteArray(1, ACK) + QByteArray(1, ACK);
+    QCOMPARE(answers.toHex(), expected.toHex());
+    QCOMPARE(rx.receivedData(), sampleBlock(5));
+    QCOMPARE(rx.state(), 5);
+}
+
+void TestLink::rxCanReturnsToStartWithoutAnswer()
+{
+    ScriptedAdapter far;
+    QVERIFY(far.pty.open());
+    auto port = openHostPort(far.pty.devicePath());
+    QVERIFY(port);
+    EpirbXmodemRx rx(port.get(), nullptr);
+    connect(port.get(), &QSerialPort::readyRead, &rx, &EpirbXmodemRx::notifyDataAvailable);
+    QVERIFY(rx.startRead());
+    QCOMPARE(far.take(1), QByteArray("C"));
+    far.send(EpirbXmodemTx::packet(1, sampleBlock(2)));
+    QCOMPARE(far.take(1), QByteArray(1, ACK));
+    QTRY_COMPARE(rx.state(), 2);
+    far.send(QByteArray(1, CAN));
+    QTRY_COMPARE_WITH_TIMEOUT(rx.state(), 1, 1000);
+    QCOMPARE(far.take(1, 120), QByteArray()); // the CAN itself is not answered
+    // Back at the start the receiver asks for the transfer again.
+    QCOMPARE(far.take(1, 1000), QByteArray("C"));
+}
+
+void TestLink::readPage_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("size");
+    QTest::newRow("configuration") << 0 << 192;
+    QTest::newRow("boot log") << 2 << 576;
+}
+
+void TestLink::readPage()
+{
+    QFETCH(int, page);
+    QFETCH(int, size);
+    BeaconSimulator sim(fastOptions());
+    QVERIFY(sim.start());
+    EpirbComm comm;
+    comm.setPortName(sim.devicePath());
+    comm.setPage(quint8(page));
+    QSignalSpy sync(&comm, &EpirbComm::syncReceived);
+    QSignalSpy ok(&comm, &EpirbComm::success);
+    QSignalSpy progress(&comm, &EpirbComm::comProgressChanged);
+    QSignalSpy timeouts(&comm, &EpirbComm::timeout);
+    double maxBelow100 = 0;
+    connect(&comm, &EpirbComm::comProgressChanged, this, [&] {
+        if (comm.progress() < 100)
+            maxBelow100 = qMax(maxBelow100, comm.progress());
+    });
+    QVERIFY(comm.receiveStart());
+    QVERIFY(ok.wait(5000));
+    QCOMPARE(timeouts.count(), 0);
+    QCOMPARE(sync.count(), 1);
+    QCOMPARE(sync.first().at(0).value<char>(), 'H');
+    QCOMPARE(ok.first().at(0).toInt(), size);
+    const QByteArray data = comm.readData();
+    QCOMPARE(data.size(), size);
+    if (page == 0) {
+        QCOMPARE(data, sim.block());
+    } else {
+        QCOMPARE(data.left(512), BootLogGenerator::sampleLog());
+        const quint16 stored = quint16(quint8(data.at(0)) | (quint8(data.at(1)) << 8));
+        QCOMPARE(BootLogGenerator::crc16(data.mid(2, 510)), stored);
+        QCOMPARE(int(data.at(511)), 2);
+    }
+    QCOMPARE(comm.progress(), 100.0);
+    // Progress runs against the size of the page being read.
+    QVERIFY(maxBelow100 > 90);
+    QVERIFY(progress.count() > size / 2);
+    comm.on_requestStop(QString());
+}
+
+void TestLink::readWriteVerifyCurrentGeneration_data()
+{
+    QTest::addColumn<int>("nakFirst");
+    QTest::addColumn<int>("garbage");
+    QTest::newRow("clean line") << 0 << 0;
+    QTest::newRow("one NAK") << 1 << 0;
+    QTest::newRow("noise before sync") << 0 << 40;
+}
+
+void TestLink::readWriteVerifyCurrentGeneration()
+{
+    QFETCH(int, nakFirst);
+    QFETCH(int, garbage);
+    BeaconSimulator::Options o = fastOptions();
+    o.nakFirst = nakFirst;
+    o.garbage = garbage;
+    BeaconSimulator sim(o);
+    QVERIFY(sim.start());
+    EpirbComm comm;
+    comm.setPortName(sim.devicePath());
+    QSignalSpy ok(&comm, &EpirbComm::success);
+    QSignalSpy timeouts(&comm, &EpirbComm::timeout);
+    QSignalSpy failures(&comm, &EpirbComm::failure);
+
+    QVERIFY(comm.receiveStart());
+    if (garbage)
+        sim.pressTest(); // noise while the host listens
+    QVERIFY(ok.wait(5000));
+    QCOMPARE(comm.readData(), BeaconSimulator::blankBlock(QStringLiteral("31337")));
+
+    const QByteArray programmed = sampleBlock(0x21);
+    comm.setWriteData(programmed);
+    QVERIFY(comm.transmitStart());
+    QTRY_VERIFY_WITH_TIMEOUT(ok.count() == 2 || !timeouts.isEmpty(), 12000);
+    QCOMPARE(timeouts.count(), 0);
+    QCOMPARE(ok.at(1).at(0).toInt(), 192);
+    QCOMPARE(sim.block(), programmed);
+    QCOMPARE(sim.stats().naksSent, nakFirst);
+    QCOMPARE(sim.stats().packetsReceived, 1 + nakFirst);
+
+    QVERIFY(comm.verifyStart());
+    QVERIFY(ok.wait(5000));
+    QCOMPARE(comm.readData(), programmed);
+    QCOMPARE(failures.count(), 0);
+    QCOMPARE(timeouts.count(), 0);
+    QCOMPARE(sim.stats().handshakes, 1);
+    comm.on_requestStop(QString());
+}
+
+void TestLink::sixNaksCancelTheWrite()
+{
+    ScriptedAdapter far;
+    QVERIFY(far.pty.open());
+    auto port = openHostPort(far.pty.devicePath());
+    QVERIFY(port);
+    EpirbXmodemTx tx(port.get(), nullptr);
+    connect(port.get(), &QSerialPort::readyRead, &tx, &EpirbXmodemTx::notifyDataAvailable);
+    QSignalSpy ok(&tx, &EpirbXmodemTx::success);
+    QSignalSpy failures(&tx, &EpirbXmodemTx::failure);
+    const QByteArray data = sampleBlock(7);
+    QList<QByteArray> packets;
+    QByteArray last;
+    std::atomic<bool> done{ false };
+    std::thread beacon([&] {
+        far.send("C");
+        for (int i = 0; i < 6; ++i) {
+            packets << far.take(197);
+            far.send(QByteArray(1, NAK));
+        }
+        last = far.take(1);
+        done = true;
+    });
+    QVERIFY(tx.startWrite(data));
+    QTRY_VERIFY_WITH_TIMEOUT(!failures.isEmpty() || !ok.isEmpty(), 20000);
+    QTRY_VERIFY(done);
+    beacon.join();
+    QCOMPARE(ok.count(), 0);
+    QCOMPARE(failures.count(), 1);
+    QCOMPARE(failures.first().at(0).toInt(), -3);
+    QCOMPARE(packets.size(), 6);
+    for (const QByteArray &p : packets)
+        QCOMPARE(p, EpirbXmodemTx::packet(1, data)); // five resends of the same block
+    QCOMPARE(last, QByteArray(1, CAN));
+    QCOMPARE(tx.state(), 5);
+    // After giving up, further answers are ignored.
+    far.send(QByteArray(1, ACK));
+    QTest::qWait(150);
+    QCOMPARE(ok.count(), 0);
+    QCOMPARE(failures.count(), 1);
+}
+
+void TestLink::timeoutThenNewSyncOnOpenPort()
+{
+    BeaconSimulator sim(fastOptions());
+    QVERIFY(sim.start());
+    EpirbComm comm;
+    comm.setPortName(sim.devicePath());
+    comm.setPage(7); // a page the beacon does not serve: the transfer never starts
+    QSignalSpy ok(&comm, &EpirbComm::success);
+    QSignalSpy timeouts(&comm, &EpirbComm::timeout);
+    QSignalSpy sync(&comm, &EpirbComm::syncReceived);
+    QElapsedTimer t;
+    t.start();
+    QVERIFY(comm.receiveStart());
+    QVERIFY(timeouts.wait(6000));
+    QVERIFY2(t.elapsed() >= 2900, "configuration pages allow 3 s");
+    QCOMPARE(comm.state(), 0);
+    QCOMPARE(ok.count(), 0);
+
+    comm.setPage(0);
+    sim.pressTest();
+    QVERIFY(ok.wait(5000));
+    QCOMPARE(sync.count(), 2);
+    QCOMPARE(comm.readData(), sim.block());
+    comm.on_requestStop(QString());
+}
+
+void TestLink::portThatDoesNotOpen_data()
+{
+    QTest::addColumn<bool>("production");
+    QTest::newRow("read") << false;
+    QTest::newRow("production write") << true;
+}
+
+void TestLink::portThatDoesNotOpen()
+{
+    QFETCH(bool, production);
+    EpirbComm comm;
+    comm.setPortName(QStringLiteral("/nonexistent/ttyQuorvik"));
+    QSignalSpy failures(&comm, &EpirbComm::failure);
+    comm.setWriteData(sampleBlock(1));
+    QVERIFY(!(production ? comm.transmitProductionStart() : comm.receiveStart()));
+    QCOMPARE(failures.count(), 1);
+    QCOMPARE(failures.first().at(0).toInt(), -1);
+}
+
+void TestLink::olderGenerationRead_data()
+{
+    QTest::addColumn<char>("syncChar");
+    QTest::addColumn<int>("simPages");
+    QTest::addColumn<bool>("forceSinglePage");
+    QTest::addColumn<int>("size");
+    QTest::newRow("A: one page") << 'A' << 1 << false << 256;
+    QTest::newRow("F: two pages") << 'F' << 2 << false << 512;
+    QTest::newRow("F forced single") << 'F' << 2 << true << 256;
+    QTest::newRow("F without second page") << 'F' << 1 << false << 256;
+    QTest::newRow("G with two pages reads one") << 'G' << 2 << false << 256;
+}
+
+void TestLink::olderGenerationRead()
+{
+    QFETCH(char, syncChar);
+    QFETCH(int, simPages);
+    QFETCH(bool, forceSinglePage);
+    QFETCH(int, size);
+    BeaconSimulator::Options o = fastOptions(syncChar);
+    o.pages = simPages;
+    o.block = olderMemory(simPages);
+    BeaconSimulator sim(o);
+    QVERIFY(sim.start());
+    EpirbComm comm;
+    comm.setPortName(sim.devicePath());
+    comm.setForceSinglePage(forceSinglePage);
+    QSignalSpy ok(&comm, &EpirbComm::success);
+    QSignalSpy sync(&comm, &EpirbComm::syncReceived);
+    QSignalSpy timeouts(&comm, &EpirbComm::timeout);
+    QVERIFY(comm.receiveStart());
+    QVERIFY(ok.wait(5000));
+    QCOMPARE(timeouts.count(), 0);
+    QCOMPARE(sync.first().at(0).value<char>(), syncChar);
+    QCOMPARE(ok.first().at(0).toInt(), size);
+    QCOMPARE(comm.readData(), olderMemory(simPages).left(size));
+    QCOMPARE(comm.progress(), 100.0);
+    QVERIFY(!comm.isXmodem());
+    comm.on_requestStop(QString());
+}
+
+void TestLink::olderGenerationWriteSkipsHeldBytes()
+{
+    BeaconSimulator::Options o = fastOptions('F');
+    o.pages = 2;
+    o.block = olderMemory(2);
+    BeaconSimulator sim(o);
+    QVERIFY(sim.start());
+    EpirbComm comm;
+    comm.setPortName(sim.devicePath());
+    comm.setAnswerDelay(15);
+    QSignalSpy ok(&comm, &EpirbComm::success);
+    QSignalSpy timeouts(&comm, &EpirbComm::timeout);
+    QVERIFY(comm.receiveStart());
+    QVERIFY(ok.wait(5000));
+    QCOMPARE(comm.readData().size(), 512);
+
+    // A 192-byte block: 20 bytes differ from what the beacon holds.
+    QByteArray block = olderMemory(2).left(192);
+    for (int i = 10; i < 30; ++i)
+        block[i] = char(~block.at(i));
+    comm.setWriteData(block);
+    QVERIFY(comm.transmitStart());
+    QTRY_VERIFY_WITH_TIMEOUT(ok.count() == 2 || !timeouts.isEmpty(), 20000);
+    QCOMPARE(timeouts.count(), 0);
+    QCOMPARE(ok.at(1).at(0).toInt(), 192);
+    QCOMPARE(comm.progress(), 100.0);
+    // First byte, the changed ones and the last byte of the data.
+    QCOMPARE(sim.stats().byteWrites, 1 + 20 + 1);
+    const QByteArray page0 = sim.olderPage(0);
+    QCOMPARE(page0.left(192), block);
+    QCOMPARE(page0.mid(192), olderMemory(2).mid(192, 64));
+    QCOMPARE(sim.olderPage(2), olderMemory(2).mid(256));
+
+    QVERIFY(comm.verifyStart());
+    QVERIFY(ok.wait(5000));
+    QCOMPARE(comm.readData().left(192), block);
+    QCOMPARE(comm.readData().size(), 512);
+    comm.on_requestStop(QString());
+}
+
+void TestLink::olderValueEqualToAckNeedsTheBeaconsAck()
+{
+    // A beacon that hands bytes back but never acknowledges: even a value byte of
+    // 0x06, whose echo ends in ACK, must not count as written.
+    ScriptedAdapter far;
+    QVERIFY(far.pty.open());
+    EpirbComm comm;
+    comm.setPortName(far.pty.devicePath());
+    comm.setAnswerDelay(20);
+    comm.setWriteData(QByteArray(192, char(ACK)));
+    QSignalSpy ok(&comm, &EpirbComm::success);
+    QSignalSpy progress(&comm, &EpirbComm::comProgressChanged);
+    QVERIFY(comm.transmitProductionStart());
+    far.send("B");
+    QCOMPARE(far.take(1), QByteArray(1, char(0xAA)));
+    QCOMPARE(far.take(3), QByteArray("W\x00\x06", 3));
+    QCOMPARE(far.take(3, 1000), QByteArray("W\x00\x06", 3)); // sent again, unanswered
+    QCOMPARE(ok.count(), 0);
+    QCOMPARE(comm.progress(), 0.0);
+    far.send(QByteArray(1, ACK));
+    // The beacon's own ACK moves on to the next byte.
+    QByteArray next;
+    QTRY_VERIFY_WITH_TIMEOUT((next += far.take(3, 50)).contains(QByteArray("W\x01\x06", 3)), 2000);
+    comm.on_requestStop(QString());
+}
+
+void TestLink::productionWrite_data()
+{
+    QTest::addColumn<char>("syncChar");
+    QTest::addColumn<int>("simPages");
+    QTest::newRow("current generation") << 'H' << 0;
+    QTest::newRow("older, two pages") << 'F' << 2;
+    QTest::newRow("older, sync C") << 'C' << 2;
+}
+
+void TestLink::productionWrite()
+{
+    QFETCH(char, syncChar);
+    QFETCH(int, simPages);
+    BeaconSimulator::Options o = fastOptions(syncChar);
+    o.pages = simPages;
+    if (simPages)
+        o.block = olderMemory(simPages);
+    BeaconSimulator sim(o);
+    QVERIFY(sim.start());
+    EpirbComm comm;
+    comm.setPortName(sim.devicePath());
+    comm.setAnswerDelay(10);
+    const QByteArray block = sampleBlock(0x11);
+    comm.setWriteData(block);
+    QSignalSpy ok(&comm, &EpirbComm::success);
+    QSignalSpy sync(&comm, &EpirbComm::syncReceived);
+    QSignalSpy timeouts(&comm, &EpirbComm::timeout);
+    QVERIFY(comm.transmitProductionStart());
+    QTRY_VERIFY_WITH_TIMEOUT(ok.count() == 1 || !timeouts.isEmpty(), 20000);
+    QCOMPARE(timeouts.count(), 0);
+    QCOMPARE(ok.first().at(0).toInt(), 192);
+    QCOMPARE(comm.progress(), 100.0);
+    QCOMPARE(sync.count(), 1);
+    if (syncChar == 'H') {
+        QCOMPARE(sync.first().at(0).value<char>(), 'H');
+        QCOMPARE(sim.block(), block);
+    } else {
+        // Any older beacon counts as the two-page type; nothing is skipped, and the
+        // write ends with the data instead of running on through both pages.
+        QCOMPARE(sync.first().at(0).value<char>(), 'F');
+        QCOMPARE(sim.stats().byteWrites, 192);
+        QCOMPARE(sim.olderPage(0).left(192), block);
+        QCOMPARE(sim.olderPage(0).mid(192), olderMemory(2).mid(192, 64));
+        QCOMPARE(sim.olderPage(2), olderMemory(2).mid(256));
+    }
+    comm.on_requestStop(QString());
+}
+
+QTEST_GUILESS_MAIN(TestLink)
+#include "tst_link.moc"
