@@ -1,6 +1,7 @@
 #include "epirbapp.h"
 
 #include "config/configtables.h"
+#include "link/epirbcomm.h"
 #include "config/countrycodemodel.h"
 #include "records/epirblogdb.h"
 
@@ -56,9 +57,21 @@ EpirbApp::EpirbApp(const QStringList &args, QObject *parent)
     // 8. Serial port check.
     probeSerialPort();
 
-    // 9. Beacon link thread: the link object moves here when the link is built.
+    // 9. Beacon link in its own thread; it creates its port and timers there on first use.
+    m_comm = new EpirbComm(nullptr);
+    m_comm->setPortName(m_comPort);
+    m_comm->setForceSinglePage(m_forceSinglePage);
+    m_comm->setAnswerDelay(m_progTimeout);
     m_commThread = new QThread(this);
     m_commThread->setObjectName(QStringLiteral("EpirbComm"));
+    m_comm->moveToThread(m_commThread);
+    connect(this, &EpirbApp::requestComStop, m_comm, &EpirbComm::on_requestStop, Qt::QueuedConnection);
+    connect(this, &EpirbApp::requestReceiveStart, m_comm, &EpirbComm::receiveStart, Qt::QueuedConnection);
+    connect(this, &EpirbApp::requestReciveLogStart, m_comm, &EpirbComm::receiveStart, Qt::QueuedConnection);
+    connect(this, &EpirbApp::requestVerifyStart, m_comm, &EpirbComm::verifyStart, Qt::QueuedConnection);
+    connect(this, &EpirbApp::requestWriteStart, m_comm, &EpirbComm::transmitStart, Qt::QueuedConnection);
+    connect(this, &EpirbApp::requestProductionStart, m_comm, &EpirbComm::transmitProductionStart,
+            Qt::QueuedConnection);
     m_commThread->start();
 
     // 10. Country list: a custom copy in the user's data folder replaces the shipped one.
@@ -87,9 +100,15 @@ EpirbApp::EpirbApp(const QStringList &args, QObject *parent)
 EpirbApp::~EpirbApp()
 {
     if (m_commThread) {
+        // Port and timers belong to the link thread: close them there before it ends.
+        if (m_comm && m_commThread->isRunning())
+            QMetaObject::invokeMethod(m_comm, "on_requestStop", Qt::BlockingQueuedConnection,
+                                      Q_ARG(QString, QStringLiteral("shutdown")));
         m_commThread->quit();
         m_commThread->wait();
     }
+    delete m_comm;
+    m_comm = nullptr;
     delete m_engine;
     m_engine = nullptr;
     writeSettings();
@@ -143,6 +162,8 @@ void EpirbApp::evaluateArguments(const QStringList &args)
     if (commandLineValue(args, QStringLiteral("log"), value))
         m_logAvailable = true;
     m_production = commandLineValue(args, QStringLiteral("production"), value);
+    if (commandLineValue(args, QStringLiteral("comport"), value))
+        m_comPortOverride = value;
     m_tables = ConfigTables::instance(this);
     m_tables->setTestProtocolAllowed(m_testProtocol);
     // Production identity (serialno, protocol, country, batteryexpiry) is applied to the
@@ -163,6 +184,9 @@ void EpirbApp::readSettings()
 {
     QSettings settings;
     m_comPort = settings.value(QStringLiteral("ComPort"), QString::fromLatin1(kDefaultComPort)).toString();
+    m_savedComPort = m_comPort;
+    if (!m_comPortOverride.isEmpty())
+        m_comPort = m_comPortOverride;
     m_testProtocolAvailable = settings.value(QStringLiteral("TestProtocolAviable"), false).toBool();
     m_serialOverrideAllowed = settings.value(QStringLiteral("SerialOverrideAllowed"), false).toBool();
 }
@@ -170,7 +194,8 @@ void EpirbApp::readSettings()
 void EpirbApp::writeSettings() const
 {
     QSettings settings;
-    settings.setValue(QStringLiteral("ComPort"), m_comPort);
+    const bool overridden = !m_comPortOverride.isEmpty() && m_comPort == m_comPortOverride;
+    settings.setValue(QStringLiteral("ComPort"), overridden ? m_savedComPort : m_comPort);
     settings.setValue(QStringLiteral("TestProtocolAviable"), m_testProtocolAvailable);
     settings.setValue(QStringLiteral("SerialOverrideAllowed"), m_serialOverrideAllowed);
 }

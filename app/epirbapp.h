@@ -8,6 +8,7 @@
 #include <QtQml/qqmlregistration.h>
 
 class ConfigTables;
+class EpirbComm;
 class CountryCodeModel;
 class QQmlApplicationEngine;
 class QThread;
@@ -48,6 +49,16 @@ public:
     bool portAvailable() const { return m_portAvailable; }
     bool softwareRender() const { return m_softwareRender; }
     QQmlApplicationEngine *engine() const { return m_engine; }
+    EpirbComm *comm() const { return m_comm; }
+
+signals:
+    // To the link thread, always queued.
+    void requestComStop(const QString &reason);
+    void requestReceiveStart();
+    void requestReciveLogStart();
+    void requestVerifyStart();
+    void requestWriteStart();
+    void requestProductionStart();
 
 private:
     void evaluateArguments(const QStringList &args);
@@ -73,6 +84,10 @@ private:
     bool m_testProtocolAvailable = false;
     bool m_serialOverrideAllowed = false;
     QString m_comPort;
+    // "comport=" on the command line: used for this run only, never saved.
+    QString m_comPortOverride;
+    QString m_savedComPort;
+    EpirbComm *m_comm = nullptr;
     QThread *m_commThread = nullptr;
     bool m_skipReadback = false;
     bool m_allSerial = false;

@@ -1,5 +1,6 @@
 #include "app/epirbapp.h"
 #include "app/logger.h"
+#include "link/epirbcomm.h"
 
 #include <QApplication>
 #include <QDir>
@@ -48,6 +49,7 @@ private slots:
     void shortVersion();
 
     void startsWithSceneFromQmlPathAndSavesSettings();
+    void comportWordOverridesSettingForTheRun();
     void productionWordSelectsProductionScene_data();
     void productionWordSelectsProductionScene();
 
@@ -232,6 +234,32 @@ void TestApp::startsWithSceneFromQmlPathAndSavesSettings()
     // An empty qmlpath keeps the built-in scene path.
     QString value;
     QVERIFY(EpirbApp::commandLineValue({ QStringLiteral("qmlpath=") }, QStringLiteral("qmlpath"), value));
+}
+
+void TestApp::comportWordOverridesSettingForTheRun()
+{
+    QSettings().clear();
+    QSettings().setValue(QStringLiteral("ComPort"), QStringLiteral("COM7"));
+    const QString path = QStringLiteral("/nonexistent/quorvik-beacon");
+    {
+        EpirbApp app(testArgs({ QStringLiteral("comport=") + path, QStringLiteral("forceSinglePage"),
+                                QStringLiteral("progtimeout=70") }),
+                     nullptr);
+        QCOMPARE(app.comPort(), path);
+        QVERIFY(!app.portAvailable());
+        QVERIFY(app.comm());
+        QCOMPARE(app.comm()->portName(), path);
+        QVERIFY(app.comm()->forceSinglePage());
+        QCOMPARE(app.comm()->answerDelay(), 70);
+        QVERIFY(app.comm()->thread() != app.thread());
+        QVERIFY(app.comm()->thread()->isRunning());
+    }
+    // Only this run used the other port.
+    QCOMPARE(QSettings().value(QStringLiteral("ComPort")).toString(), QStringLiteral("COM7"));
+    {
+        EpirbApp app(testArgs({ QStringLiteral("comport=") }), nullptr);
+        QCOMPARE(app.comPort(), QStringLiteral("COM7"));
+    }
 }
 
 void TestApp::productionWordSelectsProductionScene_data()
