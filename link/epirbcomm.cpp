@@ -229,7 +229,7 @@ void EpirbComm::stepRead(QByteArray chunk)
                 QThread::msleep(20);
                 // Whatever came before the handshake (a repeated sync character) is no
                 // answer to it and would be taken for a lost echo by the transfer.
-                m_port->readAll();
+                m_port->clear(QSerialPort::Input);
                 m_port->write(&kHandshake, 1);
                 m_rx->addEcho(QByteArray(1, kHandshake));
                 ++m_hostBytes;
@@ -384,7 +384,7 @@ void EpirbComm::stepWrite()
                 m_xmodem = true;
                 m_hostBytes = 0;
                 m_answer.clear();
-                m_port->readAll();
+                m_port->clear(QSerialPort::Input);
                 m_port->write(&kHandshake, 1);
                 m_tx->addEcho(QByteArray(1, kHandshake));
                 ++m_hostBytes;

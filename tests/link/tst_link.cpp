@@ -4,6 +4,7 @@
 #include "link/epirbechoqueue.h"
 #include "link/epirbxmodemrx.h"
 #include "link/epirbxmodemtx.h"
+#include "records/epirblogdb.h"
 
 #include "beaconsimulator.h"
 #include "bootloggenerator.h"
@@ -111,6 +112,8 @@ private slots:
     void readWriteVerifyCurrentGeneration();
     void sixNaksCancelTheWrite();
     void timeoutThenNewSyncOnOpenPort();
+    void faultyBeacon_data();
+    void faultyBeacon();
     void portThatDoesNotOpen_data();
     void portThatDoesNotOpen();
     void olderGenerationRead_data();
@@ -375,6 +378,14 @@ void TestLink::readPage()
         const quint16 stored = quint16(quint8(data.at(0)) | (quint8(data.at(1)) << 8));
         QCOMPARE(BootLogGenerator::crc16(data.mid(2, 510)), stored);
         QCOMPARE(int(data.at(511)), 2);
+        // What the beacon sends is what the boot-log decoder expects.
+        EpirbLogDb log(nullptr);
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("CRC")));
+        QCOMPARE(log.parseLog(data, false), 0);
+        QCOMPARE(int(log.version()), 2);
+        QCOMPARE(log.entryCount(), 5);
+        QCOMPARE(EpirbLogDb::entryText(*log.entryAt(0), 0), QStringLiteral("Quorvik"));
+        QCOMPARE(EpirbLogDb::entryText(*log.entryAt(2), 4), QStringLiteral("T=23.5C, P=100.0hPa"));
     }
     QCOMPARE(comm.progress(), 100.0);
     // Progress runs against the size of the page being read.
@@ -497,6 +508,54 @@ void TestLink::timeoutThenNewSyncOnOpenPort()
     QVERIFY(ok.wait(5000));
     QCOMPARE(sync.count(), 2);
     QCOMPARE(comm.readData(), sim.block());
+    comm.on_requestStop(QString());
+}
+
+void TestLink::faultyBeacon_data()
+{
+    QTest::addColumn<bool>("silent");
+    QTest::addColumn<qint64>("stallAfter");
+    QTest::addColumn<double>("corrupt");
+    QTest::addColumn<bool>("timesOut");
+    QTest::newRow("answers nothing: no sync, no time-out") << true << qint64(-1) << 0.0 << false;
+    QTest::newRow("stalls inside the packet") << false << qint64(60) << 0.0 << true;
+    QTest::newRow("garbles one byte in the packet") << false << qint64(-1) << 0.004 << false;
+}
+
+void TestLink::faultyBeacon()
+{
+    QFETCH(bool, silent);
+    QFETCH(qint64, stallAfter);
+    QFETCH(double, corrupt);
+    QFETCH(bool, timesOut);
+    BeaconSimulator::Options o = fastOptions();
+    o.silent = silent;
+    o.stallAfter = stallAfter;
+    o.corruptRate = corrupt;
+    o.seed = 7;
+    BeaconSimulator sim(o);
+    QVERIFY(sim.start());
+    EpirbComm comm;
+    comm.setPortName(sim.devicePath());
+    QSignalSpy ok(&comm, &EpirbComm::success);
+    QSignalSpy timeouts(&comm, &EpirbComm::timeout);
+    QSignalSpy sync(&comm, &EpirbComm::syncReceived);
+    QVERIFY(comm.receiveStart());
+    if (silent) {
+        QTest::qWait(500);
+        QCOMPARE(sync.count(), 0);
+        QCOMPARE(timeouts.count(), 0);
+        QCOMPARE(comm.state(), 0);
+    } else if (timesOut) {
+        QVERIFY(timeouts.wait(5000));
+        QCOMPARE(ok.count(), 0);
+        QCOMPARE(comm.state(), 0);
+    } else {
+        // A garbled byte costs a NAK and a resend, never wrong data.
+        QTRY_VERIFY_WITH_TIMEOUT(!ok.isEmpty() || !timeouts.isEmpty(), 8000);
+        if (!ok.isEmpty())
+            QCOMPARE(comm.readData(), sim.block());
+    }
     comm.on_requestStop(QString());
 }
 

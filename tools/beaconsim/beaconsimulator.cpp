@@ -181,7 +181,7 @@ bool BeaconSimulator::readByte(quint8 &byte, int timeoutMs)
         const qint64 left = (deadline - nowNs()) / 1000000;
         if (left <= 0)
             return false;
-        const QByteArray chunk = m_pty.read(int(qMin<qint64>(left, 50)));
+        const QByteArray chunk = m_pty.read(int(qMin<qint64>(left, 10)));
         if (chunk.isEmpty() || m_options.silent)
             continue;
         {
