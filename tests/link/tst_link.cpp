@@ -499,7 +499,8 @@ void TestLink::timeoutThenNewSyncOnOpenPort()
     t.start();
     QVERIFY(comm.receiveStart());
     QVERIFY(timeouts.wait(6000));
-    QVERIFY2(t.elapsed() >= 2900, "configuration pages allow 3 s");
+    // Configuration pages allow 3 s (boot logs 5 s); coarse timers may fire 5 % early.
+    QVERIFY2(t.elapsed() >= 2800 && t.elapsed() < 4500, qPrintable(QString::number(t.elapsed())));
     QCOMPARE(comm.state(), 0);
     QCOMPARE(ok.count(), 0);
 
