@@ -1,3 +1,4 @@
+#include "blockcommand.h"
 #include "clicommand.h"
 #include "logcommand.h"
 #include "msgcommand.h"
@@ -10,6 +11,7 @@
 static const CliCommand kCommands[] = {
     { "log", "decode a boot-log block (log decode FILE [--csv OUT])", runLogCommand },
     { "msg", "encode or decode a 406 MHz message or hex ID (msg encode|decode ...)", runMsgCommand },
+    { "block", "decode or encode a 192-byte beacon data block", runBlockCommand },
     { nullptr, nullptr, nullptr },
 };
 

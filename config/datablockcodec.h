@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+
+class EpirbConfig;
+
+// The 192-byte configuration record a beacon stores (little-endian), and its
+// conversion to and from EpirbConfig. Only the Skua P5 layout (type identifier 21)
+// is decoded; the encoder also writes the identifiers of three older models.
+
+constexpr int kDataBlockSize = 192;
+// The decoder reads offsets 0..171; anything shorter cannot be a block.
+constexpr int kDataBlockMinSize = 172;
+// The 406 MHz message field holds at most a long (144-bit) message.
+constexpr int kDataBlockMaxMessage = 18;
+
+// A new 192-byte block from the record; empty when the record's message does not fit the block.
+QByteArray encodeDataBlock(const EpirbConfig &config);
+// Fills the record from a block; false (record untouched) when the block cannot be decoded.
+bool decodeDataBlock(const QByteArray &block, EpirbConfig &config);
+// Quick test: a known type identifier, the 0xCAFE marker, and a block the decoder can read.
+bool isDataBlock(const QByteArray &block);
+// Shortens station, operator and version to the widths of their fields.
+void limitDataBlockTexts(EpirbConfig &config);
+
+// Morse identification: one byte a character, (element count << 5) | dash pattern.
+QByteArray morseToBytes(const QString &text);
+QString bytesToMorse(const QByteArray &bytes);
+
+// Dates as the beacon keeps them: year-2000 in bits 0-6, month in 7-10, day in 11-15.
+quint16 packDate(const QDate &date);
+QDate unpackDate(quint16 word);
