@@ -3,6 +3,7 @@
 #include "config/configtables.h"
 #include "link/epirbcomm.h"
 #include "config/countrycodemodel.h"
+#include "config/epirbconfig.h"
 #include "records/epirblogdb.h"
 
 #include <QCoreApplication>
@@ -33,7 +34,10 @@ const char *const kDefaultComPort = "COM33";
 EpirbApp::EpirbApp(const QStringList &args, QObject *parent)
     : QObject(parent)
 {
-    // 1. Configuration records and the label picture join here with the record class.
+    // 1. Configuration records (pending first), then the label picture.
+    m_configPending = new EpirbConfig(this);
+    m_configCurrent = new EpirbConfig(this);
+    // The embedded picture for label drawing is prepared here with the labels.
 
     // 2. Folders and default scene path.
     m_appDir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
@@ -41,8 +45,12 @@ EpirbApp::EpirbApp(const QStringList &args, QObject *parent)
     m_appDataDir = appData.isEmpty() ? QString() : appData.first();
     m_qmlPath = QString::fromLatin1(kDefaultQmlPath);
 
-    // 3. + 4. Command line (production identity joins with the record and tables).
+    // 3. Command line.
     evaluateArguments(args);
+
+    // 4. Production identity.
+    if (m_production)
+        applyProductionDefaults(args);
 
     // 5. Version text stored in programmed beacons.
     m_version = shortVersion(QCoreApplication::applicationVersion());
@@ -153,7 +161,9 @@ void EpirbApp::evaluateArguments(const QStringList &args)
     if (commandLineValue(args, QStringLiteral("qmlpath"), value) && !value.isEmpty())
         m_qmlPath = value;
     m_progTimeout = progTimeoutFromArguments(args);
-    // "beacontype" selects the pending record's model: evaluated with the record.
+    m_configPending->setBeaconType(ConfigTables::E_Skua11A);
+    if (commandLineValue(args, QStringLiteral("beacontype"), value) && !value.isEmpty())
+        m_configPending->setBeaconType(value.toInt());
     m_allSerial = commandLineValue(args, QStringLiteral("allSerial"), value);
     m_forceSinglePage = commandLineValue(args, QStringLiteral("forceSinglePage"), value);
     m_skipReadback = commandLineValue(args, QStringLiteral("skipreadback"), value);
@@ -166,8 +176,47 @@ void EpirbApp::evaluateArguments(const QStringList &args)
         m_comPortOverride = value;
     m_tables = ConfigTables::instance(this);
     m_tables->setTestProtocolAllowed(m_testProtocol);
-    // Production identity (serialno, protocol, country, batteryexpiry) is applied to the
-    // pending record together with the tables.
+}
+
+void EpirbApp::applyProductionDefaults(const QStringList &args)
+{
+    EpirbConfig *pending = m_configPending;
+    QString value;
+
+    pending->setProductionDate(QDate::currentDate());
+    pending->setProtocolId(m_testProtocol ? ConfigTables::E_UserLocationTestEpirb : ConfigTables::E_UserLocationMmsi);
+
+    if (commandLineValue(args, QStringLiteral("serialno"), value) && value.size() > 5) {
+        const QString serial = value.right(5);
+        pending->setSerial(serial);
+        pending->setMmsi(serial);
+        pending->setTacNo(m_tables->csApproval(ConfigTables::e_beaconTypes(pending->beaconType()), serial.toInt()));
+    }
+    if (commandLineValue(args, QStringLiteral("protocol"), value)) {
+        bool ok = false;
+        const uint protocol = value.toUInt(&ok);
+        if (ok && protocol < ConfigTables::E_ProtocolMax)
+            pending->setProtocolId(int(protocol));
+    }
+    const QList<int> protocols = m_tables->updateProtocolList(pending->beaconType());
+    if (!protocols.isEmpty() && !protocols.contains(pending->protocolId()))
+        pending->setProtocolId(protocols.first());
+
+    // Country labels come from the country model, which the application owns (its list loads later).
+    m_countryModel = CountryCodeModel::instance(this);
+    if (commandLineValue(args, QStringLiteral("country"), value) && !value.isEmpty())
+        pending->setCountryCode(value.toInt());
+    if (pending->rawCountryCode() == 0)
+        pending->setCountryCode(257);
+
+    QDate expiry;
+    if (commandLineValue(args, QStringLiteral("batteryexpiry"), value))
+        expiry = QDate::fromString(value, QStringLiteral("MMyyyy"));
+    if (!expiry.isValid()) {
+        const int years = CountryCodeModel::isCountrySpainorItaly(pending->countryCode()) ? 4 : 5;
+        expiry = QDate::currentDate().addYears(years);
+    }
+    pending->setBatteryExpiry(QDateTime(expiry, QTime(0, 0)));
 }
 
 void EpirbApp::logStartupReport() const

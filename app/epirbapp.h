@@ -10,6 +10,7 @@
 class ConfigTables;
 class EpirbComm;
 class CountryCodeModel;
+class EpirbConfig;
 class QQmlApplicationEngine;
 class QThread;
 
@@ -50,6 +51,9 @@ public:
     bool softwareRender() const { return m_softwareRender; }
     QQmlApplicationEngine *engine() const { return m_engine; }
     EpirbComm *comm() const { return m_comm; }
+    // The configuration as read from the beacon, and the one being edited and written.
+    EpirbConfig *configCurrent() const { return m_configCurrent; }
+    EpirbConfig *configPending() const { return m_configPending; }
 
 signals:
     // To the link thread, always queued.
@@ -62,6 +66,7 @@ signals:
 
 private:
     void evaluateArguments(const QStringList &args);
+    void applyProductionDefaults(const QStringList &args);
     void logStartupReport() const;
     void readSettings();
     void writeSettings() const;
@@ -89,6 +94,8 @@ private:
     QString m_savedComPort;
     EpirbComm *m_comm = nullptr;
     QThread *m_commThread = nullptr;
+    EpirbConfig *m_configCurrent = nullptr;
+    EpirbConfig *m_configPending = nullptr;
     bool m_skipReadback = false;
     bool m_allSerial = false;
     bool m_forceSinglePage = false;

@@ -1,5 +1,7 @@
 #include "app/epirbapp.h"
 #include "app/logger.h"
+#include "config/configtables.h"
+#include "config/epirbconfig.h"
 #include "link/epirbcomm.h"
 
 #include <QApplication>
@@ -52,6 +54,9 @@ private slots:
     void comportWordOverridesSettingForTheRun();
     void productionWordSelectsProductionScene_data();
     void productionWordSelectsProductionScene();
+
+    void pendingIdentityFromArguments_data();
+    void pendingIdentityFromArguments();
 
     void programStartsOffscreenAndExitsCleanly();
 
@@ -278,6 +283,70 @@ void TestApp::productionWordSelectsProductionScene()
     auto *window = qobject_cast<QQuickWindow *>(app.engine()->rootObjects().value(0));
     QVERIFY(window);
     QCOMPARE(window->title(), title);
+}
+
+void TestApp::pendingIdentityFromArguments_data()
+{
+    const QDate today = QDate::currentDate();
+    QTest::addColumn<QStringList>("words");
+    QTest::addColumn<int>("beaconType");
+    QTest::addColumn<QString>("serial");
+    QTest::addColumn<int>("tacNo");
+    QTest::addColumn<int>("protocol");
+    QTest::addColumn<int>("country");
+    QTest::addColumn<QDate>("expiry");
+
+    QTest::newRow("Skua 11A unless told otherwise") << QStringList{} << 10 << "" << 0 << 0 << 0 << today;
+    QTest::newRow("beacon type not a number") << QStringList{ "beacontype=abc" } << 0 << "" << 0 << 0 << 0 << today;
+    QTest::newRow("identity words need production")
+        << QStringList{ "beacontype=13", "serialno=AB123456", "protocol=19", "country=224", "batteryexpiry=052031" }
+        << 13 << "" << 0 << 0 << 0 << today;
+    QTest::newRow("production P5")
+        << QStringList{ "production", "beacontype=13", "serialno=AB123456", "protocol=19", "country=224" }
+        << 13 << "23456" << 0 << 19 << 224 << today.addYears(4);
+    QTest::newRow("serial picks the TAC list")
+        << QStringList{ "production", "beacontype=3", "serialno=X23456" } << 3 << "23456" << 122 << 0 << 257 << today.addYears(5);
+    QTest::newRow("five-character serial ignored")
+        << QStringList{ "production", "serialno=12345" } << 10 << "" << 0 << 0 << 257 << today.addYears(5);
+    QTest::newRow("protocol 24 keeps the default, which the P5 lacks")
+        << QStringList{ "production", "beacontype=13", "protocol=24" } << 13 << "" << 0 << 0 << 257 << today.addYears(5);
+    QTest::newRow("test protocol default")
+        << QStringList{ "production", "testprotocol", "beacontype=13" } << 13 << "" << 0 << 12 << 257 << today.addYears(5);
+    QTest::newRow("battery expiry month and year")
+        << QStringList{ "production", "beacontype=13", "batteryexpiry=052031" } << 13 << "" << 0 << 0 << 257 << QDate(2031, 5, 1);
+    QTest::newRow("month 13 falls back to the service life")
+        << QStringList{ "production", "beacontype=13", "batteryexpiry=132030" } << 13 << "" << 0 << 0 << 257 << today.addYears(5);
+    QTest::newRow("country not a number") << QStringList{ "production", "country=abc" } << 10 << "" << 0 << 0 << 257 << today.addYears(5);
+    QTest::newRow("Italy: four years") << QStringList{ "production", "country=247" } << 10 << "" << 0 << 0 << 247 << today.addYears(4);
+}
+
+void TestApp::pendingIdentityFromArguments()
+{
+    QFETCH(QStringList, words);
+    QFETCH(int, beaconType);
+    QFETCH(QString, serial);
+    QFETCH(int, tacNo);
+    QFETCH(int, protocol);
+    QFETCH(int, country);
+    QFETCH(QDate, expiry);
+    QSettings().clear();
+    EpirbApp app(testArgs(words), nullptr);
+    EpirbConfig *pending = app.configPending();
+    QVERIFY(pending);
+    QVERIFY(app.configCurrent());
+    QVERIFY(app.configCurrent() != pending);
+    QCOMPARE(pending->parent(), &app);
+    QCOMPARE(pending->beaconType(), beaconType);
+    QCOMPARE(pending->beaconSerial(), serial);
+    QCOMPARE(pending->mmsi(), serial);
+    QCOMPARE(pending->tacNo(), tacNo);
+    QCOMPARE(pending->protocolId(), protocol);
+    QCOMPARE(pending->rawCountryCode(), country);
+    QCOMPARE(pending->batteryExpiryDate(), expiry);
+    QCOMPARE(ConfigTables::instance(nullptr)->testProtocolAllowed(), words.contains(QStringLiteral("testprotocol")) ? 1 : 0);
+    // The record read from the beacon starts out empty.
+    QCOMPARE(app.configCurrent()->beaconType(), 0);
+    QVERIFY(app.configCurrent()->beaconSerial().isEmpty());
 }
 
 void TestApp::programStartsOffscreenAndExitsCleanly()
