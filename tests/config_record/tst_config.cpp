@@ -10,6 +10,9 @@
 #include <QJsonObject>
 #include <QLoggingCategory>
 #include <QProcess>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QQmlExpression>
 #include <QRandomGenerator>
 #include <QSettings>
 #include <QSignalSpy>
@@ -18,6 +21,9 @@
 #include <QtTest>
 
 #include <memory>
+
+// Generated with the back-end module; makes its types known to a QML engine.
+void qml_register_types_Quorvik_Backend();
 
 namespace {
 
@@ -116,6 +122,7 @@ private slots:
     void propertiesAndSignals();
     void batteryExpiryFromMetadata_data();
     void batteryExpiryFromMetadata();
+    void qmlSeesTheRecord();
 
     // Data block codec.
     void packedDates_data();
@@ -737,6 +744,37 @@ void TestConfig::batteryExpiryFromMetadata()
     c.applyMetadataBatteryExpiry();
     QCOMPARE(c.batteryExpiryDate(), expected);
     QCOMPARE(spy.count(), changed ? 1 : 0);
+}
+
+void TestConfig::qmlSeesTheRecord()
+{
+    qml_register_types_Quorvik_Backend();
+    QQmlEngine engine;
+    EpirbConfig c;
+    ConfigExtraMetadata meta;
+    meta.setNumSelfTests(7);
+    meta.setBatteryExpireDate(QStringLiteral("2031-03-15"));
+    c.setExtraMetadata(meta);
+    QQmlContext *context = engine.rootContext();
+    context->setContextProperty(QStringLiteral("config"), &c);
+    auto eval = [&](const char *js) {
+        QQmlExpression expr(context, nullptr, QString::fromLatin1(js));
+        const QVariant v = expr.evaluate();
+        if (expr.hasError())
+            qWarning().noquote() << expr.error().toString();
+        return v;
+    };
+    QCOMPARE(eval("config.extraMetadata.numSelfTests").toInt(), 7);
+    QCOMPARE(eval("config.extraMetadata.batteryExpireDate").toString(), QStringLiteral("2031-03-15"));
+    QCOMPARE(eval("config.extraMetadata.valid").toBool(), false);
+    eval("config.beaconType = 13; config.setSerial('34567'); config.setProtocolId(19); config.setProgDate(new Date(2026, 11, 9))");
+    QCOMPARE(c.beaconType(), 13);
+    QCOMPARE(c.beaconSerial(), QStringLiteral("34567"));
+    QCOMPARE(c.progDate(), QDate(2026, 12, 9));
+    QCOMPARE(eval("config.isTestProtocol()").toBool(), false);
+    QCOMPARE(eval("config.encodedTacNo()").toInt(), 0);
+    eval("config.batteryExpiry = new Date(2030, 0, 31, 15, 0)");
+    QCOMPARE(c.batteryExpiryDate(), QDate(2030, 1, 31));
 }
 
 void TestConfig::packedDates_data()
