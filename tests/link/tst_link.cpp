@@ -106,6 +106,7 @@ private slots:
     void rxRejectsBadPacketAndKeepsData();
     void rxCanReturnsToStartWithoutAnswer();
 
+    void runsInItsOwnThread();
     void readPage_data();
     void readPage();
     void readWriteVerifyCurrentGeneration_data();
@@ -335,6 +336,61 @@ void TestLink::rxCanReturnsToStartWithoutAnswer()
     QCOMPARE(rx.state(), 1);
     // Back at the start the receiver asks for the transfer again.
     QCOMPARE(far.take(1, 1000), QByteArray("C"));
+}
+
+// Stands in for the controller: talks to the link only through queued signals.
+class LinkDriver : public QObject
+{
+    Q_OBJECT
+signals:
+    void requestReceiveStart();
+    void requestWriteStart();
+    void requestVerifyStart();
+    void requestComStop(const QString &reason);
+};
+
+void TestLink::runsInItsOwnThread()
+{
+    BeaconSimulator sim(fastOptions());
+    QVERIFY(sim.start());
+    auto *comm = new EpirbComm(nullptr);
+    comm->setPortName(sim.devicePath());
+    QThread thread;
+    comm->moveToThread(&thread);
+    LinkDriver driver;
+    connect(&driver, &LinkDriver::requestReceiveStart, comm, &EpirbComm::receiveStart, Qt::QueuedConnection);
+    connect(&driver, &LinkDriver::requestWriteStart, comm, &EpirbComm::transmitStart, Qt::QueuedConnection);
+    connect(&driver, &LinkDriver::requestVerifyStart, comm, &EpirbComm::verifyStart, Qt::QueuedConnection);
+    connect(&driver, &LinkDriver::requestComStop, comm, &EpirbComm::on_requestStop, Qt::QueuedConnection);
+    QList<int> results;
+    QList<char> syncs;
+    connect(comm, &EpirbComm::success, this, [&](int n) { results << n; }, Qt::QueuedConnection);
+    connect(comm, &EpirbComm::syncReceived, this, [&](char c) { syncs << c; }, Qt::QueuedConnection);
+    thread.start();
+
+    emit driver.requestReceiveStart();
+    QTRY_COMPARE_WITH_TIMEOUT(results.size(), 1, 5000);
+    QCOMPARE(comm->readData(), sim.block());
+    QVERIFY(comm->findChild<QSerialPort *>());
+    QCOMPARE(comm->findChild<QSerialPort *>()->thread(), &thread);
+
+    const QByteArray programmed = sampleBlock(0x33);
+    comm->setWriteData(programmed);
+    emit driver.requestWriteStart();
+    QTRY_COMPARE_WITH_TIMEOUT(results.size(), 2, 8000);
+    emit driver.requestVerifyStart();
+    QTRY_COMPARE_WITH_TIMEOUT(results.size(), 3, 5000);
+    QCOMPARE(results, (QList<int>{ 192, 192, 192 }));
+    QCOMPARE(syncs, QList<char>{ 'H' });
+    QCOMPARE(comm->readData(), programmed);
+    QCOMPARE(sim.block(), programmed);
+
+    // Shutdown as the application does it: stop in the link thread, join, delete.
+    QMetaObject::invokeMethod(comm, "on_requestStop", Qt::BlockingQueuedConnection, Q_ARG(QString, QString()));
+    QVERIFY(!comm->findChild<QSerialPort *>()->isOpen());
+    thread.quit();
+    QVERIFY(thread.wait(5000));
+    delete comm;
 }
 
 void TestLink::readPage_data()
