@@ -1,12 +1,23 @@
 #include "bootlogblock.h"
+#include "recordfixture.h"
 
 #include "records/epirblogcounterbinding.h"
 #include "records/epirblogdb.h"
+#include "records/databaseifc.h"
 #include "records/epirblogdbbinding.h"
+#include "records/progbeaconlist.h"
 #include "records/sortfilterproxymodel.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPointer>
+#include <QProcess>
+#include <QQmlComponent>
+#include <QQmlEngine>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardItemModel>
@@ -15,6 +26,16 @@
 #include <QtTest>
 
 #include <memory>
+
+#include <cstdio>
+#include <thread>
+
+// The back-end module is a static library: reference its registration so it is linked in.
+void qml_register_types_Quorvik_Backend();
+static volatile auto keepBackendTypes = &qml_register_types_Quorvik_Backend;
+
+// Set to a folder: the binary adds one record to the database there and waits to be killed.
+static const char *const kChildMode = "QUORVIK_TST_RECORDS_CHILD";
 
 class TestRecords : public QObject
 {
@@ -49,8 +70,32 @@ private slots:
     void proxyFilter();
     void proxySignals();
 
+    void dbRoundTripAndBackup();
+    void dbChangedByteFailsChecksum();
+    void dbTruncatedFileWithHugeCount();
+    void dbEveryChangeIsOnDisk();
+    void dbAddOrReplace_data();
+    void dbAddOrReplace();
+    void dbDatablockSignals();
+    void dbExport();
+    void dbImportResults_data();
+    void dbImportResults();
+    void dbImportProgDateRule_data();
+    void dbImportProgDateRule();
+    void dbImportSkipsBadEntries_data();
+    void dbImportSkipsBadEntries();
+    void dbImportReplacesShownRecord();
+    void dbSurvivesKill();
+    void beaconListAndProxy();
+    void cliCommands();
+    void qmlTypes();
+
 private:
+    QString freshFolder();
+    QByteArray dbBytes(const QString &folder) const;
+
     QTemporaryDir m_tmp;
+    int m_folders = 0;
 };
 
 void TestRecords::initTestCase()
@@ -556,10 +601,648 @@ void TestRecords::proxySignals()
     QCOMPARE(proxy.count(), 0);
 }
 
+QString TestRecords::freshFolder()
+{
+    const QString folder = m_tmp.filePath(QStringLiteral("db%1").arg(++m_folders));
+    QDir().mkpath(folder);
+    return folder;
+}
+
+QByteArray TestRecords::dbBytes(const QString &folder) const
+{
+    QFile file(folder + QStringLiteral("/Quorvik.db"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+static void addP5(DatabaseIfc &db, const QString &serial, const QDate &progDate = QDate(2024, 5, 17))
+{
+    QVERIFY(db.addOrReplace(*makeP5(serial, progDate)));
+}
+
+static QJsonObject beaconJson(const QString &serial, const QDate &progDate, int type = ConfigTables::E_SkuaP5)
+{
+    // Built through the exporter (a database without a file) so the test follows the format it writes.
+    auto record = makeP5(serial, progDate);
+    QJsonObject o;
+    {
+        DatabaseIfc db(QString(), nullptr);
+        db.addOrReplace(*record);
+        o = db.exportObject().value(QStringLiteral("beacons")).toArray().at(0).toObject();
+    }
+    o.insert(QStringLiteral("beaconType"), type);
+    return o;
+}
+
+static QByteArray reportText(const QJsonArray &beacons, const QJsonValue &version = 2)
+{
+    QJsonObject top;
+    top.insert(QStringLiteral("version"), version);
+    top.insert(QStringLiteral("beacons"), beacons);
+    return QJsonDocument(top).toJson();
+}
+
+static QString writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+void TestRecords::dbRoundTripAndBackup()
+{
+    const QString folder = freshFolder();
+    const QString backup = folder + QStringLiteral("/Quorvikbackup.db");
+    {
+        DatabaseIfc db(folder, nullptr);
+        QCOMPARE(db.count(), 0);
+        addP5(db, QStringLiteral("1001"));
+        addP5(db, QStringLiteral("99"), QDate());
+        addP5(db, QStringLiteral("1003"));
+    }
+    QVERIFY(!QFile::exists(backup));
+    const QByteArray written = dbBytes(folder);
+    QCOMPARE(written.left(8), QByteArray::fromHex("4567009900000065"));
+    {
+        DatabaseIfc db(folder, nullptr);
+        QCOMPARE(db.count(), 3);
+        QCOMPARE(db.currentIndex(), -1);
+        QVERIFY(!db.isModified());
+        const QStringList serials { "1001", "99", "1003" };
+        for (int i = 0; i < 3; ++i) {
+            const auto expected = makeP5(serials[i], i == 1 ? QDate() : QDate(2024, 5, 17));
+            EpirbConfig *got = db.beaconAt(i);
+            QCOMPARE(got->beaconSerial(), serials[i]);
+            QCOMPARE(got->beaconType(), int(ConfigTables::E_SkuaP5));
+            QCOMPARE(got->compare(*expected), 0);
+            QCOMPARE(got->messageBytes(), expected->messageBytes());
+            QCOMPARE(got->additionalInfo(), expected->additionalInfo());
+        }
+        QVERIFY(!db.beaconAt(1)->progDate().isValid());
+    }
+    // The backup is a byte copy made at the first start that found a good file.
+    QVERIFY(QFile::exists(backup));
+    QFile copy(backup);
+    QVERIFY(copy.open(QIODevice::ReadOnly));
+    QCOMPARE(copy.readAll(), written);
+    copy.close();
+    {
+        DatabaseIfc db(folder, nullptr);
+        addP5(db, QStringLiteral("1004"));
+    }
+    {
+        DatabaseIfc db(folder, nullptr);
+        QCOMPARE(db.count(), 4);
+    }
+    QVERIFY(copy.open(QIODevice::ReadOnly));
+    QCOMPARE(copy.readAll(), written);
+}
+
+void TestRecords::dbChangedByteFailsChecksum()
+{
+    const QString folder = freshFolder();
+    {
+        DatabaseIfc db(folder, nullptr);
+        addP5(db, QStringLiteral("2001"));
+        addP5(db, QStringLiteral("2002"));
+    }
+    QByteArray bytes = dbBytes(folder);
+    // Header 12 bytes, then each record: length word and the 192-byte block. Byte 180
+    // of the second block lies beyond what the decoder reads.
+    const int firstRecordSize = 4 + 192 + 4 + int(QStringLiteral("note for 2001").size()) * 2;
+    const int offset = 12 + firstRecordSize + 4 + 180;
+    bytes[offset] = char(bytes[offset] ^ 0x5A);
+    writeFile(folder + QStringLiteral("/Quorvik.db"), bytes);
+
+    {
+        QTest::ignoreMessage(QtDebugMsg, "problem reading file");
+        DatabaseIfc db(folder, nullptr);
+        QCOMPARE(db.count(), 2);
+        QVERIFY(!QFile::exists(folder + QStringLiteral("/Quorvikbackup.db")));
+        QCOMPARE(dbBytes(folder), bytes);
+
+        // The first save keeps the damaged file aside.
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Damaged database kept as .*Quorvik-damaged-.*\\.db$")));
+        addP5(db, QStringLiteral("2003"));
+    }
+    const QStringList aside = QDir(folder).entryList({ QStringLiteral("Quorvik-damaged-*.db") });
+    QCOMPARE(aside.size(), 1);
+    QFile kept(folder + QLatin1Char('/') + aside.first());
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), bytes);
+    {
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+        DatabaseIfc db(folder, nullptr);
+        QCOMPARE(db.count(), 3);
+        QVERIFY(QFile::exists(folder + QStringLiteral("/Quorvikbackup.db")));
+    }
+}
+
+void TestRecords::dbTruncatedFileWithHugeCount()
+{
+    const QString folder = freshFolder();
+    QByteArray bytes = QByteArray::fromHex("4567009900000065ffffffff");
+    writeFile(folder + QStringLiteral("/Quorvik.db"), bytes);
+    QTest::ignoreMessage(QtDebugMsg, "problem reading file");
+    QElapsedTimer timer;
+    timer.start();
+    DatabaseIfc db(folder, nullptr);
+    QVERIFY(timer.elapsed() < 5000);
+    QCOMPARE(db.count(), 0);
+
+    // Unknown format versions and magics are refused the same way.
+    for (const char *hex : { "4567009900000066", "1234567800000065", "" }) {
+        writeFile(folder + QStringLiteral("/Quorvik.db"), QByteArray::fromHex(hex));
+        QTest::ignoreMessage(QtDebugMsg, "problem reading file");
+        DatabaseIfc other(folder, nullptr);
+        QCOMPARE(other.count(), 0);
+    }
+}
+
+void TestRecords::dbEveryChangeIsOnDisk()
+{
+    const QString folder = freshFolder();
+    DatabaseIfc db(folder, nullptr);
+    addP5(db, QStringLiteral("3001"));
+    QVERIFY(!db.isModified());
+    auto countOnDisk = [&] {
+        const QString copy = freshFolder();
+        writeFile(copy + QStringLiteral("/Quorvik.db"), dbBytes(folder));
+        return DatabaseIfc(copy, nullptr).count();
+    };
+    QCOMPARE(countOnDisk(), 1);
+    addP5(db, QStringLiteral("3002"));
+    QCOMPARE(countOnDisk(), 2);
+    db.setDbBeacon(0);
+    db.deleteCurrent();
+    QCOMPARE(countOnDisk(), 1);
+    const QString report = writeFile(m_tmp.filePath(QStringLiteral("every.json")),
+                                     reportText({ beaconJson(QStringLiteral("3003"), QDate(2024, 1, 1)) }));
+    QCOMPARE(db.ImportReports(report), 0);
+    QCOMPARE(countOnDisk(), 2);
+    // No half-written temporary files are left behind.
+    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList { "Quorvik.db" });
+}
+
+void TestRecords::dbAddOrReplace_data()
+{
+    QTest::addColumn<QString>("serial");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<bool>("result");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("replacedRow");
+
+    // The database holds P5 "500" and "501" before each row.
+    QTest::newRow("new numeric serial appended") << "502" << int(ConfigTables::E_SkuaP5) << true << 3 << -1;
+    QTest::newRow("same type and serial replaced") << "501" << int(ConfigTables::E_SkuaP5) << true << 2 << 1;
+    QTest::newRow("same serial, other type appended") << "500" << int(ConfigTables::E_Skua31A) << true << 3 << -1;
+    QTest::newRow("empty serial refused") << "" << int(ConfigTables::E_SkuaP5) << false << 2 << -1;
+    QTest::newRow("letters refused") << "A12" << int(ConfigTables::E_SkuaP5) << false << 2 << -1;
+    QTest::newRow("no beacon type refused") << "503" << int(ConfigTables::E_BeaconMax) << false << 2 << -1;
+}
+
+void TestRecords::dbAddOrReplace()
+{
+    QFETCH(QString, serial);
+    QFETCH(int, type);
+    QFETCH(bool, result);
+    QFETCH(int, count);
+    QFETCH(int, replacedRow);
+
+    const QString folder = freshFolder();
+    DatabaseIfc db(folder, nullptr);
+    addP5(db, QStringLiteral("500"));
+    addP5(db, QStringLiteral("501"));
+    const QByteArray before = dbBytes(folder);
+
+    auto config = makeP5(serial, QDate(2025, 1, 2));
+    config->setBeaconType(type);
+    config->setOwnerName(QStringLiteral("Replacement"));
+    QSignalSpy reset(&db, &DatabaseIfc::endResetModel);
+    QCOMPARE(db.addOrReplace(*config), result);
+    QCOMPARE(db.count(), count);
+    if (replacedRow >= 0) {
+        QCOMPARE(db.beaconAt(replacedRow)->ownerName(), QStringLiteral("Replacement"));
+        QCOMPARE(db.beaconAt(1 - replacedRow)->ownerName(), QStringLiteral("Kari Nordmann"));
+    }
+    if (!result) {
+        QCOMPARE(dbBytes(folder), before);
+        QCOMPARE(reset.count(), 0);
+    }
+    // The stored record is a copy.
+    if (result)
+        QVERIFY(db.beaconAt(replacedRow >= 0 ? replacedRow : count - 1) != config.get());
+}
+
+void TestRecords::dbDatablockSignals()
+{
+    DatabaseIfc db(freshFolder(), nullptr);
+    addP5(db, QStringLiteral("600"));
+    addP5(db, QStringLiteral("601"));
+
+    QList<EpirbConfig *> shown;
+    int cleared = 0;
+    bool aliveWhenCleared = false;
+    QPointer<EpirbConfig> current;
+    connect(&db, &DatabaseIfc::showInDatablock, this, [&](EpirbConfig *r) { shown << r; current = r; });
+    connect(&db, &DatabaseIfc::clearDatablock, this, [&] { ++cleared; aliveWhenCleared = !current.isNull(); });
+    QSignalSpy changed(&db, &DatabaseIfc::dbBeaconChanged);
+
+    db.setDbBeacon(5);
+    db.setDbBeacon(-1);
+    QCOMPARE(changed.count(), 0);
+    QTest::ignoreMessage(QtDebugMsg, "setDbBeacon: 601 1");
+    db.setDbBeacon(1);
+    QCOMPARE(db.currentIndex(), 1);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(shown, QList<EpirbConfig *> { db.beaconAt(1) });
+
+    // Replacing another record leaves the view alone.
+    QVERIFY(db.addOrReplace(*makeP5(QStringLiteral("600"))));
+    QCOMPARE(shown.size(), 1);
+    // Replacing the shown one hands the view the replacement before the old record goes.
+    QVERIFY(db.addOrReplace(*makeP5(QStringLiteral("601"))));
+    QCOMPARE(shown.size(), 2);
+    QCOMPARE(shown.last(), db.beaconAt(1));
+    QVERIFY(!current.isNull());
+
+    QSignalSpy begin(&db, &DatabaseIfc::beginResetModel);
+    db.deleteCurrent();
+    QCOMPARE(cleared, 1);
+    QVERIFY(aliveWhenCleared);
+    QVERIFY(current.isNull());
+    QCOMPARE(begin.count(), 1);
+    QCOMPARE(db.currentIndex(), -1);
+    QCOMPARE(db.count(), 1);
+
+    QTest::ignoreMessage(QtDebugMsg, "databaseifc: Cannot delete current target");
+    db.deleteCurrent();
+    QCOMPARE(db.count(), 1);
+}
+
+void TestRecords::dbExport()
+{
+    const QString file = m_tmp.filePath(QStringLiteral("export.json"));
+    DatabaseIfc db(freshFolder(), nullptr);
+    QTest::ignoreMessage(QtDebugMsg, "ExportReports: no reports to export");
+    QCOMPARE(db.ExportReports(file), -1);
+    QVERIFY(!QFile::exists(file));
+
+    addP5(db, QStringLiteral("700"));
+    addP5(db, QStringLiteral("701"), QDate());
+    QCOMPARE(db.ExportReports(file), 0);
+    QFile in(file);
+    QVERIFY(in.open(QIODevice::ReadOnly));
+    const QByteArray text = in.readAll();
+    in.close();
+    const QJsonObject top = QJsonDocument::fromJson(text).object();
+    QCOMPARE(top.value(QStringLiteral("version")).toInt(), 2);
+    const QJsonArray beacons = top.value(QStringLiteral("beacons")).toArray();
+    QCOMPARE(beacons.size(), 2);
+    const QJsonObject b = beacons.at(0).toObject();
+    QCOMPARE(b.keys().size(), 32);
+    QCOMPARE(b.value(QStringLiteral("beaconSerial")).toString(), QStringLiteral("700"));
+    QCOMPARE(b.value(QStringLiteral("beaconType")).toInt(), 13);
+    QCOMPARE(b.value(QStringLiteral("progDealerno")).toDouble(), 4000000000.0);
+    QCOMPARE(b.value(QStringLiteral("hardwareSerial")).toDouble(), 3000000000.0);
+    QCOMPARE(b.value(QStringLiteral("progDate")).toString(), QStringLiteral("20240517"));
+    QCOMPARE(b.value(QStringLiteral("batteryExpiry")).toString(), QStringLiteral("20310301"));
+    QCOMPARE(QByteArray::fromBase64(b.value(QStringLiteral("message406")).toString().toLatin1()), db.beaconAt(0)->messageBytes());
+    QCOMPARE(beacons.at(1).toObject().value(QStringLiteral("progDate")).toString(), QString());
+    QVERIFY(text.contains("\n    \"beacons\": [\n"));
+
+    // Import into an empty database gives the same records back.
+    DatabaseIfc other(freshFolder(), nullptr);
+    QCOMPARE(other.ImportReports(file), 0);
+    QCOMPARE(other.count(), 2);
+    for (int i = 0; i < 2; ++i) {
+        QCOMPARE(other.beaconAt(i)->compare(*db.beaconAt(i)), 0);
+        QCOMPARE(other.beaconAt(i)->serialBytes(), db.beaconAt(i)->serialBytes());
+        QCOMPARE(other.beaconAt(i)->additionalInfo(), db.beaconAt(i)->additionalInfo());
+        QCOMPARE(other.beaconAt(i)->hardwareSerial(), db.beaconAt(i)->hardwareSerial());
+        QCOMPARE(other.beaconAt(i)->countryLabel(), db.beaconAt(i)->countryLabel());
+    }
+
+    // A failed export leaves the earlier file as it was.
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^ExportReports: Could not open export file: ")));
+    QCOMPARE(db.ExportReports(m_tmp.filePath(QStringLiteral("no/such/dir/export.json"))), -2);
+    QVERIFY(in.open(QIODevice::ReadOnly));
+    QCOMPARE(in.readAll(), text);
+}
+
+void TestRecords::dbImportResults_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QString>("warning");
+
+    const QJsonArray one { beaconJson(QStringLiteral("800"), QDate(2024, 1, 1)) };
+    QTest::newRow("version 3") << reportText(one, 3) << -3 << "ImportReports: Unsupported or missing file version: 3";
+    QTest::newRow("version missing") << QByteArray("{\"beacons\": []}") << -3
+                                     << "ImportReports: Unsupported or missing file version: 0";
+    QTest::newRow("version as text") << reportText(one, QStringLiteral("2")) << -3
+                                     << "ImportReports: Unsupported or missing file version: 0";
+    QTest::newRow("top-level array") << QByteArray("[{\"version\": 2}]") << -2 << "ImportReports: Invalid file format";
+    QTest::newRow("not JSON") << QByteArray("\x89PNG\r\n\x1a\n garbage") << -2 << "ImportReports: Invalid file format";
+    QTest::newRow("empty file") << QByteArray() << -2 << "ImportReports: Invalid file format";
+    QTest::newRow("beacons not an array") << QByteArray("{\"version\": 2, \"beacons\": {}}") << -2
+                                          << "ImportReports: Invalid file format, no beacons";
+    QTest::newRow("version 1 read like 2") << reportText(one, 1) << 0 << "";
+    QTest::newRow("empty list") << reportText({}) << 0 << "";
+}
+
+void TestRecords::dbImportResults()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(int, result);
+    QFETCH(QString, warning);
+
+    const QString folder = freshFolder();
+    DatabaseIfc db(folder, nullptr);
+    addP5(db, QStringLiteral("800"), QDate(2020, 1, 1));
+    const QByteArray before = dbBytes(folder);
+    const QString file = writeFile(m_tmp.filePath(QStringLiteral("import.json")), content);
+    if (!warning.isEmpty())
+        QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
+    QSignalSpy reset(&db, &DatabaseIfc::beginResetModel);
+    QCOMPARE(db.ImportReports(file), result);
+    if (result != 0) {
+        QCOMPARE(reset.count(), 0);
+        QCOMPARE(dbBytes(folder), before);
+        QCOMPARE(db.beaconAt(0)->progDate(), QDate(2020, 1, 1));
+    }
+}
+
+void TestRecords::dbImportProgDateRule_data()
+{
+    QTest::addColumn<QDate>("stored");
+    QTest::addColumn<QDate>("imported");
+    QTest::addColumn<bool>("replaced");
+
+    QTest::newRow("later replaces") << QDate(2024, 1, 1) << QDate(2024, 1, 2) << true;
+    QTest::newRow("equal keeps") << QDate(2024, 1, 1) << QDate(2024, 1, 1) << false;
+    QTest::newRow("earlier keeps") << QDate(2024, 1, 2) << QDate(2024, 1, 1) << false;
+    QTest::newRow("stored null is earliest") << QDate() << QDate(2000, 1, 1) << true;
+    QTest::newRow("imported null never later") << QDate(2000, 1, 1) << QDate() << false;
+    QTest::newRow("both null keeps") << QDate() << QDate() << false;
+}
+
+void TestRecords::dbImportProgDateRule()
+{
+    QFETCH(QDate, stored);
+    QFETCH(QDate, imported);
+    QFETCH(bool, replaced);
+
+    DatabaseIfc db(freshFolder(), nullptr);
+    addP5(db, QStringLiteral("900"), stored);
+    addP5(db, QStringLiteral("901"));
+    QJsonObject b = beaconJson(QStringLiteral("900"), imported);
+    b.insert(QStringLiteral("ownerName"), QStringLiteral("Imported"));
+    const QJsonArray beacons { b, beaconJson(QStringLiteral("902"), QDate(2024, 1, 1)) };
+    const QString file = writeFile(m_tmp.filePath(QStringLiteral("rule.json")), reportText(beacons));
+    QTest::ignoreMessage(QtInfoMsg, replaced ? "Imported 1 new beacons and updated 1 existing beacons"
+                                             : "Imported 1 new beacons and updated 0 existing beacons");
+    QCOMPARE(db.ImportReports(file), 0);
+    QCOMPARE(db.count(), 3);
+    QCOMPARE(db.beaconAt(0)->ownerName(), replaced ? QStringLiteral("Imported") : QStringLiteral("Kari Nordmann"));
+    QCOMPARE(db.beaconAt(2)->beaconSerial(), QStringLiteral("902"));
+}
+
+void TestRecords::dbImportSkipsBadEntries_data()
+{
+    QTest::addColumn<QJsonValue>("entry");
+    QTest::addColumn<QString>("warning");
+
+    const QJsonObject good = beaconJson(QStringLiteral("1100"), QDate(2024, 1, 1));
+    QJsonObject e;
+    QTest::newRow("unsupported type 0") << QJsonValue(beaconJson(QStringLiteral("1100"), QDate(2024, 1, 1), 0))
+                                        << "Skipping unsupported beacon ID 0";
+    QTest::newRow("type beyond the list") << QJsonValue(beaconJson(QStringLiteral("1100"), QDate(2024, 1, 1), 99))
+                                          << "Skipping unsupported beacon ID 99";
+    e = good;
+    e.insert(QStringLiteral("message406"), QStringLiteral("AAEC"));
+    QTest::newRow("message of 3 bytes") << QJsonValue(e) << "ImportReports: Skipping entry 0: \"message406\" is not a 14 or 18 byte message";
+    e.insert(QStringLiteral("message406"), QStringLiteral("not base64 at all!"));
+    QTest::newRow("message not base64") << QJsonValue(e) << "ImportReports: Skipping entry 0: \"message406\" is not a 14 or 18 byte message";
+    e.remove(QStringLiteral("message406"));
+    QTest::newRow("message missing") << QJsonValue(e) << "ImportReports: Skipping entry 0: \"message406\" is not a 14 or 18 byte message";
+    e = good;
+    e.insert(QStringLiteral("beaconSerial"), 1100);
+    QTest::newRow("serial as number") << QJsonValue(e) << "ImportReports: Skipping entry 0: \"beaconSerial\" has the wrong type";
+    e = good;
+    e.insert(QStringLiteral("ownerName"), QJsonObject { { "x", 1 } });
+    QTest::newRow("owner as object") << QJsonValue(e) << "ImportReports: Skipping entry 0: \"ownerName\" has the wrong type";
+    e = good;
+    e.insert(QStringLiteral("useMorseCode"), QStringLiteral("yes"));
+    QTest::newRow("flag as text") << QJsonValue(e) << "ImportReports: Skipping entry 0: \"useMorseCode\" has the wrong type";
+    QTest::newRow("entry is a number") << QJsonValue(12) << "ImportReports: Skipping entry 0: not an object";
+    QTest::newRow("entry is an array") << QJsonValue(QJsonArray { 1, 2 }) << "ImportReports: Skipping entry 0: not an object";
+}
+
+void TestRecords::dbImportSkipsBadEntries()
+{
+    QFETCH(QJsonValue, entry);
+    QFETCH(QString, warning);
+
+    DatabaseIfc db(freshFolder(), nullptr);
+    const QJsonArray beacons { entry, beaconJson(QStringLiteral("1101"), QDate(2024, 1, 1)) };
+    const QString file = writeFile(m_tmp.filePath(QStringLiteral("bad.json")), reportText(beacons));
+    QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
+    QCOMPARE(db.ImportReports(file), 0);
+    QCOMPARE(db.count(), 1);
+    QCOMPARE(db.beaconAt(0)->beaconSerial(), QStringLiteral("1101"));
+}
+
+void TestRecords::dbImportReplacesShownRecord()
+{
+    DatabaseIfc db(freshFolder(), nullptr);
+    addP5(db, QStringLiteral("1200"), QDate(2020, 1, 1));
+    db.setDbBeacon(0);
+    QPointer<EpirbConfig> old = db.beaconAt(0);
+    QSignalSpy shown(&db, &DatabaseIfc::showInDatablock);
+    const QString file = writeFile(m_tmp.filePath(QStringLiteral("shown.json")),
+                                   reportText({ beaconJson(QStringLiteral("1200"), QDate(2024, 1, 1)) }));
+    QCOMPARE(db.ImportReports(file), 0);
+    QVERIFY(old.isNull());
+    QCOMPARE(shown.count(), 1);
+    QCOMPARE(shown.at(0).at(0).value<EpirbConfig *>(), db.beaconAt(0));
+    QCOMPARE(db.currentIndex(), 0);
+}
+
+void TestRecords::dbSurvivesKill()
+{
+    const QString folder = freshFolder();
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QString::fromLatin1(kChildMode), folder);
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(), {});
+    QVERIFY(child.waitForStarted(10000));
+    QByteArray out;
+    QElapsedTimer timer;
+    timer.start();
+    while (!out.contains("added") && timer.elapsed() < 20000) {
+        child.waitForReadyRead(200);
+        out += child.readAllStandardOutput();
+    }
+    QVERIFY2(out.contains("added"), child.readAllStandardError().constData());
+    child.kill(); // SIGKILL: no destructor, no exit handler runs
+    QVERIFY(child.waitForFinished(10000));
+    QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+
+    DatabaseIfc db(folder, nullptr);
+    QCOMPARE(db.count(), 1);
+    QCOMPARE(db.beaconAt(0)->beaconSerial(), QStringLiteral("4242"));
+}
+
+static int runChild(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);
+    DatabaseIfc db(qEnvironmentVariable(kChildMode), nullptr);
+    if (!db.addOrReplace(*makeP5(QStringLiteral("4242"))))
+        return 3;
+    std::fputs("added\n", stdout);
+    std::fflush(stdout);
+    for (;;)
+        std::this_thread::sleep_for(std::chrono::seconds(1));
+}
+
+void TestRecords::beaconListAndProxy()
+{
+    DatabaseIfc db(freshFolder(), nullptr);
+    addP5(db, QStringLiteral("100"), QDate(2024, 2, 9));
+    auto late = makeP5(QStringLiteral("99"), QDate(2023, 12, 1));
+    late->setBatteryExpiry(QDateTime(QDate(2030, 12, 1), QTime(0, 0)));
+    QVERIFY(db.addOrReplace(*late));
+    addP5(db, QStringLiteral("1000"), QDate());
+
+    ProgBeaconList list(&db, nullptr);
+    QCOMPARE(list.rowCount(), 3);
+    QCOMPARE(list.columnCount(), 4);
+    QCOMPARE(list.headerData(2, Qt::Horizontal).toString(), QStringLiteral("Battery Expiry"));
+    QVERIFY(!list.headerData(0, Qt::Vertical).isValid());
+    QCOMPARE(list.data(list.index(0, 0)).toString(), ConfigTables::instance(nullptr)->beaconShortName(13));
+    QCOMPARE(list.data(list.index(0, 1)).toString(), QStringLiteral("100"));
+    QCOMPARE(list.data(list.index(0, 2)).toString(), QStringLiteral("2031 Mar"));
+    QCOMPARE(list.data(list.index(0, 3)).toString(), QStringLiteral("2024 Feb 09"));
+    QCOMPARE(list.data(list.index(2, 3)).toString(), QString());
+    QCOMPARE(list.data(list.index(0, 1), SortFilterProxyModel::SortTypeRole).value<SortFilterProxyModel::SortType>(),
+             SortFilterProxyModel::SortNumeric);
+    QCOMPARE(list.data(list.index(0, 2), SortFilterProxyModel::SortTypeRole).value<SortFilterProxyModel::SortType>(),
+             SortFilterProxyModel::SortDate);
+    QCOMPARE(list.data(list.index(0, 3), SortFilterProxyModel::DateFormatRole).toString(), QStringLiteral("yyyy MMM dd"));
+    QVERIFY(!list.data(list.index(0, 1), SortFilterProxyModel::DateFormatRole).isValid());
+    QVERIFY(!list.data(list.index(0, 1), Qt::EditRole).isValid());
+
+    SortFilterProxyModel proxy;
+    proxy.setSourceModel(&list);
+    proxy.sort(ProgBeaconList::BeaconSerial);
+    QCOMPARE(proxyColumn(proxy, 1), (QStringList { "99", "100", "1000" }));
+    proxy.sort(ProgBeaconList::BatteryDate);
+    QCOMPARE(proxyColumn(proxy, 1), (QStringList { "99", "100", "1000" }));
+    proxy.sort(ProgBeaconList::ProgDate, Qt::DescendingOrder);
+    QCOMPARE(proxyColumn(proxy, 1), (QStringList { "100", "99", "1000" }));
+    proxy.sort(ProgBeaconList::BeaconType);
+    QCOMPARE(proxyColumn(proxy, 1), (QStringList { "100", "99", "1000" }));
+
+    proxy.setFilterKeyColumn(-1);
+    proxy.setFilterString(QStringLiteral("*100*"));
+    QCOMPARE(proxy.count(), 2);
+
+    // Changes in the database reach the models.
+    QSignalSpy reset(&list, &QAbstractItemModel::modelReset);
+    addP5(db, QStringLiteral("1001"));
+    QCOMPARE(reset.count(), 1);
+    QCOMPARE(proxy.count(), 3);
+}
+
+static QByteArray runCli(const QStringList &args, int expectedExit)
+{
+    QProcess cli;
+    // Keep the tool away from the user's settings.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), QDir::tempPath() + QStringLiteral("/quorvik-tst-records-config"));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), QDir::tempPath() + QStringLiteral("/quorvik-tst-records-data"));
+    cli.setProcessEnvironment(env);
+    cli.start(QStringLiteral(QUORVIK_BIN_DIR "/quorvik-cli"), args);
+    if (!cli.waitForFinished(30000) || cli.exitStatus() != QProcess::NormalExit || cli.exitCode() != expectedExit) {
+        qWarning() << "quorvik-cli" << args << "exit" << cli.exitCode() << cli.readAllStandardError();
+        return QByteArray("failed");
+    }
+    return cli.readAllStandardOutput();
+}
+
+void TestRecords::cliCommands()
+{
+    const QString folder = freshFolder();
+    const QString report = writeFile(m_tmp.filePath(QStringLiteral("cli.json")),
+                                     reportText({ beaconJson(QStringLiteral("1300"), QDate(2024, 1, 1)),
+                                                  beaconJson(QStringLiteral("1301"), QDate(2024, 1, 1)) }));
+    const QJsonObject imported = QJsonDocument::fromJson(runCli({ "db", "import", report, "--db", folder }, 0)).object();
+    QCOMPARE(imported.value(QStringLiteral("result")).toInt(), 0);
+    QCOMPARE(imported.value(QStringLiteral("added")).toInt(), 2);
+    const QJsonObject dump = QJsonDocument::fromJson(runCli({ "db", "dump", "--db", folder + "/Quorvik.db" }, 0)).object();
+    QCOMPARE(dump.value(QStringLiteral("beacons")).toArray().size(), 2);
+    QCOMPARE(dump.value(QStringLiteral("beacons")).toArray().at(1).toObject().value(QStringLiteral("beaconSerial")).toString(),
+             QStringLiteral("1301"));
+    QCOMPARE(runCli({ "db", "import", m_tmp.filePath(QStringLiteral("missing.json")), "--db", folder }, 1).isEmpty(), false);
+    QCOMPARE(runCli({ "db", "export" }, 2), QByteArray());
+
+    BootLogBlock block(2);
+    block.setCount(1);
+    block.setSlot2(0, 2, 0, 0, 0, 1, BootLogBlock::sensorTail(10000, 235));
+    const QString blockFile = writeFile(m_tmp.filePath(QStringLiteral("log.bin")), block.bytes());
+    const QString csv = m_tmp.filePath(QStringLiteral("cli-log.csv"));
+    const QJsonObject log = QJsonDocument::fromJson(runCli({ "log", "decode", blockFile, "--csv", csv }, 0)).object();
+    QCOMPARE(log.value(QStringLiteral("version")).toInt(), 2);
+    QCOMPARE(log.value(QStringLiteral("entries")).toArray().at(0).toObject().value(QStringLiteral("Timestamp / Pressure")).toString(),
+             QStringLiteral("T=23.5C, P=100.0hPa"));
+    QVERIFY(QFile::exists(csv));
+    const QString shortFile = writeFile(m_tmp.filePath(QStringLiteral("short.bin")), block.bytes().left(300));
+    QCOMPARE(QJsonDocument::fromJson(runCli({ "log", "decode", shortFile }, 1)).object().value(QStringLiteral("result")).toInt(), -1);
+}
+
+void TestRecords::qmlTypes()
+{
+    BootLogBlock block(2);
+    block.setCount(3);
+    QCOMPARE(EpirbLogDb::instance(nullptr)->parseLog(block.bytes(), false), 0);
+    for (int round = 0; round < 2; ++round) {
+        QQmlEngine engine;
+        engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
+        QQmlComponent component(&engine);
+        component.setData("import QtQml\n"
+                          "import Quorvik.Backend\n"
+                          "QtObject {\n"
+                          "    property int counterColumns: LogCounterModel.columnCount()\n"
+                          "    property int entryRows: LogDBModel.rowCount()\n"
+                          "    property var proxy: SortFilterProxyModel { filterString: \"*1*\" }\n"
+                          "    property int wildcard: SortFilterProxyModel.Wildcard\n"
+                          "    property var list: ProgBeaconList {}\n"
+                          "    property int serialColumn: ProgBeaconList.BeaconSerial\n"
+                          "}\n",
+                          QUrl());
+        std::unique_ptr<QObject> object(component.create());
+        QVERIFY2(object, qPrintable(component.errorString()));
+        QCOMPARE(object->property("counterColumns").toInt(), 12);
+        QCOMPARE(object->property("entryRows").toInt(), 3);
+        QCOMPARE(object->property("wildcard").toInt(), 1);
+        QCOMPARE(object->property("serialColumn").toInt(), 1);
+        auto *proxy = qvariant_cast<SortFilterProxyModel *>(object->property("proxy"));
+        QVERIFY(proxy);
+        QCOMPARE(proxy->filterString(), QStringLiteral("*1*"));
+    }
+    // The engines did not take the singletons' decoder with them.
+    QCOMPARE(EpirbLogDb::instance(nullptr)->entryCount(), 3);
+}
+
 int main(int argc, char **argv)
 {
     // Timestamps are shown in local time; pin it so the expected texts hold anywhere.
     qputenv("TZ", "UTC");
+    if (qEnvironmentVariableIsSet(kChildMode))
+        return runChild(argc, argv);
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Aldmar"));
     QCoreApplication::setApplicationName(QStringLiteral("Quorvik PLB"));

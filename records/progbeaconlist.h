@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QtQml/qqmlregistration.h>
+
+class DatabaseIfc;
+
+// The stored beacons as a four-column table for the database page.
+class ProgBeaconList : public QAbstractTableModel
+{
+    Q_OBJECT
+    QML_ELEMENT
+
+public:
+    enum Column { BeaconType = 0, BeaconSerial = 1, BatteryDate = 2, ProgDate = 3, ColumnCount = 4 };
+    Q_ENUM(Column)
+
+    // Reads the process-wide database.
+    explicit ProgBeaconList(QObject *parent = nullptr);
+    ProgBeaconList(DatabaseIfc *db, QObject *parent);
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+
+private:
+    DatabaseIfc *m_db;
+};
