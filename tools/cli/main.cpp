@@ -1,5 +1,6 @@
 #include "blockcommand.h"
 #include "clicommand.h"
+#include "dbcommand.h"
 #include "logcommand.h"
 #include "msgcommand.h"
 
@@ -9,6 +10,7 @@
 
 // Sub-commands; each lives in its own file.
 static const CliCommand kCommands[] = {
+    { "db", "stored beacons: db dump [--db PATH], db import FILE [--db PATH]", runDbCommand },
     { "log", "decode a boot-log block (log decode FILE [--csv OUT])", runLogCommand },
     { "msg", "encode or decode a 406 MHz message or hex ID (msg encode|decode ...)", runMsgCommand },
     { "block", "decode or encode a 192-byte beacon data block", runBlockCommand },

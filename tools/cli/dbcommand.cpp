@@ -1,0 +1,77 @@
+#include "dbcommand.h"
+
+#include "clicommand.h"
+#include "records/databaseifc.h"
+
+#include <QFileInfo>
+#include <QJsonObject>
+#include <QStandardPaths>
+
+#include <cstdio>
+
+namespace {
+
+const char kUsage[] = "usage: quorvik-cli db dump [--db PATH] | db import FILE [--db PATH]";
+
+// --db names the folder holding "Quorvik.db" or the file itself.
+QString databaseFolder(const QString &path)
+{
+    if (path.isEmpty())
+        return QStandardPaths::standardLocations(QStandardPaths::AppDataLocation).value(0);
+    const QFileInfo info(path);
+    if (info.fileName() == QLatin1String("Quorvik.db") && !info.isDir())
+        return info.absolutePath();
+    return info.absoluteFilePath();
+}
+
+}
+
+int runDbCommand(const QStringList &argsIn)
+{
+    QStringList args = argsIn;
+    if (args.value(0) == QLatin1String("--help")) {
+        std::printf("%s\n  dump    print the stored beacons as a report (JSON) on stdout\n"
+                    "  import  add or update stored beacons from a report file\n"
+                    "--db: the folder holding Quorvik.db, or the file; default the application data folder.\n",
+                    kUsage);
+        return cli::Ok;
+    }
+    const QString action = args.isEmpty() ? QString() : args.takeFirst();
+    if (action != QLatin1String("dump") && action != QLatin1String("import"))
+        return cli::usageError(QString::fromLatin1(kUsage));
+    QString dbPath;
+    QString file;
+    while (!args.isEmpty()) {
+        const QString a = args.takeFirst();
+        if (a == QLatin1String("--db")) {
+            if (args.isEmpty())
+                return cli::usageError(QStringLiteral("--db needs a path"));
+            dbPath = args.takeFirst();
+        } else if (action == QLatin1String("import") && file.isEmpty() && !a.startsWith(QLatin1String("--"))) {
+            file = a;
+        } else {
+            return cli::usageError(QString::fromLatin1(kUsage));
+        }
+    }
+    if (action == QLatin1String("import") && file.isEmpty())
+        return cli::usageError(QString::fromLatin1(kUsage));
+
+    DatabaseIfc db(databaseFolder(dbPath), nullptr);
+    if (db.databasePath().isEmpty()) {
+        std::fprintf(stderr, "quorvik-cli: cannot use database folder %s\n", qPrintable(databaseFolder(dbPath)));
+        return cli::Failure;
+    }
+    if (action == QLatin1String("dump")) {
+        cli::printJson(db.exportObject());
+        return cli::Ok;
+    }
+    const int before = db.count();
+    const int result = db.ImportReports(file);
+    QJsonObject out;
+    out.insert(QStringLiteral("result"), result);
+    out.insert(QStringLiteral("count"), db.count());
+    out.insert(QStringLiteral("added"), db.count() - before);
+    out.insert(QStringLiteral("database"), db.databasePath());
+    cli::printJson(out);
+    return result == 0 ? cli::Ok : cli::Failure;
+}
