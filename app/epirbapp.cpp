@@ -4,6 +4,7 @@
 #include "link/epirbcomm.h"
 #include "config/countrycodemodel.h"
 #include "config/epirbconfig.h"
+#include "records/databaseifc.h"
 #include "records/epirblogdb.h"
 
 #include <QCoreApplication>
@@ -94,6 +95,7 @@ EpirbApp::EpirbApp(const QStringList &args, QObject *parent)
     m_countryModel->loadCountryList(countryFolder, QLocale::territoryToString(QLocale::system().territory()));
 
     // 11. Database and boot-log decoder.
+    DatabaseIfc::instance(this);
     EpirbLogDb::instance(this);
 
     // 12. QML proxy pointers: wired in with their subsystem.
@@ -119,6 +121,8 @@ EpirbApp::~EpirbApp()
     m_comm = nullptr;
     delete m_engine;
     m_engine = nullptr;
+    // Every change is on disk already; this only writes what a failed save left pending.
+    delete DatabaseIfc::instance(this);
     writeSettings();
 }
 
