@@ -74,6 +74,7 @@ private slots:
     void dbChangedByteFailsChecksum();
     void dbTruncatedFileWithHugeCount();
     void dbEveryChangeIsOnDisk();
+    void dbFormat100AndOldModels();
     void dbAddOrReplace_data();
     void dbAddOrReplace();
     void dbDatablockSignals();
@@ -782,6 +783,39 @@ void TestRecords::dbEveryChangeIsOnDisk()
     QCOMPARE(countOnDisk(), 2);
     // No half-written temporary files are left behind.
     QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList { "Quorvik.db" });
+}
+
+void TestRecords::dbFormat100AndOldModels()
+{
+    const QString folder = freshFolder();
+    {
+        DatabaseIfc db(folder, nullptr);
+        addP5(db, QStringLiteral("1400"));
+    }
+    // The older format differs only in its version word for what the file holds.
+    QByteArray bytes = dbBytes(folder);
+    bytes[7] = char(100);
+    writeFile(folder + QStringLiteral("/Quorvik.db"), bytes);
+    {
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+        DatabaseIfc db(folder, nullptr);
+        QCOMPARE(db.count(), 1);
+        QCOMPARE(db.beaconAt(0)->beaconSerial(), QStringLiteral("1400"));
+    }
+    QVERIFY(QFile::exists(folder + QStringLiteral("/Quorvikbackup.db")));
+
+    // Models before the data-block generation are stored without a block and do not come back.
+    {
+        DatabaseIfc db(folder, nullptr);
+        auto old = makeP5(QStringLiteral("1401"));
+        old->setBeaconType(ConfigTables::E_Skua11R);
+        QTest::ignoreMessage(QtWarningMsg, "Unsupported beacon config format");
+        QVERIFY(db.addOrReplace(*old));
+        QCOMPARE(db.count(), 2);
+    }
+    QTest::ignoreMessage(QtDebugMsg, "Error in input data");
+    DatabaseIfc db(folder, nullptr);
+    QCOMPARE(db.count(), 1);
 }
 
 void TestRecords::dbAddOrReplace_data()
