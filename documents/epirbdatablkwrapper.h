@@ -1,0 +1,137 @@
+#pragma once
+
+#include "config/configextrametadata.h"
+#include "config/configtables.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QtQml/qqmlregistration.h>
+
+class EpirbConfig;
+class EpirbMsgBase;
+class QJSEngine;
+class QQmlEngine;
+
+// "Datablock": one configuration record formatted for pages and documents,
+// with the actions that turn it into a report or labels. Nothing is cached:
+// every read looks at the record as it is now.
+class epirbdatablkWrapper : public QObject
+{
+    Q_OBJECT
+    QML_NAMED_ELEMENT(Datablock)
+    QML_SINGLETON
+
+    Q_PROPERTY(ConfigTables::e_beaconTypes beaconType READ beaconType NOTIFY configChanged)
+    Q_PROPERTY(ConfigTables::e_bracketTypes bracketType READ bracketType NOTIFY configChanged)
+    Q_PROPERTY(QString bracketSerial READ bracketSerial NOTIFY configChanged)
+    Q_PROPERTY(QString progDate READ progDate NOTIFY configChanged)
+    Q_PROPERTY(QString serialNo READ serialNo NOTIFY configChanged)
+    Q_PROPERTY(QString countryCode READ countryCode NOTIFY configChanged)
+    Q_PROPERTY(int countryCodeNumber READ countryCodeNumber NOTIFY configChanged)
+    Q_PROPERTY(QString protocol READ protocol NOTIFY configChanged)
+    Q_PROPERTY(QString category READ category NOTIFY configChanged)
+    Q_PROPERTY(QString hexId READ hexId NOTIFY configChanged)
+    Q_PROPERTY(QString hexMsg READ hexMsg NOTIFY configChanged)
+    Q_PROPERTY(QString hexChecksum READ hexChecksum NOTIFY configChanged)
+    Q_PROPERTY(QString callSign READ callSign NOTIFY configChanged)
+    Q_PROPERTY(QString vesselName READ vesselName NOTIFY configChanged)
+    Q_PROPERTY(QString vesselFileName READ vesselFileName NOTIFY configChanged)
+    Q_PROPERTY(QString hullNo READ hullNo NOTIFY configChanged)
+    Q_PROPERTY(QString imoNo READ imoNo NOTIFY configChanged)
+    Q_PROPERTY(QString ownerName READ ownerName NOTIFY configChanged)
+    Q_PROPERTY(QString ownerAddress READ ownerAddress NOTIFY configChanged)
+    Q_PROPERTY(QString ownerTelephone READ ownerTelephone NOTIFY configChanged)
+    Q_PROPERTY(QString ownerOther READ ownerOther NOTIFY configChanged)
+    Q_PROPERTY(QString battExpiry READ battExpiry NOTIFY configChanged)
+    Q_PROPERTY(QString nextSBM READ nextSBM NOTIFY configChanged)
+    Q_PROPERTY(int aisUserID READ aisUserID NOTIFY configChanged)
+    Q_PROPERTY(int protocolCode READ protocolCode NOTIFY configChanged)
+    Q_PROPERTY(QString idValue READ idValue NOTIFY configChanged)
+    Q_PROPERTY(QString beaconNo READ beaconNo NOTIFY configChanged)
+    Q_PROPERTY(bool firstEpirb READ firstEpirb NOTIFY configChanged)
+    Q_PROPERTY(QString csApproval READ csApproval NOTIFY configChanged)
+    Q_PROPERTY(QString additionalData READ additionalData NOTIFY configChanged)
+    Q_PROPERTY(bool additionalDataType READ additionalDataType NOTIFY configChanged)
+    Q_PROPERTY(ConfigExtraMetadata extraMetadata READ extraMetadata NOTIFY configChanged)
+    Q_PROPERTY(QString addInfoNote READ addInfoNote WRITE setAddInfoNote NOTIFY addInfoChanged)
+
+public:
+    // 0 database record, 1 read back from a beacon, 2 result of a programming run.
+    enum ViewMode { DatabaseView = 0, ReadbackView = 1, ProgrammingView = 2 };
+
+    explicit epirbdatablkWrapper(QObject *parent);
+    static epirbdatablkWrapper *instance(QObject *parent);
+    static epirbdatablkWrapper *create(QQmlEngine *qmlEngine, QJSEngine *jsEngine);
+
+    // The record stays owned by the caller; the view forgets it if it is destroyed.
+    void setConfig(EpirbConfig *config, int mode);
+    void clearConfig();
+    EpirbConfig *config() const { return m_config.data(); }
+    int viewMode() const { return m_mode; }
+    // Folder of the kind + "/" + serial + "_" + hex ID, made safe as a file name; empty without a folder.
+    QString reportFileBase(int kind) const;
+    QString reportFileName() const;
+    QString programmingLabelFileName(bool pdf) const;
+    QString countryLabelFileName(bool pdf) const;
+
+    ConfigTables::e_beaconTypes beaconType() const;
+    ConfigTables::e_bracketTypes bracketType() const { return ConfigTables::e_bracketTypes(-1); }
+    QString bracketSerial() const { return QString(); }
+    QString progDate() const;
+    QString serialNo() const;
+    QString countryCode() const;
+    int countryCodeNumber() const;
+    QString protocol() const;
+    QString category() const;
+    QString hexId() const;
+    QString hexMsg() const;
+    QString hexChecksum() const;
+    QString callSign() const { return QStringLiteral("N/A"); }
+    QString vesselName() const { return QStringLiteral("N/A"); }
+    QString vesselFileName() const;
+    QString hullNo() const { return QStringLiteral("N/A"); }
+    QString imoNo() const { return QStringLiteral("N/A"); }
+    QString ownerName() const;
+    QString ownerAddress() const;
+    QString ownerTelephone() const;
+    QString ownerOther() const;
+    QString battExpiry() const;
+    QString nextSBM() const { return QStringLiteral("N/A"); }
+    int aisUserID() const;
+    int protocolCode() const;
+    QString idValue() const;
+    QString beaconNo() const;
+    bool firstEpirb() const;
+    QString csApproval() const;
+    QString additionalData() const;
+    bool additionalDataType() const;
+    ConfigExtraMetadata extraMetadata() const;
+    QString addInfoNote() const;
+    void setAddInfoNote(const QString &note);
+
+    Q_INVOKABLE void createReport();
+    Q_INVOKABLE bool createProgrammingLabelPDF();
+    Q_INVOKABLE bool createProgrammingLabelLBX();
+    Q_INVOKABLE bool createCountryLabelLBX(const QString &customName);
+    Q_INVOKABLE bool createCountryLabelPDF(const QString &customName);
+    Q_INVOKABLE bool showReport();
+    Q_INVOKABLE bool shareReport();
+    Q_INVOKABLE QString getReportFileNameURI();
+    Q_INVOKABLE bool isReadback();
+    Q_INVOKABLE bool isProgramming();
+
+signals:
+    void addInfoChanged();
+    void configChanged();
+
+private:
+    // The message rebuilt from the stored bytes; caller owns it.
+    EpirbMsgBase *rebuildMessage() const;
+    bool createProgrammingLabel(bool pdf);
+    bool createCountryLabel(const QString &customName, bool pdf);
+
+    QPointer<EpirbConfig> m_config;
+    int m_mode = DatabaseView;
+    static QPointer<epirbdatablkWrapper> s_instance;
+};

@@ -1,0 +1,385 @@
+#include "documents/pdfreport.h"
+
+#include "coding/epirbmsgbase.h"
+#include "config/configtables.h"
+#include "config/epirbconfig.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QDebug>
+#include <QFile>
+#include <QFont>
+#include <QImage>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <memory>
+
+namespace {
+const int kCaptionX = 40;
+
+QFont arial(int points)
+{
+    return QFont(QStringLiteral("Arial"), points);
+}
+
+// Caption and value on one baseline, offsets from the rectangle's top-left.
+void drawRow(QPainter &p, const QRect &r, int baseline, const QString &caption, const QString &value, int valueX)
+{
+    p.drawText(QPoint(r.x() + kCaptionX, r.y() + baseline), caption);
+    p.drawText(QPoint(r.x() + valueX, r.y() + baseline), value);
+}
+
+QString englishDate(const QDate &date, const QString &format)
+{
+    return QLocale(QLocale::English).toString(date, format);
+}
+
+void drawTitle(QPainter &p, const QRect &box, const QString &title)
+{
+    p.setFont(arial(18));
+    p.drawText(box, Qt::AlignHCenter | Qt::AlignTop, title);
+}
+}
+
+pdfReport::pdfReport(QObject *parent)
+    : QObject(parent)
+{
+}
+
+QString pdfReport::registrationLinkText()
+{
+    return QStringLiteral("www.406registration.com");
+}
+
+QString pdfReport::registrationLinkUrl()
+{
+    return QStringLiteral("https://www.406registration.com");
+}
+
+bool pdfReport::writeReport(int mode, const QString &filePath, const EpirbConfig &config)
+{
+    m_mode = mode;
+    {
+        const std::unique_ptr<EpirbMsgBase> msg(config.createMessage());
+        if (msg)
+            qDebug() << "PdfReport" << msg->protocolType() << msg->protocolName() << msg->countryCode()
+                     << msg->identity() << msg->serialNumber() << msg->tacNo();
+    }
+    // Written beside the old file and swapped in only when complete, so a failed
+    // write never costs the technician the previous report.
+    QSaveFile file(filePath);
+    if (!file.open(QIODevice::WriteOnly)) {
+        qWarning().noquote() << "Could not open report file " + filePath + ": " + file.errorString();
+        return false;
+    }
+    if (QFile::exists(filePath))
+        qDebug() << "Deleting old file";
+    QPdfWriter writer(&file);
+    writer.setCreator(QStringLiteral("Aldmar"));
+    writer.setTitle(QStringLiteral("Beacon report"));
+    writer.setResolution(300);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return false;
+    drawReport(mode, painter, writer.width(), writer.height(), config);
+    if (!painter.end())
+        return false;
+    return file.commit();
+}
+
+bool pdfReport::drawReport(int mode, QPainter &p, int W, int H, const EpirbConfig &config)
+{
+    m_mode = mode;
+    const QRect outer(50, 50, W - 100, H - 100);
+    p.setPen(QPen(Qt::black, 8));
+    p.drawRect(outer);
+
+    const int footerHeight = 7 * H / 100;
+    const QRect footer(outer.x(), (H - 100) - footerHeight, outer.width(), footerHeight);
+    const QRect header(outer.x(), outer.y(), outer.width(), 39 * H / 100);
+    const QRect owner(outer.x(), header.y() + header.height(), outer.width(), 22 * H / 100);
+    const QRect misc(outer.x(), owner.y() + owner.height(), outer.width(), 15 * H / 100);
+    const int progTop = misc.y() + misc.height();
+    const QRect prog(outer.x(), progTop, outer.width(), footer.y() - progTop);
+
+    p.setPen(QPen(Qt::black, 5));
+    for (const QRect &r : { header, owner, misc, prog })
+        p.drawRect(r);
+
+    qDebug() << "PdfReport" << "Main";
+    drawHeader(p, header, config);
+    qDebug() << "PdfReport" << "Sec1";
+    drawOwner(p, owner, config);
+    qDebug() << "PdfReport" << "Sec3";
+    drawMiscellaneous(p, misc, config);
+    qDebug() << "PdfReport" << "Sec4";
+    drawProgrammingData(p, prog, config);
+    drawFooter(p, footer);
+    return p.isActive();
+}
+
+void pdfReport::drawHeader(QPainter &p, const QRect &T, const EpirbConfig &config)
+{
+    ConfigTables *tables = ConfigTables::instance(nullptr);
+    const QRect L(T.x(), T.y() + 300, T.width() / 2, T.height() - 300);
+
+    QString model = tables->beaconLongName(config.beaconType());
+    if (model != QLatin1String("N/A")) {
+        if (tables->csBeaconType(config.beaconType()) == ConfigTables::E_csPLB) {
+            if (!model.endsWith(QLatin1String("PLB")))
+                model += QLatin1String(" PLB");
+        } else if (!model.endsWith(QLatin1String("EPIRB"))) {
+            model += QLatin1String(" EPIRB");
+        }
+    }
+    p.setFont(arial(36));
+    p.drawText(QPoint(T.x() + 40, T.y() + 160), model);
+    p.setFont(arial(18));
+    p.drawText(QPoint(T.x() + 40, T.y() + 260), QStringLiteral("Programming Report"));
+
+    const QRect logoRect(T.x() + T.width() - 550, T.y() + 50, 415, 177);
+    const QImage logo(QStringLiteral(":/qt/qml/Quorvik/Frontend/Pictures/Aldmar_logo.png"));
+    if (!logo.isNull()) {
+        p.drawImage(logoRect, logo);
+    } else {
+        QFont font = arial(28);
+        font.setBold(true);
+        p.setFont(font);
+        p.drawText(logoRect, Qt::AlignCenter, QStringLiteral("ALDMAR"));
+    }
+
+    p.setFont(arial(16));
+    drawRow(p, L, 80, QStringLiteral("Beacon serial:"), config.beaconSerial(), 800);
+    drawRow(p, L, 160, QStringLiteral("Battery expiry:"), config.batteryExpiryDate().toString(QStringLiteral("MM/yyyy")), 800);
+    int pOff = 240;
+    if (config.aisUserId() != 0) {
+        drawRow(p, L, 240, QStringLiteral("AIS user ID:"), QString::number(config.aisUserId()), 800);
+        pOff = 320;
+    }
+    const int lineY = L.y() + pOff - 40;
+    p.drawLine(T.x(), lineY, T.x() + T.width(), lineY);
+
+    const std::unique_ptr<EpirbMsgBase> msg(config.createMessage());
+    if (!msg) {
+        qWarning() << "Could not get cospasSarsatMsgClass!";
+        return;
+    }
+    const int code = msg->protocolType();
+    const int country = config.countryCode();
+    const QString protocolName = tables->hasLocalizedProtocolName(code, country) ? tables->protocolName(code, country)
+                                                                                 : msg->protocolName();
+    drawRow(p, L, pOff + 40, QStringLiteral("Protocol:"), protocolName, 800);
+    drawRow(p, L, pOff + 120, QStringLiteral("Country code:"), QString::number(msg->countryCode()), 800);
+
+    const int q = pOff + 200;
+    const QRect block(L.x(), L.y() + q, L.width(), L.height() - q);
+    int r = q + drawProtocolBlock(p, block, config, *msg);
+
+    p.setFont(arial(16));
+    drawRow(p, L, r, QStringLiteral("15 HEX ID (UIN):"), QString::fromLatin1(msg->hexId()), 800);
+    drawRow(p, L, r + 80, QStringLiteral("Checksum:"), QString::fromLatin1(msg->hexIdChecksum()), 800);
+    r += 160;
+    qDebug() << "Pixel size: " << p.fontInfo().pixelSize();
+
+    if (tables->isTestProtocol(code)) {
+        const QPen pen = p.pen();
+        p.setPen(QPen(Qt::red, pen.widthF()));
+        p.setFont(arial(18));
+        p.drawText(QPoint(T.x() + 800, T.y() + 260), QStringLiteral("(TEST PROTOCOL)"));
+        p.setPen(pen);
+    }
+    if (r > L.height())
+        qWarning().noquote() << "PDFReport: Section 1 height out of bounds: " + QString::number(r) + " vs "
+                + QString::number(L.height());
+}
+
+int pdfReport::drawProtocolBlock(QPainter &p, const QRect &rect, const EpirbConfig &config, const EpirbMsgBase &msg)
+{
+    using CT = ConfigTables;
+    ConfigTables *tables = CT::instance(nullptr);
+    const int code = msg.protocolType();
+    const int country = config.countryCode();
+    const QString identity = QString::fromLatin1(msg.identity());
+    p.setFont(arial(16));
+
+    switch (code) {
+    case CT::E_UserRadiocall:
+    case CT::E_UserLocationRadioCallsign:
+        drawRow(p, rect, 0, QStringLiteral("Radio callsign:"), identity, 800);
+        drawRow(p, rect, 80, QStringLiteral("Beacon number:"), QString::number(msg.beaconNo()), 800);
+        return 160;
+    case CT::E_StdLocationMmsi:
+    case CT::E_UserMmsi:
+    case CT::E_UserLocationMmsi:
+    case CT::E_RlsUserMmsiEpirb:
+    case CT::E_RlsUserMmsiPlb:
+    case CT::E_RlsUserMmsiTest: {
+        drawRow(p, rect, 0, QStringLiteral("Coding:"), QStringLiteral("MMSI"), 800);
+        const QString withCountry = QString::number(msg.countryCode()) + QLatin1Char(' ') + identity;
+        if (code == CT::E_UserMmsi || code == CT::E_UserLocationMmsi) {
+            const QString trimmed = identity.trimmed();
+            bool digitsOnly = !trimmed.isEmpty();
+            for (QChar ch : trimmed)
+                digitsOnly = digitsOnly && ch.isDigit();
+            drawRow(p, rect, 80, QStringLiteral("MMSI/Radio callsign:"), digitsOnly ? withCountry : identity, 800);
+        } else {
+            drawRow(p, rect, 80, QStringLiteral("MMSI:"), withCountry, 800);
+        }
+        if (code == CT::E_RlsUserMmsiPlb || code == CT::E_RlsUserMmsiTest)
+            drawRow(p, rect, 160, QStringLiteral("Category:"), msg.beaconCategoryName(), 800);
+        else if (code == CT::E_RlsUserMmsiEpirb)
+            drawRow(p, rect, 160, QStringLiteral("Beacon number:"), msg.firstEpirb() ? QStringLiteral("0") : QStringLiteral("1"), 800);
+        else
+            drawRow(p, rect, 160, QStringLiteral("Beacon number:"), QString::number(msg.beaconNo()), 800);
+        return 240;
+    }
+    case CT::E_NationalLocationPlb:
+    case CT::E_NationalLocationTest:
+        drawRow(p, rect, 0, QStringLiteral("National ID:"), QString::number(msg.serialNumber()), 800);
+        drawRow(p, rect, 80, QStringLiteral("Use delta position:"), msg.additionalDataType() ? QStringLiteral("Yes") : QStringLiteral("No"), 800);
+        drawRow(p, rect, 160, QStringLiteral("Additional data:"), QString::number(msg.nationalData()), 800);
+        return 240;
+    case CT::E_StdLocationTest:
+    case CT::E_UserTestEpirb:
+    case CT::E_UserLocationTestEpirb:
+    case CT::E_UserTestPlb:
+    case CT::E_UserLocationTestPlb:
+        return 0;
+    case CT::E_ProtocolMax:
+        p.setFont(arial(18));
+        p.drawText(QPoint(rect.x() + kCaptionX, rect.y()), QStringLiteral("UNSUPPORTED PROTOCOL"));
+        return int(1.2 * p.fontInfo().pixelSize());
+    default:
+        break;
+    }
+
+    int row = 0;
+    if (!tables->hasLocalizedProtocolName(code, country)) {
+        const bool nrn = (code == CT::E_RlsUserTacEpirb || code == CT::E_RlsUserTacTest || code == CT::E_RlsUserTacPlb)
+            && config.customSerial() != 0;
+        drawRow(p, rect, row, QStringLiteral("Coding:"), nrn ? QStringLiteral("NRN") : QStringLiteral("Serial/TAC"), 800);
+        row += 80;
+    }
+    drawRow(p, rect, row, QStringLiteral("Category:"), msg.beaconCategoryName(), 800);
+    row += 80;
+    const QString custom = tables->customProtocolInputDescriptionText(code, country);
+    drawRow(p, rect, row, custom.isEmpty() ? QStringLiteral("C/S serial number:") : custom,
+            tables->protocolTransformIdentity(code, country, uint32_t(msg.serialNumber())), 800);
+    row += 80;
+    drawRow(p, rect, row, QStringLiteral("C/S TAC number:"), QString::number(msg.tacNo()), 800);
+    return row + 80;
+}
+
+void pdfReport::drawOwner(QPainter &p, const QRect &B, const EpirbConfig &config)
+{
+    if (config.ownerName().isEmpty() && config.ownerAddress().isEmpty() && config.ownerTelephone().isEmpty()
+        && config.ownerOther().isEmpty() && config.additionalInfo().isEmpty()) {
+        qDebug() << "Skipping owners section";
+        return;
+    }
+    drawTitle(p, B, QStringLiteral("Owner Information"));
+    const QRect I(B.x(), B.y() + 100, B.width(), B.height() - 100);
+    p.setFont(arial(16));
+    int y = 80;
+    auto row = [&](const QString &caption, const QString &value) {
+        if (value.isEmpty())
+            return;
+        drawRow(p, I, y, caption, value, 600);
+        y += 100;
+    };
+    row(QStringLiteral("Name:"), config.ownerName());
+    row(QStringLiteral("Address:"), config.ownerAddress());
+    row(QStringLiteral("Telephone:"), config.ownerTelephone());
+    const QString other = config.ownerOther();
+    const int colon = other.indexOf(QLatin1Char(':'));
+    if (colon >= 0 && colon < other.size() - 1)
+        row(other.left(colon + 1), other.mid(colon + 1).trimmed());
+    else
+        row(QStringLiteral("Other:"), other);
+
+    const QString info = config.additionalInfo();
+    if (info.isEmpty())
+        return;
+    const int top = I.y() + y - 80 + 20;
+    const QRect captionRect(I.x() + kCaptionX, top, 560, I.bottom() - top);
+    p.drawText(captionRect, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("Additional info:"));
+    const QRect textRect(captionRect.right(), top, I.right() - captionRect.right() - kCaptionX, captionRect.height());
+    const int flags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
+    int chosen = 10;
+    for (int size : { 16, 14, 12, 10 }) {
+        p.setFont(arial(size));
+        const QRect needed = p.boundingRect(textRect, flags, info);
+        if (needed.width() <= textRect.width() && needed.height() <= textRect.height()) {
+            chosen = size;
+            break;
+        }
+    }
+    p.setFont(arial(chosen));
+    p.drawText(textRect, flags, info);
+}
+
+void pdfReport::drawMiscellaneous(QPainter &p, const QRect &box, const EpirbConfig &config)
+{
+    drawTitle(p, box, QStringLiteral("Miscellaneous Data"));
+    const QRect I(box.x(), box.y() + 100, box.width() / 2, box.height() - 100);
+    const QString date = englishDate(config.progDate(), QStringLiteral("yyyy MMM dd"));
+    if (m_mode == Database || m_mode == Readback) {
+        p.setFont(arial(15));
+        const QString note = m_mode == Database ? QStringLiteral("Report created from database, originally programmed: ")
+                                                : QStringLiteral("Readback from beacon, originally programmed: ");
+        p.drawText(QPoint(I.x() + 240, I.y() + 80), note + date);
+    }
+    p.setFont(arial(16));
+    p.drawText(QPoint(I.x() + 240, I.y() + 180), QStringLiteral("121.5 MHz homing:"));
+    p.drawText(QPoint(I.x() + 1200, I.y() + 180), config.sweepDirection() ? QStringLiteral("Sweep up") : QStringLiteral("Sweep down"));
+    if (!config.morseSequence().isEmpty()) {
+        p.drawText(QPoint(I.x() + 240, I.y() + 260), QStringLiteral("121.5 Morse code:"));
+        p.drawText(QPoint(I.x() + 1200, I.y() + 260), config.morseSequence());
+    }
+}
+
+void pdfReport::drawProgrammingData(QPainter &p, const QRect &box, const EpirbConfig &config)
+{
+    drawTitle(p, box, QStringLiteral("Programming Data"));
+    const QRect I(box.x(), box.y() + 100, box.width() / 2, box.height() - 100);
+    const QRect R(box.x() + box.width() / 2, box.y() + 100, box.width() - box.width() / 2, box.height() - 100);
+    p.setFont(arial(16));
+    drawRow(p, I, 80, QStringLiteral("Program version:"), config.quorvikVersion(), 740);
+    drawRow(p, I, 160, QStringLiteral("Programming station:"), config.progStation(), 740);
+    drawRow(p, I, 240, QStringLiteral("Programmed by:"), config.progOperator(), 740);
+    drawRow(p, I, 320, QStringLiteral("Date:"), englishDate(config.progDate(), QStringLiteral("yyyy MMM dd")), 740);
+    drawRow(p, R, 80, QStringLiteral("Aldmar dealer no:"), QString::number(config.progDealer()), 700);
+}
+
+void pdfReport::drawFooter(QPainter &p, const QRect &area)
+{
+    p.setFont(arial(18));
+    p.drawText(area, Qt::AlignHCenter | Qt::AlignTop, QStringLiteral(" Cospas-Sarsat Programming Report"));
+    p.setFont(arial(12));
+    QRect hintRect;
+    p.drawText(area, Qt::AlignCenter, QStringLiteral("Use the link below to obtain national registration information"), &hintRect);
+
+    // A text document turns the anchor into a PDF link annotation.
+    QTextDocument doc;
+    doc.documentLayout()->setPaintDevice(p.device());
+    doc.setDocumentMargin(0);
+    QTextCharFormat format;
+    format.setFont(arial(28));
+    format.setForeground(Qt::blue);
+    format.setFontUnderline(true);
+    format.setAnchor(true);
+    format.setAnchorHref(registrationLinkUrl());
+    QTextCursor cursor(&doc);
+    cursor.insertText(registrationLinkText(), format);
+    doc.setTextWidth(p.device()->width());
+    p.save();
+    p.translate(hintRect.left(), area.y() + 160);
+    doc.drawContents(&p);
+    p.restore();
+}
