@@ -3,16 +3,31 @@
 #include "blockfile.h"
 #include "clicommand.h"
 
+#include "config/countrycodemodel.h"
 #include "config/epirbconfig.h"
+#include "documents/labelfonts.h"
 #include "documents/labelwriter.h"
 
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 
 #include <cstdio>
 
 namespace {
 const char *const kUsage =
     "usage: quorvik-cli label programming|country|contact [--block BLOCKFILE] [--text TEXT] OUT.lbx|OUT.pdf";
+
+// The country list the program itself would use: the user's copy first, then the shipped one.
+void loadCountryList()
+{
+    const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    CountryCodeModel *model = CountryCodeModel::instance(nullptr);
+    if (QFileInfo::exists(userFolder + QStringLiteral("/Country.txt")) && model->loadCountryList(userFolder, QString()))
+        return;
+    model->loadCountryList(QCoreApplication::applicationDirPath(), QString());
+}
 
 bool takeOption(QStringList &args, const QString &name, QString &value, bool &missing)
 {
@@ -54,6 +69,7 @@ int runLabelCommand(const QStringList &argsIn)
     if (!pdf && !out.endsWith(QLatin1String(".lbx"), Qt::CaseInsensitive))
         return cli::usageError(QStringLiteral("OUT must end in .lbx or .pdf"));
 
+    loadCountryList();
     EpirbConfig config;
     if (kind == QLatin1String("programming") || kind == QLatin1String("country")) {
         if (!haveBlock)
@@ -68,6 +84,7 @@ int runLabelCommand(const QStringList &argsIn)
         return cli::usageError(QStringLiteral("unknown label \"%1\": programming, country or contact").arg(kind));
     }
 
+    LabelFonts::install();
     QSaveFile file(out);
     if (!file.open(QIODevice::WriteOnly)) {
         std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(out), qPrintable(file.errorString()));

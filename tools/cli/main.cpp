@@ -1,12 +1,17 @@
 #include "blockcommand.h"
 #include "clicommand.h"
 #include "dbcommand.h"
+#include "labelcommand.h"
 #include "logcommand.h"
 #include "msgcommand.h"
+#include "reportcommand.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 // Sub-commands; each lives in its own file.
 static const CliCommand kCommands[] = {
@@ -14,6 +19,8 @@ static const CliCommand kCommands[] = {
     { "log", "decode a boot-log block (log decode FILE [--csv OUT])", runLogCommand },
     { "msg", "encode or decode a 406 MHz message or hex ID (msg encode|decode ...)", runMsgCommand },
     { "block", "decode or encode a 192-byte beacon data block", runBlockCommand },
+    { "report", "PDF programming report of a data block (report BLOCKFILE OUT.pdf [--mode N])", runReportCommand },
+    { "label", "programming, country or contact label as LBX or PDF (label --help)", runLabelCommand },
     { nullptr, nullptr, nullptr },
 };
 
@@ -31,7 +38,13 @@ static void printHelp()
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // Documents are drawn with fonts, which need a GUI application; offscreen
+    // serves a headless production line.
+    const bool drawsDocuments = argc > 1 && (!std::strcmp(argv[1], "report") || !std::strcmp(argv[1], "label"));
+    if (drawsDocuments && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> app(drawsDocuments ? new QGuiApplication(argc, argv)
+                                                         : new QCoreApplication(argc, argv));
     QCoreApplication::setOrganizationName(QStringLiteral("Aldmar"));
     QCoreApplication::setApplicationName(QStringLiteral("Quorvik PLB"));
     QCoreApplication::setApplicationVersion(QStringLiteral("5.3.9"));
