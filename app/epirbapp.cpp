@@ -4,6 +4,7 @@
 #include "link/epirbcomm.h"
 #include "config/countrycodemodel.h"
 #include "config/epirbconfig.h"
+#include "documents/labelglyphatlas.h"
 #include "records/databaseifc.h"
 #include "records/epirblogdb.h"
 
@@ -38,7 +39,7 @@ EpirbApp::EpirbApp(const QStringList &args, QObject *parent)
     // 1. Configuration records (pending first), then the label picture.
     m_configPending = new EpirbConfig(this);
     m_configCurrent = new EpirbConfig(this);
-    // The embedded picture for label drawing is prepared here with the labels.
+    LabelGlyphAtlas::prepare();
 
     // 2. Folders and default scene path.
     m_appDir = QCoreApplication::applicationDirPath() + QLatin1Char('/');

@@ -148,7 +148,7 @@ void pdfReport::drawHeader(QPainter &p, const QRect &T, const EpirbConfig &confi
     if (!logo.isNull()) {
         p.drawImage(logoRect, logo);
     } else {
-        QFont font = arial(28);
+        QFont font = arial(22);
         font.setBold(true);
         p.setFont(font);
         p.drawText(logoRect, Qt::AlignCenter, QStringLiteral("ALDMAR"));

@@ -186,6 +186,11 @@ private:
 void TestDocuments::initTestCase()
 {
     QVERIFY(m_dir.isValid());
+    // QUORVIK_KEEP_DOCUMENTS=1 keeps the written files for a look.
+    if (qEnvironmentVariableIsSet("QUORVIK_KEEP_DOCUMENTS")) {
+        m_dir.setAutoRemove(false);
+        qInfo().noquote() << "Documents kept in" << m_dir.path();
+    }
     QVERIFY(QDir::home().absolutePath() != QStringLiteral("/root"));
     LabelFonts::install();
     QVERIFY(LabelGlyphAtlas::prepare());
