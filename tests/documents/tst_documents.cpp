@@ -14,6 +14,10 @@
 #include "documents/ziparchivewriter.h"
 
 #include <QApplication>
+#include <QJsonDocument>
+#include <QPointer>
+#include <QQmlComponent>
+#include <QQmlEngine>
 #include <QBuffer>
 #include <QDesktopServices>
 #include <QDir>
@@ -27,6 +31,10 @@
 #include <QTest>
 #include <QUrl>
 #include <QXmlStreamReader>
+
+#include <memory>
+
+void qml_register_types_Quorvik_Backend();
 
 namespace {
 QString run(const QString &program, const QStringList &args, int *exitCode = nullptr, QString *err = nullptr)
@@ -170,6 +178,8 @@ private slots:
     void datablockWithoutConfig();
     void datablockValues();
     void datablockForgetsDeletedRecord();
+    void datablockSingletonInQml();
+    void glyphAtlasRegenerates();
 
     void cliBadInput_data();
     void cliBadInput();
@@ -788,6 +798,51 @@ void TestDocuments::datablockForgetsDeletedRecord()
     delete c;
     QCOMPARE(v->serialNo(), QStringLiteral("N/A"));
     QCOMPARE(v->getReportFileNameURI(), QStringLiteral("file://404"));
+}
+
+void TestDocuments::datablockSingletonInQml()
+{
+    qml_register_types_Quorvik_Backend();
+    EpirbConfig c;
+    fill(c, kMmsi);
+    epirbdatablkWrapper::instance(nullptr)->setConfig(&c, 2);
+    {
+        QQmlEngine engine;
+        engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
+        QQmlComponent component(&engine);
+        component.setData("import QtQml\nimport Quorvik.Backend\n"
+                          "QtObject { property var view: Datablock\n"
+                          "  property string serial: Datablock.serialNo\n"
+                          "  property string protocol: Datablock.protocol\n"
+                          "  property bool programming: Datablock.isProgramming() }",
+                          QUrl());
+        std::unique_ptr<QObject> object(component.create());
+        QVERIFY2(object, qPrintable(component.errorString()));
+        QCOMPARE(object->property("view").value<QObject *>(), epirbdatablkWrapper::instance(nullptr));
+        QCOMPARE(object->property("serial").toString(), QStringLiteral("12345"));
+        QCOMPARE(object->property("protocol").toString(), QStringLiteral("RLS Location - MMSI (PLB)"));
+        QVERIFY(object->property("programming").toBool());
+    }
+    // The engine is gone; the view is not.
+    QPointer<epirbdatablkWrapper> view = epirbdatablkWrapper::instance(nullptr);
+    QVERIFY(view);
+    QCOMPARE(view->serialNo(), QStringLiteral("12345"));
+}
+
+void TestDocuments::glyphAtlasRegenerates()
+{
+    const QString png = tmp(QStringLiteral("atlas.png"));
+    const QString json = tmp(QStringLiteral("atlas.json"));
+    int code = -1;
+    QString err;
+    run(QStringLiteral(QUORVIK_BIN_DIR "/quorvik-glyphatlas"), { png, json }, &code, &err);
+    QVERIFY2(code == 0, qPrintable(err));
+    QFile regenerated(json);
+    QFile shipped(QStringLiteral(":/documents/labelglyphs.json"));
+    QVERIFY(regenerated.open(QIODevice::ReadOnly));
+    QVERIFY(shipped.open(QIODevice::ReadOnly));
+    QCOMPARE(QJsonDocument::fromJson(regenerated.readAll()), QJsonDocument::fromJson(shipped.readAll()));
+    QCOMPARE(QImage(png).size(), QImage(QStringLiteral(":/documents/labelglyphs.png")).size());
 }
 
 void TestDocuments::cliBadInput_data()

@@ -79,6 +79,9 @@ void drawMark(QPainter &p, const Span &s, bool rls)
 
 int main(int argc, char *argv[])
 {
+    // Draws into an image only: no display needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc != 3) {
         std::fprintf(stderr, "usage: quorvik-glyphatlas OUT.png OUT.json\n");
