@@ -1,6 +1,7 @@
 #include "config/configtables.h"
 
 #include "config/countrycodemodel.h"
+#include "config/epirbconfig.h"
 #include "config/osslicensemodel.h"
 #include "config/protocolmodel.h"
 
@@ -683,6 +684,32 @@ int ConfigTables::csBeaconType(int beaconType) const
         return found.value();
     qWarning().noquote() << QStringLiteral("Undefined C/S type for beacon type %1, defaulting to EPIRB").arg(type);
     return E_csEPIRB;
+}
+
+bool ConfigTables::prepareConfig(EpirbConfig &config)
+{
+    const int type = config.beaconType();
+    const int category = csBeaconType(type);
+    if (type == E_SkuaRcap || type == E_Skua11R || type == E_Skua11RA) {
+        config.setMorseSequence(QStringLiteral("V"));
+        config.setUseMorseCode(true);
+    } else if (category == E_csPLB) {
+        config.setMorseSequence(QStringLiteral("P"));
+        config.setUseMorseCode(true);
+    } else {
+        config.setMorseSequence(QString());
+    }
+
+    // 121.5 MHz sweep up is what these administrations' EPIRBs must use.
+    const int country = config.countryCode();
+    config.setSweepDirection(category == E_csEPIRB
+                             && (CountryCodeModel::isCountryUsa(country) || CountryCodeModel::isCountryAustralia(country)
+                                 || CountryCodeModel::isCountryNewZealand(country)));
+
+    const int protocol = config.protocolId();
+    if (protocol == E_StdLocationSerialEpirb || protocol == E_UserSerialEpirb || protocol == E_UserLocationSerialEpirb)
+        config.setMmsi(config.beaconSerial());
+    return true;
 }
 
 void ConfigTables::loadPersistentData()

@@ -1,5 +1,6 @@
 #include "config/configtables.h"
 #include "config/countrycodemodel.h"
+#include "config/epirbconfig.h"
 #include "config/osslicensemodel.h"
 #include "config/protocolmodel.h"
 
@@ -110,6 +111,8 @@ private slots:
     void batteryTypeDisplayString();
     void labelingPagesAndPictures();
     void countryNameUsesCountryModel();
+    void prepareConfig_data();
+    void prepareConfig();
     void documentFolders();
     void licenseModel();
     void singletonIsSharedWithQml();
@@ -972,6 +975,56 @@ void TestTables::countryNameUsesCountryModel()
     QCOMPARE(tables.countryName(319), QStringLiteral("Cayman Islands"));
     QVERIFY(tables.countryName(232).isEmpty());
     QVERIFY(tables.countryName(0).isEmpty());
+}
+
+void TestTables::prepareConfig_data()
+{
+    QTest::addColumn<int>("beacon");
+    QTest::addColumn<int>("country");
+    QTest::addColumn<int>("protocol");
+    QTest::addColumn<QString>("morse");
+    QTest::addColumn<bool>("useMorse");
+    QTest::addColumn<bool>("sweepUp");
+    QTest::addColumn<QString>("mmsi");
+
+    // Previous values: morse "X" off, sweep up, mmsi "111111"; serial 12345.
+    QTest::newRow("P5 Norway") << 13 << 257 << 19 << "P" << true << false << "111111";
+    QTest::newRow("P5 in the USA stays down") << 13 << 366 << 0 << "P" << true << false << "111111";
+    QTest::newRow("R-CAP") << 4 << 257 << 0 << "V" << true << false << "111111";
+    QTest::newRow("SK11R USA") << 9 << 338 << 1 << "V" << true << true << "12345";
+    QTest::newRow("SK11R A") << 11 << 232 << 7 << "V" << true << false << "12345";
+    QTest::newRow("EPIRB Australia") << 10 << 503 << 4 << "" << false << true << "12345";
+    QTest::newRow("EPIRB New Zealand") << 3 << 513 << 0 << "" << false << true << "111111";
+    QTest::newRow("EPIRB Norway") << 0 << 257 << 2 << "" << false << false << "111111";
+    QTest::newRow("associated craft of the USA") << 0 << 983 << 2 << "" << false << true << "661234";
+}
+
+void TestTables::prepareConfig()
+{
+    QFETCH(int, beacon);
+    QFETCH(int, country);
+    QFETCH(int, protocol);
+    QFETCH(QString, morse);
+    QFETCH(bool, useMorse);
+    QFETCH(bool, sweepUp);
+    QFETCH(QString, mmsi);
+
+    ConfigTables tables(nullptr, true);
+    EpirbConfig config(nullptr);
+    config.setBeaconType(beacon);
+    config.setMmsi(country == 983 ? QStringLiteral("661234") : QStringLiteral("111111"));
+    config.setCountryCode(country);
+    config.setProtocolId(protocol);
+    config.setSerial(QStringLiteral("12345"));
+    config.setMorseSequence(QStringLiteral("X"));
+    config.setUseMorseCode(false);
+    config.setSweepDirection(true);
+
+    QVERIFY(tables.prepareConfig(config));
+    QCOMPARE(config.morseSequence(), morse);
+    QCOMPARE(config.useMorseCode(), useMorse);
+    QCOMPARE(config.sweepDirection(), sweepUp);
+    QCOMPARE(config.mmsi(), mmsi);
 }
 
 void TestTables::documentFolders()
