@@ -94,6 +94,9 @@ EpirbApp::EpirbApp(const QStringList &args, QObject *parent)
         qDebug().noquote() << "Using custom Country.txt file from " + m_customCountryFile;
     }
     m_countryModel->loadCountryList(countryFolder, QLocale::territoryToString(QLocale::system().territory()));
+    // The production identity was applied before the list was there; derive its label from the list.
+    if (m_production)
+        m_configPending->setCountryCode(m_configPending->rawCountryCode());
 
     // 11. Database and boot-log decoder.
     DatabaseIfc::instance(this);

@@ -1,3 +1,4 @@
+#include "app/epirbapp.h"
 #include "config/configtables.h"
 #include "config/countrycodemodel.h"
 #include "config/epirbconfig.h"
@@ -116,6 +117,7 @@ private slots:
     void documentFolders();
     void licenseModel();
     void singletonIsSharedWithQml();
+    void startupWiresTablesAndCountries();
 
 private:
     static void writeFile(const QString &path, const QByteArray &content);
@@ -382,9 +384,10 @@ void TestTables::countryModelItemInterface()
     QVERIFY(!model.headerData(0, Qt::Vertical).isValid());
     QVERIFY(!model.headerData(0, Qt::Horizontal, Qt::ToolTipRole).isValid());
 
-    CountryCodeModel *first = CountryCodeModel::instance(this);
+    QObject owner;
+    CountryCodeModel *first = CountryCodeModel::instance(&owner);
     QCOMPARE(CountryCodeModel::instance(nullptr), first);
-    QCOMPARE(first->parent(), this);
+    QCOMPARE(first->parent(), &owner);
 }
 
 void TestTables::countryTests_data()
@@ -969,7 +972,8 @@ void TestTables::countryNameUsesCountryModel()
 {
     QTemporaryDir dir;
     writeFile(dir.filePath(QStringLiteral("Country.txt")), "257 Norway\n319 Cayman Islands\n257 Norge\n");
-    CountryCodeModel::instance(this)->loadCountryList(dir.path(), QString());
+    QObject owner;
+    CountryCodeModel::instance(&owner)->loadCountryList(dir.path(), QString());
     ConfigTables tables(nullptr, true);
     QCOMPARE(tables.countryName(257), QStringLiteral("Norway"));
     QCOMPARE(tables.countryName(319), QStringLiteral("Cayman Islands"));
@@ -1105,5 +1109,44 @@ void TestTables::singletonIsSharedWithQml()
     QCOMPARE(ConfigTables::instance(nullptr), tables);
 }
 
-QTEST_GUILESS_MAIN(TestTables)
+void TestTables::startupWiresTablesAndCountries()
+{
+    const QStringList sceneArgs { QStringLiteral("qmlpath=")
+                                  + QUrl::fromLocalFile(QStringLiteral(QUORVIK_TEST_QML_DIR)).toString() };
+    const QString appData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString custom = appData + QStringLiteral("/Country.txt");
+    QFile::remove(custom);
+
+    QSettings().setValue(QStringLiteral("SerialOverrideAllowed"), true);
+    {
+        EpirbApp app(sceneArgs + QStringList { QStringLiteral("testprotocol") }, nullptr);
+        ConfigTables *tables = ConfigTables::instance(nullptr);
+        QCOMPARE(tables->parent(), &app);
+        QCOMPARE(tables->testProtocolAllowed(), 1);
+        QCOMPARE(tables->serialOverrideAllowed(), 1);
+        // The list shipped beside the program.
+        QCOMPARE(CountryCodeModel::instance(nullptr)->rowCount(), 292);
+    }
+    QSettings().clear();
+
+    QVERIFY(QDir().mkpath(appData));
+    writeFile(custom, "257 Norway\n319 Cayman Islands\n");
+    {
+        EpirbApp app(sceneArgs, nullptr);
+        QCOMPARE(ConfigTables::instance(nullptr)->testProtocolAllowed(), 0);
+        QCOMPARE(ConfigTables::instance(nullptr)->serialOverrideAllowed(), 0);
+        QCOMPARE(CountryCodeModel::instance(nullptr)->rowCount(), 2);
+    }
+    QVERIFY(QFile::remove(custom));
+
+    // A production identity gets its country label from the list loaded later in start-up.
+    {
+        EpirbApp app(sceneArgs + QStringList { QStringLiteral("production"), QStringLiteral("beacontype=13"),
+                                               QStringLiteral("country=224") },
+                     nullptr);
+        QCOMPARE(app.configPending()->countryLabel(), QStringLiteral("224  Spain"));
+    }
+}
+
+QTEST_MAIN(TestTables)
 #include "tst_tables.moc"
