@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QQmlComponent>
+#include <QQmlContext>
 #include <QQmlEngine>
 #include <QRandomGenerator>
 #include <QSettings>
@@ -1087,6 +1088,8 @@ void TestTables::singletonIsSharedWithQml()
     {
         QQmlEngine engine;
         engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
+        CountryCodeModel countries(nullptr);
+        engine.rootContext()->setContextProperty(QStringLiteral("countries"), &countries);
         QQmlComponent component(&engine);
         component.setData("import QtQml\nimport Quorvik.Backend\n"
                           "QtObject { property QtObject tables: ConfigTables;"
@@ -1094,7 +1097,13 @@ void TestTables::singletonIsSharedWithQml()
                           " property int plb: ConfigTables.E_csPLB;"
                           " property int unknown: ConfigTables.E_UnknownBracket;"
                           " property int none: ConfigTables.E_ProtocolMax;"
-                          " property bool hidden: ConfigTables.isProtocolHidden(10) }",
+                          " property bool hidden: ConfigTables.isProtocolHidden(10);"
+                          " property string overrideType: typeof ConfigTables.serialOverrideAllowed;"
+                          " property string operatorName: ConfigTables.operatorName;"
+                          " property int licenses: ConfigTables.ossLicenseList.rowCount();"
+                          " property bool norway: countries.isCountryNorway(258) && !countries.isCountryUsa(258);"
+                          " property int selected: countries.selectedIndex();"
+                          " property int allowed: ConfigTables.allowedProtocols(257).rowCount() }",
                           QUrl());
         std::unique_ptr<QObject> object(component.create());
         QVERIFY2(object, qPrintable(component.errorString()));
@@ -1104,6 +1113,13 @@ void TestTables::singletonIsSharedWithQml()
         QCOMPARE(object->property("unknown").toInt(), -1);
         QCOMPARE(object->property("none").toInt(), 24);
         QCOMPARE(object->property("hidden").toBool(), true);
+        // The read-only property, not the invokable of the same name, is what bindings see.
+        QCOMPARE(object->property("overrideType").toString(), QStringLiteral("boolean"));
+        QCOMPARE(object->property("operatorName").toString(), tables->operatorName());
+        QCOMPARE(object->property("licenses").toInt(), 4);
+        QCOMPARE(object->property("norway").toBool(), true);
+        QCOMPARE(object->property("selected").toInt(), -1);
+        QCOMPARE(object->property("allowed").toInt(), 0);
     }
     // The engine is gone; the tables stay with their owner.
     QCOMPARE(ConfigTables::instance(nullptr), tables);
