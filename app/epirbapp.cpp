@@ -1,14 +1,19 @@
 #include "epirbapp.h"
 
+#include "app/epirbqmlproxy.h"
+#include "config/configextrametadata.h"
 #include "config/configtables.h"
-#include "link/epirbcomm.h"
 #include "config/countrycodemodel.h"
+#include "config/datablockcodec.h"
 #include "config/epirbconfig.h"
+#include "documents/epirbdatablkwrapper.h"
 #include "documents/labelglyphatlas.h"
+#include "link/epirbcomm.h"
 #include "records/databaseifc.h"
 #include "records/epirblogdb.h"
 
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
@@ -33,8 +38,9 @@ const char *const kDefaultQmlPath = "qrc:///qt/qml/Quorvik/Frontend/";
 const char *const kDefaultComPort = "COM33";
 }
 
-EpirbApp::EpirbApp(const QStringList &args, QObject *parent)
+EpirbApp::EpirbApp(const QStringList &args, QObject *parent, StartMode mode)
     : QObject(parent)
+    , m_headless(mode == Headless)
 {
     // 1. Configuration records (pending first), then the label picture.
     m_configPending = new EpirbConfig(this);
@@ -102,7 +108,12 @@ EpirbApp::EpirbApp(const QStringList &args, QObject *parent)
     DatabaseIfc::instance(this);
     EpirbLogDb::instance(this);
 
-    // 12. QML proxy pointers: wired in with their subsystem.
+    // 12. What the QML proxy hands out.
+    EpirbQMLProxy::setGlobals(this, m_configCurrent, m_configPending, m_countryModel);
+    connect(m_configPending, &EpirbConfig::beaconTypeChanged, this, &EpirbApp::on_beaconTypeChanged);
+
+    if (m_headless)
+        return;
 
     // 13. Renderer.
     chooseRenderer(args);
@@ -121,13 +132,20 @@ EpirbApp::~EpirbApp()
         m_commThread->quit();
         m_commThread->wait();
     }
-    delete m_comm;
-    m_comm = nullptr;
     delete m_engine;
     m_engine = nullptr;
+    delete m_comm;
+    m_comm = nullptr;
+    if (!m_headless)
+        writeSettings();
+    EpirbQMLProxy::setGlobals(nullptr, nullptr, nullptr, nullptr);
     // Every change is on disk already; this only writes what a failed save left pending.
     delete DatabaseIfc::instance(this);
-    writeSettings();
+}
+
+QString EpirbApp::territoryName() const
+{
+    return QLocale::territoryToString(QLocale::system().territory());
 }
 
 bool EpirbApp::commandLineValue(const QStringList &args, const QString &name, QString &value)
@@ -210,8 +228,8 @@ void EpirbApp::applyProductionDefaults(const QStringList &args)
     if (!protocols.isEmpty() && !protocols.contains(pending->protocolId()))
         pending->setProtocolId(protocols.first());
 
-    // Country labels come from the country model, which the application owns (its list loads later).
-    m_countryModel = CountryCodeModel::instance(this);
+    // Country labels need the country model; it is owned by the application.
+    CountryCodeModel::instance(this);
     if (commandLineValue(args, QStringLiteral("country"), value) && !value.isEmpty())
         pending->setCountryCode(value.toInt());
     if (pending->rawCountryCode() == 0)
@@ -220,10 +238,8 @@ void EpirbApp::applyProductionDefaults(const QStringList &args)
     QDate expiry;
     if (commandLineValue(args, QStringLiteral("batteryexpiry"), value))
         expiry = QDate::fromString(value, QStringLiteral("MMyyyy"));
-    if (!expiry.isValid()) {
-        const int years = CountryCodeModel::isCountrySpainorItaly(pending->countryCode()) ? 4 : 5;
-        expiry = QDate::currentDate().addYears(years);
-    }
+    if (!expiry.isValid())
+        expiry = QDate::currentDate().addYears(batteryServiceLife(pending->countryCode()));
     pending->setBatteryExpiry(QDateTime(expiry, QTime(0, 0)));
 }
 
@@ -384,4 +400,581 @@ void EpirbApp::handleSceneFailure(int result)
                               tr("Could not load the main window. Application will terminate."), QMessageBox::Ok);
     }
     QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
+}
+
+// ---------------------------------------------------------------------------
+// Status and progress
+
+void EpirbApp::setProgStatusText(const QString &text)
+{
+    if (m_progStatus == text)
+        return;
+    m_progStatus = text;
+    emit progStatusChanged();
+}
+
+void EpirbApp::setProgStatusError(bool error)
+{
+    if (m_progStatusError == error)
+        return;
+    m_progStatusError = error;
+    emit progStatusErrorChanged();
+}
+
+void EpirbApp::setProgProgress(double progress)
+{
+    m_progProgress = progress;
+    emit progProgressChanged();
+}
+
+void EpirbApp::setProgStatus(const QString &text, bool error)
+{
+    setProgStatusText(text);
+    setProgStatusError(error);
+}
+
+void EpirbApp::startProgress(int phaseCount)
+{
+    setProgProgress(0);
+    m_phaseCount = phaseCount;
+    m_phase = 0;
+}
+
+void EpirbApp::on_comProgress()
+{
+    m_progProgress = (m_phase * 100 + m_comm->progress()) / m_phaseCount;
+    emit progProgressChanged();
+}
+
+// ---------------------------------------------------------------------------
+// Link connections
+
+void EpirbApp::disconnectLink()
+{
+    disconnect(m_comm, nullptr, this, nullptr);
+}
+
+void EpirbApp::connectSync()
+{
+    connect(m_comm, &EpirbComm::syncReceived, this, &EpirbApp::on_syncReceived,
+            Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
+}
+
+void EpirbApp::connectTimeout()
+{
+    connect(m_comm, &EpirbComm::timeout, this, &EpirbApp::on_timeout,
+            Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
+}
+
+void EpirbApp::connectProgress()
+{
+    connect(m_comm, &EpirbComm::comProgressChanged, this, &EpirbApp::on_comProgress,
+            Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
+}
+
+void EpirbApp::connectSuccess(void (EpirbApp::*slot)(int))
+{
+    disconnectSuccess();
+    connect(m_comm, &EpirbComm::success, this, slot, Qt::QueuedConnection);
+}
+
+void EpirbApp::connectFailure(void (EpirbApp::*slot)(int))
+{
+    disconnect(m_comm, &EpirbComm::failure, this, nullptr);
+    connect(m_comm, &EpirbComm::failure, this, slot, Qt::QueuedConnection);
+}
+
+void EpirbApp::disconnectSuccess()
+{
+    disconnect(m_comm, &EpirbComm::success, this, nullptr);
+}
+
+// ---------------------------------------------------------------------------
+// Reading a beacon and its boot log
+
+void EpirbApp::startEpirbRecieve(bool readback_mode)
+{
+    startProgress(1);
+    qDebug() << "startEpirbReceive activated from QML";
+    if (m_skipReadback && !readback_mode) {
+        m_configPending->reset();
+        return;
+    }
+    m_writing = false;
+    disconnectLink();
+    m_syncChar = '?';
+    m_comm->setPage(0);
+    connectSync();
+    connectTimeout();
+    connectSuccess(&EpirbApp::on_successRead);
+    connectFailure(&EpirbApp::on_comReadFailure);
+    connectProgress();
+    setProgStatus(tr("Waiting for connection..."), false);
+    emit requestReceiveStart();
+}
+
+void EpirbApp::startEpirbLogRead()
+{
+    startProgress(1);
+    qDebug() << "startEpirbLogRead activated from QML";
+    m_writing = false;
+    disconnectLink();
+    m_syncChar = '?';
+    m_comm->setPage(2);
+    connectSync();
+    connectTimeout();
+    connectSuccess(&EpirbApp::on_successLogRead);
+    connectFailure(&EpirbApp::on_comReadLogFailure);
+    connectProgress();
+    setProgStatus(tr("Waiting for connection..."), false);
+    emit requestReciveLogStart();
+}
+
+void EpirbApp::stopEpirbReceive(const QString &msg)
+{
+    emit requestComStop(msg);
+}
+
+void EpirbApp::on_syncReceived(char ch)
+{
+    m_syncChar = ch;
+    qDebug() << "on_syncReceived: " << ch;
+    if (m_production)
+        setProgStatus(tr("Writing to PLB..."), false);
+    else if (m_writing)
+        setProgStatus(tr("Checking PLB before programming..."), false);
+    else
+        setProgStatus(tr("Reading data from PLB..."), false);
+}
+
+void EpirbApp::on_successRead(int nNo)
+{
+    Q_UNUSED(nNo)
+    const QByteArray data = m_comm->readData();
+    qDebug() << "EpirbApp Readback successfully: bytes read" << data.size();
+    if (m_syncChar != 'H' || !decodeDataBlock(data, *m_configCurrent)) {
+        const QString text = tr("Unsupported beacon type");
+        emit requestComStop(text);
+        setProgStatus(text, true);
+        emit readbackFailed(text);
+        return;
+    }
+    m_configCurrent->setExtraMetadata(ConfigExtraMetadata());
+    m_configCurrent->applyMetadataBatteryExpiry();
+    m_configPending->copyFrom(*m_configCurrent);
+    epirbdatablkWrapper::instance(this)->setConfig(m_configCurrent, epirbdatablkWrapper::ReadbackView);
+    emit requestComStop(QString());
+    emit readbackSucceeded();
+}
+
+void EpirbApp::on_successLogRead(int nNo)
+{
+    Q_UNUSED(nNo)
+    const QByteArray data = m_comm->readData();
+    emit requestComStop(QString());
+    qDebug() << "EpirbApp Log successfully: bytes read" << data.size();
+    if (EpirbLogDb *log = EpirbLogDb::instance(this))
+        log->parseLog(data, true);
+    emit readbackSucceeded();
+}
+
+// ---------------------------------------------------------------------------
+// Programming
+
+void EpirbApp::prepareWrite()
+{
+    m_configPending->setQuorvikVersion(m_version);
+    bool ok = false;
+    const uint dealer = m_tables->dealerNo().toUInt(&ok);
+    m_configPending->setProgDealer(ok ? dealer : 0);
+    m_configPending->setProgStation(m_tables->progStation());
+    m_configPending->setProgOperator(m_tables->operatorName());
+    m_configPending->setProgDate(QDate::currentDate());
+    m_tables->prepareConfig(*m_configPending);
+    m_configPending->calculateCsMsg();
+}
+
+void EpirbApp::startEpirbWrite()
+{
+    startProgress(3);
+    qDebug() << "startEpirbWrite: startEpirbWrite activated from QML";
+    prepareWrite();
+    disconnectLink();
+    m_comm->setPage(0);
+    connectSync();
+    connectTimeout();
+    connectSuccess(&EpirbApp::on_successReadBeforeWrite);
+    connectProgress();
+    connectFailure(&EpirbApp::on_comWriteFailure);
+    setProgStatus(tr("Waiting for connection..."), false);
+    m_writing = true;
+    emit requestReceiveStart();
+}
+
+void EpirbApp::on_successReadBeforeWrite(int nNo)
+{
+    ++m_phase;
+    qDebug() << "on_successReadBeforeWrite: EpirbApp Readback before write: bytes read" << nNo;
+    disconnectSuccess();
+
+    if (m_syncChar != 'H') {
+        emit requestComStop(QString());
+        setProgStatus(tr("Wrong beacon type or serial number..."), true);
+        emit writeFailed(QString());
+        qDebug() << "on_successReadBeforeWrite: Abort programming, legacy not supported";
+        return;
+    }
+
+    EpirbConfig onBeacon(nullptr);
+    const bool decoded = decodeDataBlock(m_comm->readData(), onBeacon);
+    // An undecodable block carries no serial or type to compare: it never matches.
+    const bool sameBeacon = decoded && onBeacon.serialBytes() == m_configPending->serialBytes()
+        && onBeacon.beaconType() == m_configPending->beaconType();
+    if (!sameBeacon && !m_skipReadback) {
+        emit requestComStop(QString());
+        setProgStatus(tr("Wrong beacon type or serial number..."), true);
+        emit writeFailed(QString());
+        qDebug() << "on_successReadBeforeWrite: Abort programming";
+        return;
+    }
+
+    qDebug() << "on_successReadBeforeWrite: Allowed to program: " << m_syncChar;
+    limitDataBlockTexts(*m_configPending);
+    m_writeBlock = encodeDataBlock(*m_configPending);
+    if (m_writeBlock.isEmpty()) {
+        // Nothing sound to write: the record's message does not fit a block.
+        emit requestComStop(QString());
+        setProgStatus(tr("Write failed. Please retry."), true);
+        emit writeFailed(QString());
+        qWarning() << "on_successReadBeforeWrite: the configuration does not make a data block";
+        return;
+    }
+    setProgStatus(tr("Writing data to PLB..."), false);
+    connectSuccess(&EpirbApp::on_successWrite);
+    m_comm->setWriteData(m_writeBlock);
+    emit requestWriteStart();
+}
+
+void EpirbApp::on_successWrite(int nNo)
+{
+    Q_UNUSED(nNo)
+    ++m_phase;
+    qDebug() << "on_successWrite: Success Writing to Epirb";
+    connectSuccess(&EpirbApp::on_successVerify);
+    emit requestVerifyStart();
+    setProgStatus(tr("Verifying Data Written to PLB..."), false);
+}
+
+void EpirbApp::startEpirbVerify()
+{
+    qDebug() << "startEpirbVerify";
+    setProgStatus(tr("Waiting for connection..."), false);
+    connectSuccess(&EpirbApp::on_successVerify);
+    connectFailure(&EpirbApp::on_comReadFailure);
+    emit requestVerifyStart();
+}
+
+bool EpirbApp::readbackMatchesWrite(const QByteArray &readback) const
+{
+    return !m_writeBlock.isEmpty() && readback.size() >= m_writeBlock.size()
+        && readback.left(m_writeBlock.size()) == m_writeBlock;
+}
+
+void EpirbApp::on_successVerify(int nNo)
+{
+    Q_UNUSED(nNo)
+    qDebug() << "on_successVerify: Success Writing to Epirb";
+    const QString failedText = QStringLiteral("Verification failed");
+    if (m_syncChar != 'H') {
+        qWarning() << "Legacy protocol not supported";
+        setProgStatus(tr("PLB verification failed"), true);
+        emit requestComStop(failedText);
+        emit readbackFailed(failedText);
+        return;
+    }
+
+    const QByteArray readback = m_comm->readData();
+    int d = 0;
+    if (m_production) {
+        // Production models are not decoded: the bytes read back must be the bytes written.
+        if (readbackMatchesWrite(readback))
+            m_configCurrent->copyFrom(*m_configPending);
+        else
+            d = -1;
+    } else {
+        // A block that does not decode proves nothing, whatever the current record holds.
+        if (decodeDataBlock(readback, *m_configCurrent))
+            d = m_configPending->compare(*m_configCurrent);
+        else
+            d = -1;
+    }
+    m_configCurrent->setExtraMetadata(ConfigExtraMetadata());
+    m_configCurrent->applyMetadataBatteryExpiry();
+
+    if (d == 0) {
+        setProgStatus(tr("PLB programmed successfully"), false);
+        qDebug() << "on_successVerify:Verify succeeded!";
+        storeVerifiedBeacon();
+        emit readbackSucceeded();
+        if (m_production)
+            epirbdatablkWrapper::instance(this)->createReport();
+        qDebug() << "Stopped Epirb Receive";
+        emit requestComStop(QString());
+        return;
+    }
+
+    setProgStatus(tr("PLB verification failed"), true);
+    emit requestComStop(failedText);
+    emit readbackFailed(failedText);
+    qWarning() << "on_successVerify:Verify Error: Count/Code:" << d;
+    qWarning() << "Expected Configuration:";
+    for (const QString &line : hexDump(m_writeBlock))
+        qWarning().noquote() << line;
+    qWarning() << "Received from beacon:";
+    for (const QString &line : hexDump(readback))
+        qWarning().noquote() << line;
+}
+
+void EpirbApp::storeVerifiedBeacon()
+{
+    epirbdatablkWrapper::instance(this)->setConfig(m_configCurrent, epirbdatablkWrapper::ProgrammingView);
+    // The data block does not carry the note.
+    m_configCurrent->setAdditionalInfo(m_configPending->additionalInfo());
+    DatabaseIfc::instance(this)->addOrReplace(*m_configCurrent);
+}
+
+QStringList EpirbApp::hexDump(const QByteArray &bytes)
+{
+    QStringList lines;
+    for (int offset = 0; offset < bytes.size(); offset += 16) {
+        const QByteArray row = bytes.mid(offset, 16);
+        lines << QString::asprintf("%03x: %s", offset, row.toHex(' ').constData());
+    }
+    return lines;
+}
+
+void EpirbApp::retryWrite()
+{
+    --m_phase;
+    qDebug() << "Retrying write after verify failure: Allowed to program: " << m_syncChar;
+    disconnectLink();
+    setProgStatus(tr("Retrying to write data to PLB..."), false);
+    connectSync();
+    connectSuccess(&EpirbApp::on_successWrite);
+    connectTimeout();
+    connectProgress();
+    connectFailure(&EpirbApp::on_comWriteFailure);
+    emit requestWriteStart();
+}
+
+void EpirbApp::startProductionEpirbWrite()
+{
+    startProgress(1);
+    qDebug() << "startEpirbWrite: startEpirbWrite activated from QML";
+    prepareWrite();
+    const int type = m_configPending->beaconType();
+    if (type != ConfigTables::E_Skua11A && type != ConfigTables::E_Skua11RA && type != ConfigTables::E_Skua31A) {
+        const QString text = tr("Legacy mode not supported.");
+        qWarning() << "Legacy mode not supported";
+        setProgStatus(text, true);
+        emit requestComStop(text);
+        emit writeFailed(text);
+        return;
+    }
+    limitDataBlockTexts(*m_configPending);
+    m_writeBlock = encodeDataBlock(*m_configPending);
+    disconnectLink();
+    connectSync();
+    connectTimeout();
+    connectSuccess(&EpirbApp::on_successWrite);
+    connectProgress();
+    connectFailure(&EpirbApp::on_comWriteFailure);
+    setProgStatus(tr("Waiting for connection..."), false);
+    m_writing = true;
+    m_comm->setWriteData(m_writeBlock);
+    emit requestProductionStart();
+}
+
+// ---------------------------------------------------------------------------
+// Failures
+
+void EpirbApp::on_comReadFailure(int nErr)
+{
+    qDebug() << "Read error: " << nErr;
+    const QString text = tr("Read failed. Please retry.");
+    setProgStatus(text, true);
+    emit requestComStop(text);
+    emit readbackFailed(text);
+}
+
+void EpirbApp::on_comReadLogFailure(int nErr)
+{
+    qDebug() << "Read error" << nErr;
+    const QString text = tr("Read failed. Please retry: ") + QString::number(nErr);
+    emit requestComStop(text);
+    emit readbackFailed(QString());
+    setProgStatus(text, true);
+}
+
+void EpirbApp::on_comWriteFailure(int nErr)
+{
+    qDebug() << "Write error" << nErr;
+    const QString text = tr("Write failed. Please retry.");
+    setProgStatus(text, true);
+    emit requestComStop(text);
+    emit writeFailed(tr("Write failed. Please retry"));
+}
+
+void EpirbApp::on_timeout()
+{
+    qDebug() << "Timeout";
+    const QString text = tr("Communication error");
+    setProgStatus(text, true);
+    emit requestComStop(text);
+    emit readbackFailed(text);
+}
+
+void EpirbApp::on_comAborted()
+{
+    emit operationAborted();
+}
+
+void EpirbApp::on_successNfcWrite(int nNo)
+{
+    Q_UNUSED(nNo)
+    ++m_phase;
+    qDebug() << "on_successMobileWrite: Success Writing to Epirb";
+    emit requestComStop(QString());
+    disconnectLink();
+    emit nfcWriteSucceeded();
+    setProgStatus(QString(), false);
+}
+
+// ---------------------------------------------------------------------------
+// Records, serial port and rules
+
+void EpirbApp::on_beaconTypeChanged()
+{
+    m_tables->updateBracketList(m_configPending->beaconType());
+    m_tables->updateProtocolList(m_configPending->beaconType());
+}
+
+void EpirbApp::restoreBatteryExpiry()
+{
+    m_configPending->setBatteryExpiry(m_configCurrent->batteryExpiry());
+    m_configPending->setBatteryProd(m_configCurrent->batteryProd());
+    emit m_configPending->batteryExpiryChanged();
+    emit m_configPending->batteryProdChanged();
+}
+
+int EpirbApp::serialPortIndex() const
+{
+    const QStringList ports = serialPorts();
+    for (int i = 0; i < ports.size(); ++i) {
+        if (ports.at(i).contains(m_comPort))
+            return i;
+    }
+    return 0;
+}
+
+void EpirbApp::setSerialText(const QString &qstr)
+{
+    m_comPort = qstr;
+    // Only ever called between operations, while the link is idle.
+    m_comm->setPortName(qstr);
+}
+
+bool EpirbApp::isSerialPortAvailable()
+{
+    const bool available = m_portAvailable;
+    m_portAvailable = true;
+    return available;
+}
+
+void EpirbApp::setSerialOverrideAllowed(bool enable)
+{
+    m_serialOverrideAllowed = enable;
+    m_tables->setSerialOverrideAllowed(enable);
+}
+
+int EpirbApp::batteryServiceLife(int country_code) const
+{
+    return CountryCodeModel::isCountrySpainorItaly(country_code) ? 4 : 5;
+}
+
+bool EpirbApp::isProtocolSupported(int beaconType, int country, int protocolId) const
+{
+    static const QList<int> noSerialUsa = { 0, 1, 2, 5, 7 };
+    return !(CountryCodeModel::isCountryUsa(country) && noSerialUsa.contains(beaconType)
+             && protocolId == ConfigTables::E_UserSerialEpirb);
+}
+
+// ---------------------------------------------------------------------------
+// Custom country list, reports, help
+
+void EpirbApp::installCountryFile(const QUrl &file)
+{
+    qDebug() << "Installing new custom Country file: " << file;
+    const QString path = file.scheme() == QLatin1String("file") ? file.toLocalFile() : file.toString();
+    if (CountryCodeModel::parseCountryFile(path).isEmpty()) {
+        qWarning().noquote() << "File '" + path + "' is not a country code list or empty";
+        emit customCountryInstallFailed(tr("File is not a country code list"));
+        return;
+    }
+    if (m_appDataDir.isEmpty() || !QDir().mkpath(m_appDataDir)) {
+        const QString error = tr("No folder for the custom country list");
+        qWarning().noquote() << "Failed to install new custom Country.txt file: " + error;
+        emit customCountryInstallFailed(error);
+        return;
+    }
+    const QString target = m_appDataDir + QDir::separator() + QStringLiteral("Country.txt");
+    QFile old(target);
+    if (old.exists() && !old.remove()) {
+        qWarning().noquote() << "Failed to remove old custom Country.txt file: " + old.errorString();
+        emit customCountryInstallFailed(tr("Could not delete old file:\n") + old.errorString());
+    }
+    QFile source(path);
+    if (!source.copy(target)) {
+        qWarning().noquote() << "Failed to install new custom Country.txt file: " + source.errorString();
+        emit customCountryInstallFailed(source.errorString());
+        return;
+    }
+    m_customCountryFile = target;
+    qDebug().noquote() << "Custom Country.txt file installed at " + m_customCountryFile;
+    m_countryModel->loadCountryList(m_appDataDir, territoryName());
+    emit customCountryListChanged(m_customCountryFile);
+}
+
+void EpirbApp::removeCustomCountryFile()
+{
+    if (m_customCountryFile.isEmpty() || !QFile::remove(m_customCountryFile))
+        return;
+    m_customCountryFile.clear();
+    m_countryModel->loadCountryList(m_appDir, territoryName());
+    emit customCountryListChanged(m_customCountryFile);
+    qDebug() << "Removed custom Country.txt file";
+}
+
+static QString localPathOf(const QString &uri)
+{
+    return uri.startsWith(QLatin1String("file://")) ? QUrl(uri).toLocalFile() : uri;
+}
+
+int EpirbApp::exportReports(const QString &uri)
+{
+    qDebug() << "Exporting reports to " << uri;
+    return DatabaseIfc::instance(this)->ExportReports(localPathOf(uri));
+}
+
+int EpirbApp::importReports(const QString &uri)
+{
+    qDebug() << "Importing reports from " << uri;
+    return DatabaseIfc::instance(this)->ImportReports(localPathOf(uri));
+}
+
+void EpirbApp::activateHelp()
+{
+    const QUrl url = QUrl::fromLocalFile(m_appDir + QStringLiteral("Quorvik-PLB Ref_Guide.pdf"));
+    qDebug() << "Help activation" << url.toString();
+    QDesktopServices::openUrl(url);
 }

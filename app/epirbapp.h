@@ -1,15 +1,17 @@
 #pragma once
 
+#include <QByteArray>
 #include <QEventLoop>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 #include <QtQml/qqmlregistration.h>
 
 class ConfigTables;
-class EpirbComm;
 class CountryCodeModel;
+class EpirbComm;
 class EpirbConfig;
 class QQmlApplicationEngine;
 class QThread;
@@ -22,12 +24,20 @@ class EpirbApp : public QObject
     QML_ELEMENT
     QML_UNCREATABLE("Global application instance")
 
+    Q_PROPERTY(QString progStatus READ progStatus WRITE setProgStatusText NOTIFY progStatusChanged)
+    Q_PROPERTY(bool progStatusError READ progStatusError WRITE setProgStatusError NOTIFY progStatusErrorChanged)
+    Q_PROPERTY(double progProgress READ progProgress WRITE setProgProgress NOTIFY progProgressChanged)
+    Q_PROPERTY(bool beaconLogAvailable READ isBeaconLogAvailable NOTIFY beaconLogAvailableChanged)
     Q_PROPERTY(bool isBetaVersion READ isBetaVersion CONSTANT)
     Q_PROPERTY(QString applicationName READ applicationName CONSTANT)
     Q_PROPERTY(QString applicationFolderName READ applicationFolderName CONSTANT)
 
 public:
-    EpirbApp(const QStringList &args, QObject *parent);
+    // Headless runs every service but shows no window and leaves the settings as they
+    // were (scripted use from quorvik-cli).
+    enum StartMode { WithWindow, Headless };
+
+    EpirbApp(const QStringList &args, QObject *parent, StartMode mode = WithWindow);
     ~EpirbApp() override;
 
     // Looks up a positional word "name" or "name=value"; first match wins.
@@ -36,11 +46,42 @@ public:
     static QString shortVersion(const QString &applicationVersion);
     // Answer delay of the older beacons' byte protocol, from the "progtimeout" word.
     static int progTimeoutFromArguments(const QStringList &args);
+    // One warning line per 16 bytes: "%03x: " and lower-case hex pairs.
+    static QStringList hexDump(const QByteArray &bytes);
 
-    Q_INVOKABLE QStringList serialPorts() const;
-    Q_INVOKABLE bool isBetaVersion() const { return false; }
+    QString progStatus() const { return m_progStatus; }
+    void setProgStatusText(const QString &text);
+    bool progStatusError() const { return m_progStatusError; }
+    void setProgStatusError(bool error);
+    double progProgress() const { return m_progProgress; }
+    void setProgProgress(double progress);
     QString applicationName() const { return QStringLiteral("Quorvik PLB"); }
     QString applicationFolderName() const { return QStringLiteral("QuorvikPLB"); }
+
+    Q_INVOKABLE QStringList serialPorts() const;
+    Q_INVOKABLE void setSerialText(const QString &qstr);
+    Q_INVOKABLE int serialPortIndex() const;
+    Q_INVOKABLE bool isBetaVersion() const { return false; }
+    Q_INVOKABLE void setSerialOverrideAllowed(bool enable);
+    Q_INVOKABLE int batteryServiceLife(int country_code) const;
+    Q_INVOKABLE void activateHelp();
+    Q_INVOKABLE bool isSerialPortAvailable();
+    Q_INVOKABLE bool isProtocolSupported(int beaconType, int country, int protocolId) const;
+    Q_INVOKABLE bool isBeaconLogAvailable() const { return m_logAvailable; }
+    Q_INVOKABLE void startEpirbRecieve(bool readback_mode);
+    Q_INVOKABLE void stopEpirbReceive(const QString &msg = QString());
+    Q_INVOKABLE void startEpirbWrite();
+    Q_INVOKABLE void startEpirbVerify();
+    Q_INVOKABLE void retryWrite();
+    Q_INVOKABLE void startEpirbLogRead();
+    Q_INVOKABLE bool skipReadback() const { return m_skipReadback; }
+    Q_INVOKABLE void restoreBatteryExpiry();
+    Q_INVOKABLE void startProductionEpirbWrite();
+    Q_INVOKABLE void installCountryFile(const QUrl &file);
+    Q_INVOKABLE void removeCustomCountryFile();
+    Q_INVOKABLE QString currentCustomCountryList() const { return m_customCountryFile; }
+    Q_INVOKABLE int exportReports(const QString &uri);
+    Q_INVOKABLE int importReports(const QString &uri);
 
     QString version() const { return m_version; }
     QString qmlPath() const { return m_qmlPath; }
@@ -50,19 +91,55 @@ public:
     bool portAvailable() const { return m_portAvailable; }
     bool softwareRender() const { return m_softwareRender; }
     QQmlApplicationEngine *engine() const { return m_engine; }
-    EpirbComm *comm() const { return m_comm; }
     // The configuration as read from the beacon, and the one being edited and written.
     EpirbConfig *configCurrent() const { return m_configCurrent; }
     EpirbConfig *configPending() const { return m_configPending; }
+    EpirbComm *comm() const { return m_comm; }
+    QThread *commThread() const { return m_commThread; }
+    QByteArray writeBlock() const { return m_writeBlock; }
 
 signals:
-    // To the link thread, always queued.
-    void requestComStop(const QString &reason);
+    void portIndexChanged();
+    void readbackChanged();
+    void progStatusChanged();
+    void progStatusErrorChanged();
+    void progProgressChanged();
+    void readbackSucceeded();
+    void readbackFailed(const QString &msg = QString());
+    void warnWrongBeaconConfigApplied(const QString &msg);
+    void warnWrongBeaconConfigRejected(const QString &msg);
+    void configurationNotActivated(const QString &msg);
+    void writeFailed(const QString &msg = QString());
+    void operationAborted();
+    void nfcWriteSucceeded();
+    void nfcNotSupported();
+    void nfcNotEnabled();
+    void requestComStop(const QString &msg);
     void requestReceiveStart();
     void requestReciveLogStart();
     void requestVerifyStart();
     void requestWriteStart();
     void requestProductionStart();
+    void nfcLogNotSupported();
+    void beaconLogAvailableChanged(bool available);
+    void customCountryInstallFailed(const QString &error);
+    void customCountryListChanged(const QString &newFile);
+
+private slots:
+    void on_beaconTypeChanged();
+    void on_syncReceived(char ch);
+    void on_successRead(int nNo);
+    void on_successLogRead(int nNo);
+    void on_successReadBeforeWrite(int nNo);
+    void on_successWrite(int nNo);
+    void on_successNfcWrite(int nNo);
+    void on_successVerify(int nNo);
+    void on_timeout();
+    void on_comProgress();
+    void on_comAborted();
+    void on_comReadFailure(int nErr);
+    void on_comReadLogFailure(int nErr);
+    void on_comWriteFailure(int nErr);
 
 private:
     void evaluateArguments(const QStringList &args);
@@ -76,16 +153,33 @@ private:
     void onSceneObjectCreated(QObject *object, const QUrl &url);
     void handleSceneFailure(int result);
 
+    void setProgStatus(const QString &text, bool error);
+    void startProgress(int phaseCount);
+    void prepareWrite();
+    void disconnectLink();
+    // Each link signal reaches at most one slot: these only ever connect queued and unique.
+    void connectSync();
+    void connectTimeout();
+    void connectProgress();
+    void connectSuccess(void (EpirbApp::*slot)(int));
+    void connectFailure(void (EpirbApp::*slot)(int));
+    void disconnectSuccess();
+    // The written block read back: identical over every byte the host wrote.
+    bool readbackMatchesWrite(const QByteArray &readback) const;
+    void storeVerifiedBeacon();
+    QString territoryName() const;
+
     static bool probePort(const QString &name);
 
     QQmlApplicationEngine *m_engine = nullptr;
-    ConfigTables *m_tables = nullptr;
-    CountryCodeModel *m_countryModel = nullptr;
     QString m_version;
     QString m_qmlPath;
     QString m_appDir;
     QString m_appDataDir;
     QString m_customCountryFile;
+    QString m_progStatus;
+    bool m_progStatusError = false;
+    double m_progProgress = 0;
     bool m_testProtocolAvailable = false;
     bool m_serialOverrideAllowed = false;
     QString m_comPort;
@@ -94,20 +188,27 @@ private:
     QString m_savedComPort;
     EpirbComm *m_comm = nullptr;
     QThread *m_commThread = nullptr;
+    ConfigTables *m_tables = nullptr;
+    QByteArray m_writeBlock;
     EpirbConfig *m_configCurrent = nullptr;
     EpirbConfig *m_configPending = nullptr;
+    CountryCodeModel *m_countryModel = nullptr;
+    bool m_writing = false;
     bool m_skipReadback = false;
     bool m_allSerial = false;
-    bool m_forceSinglePage = false;
-    bool m_testProtocol = false;
     bool m_clearPreviousName = false;
     bool m_portAvailable = false;
     bool m_production = false;
     bool m_logAvailable = true;
-    bool m_softwareRender = false;
-    int m_progTimeout = 40;
+    char m_syncChar = '?';
     int m_phaseCount = 1;
     int m_phase = 0;
-    int m_sceneResult = 0;
     QEventLoop m_sceneLoop;
+
+    bool m_forceSinglePage = false;
+    bool m_testProtocol = false;
+    bool m_softwareRender = false;
+    bool m_headless = false;
+    int m_progTimeout = 40;
+    int m_sceneResult = 0;
 };

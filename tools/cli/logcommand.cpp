@@ -1,6 +1,9 @@
 #include "logcommand.h"
 
+#include "beaconrun.h"
 #include "clicommand.h"
+
+#include "app/epirbapp.h"
 #include "records/epirblogdb.h"
 #include "records/epirblogdbbinding.h"
 
@@ -43,7 +46,29 @@ int runLogCommand(const QStringList &argsIn)
     QStringList args = argsIn;
     if (args.value(0) == QLatin1String("--help")) {
         std::printf("%s\nDecodes a boot-log block read from page 2 and prints it as JSON;\n"
-                    "--csv also writes the CSV export to OUT.\n", kUsage);
+                    "--csv also writes the CSV export to OUT.\n"
+                    "quorvik-cli log --port PATH [--wait SECONDS] reads the log from the beacon\n"
+                    "instead, writes log.csv as the program does and prints the same JSON.\n", kUsage);
+        return cli::Ok;
+    }
+    if (args.contains(QLatin1String("--port"))) {
+        QString port;
+        int wait = 0;
+        QString error;
+        if (!BeaconRun::takeLinkOptions(args, port, wait, error))
+            return cli::usageError(error);
+        if (!args.isEmpty())
+            return cli::usageError(QStringLiteral("usage: quorvik-cli log --port PATH [--wait SECONDS]"));
+        BeaconRun::quietLog();
+        BeaconRun run(port, {}, nullptr);
+        if (!run.run([](EpirbApp *app) { app->startEpirbLogRead(); }, wait)) {
+            std::fprintf(stderr, "quorvik-cli: %s\n", qPrintable(run.status()));
+            return cli::Failure;
+        }
+        const EpirbLogDb *db = EpirbLogDb::instance(run.app());
+        QJsonObject out = toJson(*db, EpirbLogDb::Ok);
+        out.insert(QStringLiteral("csv"), db->csvPath());
+        cli::printJson(out);
         return cli::Ok;
     }
     if (args.value(0) != QLatin1String("decode"))

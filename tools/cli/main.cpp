@@ -5,6 +5,8 @@
 #include "logcommand.h"
 #include "msgcommand.h"
 #include "reportcommand.h"
+#include "programcommand.h"
+#include "readcommand.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -16,11 +18,13 @@
 // Sub-commands; each lives in its own file.
 static const CliCommand kCommands[] = {
     { "db", "stored beacons: db dump [--db PATH], db import FILE [--db PATH]", runDbCommand },
-    { "log", "decode a boot-log block (log decode FILE [--csv OUT])", runLogCommand },
     { "msg", "encode or decode a 406 MHz message or hex ID (msg encode|decode ...)", runMsgCommand },
     { "block", "decode or encode a 192-byte beacon data block", runBlockCommand },
     { "report", "PDF programming report of a data block (report BLOCKFILE OUT.pdf [--mode N])", runReportCommand },
     { "label", "programming, country or contact label as LBX or PDF (label --help)", runLabelCommand },
+    { "log", "decode a boot-log block (log decode FILE [--csv OUT] | log --port PATH)", runLogCommand },
+    { "read", "read a beacon's configuration (read --port PATH)", runReadCommand },
+    { "program", "program and verify a beacon (program --port PATH --config JSON | flags)", runProgramCommand },
     { nullptr, nullptr, nullptr },
 };
 

@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Window
+import Quorvik.Backend
 
 ApplicationWindow {
     id: mainWindow
@@ -9,6 +10,6 @@ ApplicationWindow {
     minimumWidth: 800
     minimumHeight: 600
     visible: true
-    title: Qt.application.name + " " + Qt.application.version
+    title: QMLProxy.app.applicationName + " " + QMLProxy.applicationVersion
     color: "#edf6ff"
 }

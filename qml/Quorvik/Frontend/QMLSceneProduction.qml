@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Window
+import Quorvik.Backend
 
 ApplicationWindow {
     id: productionWindow
@@ -9,7 +10,7 @@ ApplicationWindow {
     minimumWidth: 1024
     minimumHeight: 800
     visible: true
-    title: "Quorvik PLB Production " + Qt.application.version
+    title: "Quorvik " + QMLProxy.applicationVariant + " Production " + QMLProxy.applicationVersion
     color: "#edf6ff"
 
     Rectangle {

@@ -1,0 +1,983 @@
+// The controller end to end: EpirbApp driving the real link against the beacon
+// simulator over a pseudo-terminal, the QML proxy on real Quick items, and
+// quorvik-cli against the simulator executable in separate processes.
+#include "app/epirbapp.h"
+#include "app/epirbqmlproxy.h"
+#include "config/configtables.h"
+#include "config/countrycodemodel.h"
+#include "config/datablockcodec.h"
+#include "config/epirbconfig.h"
+#include "documents/epirbdatablkwrapper.h"
+#include "link/epirbcomm.h"
+#include "records/databaseifc.h"
+#include "records/epirblogcounterbinding.h"
+#include "records/epirblogdb.h"
+#include "records/epirblogdbbinding.h"
+
+#include "beaconsimulator.h"
+#include "bootloggenerator.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QtTest>
+
+#include <atomic>
+#include <memory>
+
+namespace {
+
+constexpr int kOpTimeoutMs = 30000;
+const char *const kSerial = "31337";
+
+// Collects warnings so that the verification dump can be checked.
+QStringList g_warnings;
+QtMessageHandler g_previousHandler = nullptr;
+
+void collectingHandler(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type == QtWarningMsg)
+        g_warnings << text;
+    if (type != QtDebugMsg && g_previousHandler)
+        g_previousHandler(type, context, text);
+}
+
+// Opened documents are recorded instead of handed to the desktop.
+class OpenedFiles : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl &url) { urls << url; }
+};
+
+// A configured PLB as the wizard leaves it before programming.
+void fillPlb(EpirbConfig &config, const QString &serial, const QString &owner)
+{
+    config.reset();
+    config.setBeaconType(ConfigTables::E_SkuaP5);
+    config.setSerial(serial);
+    config.setCountryCode(257);
+    config.setProtocolId(ConfigTables::E_UserSerialPlb);
+    config.setOwnerName(owner);
+    config.setOwnerTelephone(QStringLiteral("+47 555 01 234"));
+    config.calculateCsMsg();
+}
+
+QByteArray plbBlock(const QString &serial, const QString &owner)
+{
+    EpirbConfig config(nullptr);
+    fillPlb(config, serial, owner);
+    return encodeDataBlock(config);
+}
+
+BeaconSimulator::Options simOptions(const QByteArray &block)
+{
+    BeaconSimulator::Options o;
+    o.sync = 'H';
+    o.baud = 0;
+    o.syncIntervalMs = 100;
+    o.resyncMs = 0;
+    o.block = block;
+    return o;
+}
+
+// A block whose owner name differs from the given one and nothing else.
+QByteArray withOwner(const QByteArray &block, const QString &owner)
+{
+    EpirbConfig config(nullptr);
+    if (!decodeDataBlock(block, config))
+        return block;
+    config.setOwnerName(owner);
+    return encodeDataBlock(config);
+}
+
+}
+
+class TestController : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void readOutUpdatesBothRecords();
+    void skipReadbackStartsWizardWithoutBeacon();
+    void programmingRunsThreePhasesAndStores();
+    void readBeforeWriteChecksSerial_data();
+    void readBeforeWriteChecksSerial();
+    void alteredReadbackFailsVerificationThenRetry();
+    void stalledBeaconIsCommunicationError();
+    void bootLogFillsModelsAndCsv();
+    void productionVerifiesWrittenBytes_data();
+    void productionVerifiesWrittenBytes();
+    void productionRefusesTypesWithoutBlock();
+    void productionDefaultsFromCommandLine_data();
+    void productionDefaultsFromCommandLine();
+
+    void serialPortServices();
+    void rules_data();
+    void rules();
+    void customCountryList();
+    void reportExportImport();
+
+    void proxyDateString_data();
+    void proxyDateString();
+    void proxyAlternateRowColors_data();
+    void proxyAlternateRowColors();
+    void proxyAlternateRowColorsNeedsAnItem();
+    void proxyProgrammingPages();
+    void proxySmallServices();
+    void proxyResetConfig();
+    void proxyFromQml();
+
+    void cliAgainstSimulatorProcess();
+
+private:
+    std::unique_ptr<EpirbApp> makeApp(const QStringList &args = {});
+    bool startSim(const BeaconSimulator::Options &options);
+    // Runs until the controller reports a result; returns "ok", "readbackFailed" or "writeFailed".
+    QString waitResult(EpirbApp &app, QString *message = nullptr);
+    static int databaseCount() { return DatabaseIfc::instance(nullptr)->count(); }
+
+    QTemporaryDir m_home;
+    std::unique_ptr<BeaconSimulator> m_sim;
+    OpenedFiles m_opened;
+};
+
+void TestController::initTestCase()
+{
+    QVERIFY(m_home.isValid());
+    QStandardPaths::setTestModeEnabled(true);
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_opened, "open");
+    g_previousHandler = qInstallMessageHandler(collectingHandler);
+}
+
+void TestController::init()
+{
+    QSettings().clear();
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QFile::remove(data + QStringLiteral("/Quorvik.db"));
+    QFile::remove(data + QStringLiteral("/Quorvikbackup.db"));
+    QFile::remove(data + QStringLiteral("/Country.txt"));
+    g_warnings.clear();
+    m_opened.urls.clear();
+}
+
+void TestController::cleanup()
+{
+    if (m_sim)
+        m_sim->stop();
+    m_sim.reset();
+}
+
+std::unique_ptr<EpirbApp> TestController::makeApp(const QStringList &args)
+{
+    auto app = std::make_unique<EpirbApp>(args, nullptr, EpirbApp::Headless);
+    if (m_sim)
+        app->setSerialText(m_sim->devicePath());
+    return app;
+}
+
+bool TestController::startSim(const BeaconSimulator::Options &options)
+{
+    m_sim = std::make_unique<BeaconSimulator>(options);
+    return m_sim->start();
+}
+
+QString TestController::waitResult(EpirbApp &app, QString *message)
+{
+    QString result;
+    QEventLoop loop;
+    QTimer guard;
+    guard.setSingleShot(true);
+    connect(&guard, &QTimer::timeout, &loop, &QEventLoop::quit);
+    auto c1 = connect(&app, &EpirbApp::readbackSucceeded, &loop, [&] { result = QStringLiteral("ok"); loop.quit(); });
+    auto c2 = connect(&app, &EpirbApp::readbackFailed, &loop, [&](const QString &msg) {
+        result = QStringLiteral("readbackFailed");
+        if (message)
+            *message = msg;
+        loop.quit();
+    });
+    auto c3 = connect(&app, &EpirbApp::writeFailed, &loop, [&](const QString &msg) {
+        result = QStringLiteral("writeFailed");
+        if (message)
+            *message = msg;
+        loop.quit();
+    });
+    guard.start(kOpTimeoutMs);
+    loop.exec();
+    disconnect(c1);
+    disconnect(c2);
+    disconnect(c3);
+    // Let the queued stop reach the link before the next step.
+    QTest::qWait(50);
+    return result;
+}
+
+// ---------------------------------------------------------------------------
+
+void TestController::readOutUpdatesBothRecords()
+{
+    QVERIFY(startSim(simOptions(plbBlock(QString::fromLatin1(kSerial), QStringLiteral("Alice Reader")))));
+    auto app = makeApp();
+
+    QStringList order;
+    connect(app.get(), &EpirbApp::requestComStop, this, [&](const QString &msg) { order << "stop:" + msg; });
+    connect(app.get(), &EpirbApp::readbackSucceeded, this, [&] { order << QStringLiteral("succeeded"); });
+
+    app->startEpirbRecieve(true);
+    QCOMPARE(app->progStatus(), QStringLiteral("Waiting for connection..."));
+    QCOMPARE(waitResult(*app), QStringLiteral("ok"));
+
+    QCOMPARE(order, (QStringList{ QStringLiteral("stop:"), QStringLiteral("succeeded") }));
+    QCOMPARE(app->progStatus(), QStringLiteral("Reading data from PLB..."));
+    QVERIFY(!app->progStatusError());
+    QCOMPARE(app->progProgress(), 100.0);
+    QCOMPARE(app->configCurrent()->beaconSerial(), QString::fromLatin1(kSerial));
+    QCOMPARE(app->configCurrent()->ownerName(), QStringLiteral("Alice Reader"));
+    QCOMPARE(app->configPending()->compare(*app->configCurrent()), 0);
+    QCOMPARE(app->configPending()->beaconSerial(), QString::fromLatin1(kSerial));
+    auto *view = epirbdatablkWrapper::instance(app.get());
+    QCOMPARE(view->config(), app->configCurrent());
+    QCOMPARE(view->viewMode(), int(epirbdatablkWrapper::ReadbackView));
+}
+
+void TestController::skipReadbackStartsWizardWithoutBeacon()
+{
+    auto app = makeApp({ QStringLiteral("skipreadback") });
+    fillPlb(*app->configPending(), QString::fromLatin1(kSerial), QStringLiteral("Someone"));
+    QSignalSpy receive(app.get(), &EpirbApp::requestReceiveStart);
+    app->startEpirbRecieve(false);
+    QCOMPARE(receive.count(), 0);
+    // A fresh record: the wizard starts from nothing but the hardware serial.
+    QVERIFY(app->configPending()->ownerName().isEmpty());
+    QVERIFY(app->configPending()->messageBytes().isEmpty());
+
+    // The read-out page still reads.
+    app->startEpirbRecieve(true);
+    QCOMPARE(receive.count(), 1);
+    app->stopEpirbReceive();
+}
+
+void TestController::programmingRunsThreePhasesAndStores()
+{
+    QVERIFY(startSim(simOptions(plbBlock(QString::fromLatin1(kSerial), QStringLiteral("Old Owner")))));
+    auto app = makeApp();
+    fillPlb(*app->configPending(), QString::fromLatin1(kSerial), QStringLiteral("New Owner"));
+    app->configPending()->setAdditionalInfo(QStringLiteral("kept in the database only"));
+
+    // Progress seen while each status text was showing.
+    QMap<QString, QPair<double, double>> ranges;
+    QStringList statuses;
+    connect(app.get(), &EpirbApp::progStatusChanged, this, [&] { statuses << app->progStatus(); });
+    connect(app.get(), &EpirbApp::progProgressChanged, this, [&] {
+        auto &r = ranges[app->progStatus()];
+        if (r == QPair<double, double>())
+            r = { app->progProgress(), app->progProgress() };
+        r.first = qMin(r.first, app->progProgress());
+        r.second = qMax(r.second, app->progProgress());
+    });
+
+    app->startEpirbWrite();
+    QCOMPARE(waitResult(*app), QStringLiteral("ok"));
+
+    QCOMPARE(statuses,
+             (QStringList{ "Waiting for connection...", "Checking PLB before programming...", "Writing data to PLB...",
+                           "Verifying Data Written to PLB...", "PLB programmed successfully" }));
+    const double third = 100.0 / 3;
+    QVERIFY(ranges.value("Checking PLB before programming...").second <= third + 1e-9);
+    QVERIFY(ranges.value("Writing data to PLB...").first >= third - 1e-9);
+    QVERIFY(ranges.value("Writing data to PLB...").second <= 2 * third + 1e-9);
+    QVERIFY(ranges.value("Verifying Data Written to PLB...").first >= 2 * third - 1e-9);
+    QCOMPARE(app->progProgress(), 100.0);
+
+    // What the beacon holds now is what was written, stamped by the controller.
+    QCOMPARE(m_sim->block(), app->writeBlock());
+    EpirbConfig onBeacon(nullptr);
+    QVERIFY(decodeDataBlock(m_sim->block(), onBeacon));
+    QCOMPARE(onBeacon.ownerName(), QStringLiteral("New Owner"));
+    QCOMPARE(onBeacon.quorvikVersion(), QStringLiteral("5.3.9"));
+    QCOMPARE(onBeacon.progDate(), QDate::currentDate());
+
+    QCOMPARE(databaseCount(), 1);
+    EpirbConfig *stored = DatabaseIfc::instance(nullptr)->beaconAt(0);
+    QCOMPARE(stored->beaconSerial(), QString::fromLatin1(kSerial));
+    QCOMPARE(stored->ownerName(), QStringLiteral("New Owner"));
+    QCOMPARE(stored->additionalInfo(), QStringLiteral("kept in the database only"));
+    auto *view = epirbdatablkWrapper::instance(app.get());
+    QCOMPARE(view->config(), app->configCurrent());
+    QCOMPARE(view->viewMode(), int(epirbdatablkWrapper::ProgrammingView));
+}
+
+void TestController::readBeforeWriteChecksSerial_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("beaconSerial");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("other serial refused") << QStringList{} << "99999" << "writeFailed"
+                                          << "Wrong beacon type or serial number...";
+    QTest::newRow("skipreadback proceeds") << QStringList{ "skipreadback" } << "99999" << "ok"
+                                           << "PLB programmed successfully";
+    QTest::newRow("factory-fresh block without identity refused")
+        << QStringList{} << "" << "writeFailed" << "Wrong beacon type or serial number...";
+}
+
+void TestController::readBeforeWriteChecksSerial()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, beaconSerial);
+    QFETCH(QString, result);
+    QFETCH(QString, status);
+    const QByteArray block = beaconSerial.isEmpty() ? QByteArray(192, '\0') : plbBlock(beaconSerial, "Other");
+    QVERIFY(startSim(simOptions(block)));
+    auto app = makeApp(args);
+    fillPlb(*app->configPending(), QString::fromLatin1(kSerial), QStringLiteral("New Owner"));
+    QString message = QStringLiteral("unset");
+    app->startEpirbWrite();
+    QCOMPARE(waitResult(*app, &message), result);
+    QCOMPARE(app->progStatus(), status);
+    if (result == QLatin1String("writeFailed")) {
+        QCOMPARE(message, QString());
+        QVERIFY(app->progStatusError());
+        QCOMPARE(m_sim->stats().writesCompleted, 0);
+        QCOMPARE(m_sim->block(), block);
+        QCOMPARE(databaseCount(), 0);
+    } else {
+        QCOMPARE(m_sim->stats().writesCompleted, 1);
+        QCOMPARE(databaseCount(), 1);
+    }
+}
+
+void TestController::alteredReadbackFailsVerificationThenRetry()
+{
+    QVERIFY(startSim(simOptions(plbBlock(QString::fromLatin1(kSerial), QStringLiteral("Old Owner")))));
+    auto app = makeApp();
+    fillPlb(*app->configPending(), QString::fromLatin1(kSerial), QStringLiteral("New Owner"));
+
+    // Right after the write lands, the beacon's memory changes the owner name.
+    BeaconSimulator *sim = m_sim.get();
+    std::atomic<bool> tamper{ true };
+    connect(app->comm(), &EpirbComm::success, app->comm(), [sim, &tamper] {
+        if (tamper && sim->stats().writesCompleted > 0) {
+            sim->setBlock(withOwner(sim->block(), QStringLiteral("Mallory")));
+            tamper = false;
+        }
+    }, Qt::DirectConnection);
+
+    QString message;
+    app->startEpirbWrite();
+    QCOMPARE(waitResult(*app, &message), QStringLiteral("readbackFailed"));
+    QCOMPARE(message, QStringLiteral("Verification failed"));
+    QCOMPARE(app->progStatus(), QStringLiteral("PLB verification failed"));
+    QVERIFY(app->progStatusError());
+    QCOMPARE(databaseCount(), 0);
+
+    const int at = int(g_warnings.indexOf(QStringLiteral("on_successVerify:Verify Error: Count/Code: 256")));
+    QVERIFY2(at >= 0, qPrintable(g_warnings.join('\n')));
+    QCOMPARE(g_warnings.value(at + 1), QStringLiteral("Expected Configuration:"));
+    const QStringList expected = EpirbApp::hexDump(app->writeBlock());
+    QCOMPARE(expected.size(), 12);
+    QCOMPARE(expected.first().left(5), QStringLiteral("000: "));
+    QCOMPARE(expected.last().left(5), QStringLiteral("0b0: "));
+    QCOMPARE(g_warnings.mid(at + 2, 12), expected);
+    QCOMPARE(g_warnings.value(at + 14), QStringLiteral("Received from beacon:"));
+    QCOMPARE(g_warnings.mid(at + 15, 12), EpirbApp::hexDump(m_sim->block()));
+    QVERIFY(g_warnings.mid(at + 15, 12) != expected);
+
+    // The page's retry of the write: the link still holds the block.
+    m_sim->pressTest();
+    app->retryWrite();
+    QCOMPARE(app->progStatus(), QStringLiteral("Retrying to write data to PLB..."));
+    QCOMPARE(waitResult(*app), QStringLiteral("ok"));
+    QCOMPARE(app->progStatus(), QStringLiteral("PLB programmed successfully"));
+    QCOMPARE(m_sim->block(), app->writeBlock());
+    QCOMPARE(databaseCount(), 1);
+}
+
+void TestController::stalledBeaconIsCommunicationError()
+{
+    BeaconSimulator::Options o = simOptions(plbBlock(QString::fromLatin1(kSerial), "x"));
+    o.stallAfter = 1; // announces itself, then says nothing more
+    QVERIFY(startSim(o));
+    auto app = makeApp();
+    QString message;
+    app->startEpirbRecieve(true);
+    QCOMPARE(waitResult(*app, &message), QStringLiteral("readbackFailed"));
+    QCOMPARE(message, QStringLiteral("Communication error"));
+    QCOMPARE(app->progStatus(), QStringLiteral("Communication error"));
+    QVERIFY(app->progStatusError());
+}
+
+void TestController::bootLogFillsModelsAndCsv()
+{
+    QVERIFY(startSim(simOptions(plbBlock(QString::fromLatin1(kSerial), "x"))));
+    auto app = makeApp();
+    EpirbLogDb *log = EpirbLogDb::instance(app.get());
+    const QString csv = QDir(m_home.path()).filePath(QStringLiteral("log.csv"));
+    log->setCsvPath(csv);
+    app->startEpirbLogRead();
+    QCOMPARE(waitResult(*app), QStringLiteral("ok"));
+    QCOMPARE(app->progStatus(), QStringLiteral("Reading data from PLB..."));
+
+    EpirbLogDb expected(nullptr);
+    QCOMPARE(expected.parseLog(BootLogGenerator::sampleTransfer(), false), int(EpirbLogDb::Ok));
+    QVERIFY(expected.entryCount() > 0);
+    QCOMPARE(log->entryCount(), expected.entryCount());
+    QCOMPARE(log->counters(), expected.counters());
+    EpirbLogDbBinding entries(log);
+    EpirbLogCounterBinding counters(log);
+    QCOMPARE(entries.rowCount(), expected.entryCount());
+    QVERIFY(counters.rowCount() > 0);
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().count('\n') >= expected.entryCount());
+}
+
+void TestController::productionVerifiesWrittenBytes_data()
+{
+    QTest::addColumn<bool>("tamper");
+    QTest::newRow("intact read-back") << false;
+    QTest::newRow("altered read-back") << true;
+}
+
+void TestController::productionVerifiesWrittenBytes()
+{
+    QFETCH(bool, tamper);
+    // Whatever the beacon held before: production does not read it first.
+    QVERIFY(startSim(simOptions(QByteArray(192, '\x5a'))));
+    auto app = makeApp({ QStringLiteral("production"), QStringLiteral("beacontype=10"),
+                         QStringLiteral("serialno=AB123456"), QStringLiteral("country=257") });
+    QCOMPARE(app->configPending()->beaconSerial(), QStringLiteral("23456"));
+    // The record it would be compared with under the old rule matches the pending one.
+    app->configCurrent()->copyFrom(*app->configPending());
+
+    BeaconSimulator *sim = m_sim.get();
+    std::atomic<bool> armed{ tamper };
+    connect(app->comm(), &EpirbComm::success, app->comm(), [sim, &armed] {
+        if (armed && sim->stats().writesCompleted > 0) {
+            QByteArray b = sim->block();
+            b[100] = char(b.at(100) ^ 0x01);
+            sim->setBlock(b);
+            armed = false;
+        }
+    }, Qt::DirectConnection);
+
+    QStringList statuses;
+    connect(app.get(), &EpirbApp::progStatusChanged, this, [&] { statuses << app->progStatus(); });
+    app->startProductionEpirbWrite();
+    const QString result = waitResult(*app);
+    QVERIFY(statuses.contains(QStringLiteral("Writing to PLB...")));
+    QCOMPARE(app->writeBlock().size(), 192);
+    QCOMPARE(m_sim->stats().writesCompleted, 1);
+    if (!tamper) {
+        QCOMPARE(result, QStringLiteral("ok"));
+        QCOMPARE(app->progStatus(), QStringLiteral("PLB programmed successfully"));
+        QCOMPARE(m_sim->block(), app->writeBlock());
+        QCOMPARE(databaseCount(), 1);
+        QCOMPARE(DatabaseIfc::instance(nullptr)->beaconAt(0)->beaconSerial(), QStringLiteral("23456"));
+        QCOMPARE(DatabaseIfc::instance(nullptr)->beaconAt(0)->beaconType(), int(ConfigTables::E_Skua11A));
+        // The programming report of the stored beacon is written.
+        const QString report = epirbdatablkWrapper::instance(app.get())->reportFileName();
+        QVERIFY(report.endsWith(QLatin1String(".pdf")));
+        QVERIFY(report.contains(QLatin1String("23456")));
+        QVERIFY(QFile::exists(report));
+    } else {
+        QCOMPARE(result, QStringLiteral("readbackFailed"));
+        QCOMPARE(app->progStatus(), QStringLiteral("PLB verification failed"));
+        QCOMPARE(databaseCount(), 0);
+    }
+}
+
+void TestController::productionRefusesTypesWithoutBlock()
+{
+    auto app = makeApp({ QStringLiteral("production"), QStringLiteral("beacontype=13"),
+                         QStringLiteral("serialno=AB123456") });
+    QSignalSpy failed(app.get(), &EpirbApp::writeFailed);
+    QSignalSpy stop(app.get(), &EpirbApp::requestComStop);
+    QSignalSpy production(app.get(), &EpirbApp::requestProductionStart);
+    app->startProductionEpirbWrite();
+    QCOMPARE(app->progStatus(), QStringLiteral("Legacy mode not supported."));
+    QVERIFY(app->progStatusError());
+    QCOMPARE(failed.count(), 1);
+    QCOMPARE(failed.first().first().toString(), QStringLiteral("Legacy mode not supported."));
+    QCOMPARE(stop.count(), 1);
+    QCOMPARE(production.count(), 0);
+}
+
+void TestController::productionDefaultsFromCommandLine_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("serial");
+    QTest::addColumn<int>("country");
+    QTest::addColumn<QDate>("expiry");
+    const QDate today = QDate::currentDate();
+    QTest::newRow("defaults") << QStringList{ "production" } << "" << 257 << today.addYears(5);
+    QTest::newRow("5 characters ignored") << QStringList{ "production", "serialno=12345" } << "" << 257
+                                          << today.addYears(5);
+    QTest::newRow("Spain: 4 years") << QStringList{ "production", "country=224" } << "" << 224 << today.addYears(4);
+    QTest::newRow("month 13 falls back") << QStringList{ "production", "batteryexpiry=132030" } << "" << 257
+                                         << today.addYears(5);
+    QTest::newRow("given expiry") << QStringList{ "production", "batteryexpiry=072031", "serialno=XY98765" }
+                                  << "98765" << 257 << QDate(2031, 7, 1);
+    QTest::newRow("not production") << QStringList{ "serialno=AB123456", "country=224" } << "" << 0 << QDate();
+}
+
+void TestController::productionDefaultsFromCommandLine()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, serial);
+    QFETCH(int, country);
+    QFETCH(QDate, expiry);
+    auto app = makeApp(args);
+    EpirbConfig *pending = app->configPending();
+    QCOMPARE(pending->beaconSerial(), serial);
+    QCOMPARE(pending->rawCountryCode(), country);
+    if (expiry.isValid())
+        QCOMPARE(pending->batteryExpiryDate(), expiry);
+}
+
+// ---------------------------------------------------------------------------
+
+void TestController::serialPortServices()
+{
+    QSettings().setValue(QStringLiteral("ComPort"), QStringLiteral("/dev/quorvik-no-such-port"));
+    {
+        EpirbApp app({}, nullptr, EpirbApp::Headless);
+        QVERIFY(!app.portAvailable());
+        QVERIFY(!app.isSerialPortAvailable());
+        QVERIFY(app.isSerialPortAvailable());
+        QVERIFY(app.isSerialPortAvailable());
+        // No listed port names the configured one.
+        QCOMPARE(app.serialPortIndex(), 0);
+        app.setSerialText(QStringLiteral("/dev/ttyQ7"));
+        QCOMPARE(app.comm()->portName(), QStringLiteral("/dev/ttyQ7"));
+    }
+    // Headless runs leave the window's settings alone.
+    QCOMPARE(QSettings().value(QStringLiteral("ComPort")).toString(), QStringLiteral("/dev/quorvik-no-such-port"));
+
+    EpirbApp app({}, nullptr, EpirbApp::Headless);
+    QSignalSpy changed(ConfigTables::instance(nullptr), &ConfigTables::serialOverrideAllowedChanged);
+    app.setSerialOverrideAllowed(true);
+    QCOMPARE(changed.count(), 1);
+    QVERIFY(ConfigTables::instance(nullptr)->isSerialOverrideAllowed());
+}
+
+void TestController::rules_data()
+{
+    QTest::addColumn<int>("beaconType");
+    QTest::addColumn<int>("country");
+    QTest::addColumn<int>("protocol");
+    QTest::addColumn<bool>("supported");
+    QTest::newRow("USA EPIRB serial") << 0 << 366 << 4 << false;
+    QTest::newRow("USA 31 serial") << 7 << 338 << 4 << false;
+    QTest::newRow("USA other model") << 3 << 366 << 4 << true;
+    QTest::newRow("USA other protocol") << 0 << 366 << 5 << true;
+    QTest::newRow("Norway") << 0 << 257 << 4 << true;
+}
+
+void TestController::rules()
+{
+    QFETCH(int, beaconType);
+    QFETCH(int, country);
+    QFETCH(int, protocol);
+    QFETCH(bool, supported);
+    auto app = makeApp();
+    QCOMPARE(app->isProtocolSupported(beaconType, country, protocol), supported);
+    QCOMPARE(app->batteryServiceLife(247), 4);
+    QCOMPARE(app->batteryServiceLife(225), 4);
+    QCOMPARE(app->batteryServiceLife(257), 5);
+    QVERIFY(app->isBeaconLogAvailable());
+    QVERIFY(!app->skipReadback());
+}
+
+void TestController::customCountryList()
+{
+    auto app = makeApp();
+    const int shipped = CountryCodeModel::instance(app.get())->rowCount();
+    QVERIFY(shipped > 10);
+    QSignalSpy failed(app.get(), &EpirbApp::customCountryInstallFailed);
+    QSignalSpy changed(app.get(), &EpirbApp::customCountryListChanged);
+
+    const QString notAList = QDir(m_home.path()).filePath(QStringLiteral("notes.txt"));
+    QFile f(notAList);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("just some notes\nnothing here\n");
+    f.close();
+    app->installCountryFile(QUrl::fromLocalFile(notAList));
+    QCOMPARE(failed.count(), 1);
+    QCOMPARE(failed.first().first().toString(), QStringLiteral("File is not a country code list"));
+    QVERIFY(app->currentCustomCountryList().isEmpty());
+    QCOMPARE(changed.count(), 0);
+
+    // A short list replaces the shipped one, and removing it restores that.
+    const QString custom = QDir(m_home.path()).filePath(QStringLiteral("custom.txt"));
+    QFile out(custom);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write("257 Norway\n259 Norway (Svalbard)\n");
+    out.close();
+    const int customRows = int(CountryCodeModel::parseCountryFile(custom).size());
+    QCOMPARE(customRows, 2);
+
+    app->installCountryFile(QUrl::fromLocalFile(custom));
+    QCOMPARE(failed.count(), 1);
+    QCOMPARE(changed.count(), 1);
+    QVERIFY(QFile::exists(app->currentCustomCountryList()));
+    QCOMPARE(changed.last().first().toString(), app->currentCustomCountryList());
+    QCOMPARE(CountryCodeModel::instance(app.get())->rowCount(), customRows);
+
+    app->removeCustomCountryFile();
+    QCOMPARE(changed.count(), 2);
+    QVERIFY(changed.last().first().toString().isEmpty());
+    QVERIFY(app->currentCustomCountryList().isEmpty());
+    QCOMPARE(CountryCodeModel::instance(app.get())->rowCount(), shipped);
+}
+
+void TestController::reportExportImport()
+{
+    auto app = makeApp();
+    EpirbConfig config(nullptr);
+    fillPlb(config, QString::fromLatin1(kSerial), QStringLiteral("Exported Owner"));
+    QVERIFY(DatabaseIfc::instance(nullptr)->addOrReplace(config));
+    const QString file = QDir(m_home.path()).filePath(QStringLiteral("reports export.json"));
+    QCOMPARE(app->exportReports(QUrl::fromLocalFile(file).toString()), 0);
+    QVERIFY(QFile::exists(file));
+    DatabaseIfc::instance(nullptr)->setDbBeacon(0);
+    DatabaseIfc::instance(nullptr)->deleteCurrent();
+    QCOMPARE(databaseCount(), 0);
+    QCOMPARE(app->importReports(QUrl::fromLocalFile(file).toString()), 0);
+    QCOMPARE(databaseCount(), 1);
+    QCOMPARE(DatabaseIfc::instance(nullptr)->beaconAt(0)->ownerName(), QStringLiteral("Exported Owner"));
+}
+
+// ---------------------------------------------------------------------------
+
+void TestController::proxyDateString_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("dateTime");
+    QTest::newRow("month name") << "MMMM yyyy" << "en_US" << "March 2031" << "March 2031";
+    QTest::newRow("short month") << "yyyy MMM" << "en_US" << "2031 Mar" << "2031 Mar";
+    QTest::newRow("long US date") << "" << "en_US" << "Saturday, March 1, 2031" << "Saturday, March 1, 2031";
+    QTest::newRow("Norwegian names") << "d. MMMM yyyy" << "nb_NO" << "1. mars 2031" << "1. mars 2031";
+    QTest::newRow("no locale: English") << "d MMMM yyyy" << "" << "1 March 2031" << "1 March 2031";
+}
+
+void TestController::proxyDateString()
+{
+    QFETCH(QString, format);
+    QFETCH(QString, locale);
+    QFETCH(QString, date);
+    QFETCH(QString, dateTime);
+    auto app = makeApp();
+    EpirbQMLProxy proxy(nullptr, app.get(), app->configCurrent(), app->configPending(), nullptr, nullptr);
+    const QDateTime when(QDate(2031, 3, 1), QTime(14, 5));
+    QCOMPARE(proxy.dateString(when, format, locale), date);
+    QCOMPARE(proxy.dateTimeString(when, format, locale), dateTime);
+    if (!format.isEmpty())
+        QCOMPARE(proxy.dateTimeString(when, format + QStringLiteral(" HH:mm"), locale),
+                 dateTime + QStringLiteral(" 14:05"));
+}
+
+void TestController::proxyAlternateRowColors_data()
+{
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<int>("hiddenRow");
+    QTest::addColumn<QStringList>("colours");
+    // Rows start white; "-" marks a hidden row, which keeps its colour.
+    QTest::newRow("offset 0") << 0 << -1 << QStringList{ "#ff0000", "#0000ff", "#ff0000", "#0000ff", "#ff0000" };
+    QTest::newRow("offset 1") << 1 << -1 << QStringList{ "#ffffff", "#ff0000", "#0000ff", "#ff0000", "#0000ff" };
+    QTest::newRow("hidden row skipped") << 0 << 2
+                                        << QStringList{ "#ff0000", "#0000ff", "-", "#ff0000", "#0000ff" };
+}
+
+void TestController::proxyAlternateRowColors()
+{
+    QFETCH(int, offset);
+    QFETCH(int, hiddenRow);
+    QFETCH(QStringList, colours);
+    QQmlEngine engine;
+    QQmlComponent component(&engine);
+    component.setData("import QtQuick\n"
+                      "Column {\n"
+                      "  Rectangle { width: 10; height: 10; color: \"white\" }\n"
+                      "  Rectangle { width: 10; height: 10; color: \"white\" }\n"
+                      "  Rectangle { width: 10; height: 10; color: \"white\" }\n"
+                      "  Rectangle { width: 10; height: 10; color: \"white\" }\n"
+                      "  Rectangle { width: 10; height: 10; color: \"white\" }\n"
+                      "  Item { width: 10; height: 10 }\n" // no colour: counted, left alone
+                      "  Rectangle { width: 10; height: 10; color: \"white\" }\n"
+                      "}\n",
+                      QUrl());
+    std::unique_ptr<QObject> root(component.create());
+    QVERIFY2(root, qPrintable(component.errorString()));
+    auto *column = qobject_cast<QQuickItem *>(root.get());
+    QList<QQuickItem *> rows;
+    for (QQuickItem *child : column->childItems()) {
+        if (child->metaObject()->indexOfProperty("color") >= 0)
+            rows << child;
+    }
+    QCOMPARE(rows.size(), 6);
+    if (hiddenRow >= 0)
+        rows.at(hiddenRow)->setVisible(false);
+
+    auto app = makeApp();
+    EpirbQMLProxy proxy(nullptr, app.get(), app->configCurrent(), app->configPending(), nullptr, nullptr);
+    proxy.alternateRowColors(column, QColor(Qt::red), QStringLiteral("#0000ff"), offset);
+    for (int i = 0; i < colours.size(); ++i) {
+        const QString got = rows.at(i)->property("color").value<QColor>().name();
+        QCOMPARE(got, colours.at(i) == QLatin1String("-") ? QStringLiteral("#ffffff") : colours.at(i));
+    }
+    // The item without a colour still took a turn and got no property.
+    QVERIFY(!column->childItems().at(5)->property("color").isValid());
+    const int visibleBefore = 5 - (hiddenRow >= 0 ? 1 : 0);
+    const int k = visibleBefore + 1 - offset; // counter value of the last row
+    QCOMPARE(rows.last()->property("color").value<QColor>().name(),
+             k % 2 == 0 ? QStringLiteral("#ff0000") : QStringLiteral("#0000ff"));
+}
+
+void TestController::proxyAlternateRowColorsNeedsAnItem()
+{
+    auto app = makeApp();
+    EpirbQMLProxy proxy(nullptr, app.get(), app->configCurrent(), app->configPending(), nullptr, nullptr);
+    QObject plain;
+    plain.setObjectName(QStringLiteral("plainObject"));
+    g_warnings.clear();
+    proxy.alternateRowColors(&plain, QStringLiteral("red"), QStringLiteral("blue"));
+    QCOMPARE(g_warnings.size(), 1);
+    QVERIFY(g_warnings.first().startsWith(
+        QStringLiteral("EpirbQMLProxy::alternateRowColors: object passed is not a QQuickItem: 'plainObject")));
+    QVERIFY(!plain.property("color").isValid());
+}
+
+void TestController::proxyProgrammingPages()
+{
+    auto app = makeApp();
+    EpirbQMLProxy proxy(nullptr, app.get(), app->configCurrent(), app->configPending(), nullptr, nullptr);
+    ConfigTables *tables = ConfigTables::instance(nullptr);
+    for (int p = 0; p < tables->maxNoProtocolsAvailable(); ++p)
+        tables->setProtocolAvailable(p, false);
+    tables->setProtocolAvailable(ConfigTables::E_StdLocationSerialPlb, true);
+    tables->updateProtocolList(ConfigTables::E_SkuaP5);
+    QCOMPARE(tables->protocolsAvailableNo(), 1);
+    const QStringList six = proxy.programmingPages();
+    QCOMPARE(six, (QStringList{ "Prog_2_Identified.qml", "Prog_5_CountryCode.qml", "Prog_7_ProtocolParticular.qml",
+                                "Prog_8_OwnerInfo.qml", "Prog_10_Summary.qml", "Prog_11_Transfer.qml" }));
+    tables->setProtocolAvailable(ConfigTables::E_NationalLocationPlb, true);
+    tables->updateProtocolList(ConfigTables::E_SkuaP5);
+    QVERIFY(tables->protocolsAvailableNo() >= 2);
+    const QStringList seven = proxy.programmingPages();
+    QCOMPARE(seven.size(), 7);
+    QCOMPARE(seven.at(2), QStringLiteral("Prog_6_SelectProtocol.qml"));
+}
+
+void TestController::proxySmallServices()
+{
+    auto app = makeApp();
+    EpirbQMLProxy proxy(nullptr, app.get(), app->configCurrent(), app->configPending(), nullptr, nullptr);
+    QCOMPARE(proxy.utf8ByteLength(QStringLiteral("Ø")), qsizetype(2));
+    QCOMPARE(proxy.utf8ByteLength(QStringLiteral("ABC")), qsizetype(3));
+    QCOMPARE(proxy.bitOr(1, 8), 9);
+    QVERIFY(proxy.regexTest(QStringLiteral("\\d{3}"), QStringLiteral("MID 257 here")));
+    QVERIFY(!proxy.regexTest(QStringLiteral("^\\d{3}$"), QStringLiteral("MID 257")));
+    QCOMPARE(proxy.getObjectName(nullptr), QString());
+    QVERIFY(!proxy.toModelIndex(QStringLiteral("not an index")).isValid());
+    QCOMPARE(proxy.initialStackItem(), QStringLiteral("Main_StartProg.qml"));
+    QCOMPARE(proxy.qtBuildVersion(), QStringLiteral(QT_VERSION_STR));
+
+    QSignalSpy menu(&proxy, &EpirbQMLProxy::menuVisibleChanged);
+    QVERIFY(proxy.menuVisible());
+    proxy.setMenuVisible(true);
+    QCOMPARE(menu.count(), 0);
+    proxy.setMenuVisible(false);
+    QCOMPARE(menu.count(), 1);
+
+    const QString folder = documentFolder(1);
+    QFile::remove(folder + QStringLiteral("/contact_label.pdf"));
+    QVERIFY(!proxy.createContactLabelPDF(QString()));
+    QVERIFY(!QFile::exists(folder + QStringLiteral("/contact_label.pdf")));
+    QVERIFY(proxy.createContactLabelPDF(QStringLiteral("Call +47 555 01 234\nAlice")));
+    QVERIFY(QFile::exists(folder + QStringLiteral("/contact_label.pdf")));
+    QCOMPARE(m_opened.urls.size(), 1);
+}
+
+void TestController::proxyResetConfig()
+{
+    auto app = makeApp();
+    EpirbQMLProxy proxy(nullptr, app.get(), app->configCurrent(), app->configPending(), nullptr, nullptr);
+    fillPlb(*app->configCurrent(), QString::fromLatin1(kSerial), QStringLiteral("Current Owner"));
+    fillPlb(*app->configPending(), QStringLiteral("55555"), QStringLiteral("Edited Owner"));
+    EpirbConfig before(nullptr);
+    before.copyFrom(*app->configCurrent());
+
+    proxy.resetConfig(false);
+    QCOMPARE(app->configCurrent()->compare(before), 0);
+    QCOMPARE(app->configCurrent()->beaconSerial(), before.beaconSerial());
+    QCOMPARE(app->configPending()->compare(*app->configCurrent()), 0);
+    QCOMPARE(app->configPending()->beaconSerial(), QString::fromLatin1(kSerial));
+    QCOMPARE(epirbdatablkWrapper::instance(app.get())->viewMode(), int(epirbdatablkWrapper::ProgrammingView));
+
+    proxy.resetConfig(true);
+    for (EpirbConfig *c : { app->configPending(), app->configCurrent() }) {
+        QVERIFY(c->ownerName().isEmpty());
+        QVERIFY(c->messageBytes().isEmpty());
+        QCOMPARE(c->protocolId(), 0);
+        QCOMPARE(c->rawCountryCode(), 0);
+        // Hardware identity survives a full reset.
+        QCOMPARE(c->beaconSerial(), QString::fromLatin1(kSerial));
+    }
+}
+
+void TestController::proxyFromQml()
+{
+    auto app = makeApp();
+    QQmlEngine engine;
+    engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
+    QQmlComponent component(&engine);
+    component.setData("import QtQuick\n"
+                      "import Quorvik.Backend\n"
+                      "QtObject {\n"
+                      "  property string name: QMLProxy.app.applicationName\n"
+                      "  property string variant: QMLProxy.applicationVariant\n"
+                      "  property string version: QMLProxy.applicationVersion\n"
+                      "  property int yesNo: MessageDialogValues.YesNo\n"
+                      "  property int ok: MessageDialogValues.Ok\n"
+                      "  property bool samePending: QMLProxy.configPending === QMLProxy.configPending\n"
+                      "}\n",
+                      QUrl());
+    std::unique_ptr<QObject> object(component.create());
+    QVERIFY2(object, qPrintable(component.errorString()));
+    QCOMPARE(object->property("name").toString(), QStringLiteral("Quorvik PLB"));
+    QCOMPARE(object->property("variant").toString(), QStringLiteral("PLB"));
+    QCOMPARE(object->property("version").toString(), QCoreApplication::applicationVersion());
+    QCOMPARE(object->property("yesNo").toInt(), 81920);
+    QCOMPARE(object->property("ok").toInt(), 1024);
+    auto *proxy = engine.singletonInstance<EpirbQMLProxy *>(qmlTypeId("Quorvik.Backend", 1, 0, "QMLProxy"));
+    QVERIFY(proxy);
+    QCOMPARE(proxy->app(), app.get());
+    QCOMPARE(proxy->configPending(), app->configPending());
+    QVERIFY(engine.imageProvider(QStringLiteral("labelmaker")));
+}
+
+// ---------------------------------------------------------------------------
+
+void TestController::cliAgainstSimulatorProcess()
+{
+    const QString bin = QStringLiteral(QUORVIK_BIN_DIR);
+    QTemporaryDir home;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), home.path());
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home.path() + QStringLiteral("/data"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/config"));
+
+    const QString blockFile = home.filePath(QStringLiteral("start.bin"));
+    {
+        QFile f(blockFile);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(plbBlock(QString::fromLatin1(kSerial), QStringLiteral("Before Cli")));
+    }
+    QProcess sim;
+    sim.start(bin + QStringLiteral("/quorvik-beacon-sim"),
+              { QStringLiteral("--block"), blockFile, QStringLiteral("--baud"), QStringLiteral("0"),
+                QStringLiteral("--resync-ms"), QStringLiteral("1000") });
+    QVERIFY(sim.waitForReadyRead(10000));
+    const QString device = QString::fromLocal8Bit(sim.readLine()).trimmed();
+    QVERIFY2(device.startsWith(QLatin1String("/dev/")), qPrintable(device));
+    auto cli = [&](const QStringList &args, QByteArray *out, QByteArray *err = nullptr) {
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start(bin + QStringLiteral("/quorvik-cli"), args);
+        if (!p.waitForFinished(60000))
+            return -1;
+        *out = p.readAllStandardOutput();
+        if (err)
+            *err = p.readAllStandardError();
+        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    };
+
+    QByteArray out, err;
+    QCOMPARE(cli({ QStringLiteral("read"), QStringLiteral("--port"), device }, &out, &err), 0);
+    QJsonObject read = QJsonDocument::fromJson(out).object();
+    QCOMPARE(read.value(QStringLiteral("beaconSerial")).toString(), QString::fromLatin1(kSerial));
+    QCOMPARE(read.value(QStringLiteral("ownerName")).toString(), QStringLiteral("Before Cli"));
+    QVERIFY(err.contains("100%"));
+
+    read.insert(QStringLiteral("ownerName"), QStringLiteral("After Cli"));
+    read.remove(QStringLiteral("message")); // computed again from the identity
+    const QString jsonFile = home.filePath(QStringLiteral("pending.json"));
+    {
+        QFile f(jsonFile);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QJsonDocument(read).toJson());
+    }
+    QCOMPARE(cli({ QStringLiteral("program"), QStringLiteral("--port"), device, QStringLiteral("--config"), jsonFile },
+                 &out, &err),
+             0);
+    const QJsonObject programmed = QJsonDocument::fromJson(out).object();
+    QCOMPARE(programmed.value(QStringLiteral("status")).toString(), QStringLiteral("PLB programmed successfully"));
+    QCOMPARE(programmed.value(QStringLiteral("ownerName")).toString(), QStringLiteral("After Cli"));
+    QVERIFY(QFile::exists(home.path() + QStringLiteral("/data/Aldmar/Quorvik PLB/Quorvik.db")));
+
+    // Another beacon's identity is refused before anything is written.
+    QCOMPARE(cli({ QStringLiteral("program"), QStringLiteral("--port"), device, QStringLiteral("--serial"),
+                   QStringLiteral("77777"), QStringLiteral("--country"), QStringLiteral("257"),
+                   QStringLiteral("--protocol"), QStringLiteral("16") },
+                 &out, &err),
+             1);
+    QVERIFY2(err.contains("Wrong beacon type or serial number..."), err.constData());
+
+    QCOMPARE(cli({ QStringLiteral("log"), QStringLiteral("--port"), device }, &out, &err), 0);
+    const QJsonObject log = QJsonDocument::fromJson(out).object();
+    QVERIFY(!log.value(QStringLiteral("entries")).toArray().isEmpty());
+    QVERIFY(QFile::exists(log.value(QStringLiteral("csv")).toString()));
+
+    QCOMPARE(cli({ QStringLiteral("read") }, &out, &err), 2);
+    QCOMPARE(cli({ QStringLiteral("program"), QStringLiteral("--port"), device }, &out, &err), 2);
+
+    sim.terminate();
+    QVERIFY(sim.waitForFinished(5000));
+
+    // Nobody answers on a line without a beacon.
+    QCOMPARE(cli({ QStringLiteral("read"), QStringLiteral("--port"), QStringLiteral("/dev/null"), QStringLiteral("--wait"),
+                   QStringLiteral("1") },
+                 &out, &err),
+             1);
+}
+
+// The back-end module is a static library: reference its registration so it is linked.
+void qml_register_types_Quorvik_Backend();
+static volatile auto keepBackendTypes = &qml_register_types_Quorvik_Backend;
+
+int main(int argc, char **argv)
+{
+    // Documents (log.csv, reports, labels) land in a private home.
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("XDG_DOCUMENTS_DIR", (home.path() + QStringLiteral("/Documents")).toLocal8Bit());
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Aldmar"));
+    QCoreApplication::setApplicationName(QStringLiteral("Quorvik PLB"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("5.3.9"));
+    TestController test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_controller.moc"

@@ -1,0 +1,163 @@
+#include "programcommand.h"
+
+#include "beaconrun.h"
+#include "blockcommand.h"
+#include "clicommand.h"
+
+#include "app/epirbapp.h"
+#include "config/configtables.h"
+#include "config/epirbconfig.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cstdio>
+
+namespace {
+
+const char kUsage[] =
+    "usage: quorvik-cli program --port PATH (--config JSONFILE | --serial S [flags]) [--skipreadback] [--wait SECONDS]";
+
+// Flag -> setter on the pending record.
+struct TextFlag
+{
+    const char *name;
+    void (EpirbConfig::*set)(const QString &);
+};
+const TextFlag kTextFlags[] = {
+    { "--serial", &EpirbConfig::setSerial },
+    { "--mmsi", &EpirbConfig::setMmsi },
+    { "--owner-name", &EpirbConfig::setOwnerName },
+    { "--owner-address", &EpirbConfig::setOwnerAddress },
+    { "--owner-telephone", &EpirbConfig::setOwnerTelephone },
+    { "--owner-other", &EpirbConfig::setOwnerOther },
+    { "--note", &EpirbConfig::setAdditionalInfo },
+};
+struct NumberFlag
+{
+    const char *name;
+    void (EpirbConfig::*set)(int);
+};
+const NumberFlag kNumberFlags[] = {
+    { "--type", &EpirbConfig::setBeaconType },
+    { "--country", &EpirbConfig::setCountryCode },
+    { "--protocol", &EpirbConfig::setProtocolId },
+    { "--tac", &EpirbConfig::setTacNo },
+    { "--beacon-no", &EpirbConfig::setBeaconNo },
+};
+
+void printHelp()
+{
+    std::printf("%s\n\n"
+                "Programs the beacon on PATH as the program's transfer page does: reads it first and\n"
+                "refuses a beacon of another serial number or type (unless --skipreadback), writes the\n"
+                "data block, reads it back and compares, then stores the beacon in the database.\n"
+                "The configuration comes from --config (JSON as 'block decode' or 'read' print) or from\n"
+                "flags on a fresh record of a Skua P5:\n",
+                kUsage);
+    for (const TextFlag &f : kTextFlags)
+        std::printf("  %s TEXT\n", f.name);
+    for (const NumberFlag &f : kNumberFlags)
+        std::printf("  %s N\n", f.name);
+    std::printf("Prints the verified record as JSON with its \"status\"; progress goes to stderr.\n"
+                "Exit 0 programmed and verified, 1 beacon or link failure, 2 bad usage.\n");
+}
+
+}
+
+int runProgramCommand(const QStringList &argsIn)
+{
+    QStringList args = argsIn;
+    if (args.value(0) == QLatin1String("--help")) {
+        printHelp();
+        return cli::Ok;
+    }
+    QString port;
+    int wait = 0;
+    QString error;
+    if (!BeaconRun::takeLinkOptions(args, port, wait, error))
+        return cli::usageError(error);
+
+    QString configFile;
+    bool skipReadback = false;
+    QList<QPair<const TextFlag *, QString>> texts;
+    QList<QPair<const NumberFlag *, int>> numbers;
+    while (!args.isEmpty()) {
+        const QString a = args.takeFirst();
+        if (a == QLatin1String("--skipreadback")) {
+            skipReadback = true;
+            continue;
+        }
+        if (args.isEmpty())
+            return cli::usageError(a.startsWith(QLatin1String("--")) ? a + QStringLiteral(" needs a value")
+                                                                      : QString::fromLatin1(kUsage));
+        const QString value = args.takeFirst();
+        if (a == QLatin1String("--config")) {
+            configFile = value;
+            continue;
+        }
+        bool known = false;
+        for (const TextFlag &f : kTextFlags) {
+            if (a == QLatin1String(f.name)) {
+                texts.append({ &f, value });
+                known = true;
+            }
+        }
+        for (const NumberFlag &f : kNumberFlags) {
+            if (a == QLatin1String(f.name)) {
+                bool ok = false;
+                const int n = value.toInt(&ok);
+                if (!ok)
+                    return cli::usageError(a + QStringLiteral(" takes a number"));
+                numbers.append({ &f, n });
+                known = true;
+            }
+        }
+        if (!known)
+            return cli::usageError(QString::fromLatin1(kUsage));
+    }
+    if (configFile.isEmpty() && texts.isEmpty() && numbers.isEmpty())
+        return cli::usageError(QStringLiteral("give the configuration with --config or with --serial and flags"));
+    if (!configFile.isEmpty() && (!texts.isEmpty() || !numbers.isEmpty()))
+        return cli::usageError(QStringLiteral("--config and identity flags exclude each other"));
+
+    QJsonObject json;
+    if (!configFile.isEmpty()) {
+        QFile in(configFile);
+        if (!in.open(QIODevice::ReadOnly))
+            return cli::usageError(QStringLiteral("cannot read %1: %2").arg(configFile, in.errorString()));
+        QJsonParseError parseError;
+        const QJsonDocument doc = QJsonDocument::fromJson(in.readAll(), &parseError);
+        if (!doc.isObject())
+            return cli::usageError(QStringLiteral("%1 is not a JSON object: %2").arg(configFile, parseError.errorString()));
+        json = doc.object();
+    }
+
+    BeaconRun::quietLog();
+    BeaconRun run(port, skipReadback ? QStringList{ QStringLiteral("skipreadback") } : QStringList{}, nullptr);
+    EpirbConfig *pending = run.app()->configPending();
+    if (!configFile.isEmpty()) {
+        if (!blockjson::fromJson(json, *pending, &error))
+            return cli::usageError(QStringLiteral("%1: %2").arg(configFile, error));
+    } else {
+        pending->reset();
+        pending->setBeaconType(ConfigTables::E_SkuaP5);
+        for (const auto &n : numbers)
+            (pending->*(n.first->set))(n.second);
+        for (const auto &t : texts)
+            (pending->*(t.first->set))(t.second);
+        if (pending->beaconSerial().isEmpty())
+            return cli::usageError(QStringLiteral("--serial is required"));
+    }
+
+    const bool ok = run.run([](EpirbApp *app) { app->startEpirbWrite(); }, wait);
+    if (!ok) {
+        std::fprintf(stderr, "quorvik-cli: %s\n", qPrintable(run.status()));
+        return cli::Failure;
+    }
+    QJsonObject out = blockjson::toJson(*run.app()->configCurrent());
+    out.insert(QStringLiteral("status"), run.status());
+    cli::printJson(out);
+    return cli::Ok;
+}

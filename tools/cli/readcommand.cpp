@@ -1,0 +1,41 @@
+#include "readcommand.h"
+
+#include "beaconrun.h"
+#include "blockcommand.h"
+#include "clicommand.h"
+
+#include "app/epirbapp.h"
+#include "config/epirbconfig.h"
+
+#include <cstdio>
+
+namespace {
+const char kUsage[] = "usage: quorvik-cli read --port PATH [--wait SECONDS]";
+}
+
+int runReadCommand(const QStringList &argsIn)
+{
+    QStringList args = argsIn;
+    if (args.value(0) == QLatin1String("--help")) {
+        std::printf("%s\nReads the beacon's configuration through the programming adapter on PATH and\n"
+                    "prints it as JSON (the shape 'block decode' prints). --wait bounds the wait for\n"
+                    "the beacon's first answer (default 60 s).\n", kUsage);
+        return cli::Ok;
+    }
+    QString port;
+    int wait = 0;
+    QString error;
+    if (!BeaconRun::takeLinkOptions(args, port, wait, error))
+        return cli::usageError(error);
+    if (!args.isEmpty())
+        return cli::usageError(QString::fromLatin1(kUsage));
+
+    BeaconRun::quietLog();
+    BeaconRun run(port, {}, nullptr);
+    if (!run.run([](EpirbApp *app) { app->startEpirbRecieve(true); }, wait)) {
+        std::fprintf(stderr, "quorvik-cli: %s\n", qPrintable(run.status()));
+        return cli::Failure;
+    }
+    cli::printJson(blockjson::toJson(*run.app()->configCurrent()));
+    return cli::Ok;
+}
