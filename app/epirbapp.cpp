@@ -764,7 +764,9 @@ void EpirbApp::retryWrite()
     connectTimeout();
     connectProgress();
     connectFailure(&EpirbApp::on_comWriteFailure);
-    emit requestWriteStart();
+    // Every failure closed the port, and a plain write continues on an open one: the
+    // retry opens the port, waits for the beacon's sync and writes the block it still holds.
+    emit requestProductionStart();
 }
 
 void EpirbApp::startProductionEpirbWrite()
