@@ -125,10 +125,18 @@ EpirbApp::EpirbApp(const QStringList &args, QObject *parent, StartMode mode)
 EpirbApp::~EpirbApp()
 {
     if (m_commThread) {
-        // Port and timers belong to the link thread: close them there before it ends.
-        if (m_comm && m_commThread->isRunning())
-            QMetaObject::invokeMethod(m_comm, "on_requestStop", Qt::BlockingQueuedConnection,
-                                      Q_ARG(QString, QStringLiteral("shutdown")));
+        // Port and timers belong to the link thread: close and delete them there before it ends.
+        if (m_comm && m_commThread->isRunning()) {
+            EpirbComm *comm = m_comm;
+            QMetaObject::invokeMethod(
+                comm,
+                [comm] {
+                    comm->on_requestStop(QStringLiteral("shutdown"));
+                    delete comm;
+                },
+                Qt::BlockingQueuedConnection);
+            m_comm = nullptr;
+        }
         m_commThread->quit();
         m_commThread->wait();
     }
