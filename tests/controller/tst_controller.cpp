@@ -26,7 +26,9 @@
 #include <QProcess>
 #include <QQmlComponent>
 #include <QQmlEngine>
+#include <QQmlApplicationEngine>
 #include <QQuickItem>
+#include <QQuickWindow>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -147,6 +149,8 @@ private slots:
     void proxySmallServices();
     void proxyResetConfig();
     void proxyFromQml();
+    void mainWindowTitleFromProxy_data();
+    void mainWindowTitleFromProxy();
 
     void cliAgainstSimulatorProcess();
 
@@ -884,6 +888,31 @@ void TestController::proxyFromQml()
     QVERIFY(engine.imageProvider(QStringLiteral("labelmaker")));
 }
 
+void TestController::mainWindowTitleFromProxy_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("desktop") << QStringList{} << "Quorvik PLB 5.3.9";
+    QTest::newRow("production") << QStringList{ "production", "beacontype=10" } << "Quorvik PLB Production 5.3.9";
+}
+
+void TestController::mainWindowTitleFromProxy()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, title);
+    EpirbApp app(args, nullptr);
+    QVERIFY(app.engine());
+    auto *window = qobject_cast<QQuickWindow *>(app.engine()->rootObjects().value(0));
+    QVERIFY(window);
+    QCOMPARE(window->title(), title);
+    QVERIFY(app.engine()->imageProvider(QStringLiteral("labelmaker")));
+    const QImage shot = window->grabWindow();
+    QVERIFY(!shot.isNull());
+    const QString folder = qEnvironmentVariable("QUORVIK_SCREENSHOT_DIR");
+    if (!folder.isEmpty())
+        QVERIFY(shot.save(folder + QLatin1Char('/') + QString::fromLatin1(QTest::currentDataTag()) + ".png"));
+}
+
 // ---------------------------------------------------------------------------
 
 void TestController::cliAgainstSimulatorProcess()
@@ -971,9 +1000,11 @@ void TestController::cliAgainstSimulatorProcess()
              1);
 }
 
-// The back-end module is a static library: reference its registration so it is linked.
+// Both QML modules are static libraries: reference their registrations so they are linked.
 void qml_register_types_Quorvik_Backend();
+void qml_register_types_Quorvik_Frontend();
 static volatile auto keepBackendTypes = &qml_register_types_Quorvik_Backend;
+static volatile auto keepFrontendTypes = &qml_register_types_Quorvik_Frontend;
 
 int main(int argc, char **argv)
 {
