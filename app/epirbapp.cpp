@@ -871,10 +871,9 @@ void EpirbApp::on_beaconTypeChanged()
 
 void EpirbApp::restoreBatteryExpiry()
 {
+    // The setters announce each change.
     m_configPending->setBatteryExpiry(m_configCurrent->batteryExpiry());
     m_configPending->setBatteryProd(m_configCurrent->batteryProd());
-    emit m_configPending->batteryExpiryChanged();
-    emit m_configPending->batteryProdChanged();
 }
 
 int EpirbApp::serialPortIndex() const

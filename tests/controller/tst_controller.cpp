@@ -135,6 +135,7 @@ private slots:
     void productionDefaultsFromCommandLine();
 
     void serialPortServices();
+    void restoreBatteryExpiryFromBeacon();
     void rules_data();
     void rules();
     void customCountryList();
@@ -588,6 +589,21 @@ void TestController::serialPortServices()
     app.setSerialOverrideAllowed(true);
     QCOMPARE(changed.count(), 1);
     QVERIFY(ConfigTables::instance(nullptr)->isSerialOverrideAllowed());
+}
+
+void TestController::restoreBatteryExpiryFromBeacon()
+{
+    auto app = makeApp();
+    app->configCurrent()->setBatteryExpiry(QDateTime(QDate(2031, 7, 1), QTime(0, 0)));
+    app->configCurrent()->setBatteryProd(QDateTime(QDate(2026, 7, 1), QTime(0, 0)));
+    app->configPending()->setBatteryExpiry(QDateTime(QDate(2040, 1, 1), QTime(0, 0)));
+    QSignalSpy expiry(app->configPending(), &EpirbConfig::batteryExpiryChanged);
+    QSignalSpy prod(app->configPending(), &EpirbConfig::batteryProdChanged);
+    app->restoreBatteryExpiry();
+    QCOMPARE(app->configPending()->batteryExpiryDate(), QDate(2031, 7, 1));
+    QCOMPARE(app->configPending()->batteryProdDate(), QDate(2026, 7, 1));
+    QCOMPARE(expiry.count(), 1);
+    QCOMPARE(prod.count(), 1);
 }
 
 void TestController::rules_data()
