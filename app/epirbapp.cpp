@@ -549,6 +549,9 @@ void EpirbApp::on_syncReceived(char ch)
     qDebug() << "on_syncReceived: " << ch;
     if (m_production)
         setProgStatus(tr("Writing to PLB..."), false);
+    else if (m_writing && m_phase > 0)
+        // A retried write: the beacon was checked before.
+        setProgStatus(tr("Writing data to PLB..."), false);
     else if (m_writing)
         setProgStatus(tr("Checking PLB before programming..."), false);
     else
