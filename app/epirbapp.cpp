@@ -881,9 +881,13 @@ void EpirbApp::restoreBatteryExpiry()
 
 int EpirbApp::serialPortIndex() const
 {
-    const QStringList ports = serialPorts();
+    return portIndex(serialPorts(), m_comPort);
+}
+
+int EpirbApp::portIndex(const QStringList &ports, const QString &port)
+{
     for (int i = 0; i < ports.size(); ++i) {
-        if (ports.at(i).contains(m_comPort))
+        if (ports.at(i).contains(port))
             return i;
     }
     return 0;

@@ -46,6 +46,8 @@ public:
     static QString shortVersion(const QString &applicationVersion);
     // Answer delay of the older beacons' byte protocol, from the "progtimeout" word.
     static int progTimeoutFromArguments(const QStringList &args);
+    // Index of the first listed port whose name contains port (0 when none does).
+    static int portIndex(const QStringList &ports, const QString &port);
     // One warning line per 16 bytes: "%03x: " and lower-case hex pairs.
     static QStringList hexDump(const QByteArray &bytes);
 

@@ -581,6 +581,10 @@ void TestController::serialPortServices()
         app.setSerialText(QStringLiteral("/dev/ttyQ7"));
         QCOMPARE(app.comm()->portName(), QStringLiteral("/dev/ttyQ7"));
     }
+    // The first name that contains the configured one wins, as the port list shows it.
+    QCOMPARE(EpirbApp::portIndex({ "COM10", "COM1" }, QStringLiteral("COM1")), 0);
+    QCOMPARE(EpirbApp::portIndex({ "COM3", "COM1" }, QStringLiteral("COM1")), 1);
+    QCOMPARE(EpirbApp::portIndex({ "COM3" }, QStringLiteral("COM7")), 0);
     // Headless runs leave the window's settings alone.
     QCOMPARE(QSettings().value(QStringLiteral("ComPort")).toString(), QStringLiteral("/dev/quorvik-no-such-port"));
 
