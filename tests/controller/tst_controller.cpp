@@ -301,8 +301,24 @@ void TestController::programmingRunsThreePhasesAndStores()
         r.second = qMax(r.second, app->progProgress());
     });
 
+    // At every step each link signal reaches at most one slot.
+    struct LinkPeek : EpirbComm
+    {
+        using QObject::receivers;
+    };
+    const auto *peek = static_cast<const LinkPeek *>(app->comm());
+    QList<int> mostReceivers;
+    connect(app.get(), &EpirbApp::progStatusChanged, this, [&] {
+        int most = 0;
+        for (const char *signal : { SIGNAL(syncReceived(char)), SIGNAL(success(int)), SIGNAL(failure(int)),
+                                    SIGNAL(timeout()), SIGNAL(comProgressChanged()) })
+            most = qMax(most, peek->receivers(signal));
+        mostReceivers << most;
+    });
+
     app->startEpirbWrite();
     QCOMPARE(waitResult(*app), QStringLiteral("ok"));
+    QCOMPARE(mostReceivers, QList<int>(5, 1));
 
     QCOMPARE(statuses,
              (QStringList{ "Waiting for connection...", "Checking PLB before programming...", "Writing data to PLB...",
