@@ -111,6 +111,12 @@ EpirbApp::EpirbApp(const QStringList &args, QObject *parent, StartMode mode)
     // 12. What the QML proxy hands out.
     EpirbQMLProxy::setGlobals(this, m_configCurrent, m_configPending, m_countryModel);
     connect(m_configPending, &EpirbConfig::beaconTypeChanged, this, &EpirbApp::on_beaconTypeChanged);
+    // Every operation ends by closing the link; what the link sent before it saw the
+    // stop must not reach the next status or result.
+    connect(this, &EpirbApp::requestComStop, this, [this] {
+        m_linkActive = false;
+        disconnectLink();
+    });
 
     if (m_headless)
         return;
@@ -450,6 +456,8 @@ void EpirbApp::startProgress(int phaseCount)
 
 void EpirbApp::on_comProgress()
 {
+    if (!m_linkActive)
+        return;
     m_progProgress = (m_phase * 100 + m_comm->progress()) / m_phaseCount;
     emit progProgressChanged();
 }
@@ -518,6 +526,7 @@ void EpirbApp::startEpirbRecieve(bool readback_mode)
     connectFailure(&EpirbApp::on_comReadFailure);
     connectProgress();
     setProgStatus(tr("Waiting for connection..."), false);
+    m_linkActive = true;
     emit requestReceiveStart();
 }
 
@@ -535,6 +544,7 @@ void EpirbApp::startEpirbLogRead()
     connectFailure(&EpirbApp::on_comReadLogFailure);
     connectProgress();
     setProgStatus(tr("Waiting for connection..."), false);
+    m_linkActive = true;
     emit requestReciveLogStart();
 }
 
@@ -545,6 +555,8 @@ void EpirbApp::stopEpirbReceive(const QString &msg)
 
 void EpirbApp::on_syncReceived(char ch)
 {
+    if (!m_linkActive)
+        return;
     m_syncChar = ch;
     qDebug() << "on_syncReceived: " << ch;
     if (m_production)
@@ -560,6 +572,8 @@ void EpirbApp::on_syncReceived(char ch)
 
 void EpirbApp::on_successRead(int nNo)
 {
+    if (!m_linkActive)
+        return;
     Q_UNUSED(nNo)
     const QByteArray data = m_comm->readData();
     qDebug() << "EpirbApp Readback successfully: bytes read" << data.size();
@@ -580,6 +594,8 @@ void EpirbApp::on_successRead(int nNo)
 
 void EpirbApp::on_successLogRead(int nNo)
 {
+    if (!m_linkActive)
+        return;
     Q_UNUSED(nNo)
     const QByteArray data = m_comm->readData();
     emit requestComStop(QString());
@@ -619,11 +635,14 @@ void EpirbApp::startEpirbWrite()
     connectFailure(&EpirbApp::on_comWriteFailure);
     setProgStatus(tr("Waiting for connection..."), false);
     m_writing = true;
+    m_linkActive = true;
     emit requestReceiveStart();
 }
 
 void EpirbApp::on_successReadBeforeWrite(int nNo)
 {
+    if (!m_linkActive)
+        return;
     ++m_phase;
     qDebug() << "on_successReadBeforeWrite: EpirbApp Readback before write: bytes read" << nNo;
     disconnectSuccess();
@@ -668,6 +687,8 @@ void EpirbApp::on_successReadBeforeWrite(int nNo)
 
 void EpirbApp::on_successWrite(int nNo)
 {
+    if (!m_linkActive)
+        return;
     Q_UNUSED(nNo)
     ++m_phase;
     qDebug() << "on_successWrite: Success Writing to Epirb";
@@ -682,6 +703,7 @@ void EpirbApp::startEpirbVerify()
     setProgStatus(tr("Waiting for connection..."), false);
     connectSuccess(&EpirbApp::on_successVerify);
     connectFailure(&EpirbApp::on_comReadFailure);
+    m_linkActive = true;
     emit requestVerifyStart();
 }
 
@@ -693,6 +715,8 @@ bool EpirbApp::readbackMatchesWrite(const QByteArray &readback) const
 
 void EpirbApp::on_successVerify(int nNo)
 {
+    if (!m_linkActive)
+        return;
     Q_UNUSED(nNo)
     qDebug() << "on_successVerify: Success Writing to Epirb";
     const QString failedText = QStringLiteral("Verification failed");
@@ -777,6 +801,7 @@ void EpirbApp::retryWrite()
     connectFailure(&EpirbApp::on_comWriteFailure);
     // Every failure closed the port, and a plain write continues on an open one: the
     // retry opens the port, waits for the beacon's sync and writes the block it still holds.
+    m_linkActive = true;
     emit requestProductionStart();
 }
 
@@ -805,6 +830,7 @@ void EpirbApp::startProductionEpirbWrite()
     setProgStatus(tr("Waiting for connection..."), false);
     m_writing = true;
     m_comm->setWriteData(m_writeBlock);
+    m_linkActive = true;
     emit requestProductionStart();
 }
 
@@ -813,6 +839,8 @@ void EpirbApp::startProductionEpirbWrite()
 
 void EpirbApp::on_comReadFailure(int nErr)
 {
+    if (!m_linkActive)
+        return;
     qDebug() << "Read error: " << nErr;
     const QString text = tr("Read failed. Please retry.");
     setProgStatus(text, true);
@@ -822,6 +850,8 @@ void EpirbApp::on_comReadFailure(int nErr)
 
 void EpirbApp::on_comReadLogFailure(int nErr)
 {
+    if (!m_linkActive)
+        return;
     qDebug() << "Read error" << nErr;
     const QString text = tr("Read failed. Please retry: ") + QString::number(nErr);
     emit requestComStop(text);
@@ -831,6 +861,8 @@ void EpirbApp::on_comReadLogFailure(int nErr)
 
 void EpirbApp::on_comWriteFailure(int nErr)
 {
+    if (!m_linkActive)
+        return;
     qDebug() << "Write error" << nErr;
     const QString text = tr("Write failed. Please retry.");
     setProgStatus(text, true);
@@ -840,6 +872,8 @@ void EpirbApp::on_comWriteFailure(int nErr)
 
 void EpirbApp::on_timeout()
 {
+    if (!m_linkActive)
+        return;
     qDebug() << "Timeout";
     const QString text = tr("Communication error");
     setProgStatus(text, true);

@@ -196,6 +196,8 @@ private:
     EpirbConfig *m_configPending = nullptr;
     CountryCodeModel *m_countryModel = nullptr;
     bool m_writing = false;
+    // An operation is under way on the link (between its start and its requestComStop).
+    bool m_linkActive = false;
     bool m_skipReadback = false;
     bool m_allSerial = false;
     bool m_clearPreviousName = false;

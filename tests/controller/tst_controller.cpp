@@ -127,6 +127,7 @@ private slots:
     void readBeforeWriteChecksSerial();
     void alteredReadbackFailsVerificationThenRetry();
     void stalledBeaconIsCommunicationError();
+    void lateLinkEventsAfterTheEndAreIgnored();
     void bootLogFillsModelsAndCsv();
     void productionVerifiesWrittenBytes_data();
     void productionVerifiesWrittenBytes();
@@ -449,6 +450,27 @@ void TestController::stalledBeaconIsCommunicationError()
     app->startEpirbRecieve(true);
     QCOMPARE(waitResult(*app, &message), QStringLiteral("readbackFailed"));
     QCOMPARE(message, QStringLiteral("Communication error"));
+    QCOMPARE(app->progStatus(), QStringLiteral("Communication error"));
+    QVERIFY(app->progStatusError());
+}
+
+void TestController::lateLinkEventsAfterTheEndAreIgnored()
+{
+    BeaconSimulator::Options o = simOptions(plbBlock(QString::fromLatin1(kSerial), "x"));
+    o.silent = true; // the operation stays open until the link reports
+    QVERIFY(startSim(o));
+    auto app = makeApp();
+    QSignalSpy failed(app.get(), &EpirbApp::readbackFailed);
+    QSignalSpy succeeded(app.get(), &EpirbApp::readbackSucceeded);
+    app->startEpirbRecieve(true);
+    QTest::qWait(100);
+    // Queued one after the other, as the link thread may emit them before it sees the stop.
+    emit app->comm()->timeout();
+    emit app->comm()->syncReceived('H');
+    emit app->comm()->success(192);
+    QTest::qWait(100);
+    QCOMPARE(failed.count(), 1);
+    QCOMPARE(succeeded.count(), 0);
     QCOMPARE(app->progStatus(), QStringLiteral("Communication error"));
     QVERIFY(app->progStatusError());
 }
