@@ -775,7 +775,8 @@ void EpirbApp::storeVerifiedBeacon()
     epirbdatablkWrapper::instance(this)->setConfig(m_configCurrent, epirbdatablkWrapper::ProgrammingView);
     // The data block does not carry the note.
     m_configCurrent->setAdditionalInfo(m_configPending->additionalInfo());
-    DatabaseIfc::instance(this)->addOrReplace(*m_configCurrent);
+    if (!DatabaseIfc::instance(this)->addOrReplace(*m_configCurrent))
+        qWarning() << "on_successVerify: the programmed beacon could not be stored in the database";
 }
 
 QStringList EpirbApp::hexDump(const QByteArray &bytes)
@@ -821,6 +822,15 @@ void EpirbApp::startProductionEpirbWrite()
     }
     limitDataBlockTexts(*m_configPending);
     m_writeBlock = encodeDataBlock(*m_configPending);
+    if (m_writeBlock.isEmpty()) {
+        // Nothing sound to write: the record's message does not fit a block.
+        const QString text = tr("Write failed. Please retry.");
+        qWarning() << "startProductionEpirbWrite: the configuration does not make a data block";
+        setProgStatus(text, true);
+        emit requestComStop(text);
+        emit writeFailed(text);
+        return;
+    }
     disconnectLink();
     connectSync();
     connectTimeout();
