@@ -50,6 +50,11 @@ void EpirbXmodemRx::notifyDataAvailable()
 {
     const QByteArray bytes = m_port->readAll();
     for (char c : bytes) {
+        // Before the transfer starts, a sync character that crossed our handshake on
+        // the line is neither an echo nor an answer: taking it for either would upset
+        // the echo bookkeeping.
+        if (m_state == 1 && c == char(EpirbXmodemTx::SYNC))
+            continue;
         if (m_echoFilter && m_echo.consume(c))
             continue;
         handleByte(c);

@@ -15,6 +15,8 @@ class EpirbXmodemTx : public QObject
 
 public:
     enum { SOH = 0x01, EOT = 0x04, ACK = 0x06, NAK = 0x15, ETB = 0x17, CAN = 0x18, CRC_START = 'C' };
+    // The current beacons' sync character, repeated until the handshake reaches them.
+    enum { SYNC = 'H' };
     static constexpr int kBlockSize = 192;
     static constexpr int kPacketSize = kBlockSize + 5;
 

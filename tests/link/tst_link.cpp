@@ -111,6 +111,7 @@ private slots:
     void readPage();
     void readWriteVerifyCurrentGeneration_data();
     void readWriteVerifyCurrentGeneration();
+    void syncCrossingTheHandshake();
     void sixNaksCancelTheWrite();
     void timeoutThenNewSyncOnOpenPort();
     void faultyBeacon_data();
@@ -496,6 +497,36 @@ void TestLink::readWriteVerifyCurrentGeneration()
     QCOMPARE(timeouts.count(), 0);
     QCOMPARE(sim.stats().handshakes, 1);
     comm.on_requestStop(QString());
+}
+
+void TestLink::syncCrossingTheHandshake()
+{
+    // A beacon repeating its sync quickly sends one more while our handshake is on the
+    // line; the transfer must not take it for an echo or an answer. The crossing is a
+    // race, so several rounds are run.
+    BeaconSimulator::Options o = fastOptions();
+    o.syncIntervalMs = 15;
+    for (int round = 0; round < 5; ++round) {
+        BeaconSimulator sim(o);
+        QVERIFY(sim.start());
+        EpirbComm comm;
+        comm.setPortName(sim.devicePath());
+        QSignalSpy ok(&comm, &EpirbComm::success);
+        QSignalSpy timeouts(&comm, &EpirbComm::timeout);
+        QSignalSpy failures(&comm, &EpirbComm::failure);
+        QVERIFY(comm.receiveStart());
+        QTRY_VERIFY_WITH_TIMEOUT(!ok.isEmpty() || !timeouts.isEmpty() || !failures.isEmpty(), 8000);
+        QVERIFY2(!ok.isEmpty(), qPrintable(QStringLiteral("round %1").arg(round)));
+        QCOMPARE(comm.readData(), BeaconSimulator::blankBlock(QStringLiteral("31337")));
+
+        const QByteArray programmed = sampleBlock(0x21);
+        comm.setWriteData(programmed);
+        QVERIFY(comm.transmitStart());
+        QTRY_VERIFY_WITH_TIMEOUT(ok.count() == 2 || !timeouts.isEmpty() || !failures.isEmpty(), 12000);
+        QCOMPARE(ok.count(), 2);
+        QCOMPARE(sim.block(), programmed);
+        comm.on_requestStop(QString());
+    }
 }
 
 void TestLink::sixNaksCancelTheWrite()
