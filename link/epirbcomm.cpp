@@ -78,6 +78,9 @@ bool EpirbComm::openPort(const char *what)
     m_port->setParity(QSerialPort::NoParity);
     m_port->setStopBits(QSerialPort::OneStop);
     m_port->setFlowControl(QSerialPort::NoFlowControl);
+    // Bytes left on the line before we opened it answer nothing of ours; a production
+    // write would take the first of them for an older beacon. A beacon repeats its sync.
+    m_port->clear(QSerialPort::Input);
     return true;
 }
 
