@@ -2,6 +2,7 @@
 
 #include <QDebug>
 #include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringList>
@@ -250,9 +251,13 @@ QString EpirbLogDb::csvPath() const
 bool EpirbLogDb::writeCsv(const QString &path) const
 {
     qDebug().noquote() << "Exporting CSV log to" << path;
+    // A fresh account may have no documents folder yet.
+    QDir().mkpath(QFileInfo(path).absolutePath());
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        qWarning().noquote() << "Could not write" << path << ":" << file.errorString();
         return false;
+    }
     QByteArray text("Boot reason;Boot mask;Test result;Duration;Timestamp;\n");
     for (const auto &entry : m_entries) {
         for (int column = 0; column <= 4; ++column) {

@@ -443,8 +443,14 @@ void TestRecords::bootLogCsv()
                                         "Test aborted;0x00;-;4 minutes;T=23.5C, P=100.0hPa;\n"));
     file.close();
 
-    // An unwritable path leaves the result alone.
-    db.setCsvPath(m_tmp.filePath(QStringLiteral("missing/dir/log.csv")));
+    // A documents folder that does not exist yet is created.
+    const QString nested = m_tmp.filePath(QStringLiteral("missing/dir/log.csv"));
+    db.setCsvPath(nested);
+    QCOMPARE(db.parseLog(block.bytes(), true), 0);
+    QVERIFY(QFile::exists(nested));
+
+    // An unwritable path (below a plain file) leaves the result alone.
+    db.setCsvPath(csv + QStringLiteral("/log.csv"));
     QCOMPARE(db.parseLog(block.bytes(), true), 0);
 }
 
