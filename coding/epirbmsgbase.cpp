@@ -183,6 +183,25 @@ int EpirbMsgBase::protocolType() const
 void EpirbMsgBase::setIdentity(const QByteArray &) { }
 QByteArray EpirbMsgBase::identity() const { return QByteArray(); }
 void EpirbMsgBase::setBeaconNo(int) { }
+
+bool EpirbMsgBase::setBaudotBeaconNo(int n)
+{
+    // Only 0-9 and A-Z exist as a Baudot beacon number; anything else would
+    // put a code without character into the message.
+    if (n < 0 || n > 35) {
+        qWarning() << "Beacon number out of range, not written:" << n;
+        return false;
+    }
+    const char c = n < 10 ? char('0' + n) : char('A' + (n - 10));
+    setBits(76, 6, toBaudot(c));
+    return true;
+}
+
+int EpirbMsgBase::baudotBeaconNo() const
+{
+    const char c = fromBaudot(bits(76, 6));
+    return quint8(c < ':' ? c - '0' : c - 55);
+}
 int EpirbMsgBase::beaconNo() const { return 0; }
 void EpirbMsgBase::setTacNo(int) { }
 int EpirbMsgBase::tacNo() const { return 0; }

@@ -91,6 +91,12 @@ public:
 signals:
     void Update();
 
+protected:
+    // The user protocols carry the beacon number as one Baudot character (0-9, A-Z)
+    // in bits 76-81. Out-of-range numbers are refused (false), never written.
+    bool setBaudotBeaconNo(int n);
+    int baudotBeaconNo() const;
+
 private:
     quint8 m_buffer[kBufferSize];
 };

@@ -32,21 +32,13 @@ QByteArray UserMaritime::identity() const
 
 void UserMaritime::setBeaconNo(int n)
 {
-    // Only 0-9 and A-Z exist as a Baudot beacon number; anything else would
-    // put a code without character into the message.
-    if (n < 0 || n > 35) {
-        qWarning() << "Beacon number out of range, not written:" << n;
-        return;
-    }
-    const char c = n < 10 ? char('0' + n) : char('A' + (n - 10));
-    setBits(76, 6, toBaudot(c));
-    emit Update();
+    if (setBaudotBeaconNo(n))
+        emit Update();
 }
 
 int UserMaritime::beaconNo() const
 {
-    const char c = fromBaudot(bits(76, 6));
-    return quint8(c < ':' ? c - '0' : c - 55);
+    return baudotBeaconNo();
 }
 
 void UserMaritime::setManualActivationOnly(bool manualOnly)

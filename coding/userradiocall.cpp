@@ -64,19 +64,13 @@ QByteArray UserRadioCall::identity() const
 
 void UserRadioCall::setBeaconNo(int n)
 {
-    if (n < 0 || n > 35) {
-        qWarning() << "Beacon number out of range, not written:" << n;
-        return;
-    }
-    const char c = n < 10 ? char('0' + n) : char('A' + (n - 10));
-    setBits(76, 6, toBaudot(c));
-    emit Update();
+    if (setBaudotBeaconNo(n))
+        emit Update();
 }
 
 int UserRadioCall::beaconNo() const
 {
-    const char c = fromBaudot(bits(76, 6));
-    return quint8(c < ':' ? c - '0' : c - 55);
+    return baudotBeaconNo();
 }
 
 void UserRadioCall::setManualActivationOnly(bool manualOnly)
