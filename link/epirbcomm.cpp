@@ -78,9 +78,6 @@ bool EpirbComm::openPort(const char *what)
     m_port->setParity(QSerialPort::NoParity);
     m_port->setStopBits(QSerialPort::OneStop);
     m_port->setFlowControl(QSerialPort::NoFlowControl);
-    // Bytes left on the line before we opened it answer nothing of ours; a production
-    // write would take the first of them for an older beacon. A beacon repeats its sync.
-    m_port->clear(QSerialPort::Input);
     return true;
 }
 
@@ -177,6 +174,9 @@ bool EpirbComm::transmitProductionStart()
     prepare();
     if (!openPort("Prod start. "))
         return false;
+    // A production write takes any first byte for an older beacon, so bytes left on the
+    // line from before the port was opened must not count; a beacon repeats its sync.
+    m_port->clear(QSerialPort::Input);
     qDebug("Starting production write. Write %zu bytes", size_t(m_writeData.size()));
     m_answerTimer->setInterval(m_answerDelay);
     disconnectPort();
