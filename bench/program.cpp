@@ -7,6 +7,7 @@
 #include "config/epirbconfig.h"
 
 #include "beaconsimulator.h"
+#include "linkfloor.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -19,42 +20,7 @@
 #include <vector>
 
 namespace {
-constexpr double kBaud = 2400;
-constexpr double kByteMs = 10 * 1000.0 / kBaud; // 10 bits per byte on the line
-constexpr int kPacket = 197;                    // one 192-byte block in one XMODEM packet
-constexpr double kControlPauseMs = 20;          // before each control byte and packet
-constexpr double kPacketBytePauseMs = 10;       // after each byte of a packet the host sends
-constexpr double kVerifyPauseMs = 100;
-
-// What the wire rate and the pauses the protocol asks for allow; only the critical
-// path counts (echoes that overlap a host pause are free).
-double readFloorMs(bool withSync)
-{
-    double bytes = 0, pauses = 0;
-    if (withSync) {
-        bytes += 1;
-        pauses += kControlPauseMs;
-    }
-    pauses += kControlPauseMs;
-    bytes += 1 + kPacket;
-    pauses += kControlPauseMs;
-    bytes += 2;
-    pauses += kControlPauseMs;
-    bytes += 2;
-    pauses += kControlPauseMs;
-    return bytes * kByteMs + pauses;
-}
-
-double writeFloorMs()
-{
-    double bytes = 3;
-    double pauses = kControlPauseMs + kPacket * kPacketBytePauseMs;
-    pauses += kControlPauseMs;
-    bytes += 2;
-    pauses += kControlPauseMs;
-    bytes += 2;
-    return bytes * kByteMs + pauses;
-}
+using namespace linkfloor;
 
 void fillPlb(EpirbConfig &config, int run)
 {
@@ -96,7 +62,7 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    const double floorMs = readFloorMs(true) + writeFloorMs() + kVerifyPauseMs + readFloorMs(false);
+    const double floorMs = cycleFloorMs();
     std::vector<double> seconds;
     for (int i = 0; i < runs; ++i) {
         EpirbApp controller({}, nullptr, EpirbApp::Headless);
