@@ -377,8 +377,12 @@ void EpirbApp::onSceneObjectCreated(QObject *object, const QUrl &url)
         return;
     }
     auto *window = qobject_cast<QQuickWindow *>(object);
-    if (!window)
+    if (!window) {
+        // Nothing would ever end the wait for a scene graph: fail like a missing scene.
+        qCritical() << "Main scene is not a window. Terminating";
+        m_sceneResult = -2;
         return;
+    }
     connect(window, &QQuickWindow::sceneGraphError, this,
             [this](QQuickWindow::SceneGraphError error, const QString &message) {
                 qWarning().noquote() << message;

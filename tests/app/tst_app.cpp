@@ -59,6 +59,7 @@ private slots:
     void pendingIdentityFromArguments();
 
     void programStartsOffscreenAndExitsCleanly();
+    void sceneThatIsNoWindowFailsTheStart();
 
 private:
     QString logPath() const;
@@ -372,6 +373,26 @@ void TestApp::programStartsOffscreenAndExitsCleanly()
     QVERIFY(log.readAll().contains("QMLScene.qml succeeded."));
     QSettings written(home.path() + QStringLiteral("/config/Aldmar/Quorvik PLB.conf"), QSettings::IniFormat);
     QCOMPARE(written.value(QStringLiteral("ComPort")).toString(), QStringLiteral("COM33"));
+}
+
+void TestApp::sceneThatIsNoWindowFailsTheStart()
+{
+    QTemporaryDir home;
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home.path() + QStringLiteral("/data"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/config"));
+    program.setProcessEnvironment(env);
+    const QString scene = QUrl::fromLocalFile(QStringLiteral(QUORVIK_TEST_QML_DIR "NotAWindow/")).toString();
+    program.start(QStringLiteral(QUORVIK_BIN_DIR "/QuorvikPLB"), { QStringLiteral("qmlpath=") + scene });
+    QVERIFY(program.waitForStarted());
+    // The failure ends in a modal message box, so the test watches the log and then ends it.
+    QByteArray err;
+    QTRY_VERIFY_WITH_TIMEOUT((err += program.readAllStandardError()).contains("Terminating"), 30000);
+    QVERIFY2(err.contains("[ERROR  ] Main scene is not a window. Terminating\n"), err.constData());
+    program.kill();
+    program.waitForFinished();
 }
 
 int main(int argc, char **argv)
