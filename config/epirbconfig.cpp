@@ -287,8 +287,7 @@ void EpirbConfig::setCountryCode(int code)
 
 int EpirbConfig::encodedCountryCode() const
 {
-    const int code = countryCode();
-    return code == 319 ? 232 : code;
+    return encodeCountryCode(countryCode());
 }
 
 int EpirbConfig::encodedTacNo() const

@@ -166,6 +166,8 @@ public:
 
     // The 98-prefix rule: an associated craft's raw code 982..989 and its MMSI give the real country.
     static int resolveCountryCode(int rawCode, const QString &mmsi);
+    // The code the message carries for a real country code (319 goes out as 232).
+    static int encodeCountryCode(int code) { return code == 319 ? 232 : code; }
 
 signals:
     void beaconTypeChanged();

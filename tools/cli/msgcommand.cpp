@@ -5,6 +5,7 @@
 #include "coding/protocolnames.h"
 #include "coding/protocoltype.h"
 #include "coding/userradiocall.h"
+#include "config/epirbconfig.h"
 
 #include <QJsonObject>
 #include <QRegularExpression>
@@ -254,17 +255,16 @@ int runEncode(QStringList args)
     int country = int(o.country);
     if (country >= 982) {
         bool ok = false;
-        const int lastTwo = o.identity.left(2).toInt(&ok);
+        o.identity.left(2).toInt(&ok);
         if (!ok || o.identity.size() < 2)
             return cli::usageError(QStringLiteral("country %1 needs --identity starting with the two last digits "
                                                   "of the real country code").arg(country));
-        country = (country % 10) * 100 + lastTwo;
+        country = EpirbConfig::resolveCountryCode(country, o.identity);
         if (country < 200 || country > 799)
             return cli::usageError(QStringLiteral("country %1 with identity %2 gives no valid country code (%3)")
                                        .arg(o.country).arg(o.identity).arg(country));
     }
-    if (country == 319)
-        country = 232;
+    country = EpirbConfig::encodeCountryCode(country);
 
     MsgPtr probe(EpirbMsgBase::create(type));
     if (o.hasSerial) {
