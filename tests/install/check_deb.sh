@@ -34,5 +34,5 @@ DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$
     || fail "apt-get install of the package failed"
 /usr/bin/quorvik-cli msg encode --serial 3133 --tac 200 --country 257 --protocol 15 | grep -q '"hexId"' \
     || fail "installed quorvik-cli does not work"
-QT_QPA_PLATFORM=offscreen /usr/bin/QuorvikPLB --version | grep -q "5\." || fail "installed QuorvikPLB does not start"
+HOME="$out" XDG_DATA_HOME="$out/share" XDG_CONFIG_HOME="$out/config" QT_QPA_PLATFORM=offscreen /usr/bin/QuorvikPLB --version | grep -q "5\." || fail "installed QuorvikPLB does not start"
 echo "package installed, run and removed"
