@@ -10,9 +10,14 @@
 #include <QImageReader>
 #include <QMap>
 #include <QProcess>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQmlFileSelector>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <memory>
 
 namespace {
 const QString kModuleRoot = QStringLiteral(":/qt/qml/Quorvik/Frontend/");
@@ -64,10 +69,21 @@ class TestPictures : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void everyPictureLoads_data();
     void everyPictureLoads();
     void reportHeaderShowsTheLogo();
+
+private:
+    QQmlEngine m_engine;
 };
+
+void TestPictures::initTestCase()
+{
+    // As the window's loader does.
+    auto *selector = new QQmlFileSelector(&m_engine, &m_engine);
+    selector->setExtraSelectors({ QStringLiteral("PLB") });
+}
 
 void TestPictures::everyPictureLoads_data()
 {
@@ -116,6 +132,15 @@ void TestPictures::everyPictureLoads()
             drawn = qAlpha(line[x]) > 0;
     }
     QVERIFY2(drawn, qPrintable(resolved + QStringLiteral(" is empty")));
+
+    // And as a page loads it: an Image in a file of the module's folder.
+    QQmlComponent component(&m_engine);
+    component.setData(QStringLiteral("import QtQuick\nImage { source: \"%1\" }").arg(path).toUtf8(),
+                      QUrl(QStringLiteral("qrc") + kModuleRoot + QStringLiteral("PictureProbe.qml")));
+    std::unique_ptr<QObject> item(component.create());
+    QVERIFY2(item, qPrintable(component.errorString()));
+    QTRY_COMPARE(item->property("status").toInt(), 1); // Image.Ready
+    QCOMPARE(item->property("sourceSize").toSize(), image.size());
 }
 
 // The report is black and white apart from the maker's logo at the top right.
