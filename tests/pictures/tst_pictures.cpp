@@ -94,7 +94,7 @@ void TestPictures::everyPictureLoads_data()
     for (const char *name : kDocumentedPictures)
         paths.insert(QStringLiteral("Pictures/") + QLatin1String(name), QStringLiteral("documented"));
     const QString src = QStringLiteral(QUORVIK_SOURCE_DIR);
-    scanSources(src + QStringLiteral("/qml/Quorvik/Frontend"), { QStringLiteral("*.qml") }, paths);
+    scanSources(src + QStringLiteral("/qml/Quorvik/Frontend"), { QStringLiteral("*.qml"), QStringLiteral("*.js") }, paths);
     for (const char *dir : { "app", "config", "records", "documents" })
         scanSources(src + QLatin1Char('/') + QLatin1String(dir), { QStringLiteral("*.cpp"), QStringLiteral("*.h") }, paths);
 
