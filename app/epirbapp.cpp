@@ -604,9 +604,26 @@ void EpirbApp::on_successLogRead(int nNo)
     const QByteArray data = m_comm->readData();
     emit requestComStop(QString());
     qDebug() << "EpirbApp Log successfully: bytes read" << data.size();
-    if (EpirbLogDb *log = EpirbLogDb::instance(this))
-        log->parseLog(data, true);
-    emit readbackSucceeded();
+    EpirbLogDb *log = EpirbLogDb::instance(this);
+    QString text;
+    if (m_syncChar != 'H') {
+        // An older beacon's page 2 is no boot log.
+        text = tr("Unsupported beacon type");
+    } else {
+        // log.csv is written only by a good decode.
+        const int result = log->parseLog(data, true);
+        if (result == EpirbLogDb::Ok) {
+            emit readbackSucceeded();
+            return;
+        }
+        text = result == EpirbLogDb::ShortBlock ? tr("Boot log incomplete. Please retry.")
+                                                : tr("Unsupported boot log version");
+    }
+    // The previous beacon's log must not pass for this one's.
+    log->clear();
+    qWarning().noquote() << "on_successLogRead: boot log rejected: " + text;
+    setProgStatus(text, true);
+    emit readbackFailed(text);
 }
 
 // ---------------------------------------------------------------------------
@@ -711,12 +728,6 @@ void EpirbApp::startEpirbVerify()
     emit requestVerifyStart();
 }
 
-bool EpirbApp::readbackMatchesWrite(const QByteArray &readback) const
-{
-    return !m_writeBlock.isEmpty() && readback.size() >= m_writeBlock.size()
-        && readback.left(m_writeBlock.size()) == m_writeBlock;
-}
-
 void EpirbApp::on_successVerify(int nNo)
 {
     if (!m_linkActive)
@@ -733,27 +744,36 @@ void EpirbApp::on_successVerify(int nNo)
     }
 
     const QByteArray readback = m_comm->readData();
+    // Every byte the program wrote must come back; the record's compare misses most of them.
+    const int differsAt = writtenBlockDifference(m_writeBlock, readback);
     int d = 0;
     if (m_production) {
-        // Production models are not decoded: the bytes read back must be the bytes written.
-        if (readbackMatchesWrite(readback))
+        // Production models are not decoded.
+        if (differsAt < 0)
             m_configCurrent->copyFrom(*m_configPending);
         else
-            d = -1;
-    } else {
+            d = kVerifyBytesDiffer;
+    } else if (!decodeDataBlock(readback, *m_configCurrent)) {
         // A block that does not decode proves nothing, whatever the current record holds.
-        if (decodeDataBlock(readback, *m_configCurrent))
-            d = m_configPending->compare(*m_configCurrent);
-        else
-            d = -1;
+        d = kVerifyUndecodable;
+    } else if (differsAt >= 0) {
+        // The field groups tell what differs; the bytes decide.
+        d = m_configPending->compare(*m_configCurrent);
+        if (d == 0)
+            d = kVerifyBytesDiffer;
     }
     m_configCurrent->setExtraMetadata(ConfigExtraMetadata());
     m_configCurrent->applyMetadataBatteryExpiry();
 
     if (d == 0) {
-        setProgStatus(tr("PLB programmed successfully"), false);
         qDebug() << "on_successVerify:Verify succeeded!";
-        storeVerifiedBeacon();
+        if (storeVerifiedBeacon()) {
+            setProgStatus(tr("PLB programmed successfully"), false);
+        } else {
+            // The beacon is programmed, but no record of it will be found later.
+            qWarning().noquote() << "on_successVerify: PLB programmed, but not saved in the database: " + m_storeError;
+            setProgStatus(tr("PLB programmed successfully, but not saved in the database"), true);
+        }
         emit readbackSucceeded();
         if (m_production)
             epirbdatablkWrapper::instance(this)->createReport();
@@ -765,6 +785,9 @@ void EpirbApp::on_successVerify(int nNo)
     setProgStatus(tr("PLB verification failed"), true);
     emit requestComStop(failedText);
     emit readbackFailed(failedText);
+    if (differsAt >= 0)
+        qWarning().noquote() << QStringLiteral("on_successVerify: block read back differs from the written one at byte %1")
+                                    .arg(differsAt);
     qWarning() << "on_successVerify:Verify Error: Count/Code:" << d;
     qWarning() << "Expected Configuration:";
     for (const QString &line : hexDump(m_writeBlock))
@@ -774,13 +797,20 @@ void EpirbApp::on_successVerify(int nNo)
         qWarning().noquote() << line;
 }
 
-void EpirbApp::storeVerifiedBeacon()
+bool EpirbApp::storeVerifiedBeacon()
 {
     epirbdatablkWrapper::instance(this)->setConfig(m_configCurrent, epirbdatablkWrapper::ProgrammingView);
     // The data block does not carry the note.
     m_configCurrent->setAdditionalInfo(m_configPending->additionalInfo());
-    if (!DatabaseIfc::instance(this)->addOrReplace(*m_configCurrent))
-        qWarning() << "on_successVerify: the programmed beacon could not be stored in the database";
+    DatabaseIfc *db = DatabaseIfc::instance(this);
+    m_storeError.clear();
+    if (!db->addOrReplace(*m_configCurrent))
+        m_storeError = QStringLiteral("the database keeps beacons by a numeric serial number, not \"%1\"")
+                           .arg(m_configCurrent->beaconSerial());
+    else if (db->isModified())
+        // Kept in memory only: gone when the program ends.
+        m_storeError = QStringLiteral("the database file %1 could not be written").arg(db->databasePath());
+    return m_storeError.isEmpty();
 }
 
 QStringList EpirbApp::hexDump(const QByteArray &bytes)
