@@ -12,6 +12,7 @@
 #include "records/databaseifc.h"
 #include "records/epirblogdb.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -24,6 +25,7 @@
 #include <QQmlApplicationEngine>
 #include <QQmlFileSelector>
 #include <QQuickWindow>
+#include <QRegularExpression>
 #include <QSerialPort>
 #include <QSerialPortInfo>
 #include <QSettings>
@@ -105,7 +107,7 @@ EpirbApp::EpirbApp(const QStringList &args, QObject *parent, StartMode mode)
         m_configPending->setCountryCode(m_configPending->rawCountryCode());
 
     // 11. Database and boot-log decoder.
-    DatabaseIfc::instance(this);
+    connectDatabaseView(DatabaseIfc::instance(this));
     EpirbLogDb::instance(this);
 
     // 12. What the QML proxy hands out.
@@ -155,6 +157,23 @@ EpirbApp::~EpirbApp()
     EpirbQMLProxy::setGlobals(nullptr, nullptr, nullptr, nullptr);
     // Every change is on disk already; this only writes what a failed save left pending.
     delete DatabaseIfc::instance(this);
+}
+
+void EpirbApp::connectDatabaseView(DatabaseIfc *db)
+{
+    epirbdatablkWrapper *view = epirbdatablkWrapper::instance(this);
+    // Direct: the view lets go of a record before the database deletes it.
+    connect(db, &DatabaseIfc::dbBeaconChanged, view, [db, view] {
+        if (db->currentIndex() >= 0)
+            view->setConfig(db->beaconAt(db->currentIndex()), epirbdatablkWrapper::DatabaseView);
+    });
+    connect(db, &DatabaseIfc::showInDatablock, view, [view](EpirbConfig *record) {
+        // A replaced record is followed only while the database's record is on show; a
+        // read-out or programming result stays.
+        if (view->config() && view->viewMode() == epirbdatablkWrapper::DatabaseView)
+            view->setConfig(record, epirbdatablkWrapper::DatabaseView);
+    });
+    connect(db, &DatabaseIfc::clearDatablock, view, &epirbdatablkWrapper::clearConfig);
 }
 
 QString EpirbApp::territoryName() const
@@ -227,10 +246,16 @@ void EpirbApp::applyProductionDefaults(const QStringList &args)
     pending->setProtocolId(m_testProtocol ? ConfigTables::E_UserLocationTestEpirb : ConfigTables::E_UserLocationMmsi);
 
     if (commandLineValue(args, QStringLiteral("serialno"), value) && value.size() > 5) {
+        m_productionSerialArgument = value;
         const QString serial = value.right(5);
-        pending->setSerial(serial);
-        pending->setMmsi(serial);
-        pending->setTacNo(m_tables->csApproval(ConfigTables::e_beaconTypes(pending->beaconType()), serial.toInt()));
+        // A scanned prefix may precede the serial number, but the serial number is digits only.
+        if (isProductionSerial(serial)) {
+            pending->setSerial(serial);
+            pending->setMmsi(serial);
+            pending->setTacNo(m_tables->csApproval(ConfigTables::e_beaconTypes(pending->beaconType()), serial.toInt()));
+        } else {
+            qWarning().noquote() << "serialno=" + value + " does not end in a serial number of 5 digits; not taken";
+        }
     }
     if (commandLineValue(args, QStringLiteral("protocol"), value)) {
         bool ok = false;
@@ -462,7 +487,7 @@ void EpirbApp::on_comProgress()
 {
     if (!m_linkActive)
         return;
-    m_progProgress = (m_phase * 100 + m_comm->progress()) / m_phaseCount;
+    m_progProgress = qBound(0.0, (m_phase * 100 + m_comm->progress()) / m_phaseCount, 100.0);
     emit progProgressChanged();
 }
 
@@ -825,7 +850,8 @@ QStringList EpirbApp::hexDump(const QByteArray &bytes)
 
 void EpirbApp::retryWrite()
 {
-    --m_phase;
+    // Back to the write phase, the second last, whatever failed before.
+    m_phase = qMax(0, m_phaseCount - 2);
     qDebug() << "Retrying write after verify failure: Allowed to program: " << m_syncChar;
     disconnectLink();
     setProgStatus(tr("Retrying to write data to PLB..."), false);
@@ -840,9 +866,30 @@ void EpirbApp::retryWrite()
     emit requestProductionStart();
 }
 
+bool EpirbApp::isProductionSerial(const QString &serial) const
+{
+    static const QRegularExpression fiveDigits(QStringLiteral("^[0-9]{5}$"));
+    if (!fiveDigits.match(serial).hasMatch())
+        return false;
+    const int limit = m_tables->beaconSerialNumberLimit(ConfigTables::e_beaconTypes(m_configPending->beaconType()));
+    return limit < 0 || serial.toInt() <= limit;
+}
+
+void EpirbApp::showWarningBox(const QString &title, const QString &text)
+{
+    // Scripted runs have nobody to answer a box, and the window's box must not hold up
+    // the event loop (the link, the other pages, the tests).
+    if (m_headless || !qobject_cast<QApplication *>(QCoreApplication::instance()))
+        return;
+    auto *box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
 void EpirbApp::startProductionEpirbWrite()
 {
-    startProgress(1);
+    // Write and read-back share the bar.
+    startProgress(2);
     qDebug() << "startEpirbWrite: startEpirbWrite activated from QML";
     prepareWrite();
     const int type = m_configPending->beaconType();
@@ -852,6 +899,27 @@ void EpirbApp::startProductionEpirbWrite()
         setProgStatus(text, true);
         emit requestComStop(text);
         emit writeFailed(text);
+        return;
+    }
+    if (!isProductionSerial(m_configPending->beaconSerial())) {
+        // Nothing is written: a beacon with a wrong serial number has a wrong identity.
+        const QString text = tr("Invalid serial number");
+        QString reason;
+        if (m_productionSerialArgument.isEmpty()) {
+            qWarning() << "Production write refused: no serialno given";
+            reason = tr("No serial number was given. Start the production run with serialno= followed by the "
+                        "beacon's serial number.");
+        } else {
+            qWarning().noquote() << "Production write refused: serialno=" + m_productionSerialArgument
+                    + " does not end in a serial number of 5 digits";
+            reason = tr("The serial number \"%1\" is not valid: it must end in the 5 digits of the beacon's "
+                        "serial number. Nothing was written to the PLB.")
+                         .arg(m_productionSerialArgument);
+        }
+        setProgStatus(text, true);
+        emit requestComStop(text);
+        emit writeFailed(text);
+        showWarningBox(text, reason);
         return;
     }
     limitDataBlockTexts(*m_configPending);
@@ -964,8 +1032,11 @@ int EpirbApp::serialPortIndex() const
 
 int EpirbApp::portIndex(const QStringList &ports, const QString &port)
 {
+    // Whole names: COM1 must not select COM10. A device path (/dev/ttyUSB1) names the
+    // listed port of its last component.
+    const QString name = port.section(QRegularExpression(QStringLiteral("[/\\\\]")), -1);
     for (int i = 0; i < ports.size(); ++i) {
-        if (ports.at(i).contains(port))
+        if (!port.isEmpty() && (ports.at(i) == port || ports.at(i) == name))
             return i;
     }
     return 0;
