@@ -1036,6 +1036,15 @@ int EpirbApp::importReports(const QString &uri)
     return DatabaseIfc::instance(this)->ImportReports(localPathOf(uri));
 }
 
+QVariantMap EpirbApp::lastImportCounts() const
+{
+    const DatabaseIfc::ImportCounts counts = DatabaseIfc::instance(const_cast<EpirbApp *>(this))->lastImport();
+    return { { QStringLiteral("imported"), counts.imported },
+             { QStringLiteral("replaced"), counts.replaced },
+             { QStringLiteral("unchanged"), counts.unchanged },
+             { QStringLiteral("skipped"), counts.skipped } };
+}
+
 void EpirbApp::activateHelp()
 {
     const QUrl url = QUrl::fromLocalFile(m_appDir + QStringLiteral("Quorvik-PLB Ref_Guide.pdf"));
