@@ -712,8 +712,28 @@ void TestController::customCountryList()
     QCOMPARE(changed.last().first().toString(), app->currentCustomCountryList());
     QCOMPARE(CountryCodeModel::instance(app.get())->rowCount(), customRows);
 
-    app->removeCustomCountryFile();
+    // Choosing the installed list itself again keeps it.
+    const QString installed = app->currentCustomCountryList();
+    app->installCountryFile(QUrl::fromLocalFile(installed));
+    QCOMPARE(failed.count(), 1);
     QCOMPARE(changed.count(), 2);
+    QCOMPARE(app->currentCustomCountryList(), installed);
+    QCOMPARE(CountryCodeModel::parseCountryFile(installed).size(), customRows);
+    QCOMPARE(CountryCodeModel::instance(app.get())->rowCount(), customRows);
+    // A list that cannot be installed leaves the installed one in place, file and model.
+    app->installCountryFile(QUrl::fromLocalFile(notAList));
+    app->installCountryFile(QUrl::fromLocalFile(QDir(m_home.path()).filePath(QStringLiteral("gone.txt"))));
+    QCOMPARE(failed.count(), 3);
+    QCOMPARE(changed.count(), 2);
+    QCOMPARE(app->currentCustomCountryList(), installed);
+    QCOMPARE(CountryCodeModel::parseCountryFile(installed).size(), customRows);
+    QCOMPARE(CountryCodeModel::instance(app.get())->rowCount(), customRows);
+    // No temporary copies are left beside it.
+    QCOMPARE(QFileInfo(installed).dir().entryList({ QStringLiteral("Country*") }, QDir::Files),
+             QStringList { QStringLiteral("Country.txt") });
+
+    app->removeCustomCountryFile();
+    QCOMPARE(changed.count(), 3);
     QVERIFY(changed.last().first().toString().isEmpty());
     QVERIFY(app->currentCustomCountryList().isEmpty());
     QCOMPARE(CountryCodeModel::instance(app.get())->rowCount(), shipped);
