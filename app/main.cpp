@@ -1,5 +1,6 @@
 #include "app/epirbapp.h"
 #include "app/logger.h"
+#include "app/shutdownsignals.h"
 #include "documents/labelfonts.h"
 
 #include <QApplication>
@@ -51,6 +52,7 @@ int main(int argc, char *argv[])
                                       QCoreApplication::translate("main", entry.description), QString());
     parser->process(*app);
 
+    auto *shutdown = new ShutdownSignals(nullptr);
     auto *epirbApp = new EpirbApp(parser->positionalArguments(), nullptr);
     // Smoke tests and the start-up benchmark stop once the window is up.
     if (qEnvironmentVariableIsSet("QUORVIK_QUIT_AFTER_START"))
@@ -58,7 +60,10 @@ int main(int argc, char *argv[])
     const int rc = QApplication::exec();
 
     delete epirbApp;
+    delete shutdown;
     delete parser;
+    // The last line of every run that ended in order; a log without it ended otherwise.
+    qInfo().noquote() << "Log closed, exit code " + QString::number(rc);
     delete log;
     delete app;
     return rc;
