@@ -57,7 +57,7 @@ AldmarScrollView {
             }
 
             Caption { text: "QvTextField: value, placeholder, disabled, invalid" }
-            QvTextField { width: parent.width; text: "Kari Nordmann" }
+            QvTextField { width: parent.width; text: "Kari Nordmann"; Accessible.name: "Owner name" }
             QvTextField { width: parent.width; placeholderText: "Enter owner name" }
             QvTextField { width: parent.width; text: "Disabled"; enabled: false }
             QvTextField { width: parent.width; text: "12A45"; inputValid: false }
