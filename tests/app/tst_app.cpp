@@ -309,12 +309,14 @@ void TestApp::pendingIdentityFromArguments_data()
         << QStringList{ "beacontype=13", "serialno=AB123456", "protocol=19", "country=224", "batteryexpiry=052031" }
         << 13 << "" << 0 << 0 << 0 << today;
     QTest::newRow("production P5")
-        << QStringList{ "production", "beacontype=13", "serialno=AB123456", "protocol=19", "country=224" }
+        << QStringList{ "production", "beacontype=13", "serialno=23456", "protocol=19", "country=224" }
         << 13 << "23456" << 0 << 19 << 224 << today.addYears(4);
     QTest::newRow("serial picks the TAC list")
-        << QStringList{ "production", "beacontype=3", "serialno=X23456" } << 3 << "23456" << 122 << 0 << 257 << today.addYears(5);
-    QTest::newRow("five-character serial ignored")
-        << QStringList{ "production", "serialno=12345" } << 10 << "" << 0 << 0 << 257 << today.addYears(5);
+        << QStringList{ "production", "beacontype=3", "serialno=23456" } << 3 << "23456" << 122 << 0 << 257 << today.addYears(5);
+    QTest::newRow("five-digit serial taken")
+        << QStringList{ "production", "serialno=12345" } << 10 << "12345" << 0 << 0 << 257 << today.addYears(5);
+    QTest::newRow("a scanned prefix is not cut away")
+        << QStringList{ "production", "beacontype=3", "serialno=X23456" } << 3 << "" << 0 << 0 << 257 << today.addYears(5);
     QTest::newRow("protocol 24 keeps the default, which the P5 lacks")
         << QStringList{ "production", "beacontype=13", "protocol=24" } << 13 << "" << 0 << 0 << 257 << today.addYears(5);
     QTest::newRow("test protocol default")
