@@ -6,12 +6,16 @@
 // W or H may be 0: it then follows the drawing's own aspect ratio. When both are
 // given they must keep that ratio, so a picture is never drawn distorted.
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageWriter>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QSvgRenderer>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <cmath>
@@ -24,9 +28,14 @@ static int fail(const QString &message)
 
 int main(int argc, char *argv[])
 {
-    // Text in the drawings needs the font database, but never a display.
+    // Text in the drawings needs the offscreen platform's font database (the
+    // minimal platform draws boxes), but never a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // That platform wants a runtime folder; a private one saves a warning per picture.
+    QTemporaryDir runtimeDir;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtimeDir.isValid())
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir.path()));
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() != 4)
@@ -41,7 +50,19 @@ int main(int argc, char *argv[])
     if (size.size() != 2 || !okW || !okH || width < 0 || height < 0 || (width == 0 && height == 0))
         return fail(QStringLiteral("bad size ") + args.at(3));
 
-    QSvgRenderer renderer(source);
+    QFile svg(source);
+    if (!svg.open(QIODevice::ReadOnly))
+        return fail(QStringLiteral("cannot read ") + source);
+    const QByteArray content = svg.readAll();
+    // A missing font would be replaced silently and the picture shipped with the wrong lettering.
+    static const QRegularExpression family(QStringLiteral("font-family=\"([^\"]+)\""));
+    for (auto m = family.globalMatch(QString::fromUtf8(content)); m.hasNext();) {
+        const QString name = m.next().captured(1);
+        if (!QFontDatabase::hasFamily(name))
+            return fail(QStringLiteral("font \"%1\" of %2 is not installed").arg(name, source));
+    }
+
+    QSvgRenderer renderer(content);
     if (!renderer.isValid())
         return fail(QStringLiteral("cannot read ") + source);
     const QRectF box = renderer.viewBoxF();
