@@ -1,0 +1,22 @@
+import QtQuick
+import Quorvik.Backend
+
+ProgrammingSwipeView {
+    id: guide
+    objectName: "LabelingSwipeView"
+
+    // Where to go when the guide is left; empty returns to the page below.
+    property string exitPageUrl: ""
+
+    function leave() {
+        if (exitPageUrl.length === 0)
+            QuorvikContext.mainView.pop()
+        else
+            QuorvikContext.mainView.set(exitPageUrl)
+    }
+
+    idPagesModel: ConfigTables.labelingPages(Datablock.beaconType, Datablock.protocolCode)
+
+    onExitPressed: leave()
+    onCompletedPressed: leave()
+}
