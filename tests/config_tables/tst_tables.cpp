@@ -1120,7 +1120,7 @@ void TestTables::singletonIsSharedWithQml()
         // The read-only property, not the invokable of the same name, is what bindings see.
         QCOMPARE(object->property("overrideType").toString(), QStringLiteral("boolean"));
         QCOMPARE(object->property("operatorName").toString(), tables->operatorName());
-        QCOMPARE(object->property("licenses").toInt(), 4);
+        QCOMPARE(object->property("licenses").toInt(), 6);
         QCOMPARE(object->property("norway").toBool(), true);
         QCOMPARE(object->property("selected").toInt(), -1);
         QCOMPARE(object->property("allowed").toInt(), 0);
