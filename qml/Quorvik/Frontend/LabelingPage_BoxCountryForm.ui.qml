@@ -38,7 +38,7 @@ ProgrammingPage {
                 id: idCountryInput
                 objectName: "countryInput"
                 width: idLabel.labelWidth
-                height: 94
+                textInputHeight: 94 - 26 - 10
                 description: qsTr("Country name")
                 placeholderText: qsTr("Country name")
                 Accessible.role: Accessible.EditableText

@@ -15,6 +15,15 @@ ProgrammingSwipeView {
             QuorvikContext.mainView.set(exitPageUrl)
     }
 
+    function handleBackPressed() {
+        if (swipeView.currentIndex > 0) {
+            swipeView.decrementCurrentIndex()
+            console.log("Back button handled in labeling view")
+            return true
+        }
+        return false
+    }
+
     idPagesModel: ConfigTables.labelingPages(Datablock.beaconType, Datablock.protocolCode)
 
     onExitPressed: leave()

@@ -9,6 +9,8 @@ MiscConfigForm {
     readonly property var ports: QMLProxy.app.serialPorts()
     property string customCountryFile: QMLProxy.app.currentCustomCountryList()
     property bool completed: false
+    readonly property alias fileDialog: countryFileDialog
+    readonly property alias failureBox: installFailedBox
 
     function cut(field, length) {
         if (field.text.length > length)
