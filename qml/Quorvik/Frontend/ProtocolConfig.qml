@@ -16,7 +16,7 @@ ProtocolConfigForm {
         return n
     }
 
-    grid.columns: columnCount
+    // Filled column by column: the row count decides the columns.
     grid.rows: Math.max(1, Math.ceil(shownCount / columnCount))
 
     protocolRepeater.model: ConfigTables.maxNoProtocolsAvailable()
