@@ -279,6 +279,10 @@ TestCase {
         verify(!input.idPrefix.inputValid)
         input.idToolTip.text = "Five digits"
         verify(input.idToolTip.visible)
+        // Return still reaches the field (pages act on accepted).
+        const accepted = signalSpy.createObject(testCase, { target: input.idValue, signalName: "accepted" })
+        keyClick(Qt.Key_Return)
+        compare(accepted.count, 1)
     }
 
     Component {
