@@ -1,0 +1,23 @@
+import QtQuick
+import QtQuick.Controls
+
+TextArea {
+    id: area
+    color: enabled ? AldmarStyle.jTextColor : AldmarStyle.jTextDisabledColor
+    placeholderTextColor: AldmarStyle.jTextPlaceholderColor
+    font.family: AldmarStyle.jFont
+    selectedTextColor: AldmarStyle.jTextBrightColor
+    selectionColor: AldmarStyle.jColorCorporate
+    topPadding: (font.pixelSize > 0 ? font.pixelSize : font.pointSize * 4 / 3) / 2
+
+    background: Rectangle {
+        implicitWidth: 200
+        implicitHeight: 40
+        color: AldmarStyle.jTextInputBackgroundColor
+        border.color: area.enabled ? AldmarStyle.jTextInputBorderColor : AldmarStyle.jTextInputDisabledBorderColor
+        border.width: 1
+    }
+
+    onTextChanged: if (text.length > 0) placeholderText = ""
+    Component.onCompleted: if (text.length > 0) placeholderText = ""
+}
