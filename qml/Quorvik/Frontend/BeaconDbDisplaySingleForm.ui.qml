@@ -174,7 +174,7 @@ Item {
                         ToolTipButton {
                             id: hexIdCopyButton
                             objectName: "hexIdCopyButton"
-                            backgroundImage: "Pictures/copy.png"
+                            backgroundImage: "Pictures/copyToClipboard.png"
                             text: qsTr("Copy to clipboard")
                             width: 26
                             height: 26
@@ -216,7 +216,7 @@ Item {
                         ToolTipButton {
                             id: checksumCopyButton
                             objectName: "checksumCopyButton"
-                            backgroundImage: "Pictures/copy.png"
+                            backgroundImage: "Pictures/copyToClipboard.png"
                             text: qsTr("Copy to clipboard")
                             width: 26
                             height: 26
