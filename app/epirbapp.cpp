@@ -26,11 +26,13 @@
 #include <QQmlFileSelector>
 #include <QQuickWindow>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QSerialPort>
 #include <QSerialPortInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QSysInfo>
+#include <QTemporaryFile>
 #include <QThread>
 #include <QTimer>
 #include <QUrl>
@@ -1081,30 +1083,41 @@ void EpirbApp::installCountryFile(const QUrl &file)
 {
     qDebug() << "Installing new custom Country file: " << file;
     const QString path = file.scheme() == QLatin1String("file") ? file.toLocalFile() : file.toString();
-    if (CountryCodeModel::parseCountryFile(path).isEmpty()) {
-        qWarning().noquote() << "File '" + path + "' is not a country code list or empty";
-        emit customCountryInstallFailed(tr("File is not a country code list"));
+    auto fail = [this](const QString &log, const QString &error) {
+        qWarning().noquote() << log;
+        emit customCountryInstallFailed(error);
+    };
+    // Read whole first: the chosen file may be the installed list itself.
+    QFile source(path);
+    if (!source.open(QIODevice::ReadOnly)) {
+        fail("Failed to install new custom Country.txt file: " + source.errorString(), source.errorString());
         return;
     }
+    const QByteArray content = source.readAll();
+    source.close();
     if (m_appDataDir.isEmpty() || !QDir().mkpath(m_appDataDir)) {
         const QString error = tr("No folder for the custom country list");
-        qWarning().noquote() << "Failed to install new custom Country.txt file: " + error;
-        emit customCountryInstallFailed(error);
+        fail("Failed to install new custom Country.txt file: " + error, error);
+        return;
+    }
+    // Checked as written, beside the target, so that only a good list ever replaces it.
+    QTemporaryFile copy(m_appDataDir + QDir::separator() + QStringLiteral("Country-XXXXXX.txt"));
+    if (!copy.open() || copy.write(content) != content.size() || !copy.flush()) {
+        fail("Failed to install new custom Country.txt file: " + copy.errorString(), copy.errorString());
+        return;
+    }
+    if (CountryCodeModel::parseCountryFile(copy.fileName()).isEmpty()) {
+        fail("File '" + path + "' is not a country code list or empty", tr("File is not a country code list"));
         return;
     }
     const QString target = m_appDataDir + QDir::separator() + QStringLiteral("Country.txt");
-    QFile old(target);
-    if (old.exists() && !old.remove()) {
-        qWarning().noquote() << "Failed to remove old custom Country.txt file: " + old.errorString();
-        emit customCountryInstallFailed(tr("Could not delete old file:\n") + old.errorString());
-    }
-    QFile source(path);
-    if (!source.copy(target)) {
-        qWarning().noquote() << "Failed to install new custom Country.txt file: " + source.errorString();
-        emit customCountryInstallFailed(source.errorString());
+    QSaveFile replacement(target);
+    if (!replacement.open(QIODevice::WriteOnly) || replacement.write(content) != content.size()
+        || !replacement.commit()) {
+        fail("Failed to install new custom Country.txt file: " + replacement.errorString(), replacement.errorString());
         return;
     }
-    m_customCountryFile = target;
+    m_customCountryFile = QFileInfo(target).absoluteFilePath();
     qDebug().noquote() << "Custom Country.txt file installed at " + m_customCountryFile;
     m_countryModel->loadCountryList(m_appDataDir, territoryName());
     emit customCountryListChanged(m_customCountryFile);
@@ -1135,6 +1148,15 @@ int EpirbApp::importReports(const QString &uri)
 {
     qDebug() << "Importing reports from " << uri;
     return DatabaseIfc::instance(this)->ImportReports(localPathOf(uri));
+}
+
+QVariantMap EpirbApp::lastImportCounts() const
+{
+    const DatabaseIfc::ImportCounts counts = DatabaseIfc::instance(const_cast<EpirbApp *>(this))->lastImport();
+    return { { QStringLiteral("imported"), counts.imported },
+             { QStringLiteral("replaced"), counts.replaced },
+             { QStringLiteral("unchanged"), counts.unchanged },
+             { QStringLiteral("skipped"), counts.skipped } };
 }
 
 void EpirbApp::activateHelp()

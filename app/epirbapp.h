@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <QVariantMap>
 #include <QtQml/qqmlregistration.h>
 
 class ConfigTables;
@@ -85,6 +86,10 @@ public:
     Q_INVOKABLE QString currentCustomCountryList() const { return m_customCountryFile; }
     Q_INVOKABLE int exportReports(const QString &uri);
     Q_INVOKABLE int importReports(const QString &uri);
+    // After importReports(): what became of the file's entries, for the page to tell the
+    // user. Keys "imported", "replaced", "unchanged" (stored one as new or newer) and
+    // "skipped" (refused; each reason is in the log), all ints; all 0 after a failed import.
+    Q_INVOKABLE QVariantMap lastImportCounts() const;
 
     QString version() const { return m_version; }
     QString qmlPath() const { return m_qmlPath; }

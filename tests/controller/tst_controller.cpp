@@ -999,8 +999,28 @@ void TestController::customCountryList()
     QCOMPARE(changed.last().first().toString(), app->currentCustomCountryList());
     QCOMPARE(CountryCodeModel::instance(app.get())->rowCount(), customRows);
 
-    app->removeCustomCountryFile();
+    // Choosing the installed list itself again keeps it.
+    const QString installed = app->currentCustomCountryList();
+    app->installCountryFile(QUrl::fromLocalFile(installed));
+    QCOMPARE(failed.count(), 1);
     QCOMPARE(changed.count(), 2);
+    QCOMPARE(app->currentCustomCountryList(), installed);
+    QCOMPARE(CountryCodeModel::parseCountryFile(installed).size(), customRows);
+    QCOMPARE(CountryCodeModel::instance(app.get())->rowCount(), customRows);
+    // A list that cannot be installed leaves the installed one in place, file and model.
+    app->installCountryFile(QUrl::fromLocalFile(notAList));
+    app->installCountryFile(QUrl::fromLocalFile(QDir(m_home.path()).filePath(QStringLiteral("gone.txt"))));
+    QCOMPARE(failed.count(), 3);
+    QCOMPARE(changed.count(), 2);
+    QCOMPARE(app->currentCustomCountryList(), installed);
+    QCOMPARE(CountryCodeModel::parseCountryFile(installed).size(), customRows);
+    QCOMPARE(CountryCodeModel::instance(app.get())->rowCount(), customRows);
+    // No temporary copies are left beside it.
+    QCOMPARE(QFileInfo(installed).dir().entryList({ QStringLiteral("Country*") }, QDir::Files),
+             QStringList { QStringLiteral("Country.txt") });
+
+    app->removeCustomCountryFile();
+    QCOMPARE(changed.count(), 3);
     QVERIFY(changed.last().first().toString().isEmpty());
     QVERIFY(app->currentCustomCountryList().isEmpty());
     QCOMPARE(CountryCodeModel::instance(app.get())->rowCount(), shipped);
@@ -1021,6 +1041,35 @@ void TestController::reportExportImport()
     QCOMPARE(app->importReports(QUrl::fromLocalFile(file).toString()), 0);
     QCOMPARE(databaseCount(), 1);
     QCOMPARE(DatabaseIfc::instance(nullptr)->beaconAt(0)->ownerName(), QStringLiteral("Exported Owner"));
+
+    // The page learns what the import did through an invokable it can call after importReports().
+    const auto counts = [&app] {
+        QVariantMap m;
+        QMetaObject::invokeMethod(app.get(), "lastImportCounts", Q_RETURN_ARG(QVariantMap, m));
+        return m;
+    };
+    QCOMPARE(counts(), (QVariantMap { { "imported", 1 }, { "replaced", 0 }, { "unchanged", 0 }, { "skipped", 0 } }));
+    QCOMPARE(app->importReports(QUrl::fromLocalFile(file).toString()), 0);
+    QCOMPARE(counts(), (QVariantMap { { "imported", 0 }, { "replaced", 0 }, { "unchanged", 1 }, { "skipped", 0 } }));
+    QFile in(file);
+    QVERIFY(in.open(QIODevice::ReadOnly));
+    QJsonObject top = QJsonDocument::fromJson(in.readAll()).object();
+    in.close();
+    QJsonArray beacons = top.value(QStringLiteral("beacons")).toArray();
+    QJsonObject older = beacons.at(0).toObject();
+    older.insert(QStringLiteral("beaconType"), 0);
+    beacons.append(older);
+    top.insert(QStringLiteral("beacons"), beacons);
+    const QString partial = QDir(m_home.path()).filePath(QStringLiteral("partial.json"));
+    QFile out(partial);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write(QJsonDocument(top).toJson());
+    out.close();
+    QCOMPARE(app->importReports(QUrl::fromLocalFile(partial).toString()), 0);
+    QCOMPARE(counts().value("skipped").toInt(), 1);
+    QCOMPARE(counts().value("unchanged").toInt(), 1);
+    QCOMPARE(app->importReports(QUrl::fromLocalFile(m_home.path() + QStringLiteral("/none.json")).toString()), -1);
+    QCOMPARE(counts().value("skipped").toInt(), 0);
 }
 
 void TestController::databaseBeaconReachesDatablockView()

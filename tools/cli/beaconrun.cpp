@@ -1,22 +1,13 @@
 #include "beaconrun.h"
 
 #include "app/epirbapp.h"
+#include "clicommand.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
 
 #include <cstdio>
-
-namespace {
-void quietHandler(QtMsgType type, const QMessageLogContext &, const QString &text)
-{
-    if (type == QtDebugMsg || type == QtInfoMsg)
-        return;
-    const QByteArray line = (text + QLatin1Char('\n')).toLocal8Bit();
-    std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
-}
-}
 
 BeaconRun::BeaconRun(const QString &port, const QStringList &appArgs, QObject *parent)
     : QObject(parent)
@@ -140,6 +131,5 @@ bool BeaconRun::takeLinkOptions(QStringList &args, QString &port, int &waitSecon
 
 void BeaconRun::quietLog()
 {
-    if (!qEnvironmentVariableIsSet("QUORVIK_CLI_VERBOSE"))
-        qInstallMessageHandler(quietHandler);
+    cli::installMessageFilter();
 }

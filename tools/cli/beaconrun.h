@@ -31,7 +31,7 @@ public:
     // Takes "--port PATH" and "--wait SECONDS" out of args. False with a reason when
     // the port is missing or a value is bad.
     static bool takeLinkOptions(QStringList &args, QString &port, int &waitSeconds, QString &error);
-    // Keeps stderr for the progress bar and warnings unless QUORVIK_CLI_VERBOSE is set.
+    // Keeps stderr for the progress bar and warnings unless --verbose was given.
     static void quietLog();
 
 private:

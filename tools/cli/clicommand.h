@@ -22,4 +22,10 @@ enum ExitCode { Ok = 0, Failure = 1, BadUsage = 2, NotSaved = 3 };
 int usageError(const QString &message);
 // Prints one JSON object on stdout (indented, newline-terminated).
 void printJson(const QJsonObject &object);
+
+// The back end logs for the program's log file; a tool's stderr carries only its
+// warnings and errors unless --verbose (or QUORVIK_CLI_VERBOSE) asks for everything.
+void setVerbose(bool verbose);
+bool isVerbose();
+void installMessageFilter();
 }
