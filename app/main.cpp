@@ -1,5 +1,6 @@
 #include "app/epirbapp.h"
 #include "app/logger.h"
+#include "app/uifonts.h"
 #include "documents/labelfonts.h"
 
 #include <QApplication>
@@ -18,7 +19,6 @@ int main(int argc, char *argv[])
 {
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     auto *app = new QApplication(argc, argv);
-    QApplication::setFont(QFont(QStringLiteral("Calibri")));
     QCoreApplication::setOrganizationName(QStringLiteral("Aldmar"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("aldmar.example"));
     QCoreApplication::setApplicationName(QStringLiteral("Quorvik PLB"));
@@ -29,6 +29,8 @@ int main(int argc, char *argv[])
 
     // Resources are compiled into the program and registered before main runs.
     LabelFonts::install();
+    UiFonts::install();
+    QApplication::setFont(QFont(QLatin1String(UiFonts::family())));
 
     auto *parser = new QCommandLineParser();
     parser->setApplicationDescription(QCoreApplication::translate("main", "Programming utility for Epirbs."));

@@ -5,17 +5,45 @@ import Quorvik.Backend
 
 ApplicationWindow {
     id: productionWindow
-    width: 1250
-    height: Math.min(950, Math.max(900, Screen.desktopAvailableHeight))
+    width: AldmarStyle.jDefaultWidth
+    height: AldmarStyle.jDefaultHeight
     minimumWidth: 1024
     minimumHeight: 800
     visible: true
     title: "Quorvik " + QMLProxy.applicationVariant + " Production " + QMLProxy.applicationVersion
-    color: "#edf6ff"
+    color: AldmarStyle.jBackgroundColor
+    font.family: AldmarStyle.jFont
 
-    Rectangle {
-        anchors { left: parent.left; right: parent.right; top: parent.top }
-        height: 40
-        color: "#002855"
+    Item {
+        id: root
+        objectName: "sceneRoot"
+        anchors.fill: parent
+        focus: true
+
+        Rectangle {
+            id: header
+            anchors.left: parent.left
+            anchors.right: parent.right
+            anchors.top: parent.top
+            height: 40
+            color: AldmarStyle.jHeaderColor
+        }
+
+        Loader {
+            id: page
+            objectName: "productionPage"
+            anchors.left: parent.left
+            anchors.right: parent.right
+            anchors.top: header.bottom
+            anchors.bottom: companyBar.top
+            source: "ProductionTransfer.qml"
+        }
+
+        CompanyBar {
+            id: companyBar
+            anchors.left: parent.left
+            anchors.right: parent.right
+            anchors.bottom: parent.bottom
+        }
     }
 }

@@ -1,0 +1,96 @@
+import QtQuick
+import Quorvik.Backend
+
+// Two modes: the normal menu (one entry selected, or none) and the programming bar.
+MenuBarForm {
+    id: menubar
+    objectName: "menubar"
+
+    // Last painted selection; 100 means none and makes the next selection repaint.
+    property int selection: 0
+    readonly property var entries: [programButton, reportsButton, readbackButton, logButton]
+
+    logButton.visible: QMLProxy.app.isBeaconLogAvailable()
+    helpIcon.visible: QMLProxy.isHelpAvailable
+
+    Accessible.role: Accessible.MenuBar
+    Accessible.name: qsTr("Menu")
+
+    function menuStartSetup() {
+        normalMenu.visible = true
+        programmingBar.visible = false
+        selection = 100
+        menuItemSelected(0)
+    }
+
+    function menuProgrammingSetup() {
+        normalMenu.visible = false
+        programmingBar.visible = true
+        popupMenu.visible = false
+    }
+
+    function clearMenuBar() {
+        for (let i = 0; i < entries.length; ++i)
+            entries[i].color = AldmarStyle.jMenuColor
+        selection = 100
+    }
+
+    function menuItemSelected(n) {
+        if (n !== selection) {
+            for (let i = 0; i < entries.length; ++i)
+                entries[i].color = i === n ? AldmarStyle.jMenuSelectedColor : AldmarStyle.jMenuColor
+            selection = n
+        }
+        popupMenu.visible = false
+    }
+
+    function exitProgramming() {
+        menuStartSetup()
+        QuorvikContext.mainView.home()
+    }
+
+    Connections {
+        target: menubar.programButton
+        function onClicked() {
+            menubar.menuItemSelected(0)
+            QuorvikContext.mainView.home()
+        }
+    }
+    Connections {
+        target: menubar.reportsButton
+        function onClicked() {
+            menubar.menuItemSelected(1)
+            QuorvikContext.mainView.set("BeaconDbDisplay.qml")
+        }
+    }
+    Connections {
+        target: menubar.readbackButton
+        function onClicked() {
+            menubar.menuItemSelected(2)
+            QuorvikContext.mainView.set("Main_StartRead.qml")
+        }
+    }
+    Connections {
+        target: menubar.logButton
+        function onClicked() {
+            menubar.menuItemSelected(3)
+            QuorvikContext.mainView.set("Main_StartLogRead.qml")
+        }
+    }
+    Connections {
+        target: menubar.programmingArea
+        function onClicked() { menubar.exitProgramming() }
+    }
+    Connections {
+        target: menubar.exitButton
+        function onClicked() { menubar.exitProgramming() }
+    }
+    Connections {
+        target: menubar.settingsIcon
+        function onClicked() { menubar.popupMenu.visible = !menubar.popupMenu.visible }
+    }
+    Connections {
+        target: menubar.helpIcon
+        function onClicked() { QMLProxy.app.activateHelp() }
+    }
+}
