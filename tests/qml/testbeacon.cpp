@@ -1,0 +1,217 @@
+#include "testbeacon.h"
+
+#include "app/epirbapp.h"
+#include "config/configtables.h"
+#include "config/datablockcodec.h"
+#include "records/databaseifc.h"
+
+#include "beaconsimulator.h"
+
+#include <QDesktopServices>
+#include <QFile>
+#include <QMutex>
+#include <QQmlEngine>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace {
+QMutex g_logMutex;
+QStringList g_log;
+QtMessageHandler g_previous = nullptr;
+
+void capture(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    {
+        QMutexLocker lock(&g_logMutex);
+        g_log << text;
+    }
+    if ((type != QtDebugMsg || qEnvironmentVariableIsSet("QUORVIK_TEST_DEBUG")) && g_previous)
+        g_previous(type, context, text);
+}
+
+QByteArray plbBlock(const QString &serial, const QString &owner)
+{
+    if (owner.isEmpty())
+        return BeaconSimulator::blankBlock(serial);
+    EpirbConfig config(nullptr);
+    config.reset();
+    config.setBeaconType(ConfigTables::E_SkuaP5);
+    config.setSerial(serial);
+    config.setCountryCode(257);
+    config.setProtocolId(ConfigTables::E_UserSerialPlb);
+    config.setOwnerName(owner);
+    config.calculateCsMsg();
+    return encodeDataBlock(config);
+}
+}
+
+TestBeacon::TestBeacon(const QString &home, QObject *parent)
+    : QObject(parent)
+    , m_home(home)
+    , m_stored(nullptr)
+{
+    QQmlEngine::setObjectOwnership(&m_stored, QQmlEngine::CppOwnership);
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openFile");
+}
+
+TestBeacon::~TestBeacon()
+{
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    if (m_sim)
+        m_sim->stop();
+}
+
+void TestBeacon::installLogCapture()
+{
+    // The test log puts its own handler in place when a test file starts; stay in front of it.
+    const QtMessageHandler previous = qInstallMessageHandler(capture);
+    if (previous != capture)
+        g_previous = previous;
+}
+
+QString TestBeacon::devicePath() const
+{
+    return m_sim ? m_sim->devicePath() : QString();
+}
+
+QString TestBeacon::dataFolder() const
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+bool TestBeacon::restart(const QVariantMap &options)
+{
+    if (m_sim)
+        m_sim->stop();
+    m_sim.reset();
+    BeaconSimulator::Options o;
+    const QByteArray sync = options.value(QStringLiteral("sync"), QStringLiteral("H")).toString().toLatin1();
+    o.sync = sync.isEmpty() ? 'H' : sync.at(0);
+    o.baud = options.value(QStringLiteral("baud"), 0).toInt();
+    o.block = plbBlock(options.value(QStringLiteral("serial"), QStringLiteral("31337")).toString(),
+                       options.value(QStringLiteral("owner")).toString());
+    // Leave the link time to answer one sync before the next arrives.
+    o.syncIntervalMs = options.value(QStringLiteral("syncIntervalMs"), 500).toInt();
+    o.resyncMs = options.value(QStringLiteral("resyncMs"), 0).toInt();
+    o.silent = options.value(QStringLiteral("silent"), false).toBool();
+    o.stallAfter = options.value(QStringLiteral("stallAfter"), -1).toLongLong();
+    o.nakFirst = options.value(QStringLiteral("nakFirst"), 0).toInt();
+    o.dropRate = options.value(QStringLiteral("dropRate"), 0.0).toDouble();
+    o.corruptRate = options.value(QStringLiteral("corruptRate"), 0.0).toDouble();
+    o.garbage = options.value(QStringLiteral("garbage"), 0).toInt();
+    m_sim = std::make_unique<BeaconSimulator>(o);
+    if (!m_sim->start()) {
+        qWarning() << "TestBeacon: the beacon simulator did not start";
+        return false;
+    }
+    if (m_app)
+        m_app->setSerialText(m_sim->devicePath());
+    emit restarted();
+    return true;
+}
+
+EpirbConfig *TestBeacon::stored()
+{
+    if (!m_sim)
+        return nullptr;
+    m_stored.reset();
+    return decodeDataBlock(m_sim->block(), m_stored) ? &m_stored : nullptr;
+}
+
+QString TestBeacon::storedBlockHex() const
+{
+    return m_sim ? QString::fromLatin1(m_sim->block().toHex()) : QString();
+}
+
+QVariantMap TestBeacon::stats() const
+{
+    if (!m_sim)
+        return {};
+    const BeaconSimulator::Stats s = m_sim->stats();
+    return { { QStringLiteral("syncsSent"), s.syncsSent },
+             { QStringLiteral("handshakes"), s.handshakes },
+             { QStringLiteral("packetsReceived"), s.packetsReceived },
+             { QStringLiteral("naksSent"), s.naksSent },
+             { QStringLiteral("cancelsReceived"), s.cancelsReceived },
+             { QStringLiteral("writesCompleted"), s.writesCompleted },
+             { QStringLiteral("readsServed"), s.readsServed } };
+}
+
+void TestBeacon::pressTest()
+{
+    if (m_sim)
+        m_sim->pressTest();
+}
+
+QStringList TestBeacon::logLines() const
+{
+    QMutexLocker lock(&g_logMutex);
+    return g_log;
+}
+
+bool TestBeacon::logged(const QString &part) const
+{
+    QMutexLocker lock(&g_logMutex);
+    for (const QString &line : std::as_const(g_log)) {
+        if (line.contains(part))
+            return true;
+    }
+    return false;
+}
+
+void TestBeacon::clearLog()
+{
+    installLogCapture();
+    QMutexLocker lock(&g_logMutex);
+    g_log.clear();
+}
+
+void TestBeacon::openFile(const QUrl &url)
+{
+    m_opened << url.toLocalFile();
+    emit openedFilesChanged();
+}
+
+void TestBeacon::clearOpenedFiles()
+{
+    m_opened.clear();
+    emit openedFilesChanged();
+}
+
+void TestBeacon::resetSettings(bool firstStart)
+{
+    QSettings settings;
+    settings.clear();
+    if (!firstStart)
+        settings.setValue(QStringLiteral("Operator"), QStringLiteral("Test Operator"));
+    settings.sync();
+    ConfigTables::instance(nullptr)->loadPersistentData();
+}
+
+int TestBeacon::databaseCount() const
+{
+    return DatabaseIfc::instance(nullptr)->count();
+}
+
+bool TestBeacon::addBeaconToDatabase(const QString &serial, const QString &owner)
+{
+    EpirbConfig config(nullptr);
+    if (!decodeDataBlock(plbBlock(serial, owner.isEmpty() ? QStringLiteral("Owner") : owner), config))
+        return false;
+    config.setProgDate(QDate::currentDate());
+    return DatabaseIfc::instance(nullptr)->addOrReplace(config);
+}
+
+void TestBeacon::clearDatabase()
+{
+    DatabaseIfc *db = DatabaseIfc::instance(nullptr);
+    for (int left = db->count(); left > 0; --left) {
+        db->setDbBeacon(0);
+        db->deleteCurrent();
+    }
+}
+
+bool TestBeacon::hasPage(const QString &file) const
+{
+    return QFile::exists(QStringLiteral(":/qt/qml/Quorvik/Frontend/") + file);
+}

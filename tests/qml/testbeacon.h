@@ -1,0 +1,75 @@
+#pragma once
+
+#include "config/epirbconfig.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+#include <QVariantMap>
+
+#include <memory>
+
+class BeaconSimulator;
+class EpirbApp;
+
+// What a page test sees of the world outside the window: the simulated beacon on a
+// pseudo-terminal, the log, the files handed to the desktop, settings and database.
+class TestBeacon : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QString devicePath READ devicePath NOTIFY restarted)
+    Q_PROPERTY(QStringList openedFiles READ openedFiles NOTIFY openedFilesChanged)
+    Q_PROPERTY(QString dataFolder READ dataFolder CONSTANT)
+    Q_PROPERTY(QString homeFolder READ homeFolder CONSTANT)
+
+public:
+    TestBeacon(const QString &home, QObject *parent);
+    ~TestBeacon() override;
+
+    void setApp(EpirbApp *app) { m_app = app; }
+    QString devicePath() const;
+    QStringList openedFiles() const { return m_opened; }
+    QString dataFolder() const;
+    QString homeFolder() const { return m_home; }
+
+    // Replaces the beacon by a new one. Keys: serial ("31337"), owner, sync ("H"), baud (0),
+    // silent, stallAfter, nakFirst, dropRate, corruptRate, garbage, syncIntervalMs (500),
+    // resyncMs (0). The program's port follows the new device.
+    Q_INVOKABLE bool restart(const QVariantMap &options = {});
+    // The configuration the beacon holds now, decoded; null when its block does not decode.
+    Q_INVOKABLE EpirbConfig *stored();
+    Q_INVOKABLE QString storedBlockHex() const;
+    Q_INVOKABLE QVariantMap stats() const;
+    Q_INVOKABLE void pressTest();
+
+    // Log lines (every level, "qml" console lines included) since the last clearLog().
+    Q_INVOKABLE QStringList logLines() const;
+    Q_INVOKABLE bool logged(const QString &part) const;
+    Q_INVOKABLE void clearLog();
+
+    Q_INVOKABLE void clearOpenedFiles();
+    // Empties the settings; unless firstStart, an operator is stored so the start page shows.
+    Q_INVOKABLE void resetSettings(bool firstStart = false);
+    Q_INVOKABLE int databaseCount() const;
+    Q_INVOKABLE bool addBeaconToDatabase(const QString &serial, const QString &owner);
+    Q_INVOKABLE void clearDatabase();
+    // Whether the front-end module holds a page file (pages of other work may be absent).
+    Q_INVOKABLE bool hasPage(const QString &file) const;
+
+    static void installLogCapture();
+
+public slots:
+    void openFile(const QUrl &url);
+
+signals:
+    void restarted();
+    void openedFilesChanged();
+
+private:
+    QString m_home;
+    EpirbApp *m_app = nullptr;
+    std::unique_ptr<BeaconSimulator> m_sim;
+    EpirbConfig m_stored;
+    QStringList m_opened;
+};
