@@ -88,13 +88,13 @@ Prog_7_ProtocolParticularForm {
     morseSerial.Accessible.name: morseSerial.text
     tacLabel.Accessible.role: Accessible.StaticText
     tacLabel.Accessible.name: tacLabel.text
-    serialError.visible: !serialField.acceptableInput
+    serialError.visible: !serialField.idValue.acceptableInput
     serialError.Accessible.role: Accessible.AlertMessage
     serialError.Accessible.name: serialError.text
 
     nationalGroup.visible: isNationalGroup
     nationalIdField.idToolTip.text: "0-262143"
-    nationalIdField.idAsterisk.visible: !nationalIdField.acceptableInput
+    nationalIdField.idAsterisk.visible: !nationalIdField.idValue.acceptableInput
     nationalIdField.Accessible.role: Accessible.EditableText
     nationalIdField.Accessible.name: nationalIdField.description
     dataUsageLabel.Accessible.role: Accessible.StaticText
@@ -105,7 +105,7 @@ Prog_7_ProtocolParticularForm {
     nationalDataChoice.Accessible.name: nationalDataChoice.text
     nationalDataField.placeholderText: "0-" + nationalDataMax
     nationalDataField.idToolTip.text: qsTr("Value from 0 to ") + nationalDataMax
-    nationalDataField.idAsterisk.visible: !nationalDataField.acceptableInput
+    nationalDataField.idAsterisk.visible: !nationalDataField.idValue.acceptableInput
     nationalDataField.Accessible.role: Accessible.EditableText
     nationalDataField.Accessible.name: nationalDataField.description
 
@@ -175,13 +175,13 @@ Prog_7_ProtocolParticularForm {
         let serialValid = false
         if (isSerialGroup) {
             serialValid = serialField.text.length > 0
-                          && (serialField.idValue.validator === null || serialField.acceptableInput)
+                          && (serialField.idValue.validator === null || serialField.idValue.acceptableInput)
             console.log("SerialValid Value: ", serialValid)
         }
 
         let nationalValid = false
         if (isNationalGroup)
-            nationalValid = nationalIdField.acceptableInput && nationalDataField.acceptableInput
+            nationalValid = nationalIdField.idValue.acceptableInput && nationalDataField.idValue.acceptableInput
                             && (deltaPosition.checked || nationalDataChoice.checked)
 
         const allValid = (beaconValid && mmsiValid) || serialValid || nationalValid
@@ -323,7 +323,9 @@ Prog_7_ProtocolParticularForm {
         console.log("Prog_7 with protocol", protocol)
 
         // Initial values, from the pending configuration.
-        mmsiField.text = config.isAssociatedCraft() ? config.mmsi().substring(2, 6) : config.mmsi()
+        // A beacon without an MMSI holds blanks; they would push typed digits past the limit.
+        const mmsi = config.mmsi().trim()
+        mmsiField.text = config.isAssociatedCraft() ? mmsi.substring(2, 6) : mmsi
         beaconNoField.text = protocol === ConfigTables.E_RlsUserMmsiEpirb ? (config.firstEpirb() ? "0" : "1")
                                                                          : String(config.beaconNo())
         serialField.text = ConfigTables.protocolTransformIdentity(protocol, country, config.protocolSerial())
