@@ -8,7 +8,10 @@
 #include "beaconsimulator.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QMutex>
 #include <QQmlEngine>
 #include <QSettings>
@@ -187,6 +190,42 @@ void TestBeacon::resetSettings(bool firstStart)
         settings.setValue(QStringLiteral("Operator"), QStringLiteral("Test Operator"));
     settings.sync();
     ConfigTables::instance(nullptr)->loadPersistentData();
+}
+
+void TestBeacon::reloadSettings()
+{
+    QSettings().sync();
+    ConfigTables::instance(nullptr)->loadPersistentData();
+}
+
+QString TestBeacon::sourceFile(const QString &relativePath) const
+{
+    return QDir(QStringLiteral(QUORVIK_SOURCE_DIR)).filePath(relativePath);
+}
+
+QString TestBeacon::readFile(const QString &path) const
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromUtf8(file.readAll());
+}
+
+bool TestBeacon::writeFile(const QString &path, const QString &text) const
+{
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return false;
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(text.toUtf8()) == text.toUtf8().size();
+}
+
+QString TestBeacon::pdfText(const QString &path) const
+{
+    QProcess tool;
+    tool.start(QStringLiteral("pdftotext"), { path, QStringLiteral("-") });
+    if (!tool.waitForFinished(20000) || tool.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(tool.readAllStandardOutput());
 }
 
 int TestBeacon::databaseCount() const

@@ -114,6 +114,7 @@ Item {
 
     onHeightChanged: Qt.callLater(updateContentHeight)
     onInteractiveChanged: Qt.callLater(updateContentHeight)
+    onContentBottomMarginChanged: Qt.callLater(updateContentHeight)
     onAvailableHeightChanged: Qt.callLater(updateContentHeight)
     Component.onCompleted: Qt.callLater(updateContentHeight)
 }

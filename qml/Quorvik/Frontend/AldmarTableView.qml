@@ -64,12 +64,15 @@ AldmarTableViewForm {
         if (!model || selectionMode === AldmarTableView.NoSelection)
             return
         const index = model.index(row, 0)
-        if (selectionMode === AldmarTableView.SingleSelection)
+        if (selectionMode === AldmarTableView.SingleSelection) {
             selectionModel.select(index, ItemSelectionModel.ClearAndSelect | ItemSelectionModel.Rows
                                   | ItemSelectionModel.Current)
-        else
-            selectionModel.select(index, ItemSelectionModel.Toggle | ItemSelectionModel.Rows
-                                  | ItemSelectionModel.Current)
+        }
+        else {
+            // With the Current flag each toggle would replace the previous one instead of adding to it.
+            selectionModel.select(index, ItemSelectionModel.Toggle | ItemSelectionModel.Rows)
+            selectionModel.setCurrentIndex(index, ItemSelectionModel.NoUpdate)
+        }
     }
 
     function columnWidth(column) {
@@ -108,7 +111,7 @@ AldmarTableViewForm {
         Rectangle {
             id: headerCell
             required property int index
-            required property var modelData
+            required property var display
             readonly property bool sorted: index === root.sortColumn
             readonly property bool automaticWidth: typeof root.columnWidthProvider !== "function"
             implicitHeight: 40
@@ -123,7 +126,7 @@ AldmarTableViewForm {
                 id: title
                 x: 5
                 anchors.verticalCenter: parent.verticalCenter
-                text: headerCell.modelData !== undefined ? headerCell.modelData : ""
+                text: headerCell.display !== undefined && headerCell.display !== null ? headerCell.display : ""
                 font.family: AldmarStyle.jFont
                 font.pointSize: AldmarStyle.jFontSizeNormal
                 font.bold: true

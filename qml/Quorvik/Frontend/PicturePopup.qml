@@ -6,6 +6,7 @@ import Quorvik.Backend
 Popup {
     id: popup
     property string source: ""
+    objectName: "picturePopup"
 
     width: 150
     height: 225

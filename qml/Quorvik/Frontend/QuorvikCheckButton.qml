@@ -20,6 +20,7 @@ CheckBox {
     font.family: AldmarStyle.jFont
     font.pointSize: AldmarStyle.jFontSizeNormal
     hoverEnabled: true
+    Accessible.name: text
     leftPadding: 0
     rightPadding: indicator.width + 10
 

@@ -19,6 +19,7 @@ RadioButton {
     font.family: AldmarStyle.jFont
     font.pointSize: AldmarStyle.jFontSizeNormal
     hoverEnabled: true
+    Accessible.name: text
     leftPadding: 0
     rightPadding: indicator.width + 10
 

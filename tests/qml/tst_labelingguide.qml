@@ -1,0 +1,132 @@
+import QtQuick
+import QtTest
+import Quorvik.Backend
+import Quorvik.Frontend
+
+// The labelling guide after a programming run against the simulated beacon, and from the
+// single-beacon page.
+SceneTestCase {
+    name: "LabelingGuide"
+
+    function init() {
+        TestBeacon.resetSettings(false)
+        TestBeacon.clearLog()
+        TestBeacon.clearOpenedFiles()
+        verify(TestBeacon.restart({ serial: "31337" }))
+    }
+
+    function guide() {
+        return waitForPage("LabelingSwipeView", 30000)
+    }
+
+    function currentLabelingPage() {
+        const swipe = item("programmingSwipeView", mainView.currentItem)
+        const loader = swipe.currentItem
+        return loader && loader.item ? pageName(loader.item) : ""
+    }
+
+    function forward() {
+        click("navigatorForward", mainView.currentItem)
+    }
+
+    function backward() {
+        click("navigatorBack", mainView.currentItem)
+    }
+
+    function openedFile(ending) {
+        const files = TestBeacon.openedFiles
+        for (let i = 0; i < files.length; ++i) {
+            if (files[i].endsWith(ending))
+                return files[i]
+        }
+        return ""
+    }
+
+    // A run through the real start, identification and transfer pages.
+    function programBeacon(protocol, country) {
+        openScene()
+        waitForPage("Main_StartProg")
+        click("getStartedButton")
+        waitForPage("ProgrammingSwipeView", 30000)
+        compare(QMLProxy.configPending.beaconSerial(), "31337")
+        QMLProxy.configPending.setCountryCode(country)
+        QMLProxy.configPending.setProtocolId(protocol)
+        mainView.setWithProperties("ProgrammingSwipeView.qml", { initialPage: 99 })
+        tryVerify(function() { return TestBeacon.stats().writesCompleted === 1 }, 30000)
+    }
+
+    function test_guideAfterProgramming() {
+        if (!TestBeacon.hasPage("Prog_11_Transfer.qml") || !TestBeacon.hasPage("BeaconDbDisplaySingle.qml"))
+            skip("the wizard and the single-beacon page are not in this module")
+        programBeacon(ConfigTables.E_StdLocationSerialPlb, 257)
+        const view = guide()
+        compare(mainView.depth, 2, "the guide takes the wizard's place")
+        compare(view.exitPageUrl, "BeaconDbDisplaySingle.qml")
+        const pages = ConfigTables.labelingPages(Datablock.beaconType, Datablock.protocolCode)
+        compare(Datablock.protocolCode, ConfigTables.E_StdLocationSerialPlb)
+        compare(pages.length, 5, "a protocol without RLS adds the RLS sticker page")
+        compare(item("programmingSwipeView", view).count, pages.length)
+
+        // Box label: the country of the programmed beacon, back arrow closed.
+        tryVerify(function() { return currentLabelingPage() === "LabelingPage_BoxCountry" })
+        verify(TestBeacon.logged("LabelingPage_BoxCountryForm component completed"))
+        compare(item("countryInput").text, "Norway")
+        verify(!item("navigatorBack", view).enabled, "no way back into the finished run")
+
+        forward()
+        tryVerify(function() { return currentLabelingPage() === "LabelingPage_Programming" })
+        click("openPdfButton")
+        const pdf = openedFile("_label.pdf")
+        verify(pdf.indexOf("31337_") >= 0, "named by serial and hex ID: " + pdf)
+        verify(TestBeacon.pdfText(pdf).indexOf("31337") >= 0, "the label PDF carries the serial")
+
+        forward()
+        tryVerify(function() { return currentLabelingPage() === "LabelingPage_ContactInfo" })
+        const area = item("contactText")
+        area.forceActiveFocus()
+        area.selectAll()
+        typeText(area, "Rescue: +47 99 88 77 66")
+        click("openPdfButton")
+        const contact = openedFile("contact_label.pdf")
+        verify(contact !== "")
+        verify(TestBeacon.pdfText(contact).indexOf("+47 99 88 77 66") >= 0)
+
+        // Back goes one page back inside the guide.
+        backward()
+        tryVerify(function() { return currentLabelingPage() === "LabelingPage_Programming" })
+        forward()
+        forward()
+        tryVerify(function() { return currentLabelingPage() === "LabelingPage_Protection" })
+        forward()
+        tryVerify(function() { return currentLabelingPage() === "LabelingPage_BlockRLS" })
+        verify(TestBeacon.logged("LabelingPage_ProtectionForm component completed"))
+
+        // Forward on the last page leaves for the beacon just programmed.
+        forward()
+        waitForPage("BeaconDbDisplaySingle")
+        compare(mainView.depth, 2)
+
+        // From there the guide is pushed and returns with a pop.
+        click("labelingGuideButton")
+        const again = guide()
+        compare(mainView.depth, 3)
+        compare(again.exitPageUrl, "")
+        verify(item("navigatorBack", again).enabled)
+        backward()
+        waitForPage("BeaconDbDisplaySingle")
+        compare(mainView.depth, 2)
+    }
+
+    function test_rlsProtocolHasNoStickerPage() {
+        if (!TestBeacon.hasPage("Prog_11_Transfer.qml") || !TestBeacon.hasPage("BeaconDbDisplaySingle.qml"))
+            skip("the wizard and the single-beacon page are not in this module")
+        programBeacon(ConfigTables.E_RlsUserTacPlb, 232)
+        const view = guide()
+        compare(item("programmingSwipeView", view).count, 4)
+        for (let i = 0; i < 3; ++i)
+            forward()
+        tryVerify(function() { return currentLabelingPage() === "LabelingPage_Protection" })
+        forward()
+        waitForPage("BeaconDbDisplaySingle")
+    }
+}
