@@ -83,6 +83,123 @@ QJsonObject beaconToJson(const EpirbConfig &c)
     return o;
 }
 
+// Every member of a record, in the order of the format-102 database file. New
+// members go at the end: a reader ignores what follows the members it knows.
+QByteArray recordBytes(const EpirbConfig &c)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setVersion(QDataStream::Qt_6_0);
+    out << c.messageBytes() << c.sweepDirection() << c.useMorseCode() << c.morseSequence()
+        << quint8(c.blinkRate()) << quint8(c.morseSpeed());
+    out << quint8(c.hardwareType()) << c.hardwareSerial() << c.productionDate() << quint8(c.beaconType())
+        << quint8(c.vendorId()) << c.serialBytes() << quint8(c.aisSartMmsi()) << quint8(c.batteryType())
+        << quint16(c.tacNo()) << quint16(c.storedTacNoRls()) << quint16(c.storedTacNoRlsPlb());
+    out << c.batteryExpiryDate() << c.batteryProdDate() << quint8(c.batteryExpiryMode());
+    out << c.ownerName() << c.ownerAddress() << c.ownerTelephone() << c.ownerOther() << c.progOperator()
+        << quint32(c.progDealer()) << c.progStation() << c.progDate() << c.quorvikVersion() << c.additionalInfo();
+    out << qint32(c.protocolId()) << c.mmsi() << quint8(c.beaconNo()) << qint32(c.rawCountryCode())
+        << c.countryLabel() << c.firstEpirb() << c.additionalDataType() << qint32(c.additionalData())
+        << qint32(c.customSerial());
+    const ConfigExtraMetadata m = c.extraMetadata();
+    out << m.hexId() << m.batteryType() << m.batteryArticleNr() << m.batteryAssemblyDate() << m.batteryExpireDate()
+        << qint32(m.lastTestError()) << qint32(m.serial()) << qint32(m.type()) << qint32(m.batterySerial())
+        << qint32(m.approvedHours()) << qint32(m.activeUptime()) << qint32(m.numSelfTests())
+        << qint32(m.numGnssSelfTests()) << m.valid();
+    return bytes;
+}
+
+// False when the bytes end before the last member.
+bool readRecord(const QByteArray &bytes, EpirbConfig &c)
+{
+    QDataStream in(bytes);
+    in.setVersion(QDataStream::Qt_6_0);
+    QByteArray message, serial;
+    bool sweep = false, morse = false, firstEpirb = true, additionalDataType = true, valid = false;
+    QString morseSequence, ownerName, ownerAddress, ownerTelephone, ownerOther, progOperator, progStation;
+    QString version, additionalInfo, mmsi, countryLabel;
+    QString hexId, batteryType, articleNr, assemblyDate, expireDate;
+    quint8 blinkRate = 0, morseSpeed = 0, hwType = 0, beaconType = 0, vendor = 0, ais = 0, battery = 0;
+    quint8 expiryMode = 0, beaconNo = 0;
+    quint16 tac = 0, tacRls = 0, tacRlsPlb = 0;
+    quint32 hwSerial = 0, dealer = 0;
+    QDate productionDate, expiry, prod, progDate;
+    qint32 protocol = 0, country = 0, additionalData = 0, customSerial = 0;
+    qint32 lastTestError = -1, metaSerial = -1, metaType = -1, batterySerial = -1, approvedHours = -1;
+    qint32 activeUptime = -1, selfTests = -1, gnssSelfTests = -1;
+
+    in >> message >> sweep >> morse >> morseSequence >> blinkRate >> morseSpeed;
+    in >> hwType >> hwSerial >> productionDate >> beaconType >> vendor >> serial >> ais >> battery >> tac >> tacRls
+        >> tacRlsPlb;
+    in >> expiry >> prod >> expiryMode;
+    in >> ownerName >> ownerAddress >> ownerTelephone >> ownerOther >> progOperator >> dealer >> progStation
+        >> progDate >> version >> additionalInfo;
+    in >> protocol >> mmsi >> beaconNo >> country >> countryLabel >> firstEpirb >> additionalDataType
+        >> additionalData >> customSerial;
+    in >> hexId >> batteryType >> articleNr >> assemblyDate >> expireDate >> lastTestError >> metaSerial >> metaType
+        >> batterySerial >> approvedHours >> activeUptime >> selfTests >> gnssSelfTests >> valid;
+    if (in.status() != QDataStream::Ok)
+        return false;
+
+    // The message first: storing it derives identity members, which the stored ones then overwrite.
+    c.setSerialBytes(serial);
+    c.setMessageBytes(message);
+    c.setSweepDirection(sweep);
+    c.setUseMorseCode(morse);
+    c.setMorseSequence(morseSequence);
+    c.setBlinkRate(blinkRate);
+    c.setMorseSpeed(morseSpeed);
+    c.setHardwareType(hwType);
+    c.setHardwareSerial(hwSerial);
+    c.setProductionDate(productionDate);
+    c.setBeaconType(beaconType);
+    c.setVendorId(vendor);
+    c.setAisSartMmsi(ais);
+    c.setBatteryType(battery);
+    c.setTacNo(tac);
+    c.setTacNumberRls(tacRls);
+    c.setTacNumberRlsPlb(tacRlsPlb);
+    c.setBatteryExpiry(QDateTime(expiry, QTime(0, 0)));
+    c.setBatteryProd(QDateTime(prod, QTime(0, 0)));
+    c.setBatteryExpiryMode(expiryMode);
+    c.setOwnerName(ownerName);
+    c.setOwnerAddress(ownerAddress);
+    c.setOwnerTelephone(ownerTelephone);
+    c.setOwnerOther(ownerOther);
+    c.setProgOperator(progOperator);
+    c.setProgDealer(dealer);
+    c.setProgStation(progStation);
+    c.setProgDate(progDate);
+    c.setQuorvikVersion(version);
+    c.setAdditionalInfo(additionalInfo);
+    c.setProtocolId(protocol);
+    c.setMmsi(mmsi);
+    c.setBeaconNo(beaconNo);
+    c.setCountryCode(country);
+    c.setCountryLabel(countryLabel);
+    c.setFirstEpirb(firstEpirb);
+    c.setAdditionalDataType(additionalDataType);
+    c.setAdditionalData(additionalData);
+    c.setCustomSerial(customSerial);
+    ConfigExtraMetadata m;
+    m.setHexId(hexId);
+    m.setBatteryType(batteryType);
+    m.setBatteryArticleNr(articleNr);
+    m.setBatteryAssemblyDate(assemblyDate);
+    m.setBatteryExpireDate(expireDate);
+    m.setLastTestError(lastTestError);
+    m.setSerial(metaSerial);
+    m.setType(metaType);
+    m.setBatterySerial(batterySerial);
+    m.setApprovedHours(approvedHours);
+    m.setActiveUptime(activeUptime);
+    m.setNumSelfTests(selfTests);
+    m.setNumGnssSelfTests(gnssSelfTests);
+    m.setValid(valid);
+    c.setExtraMetadata(m);
+    return true;
+}
+
 // The first key whose value is present but of another JSON type than the report uses.
 QString badlyTypedKey(const QJsonObject &o)
 {
@@ -130,6 +247,8 @@ DatabaseIfc::DatabaseIfc(const QString &folder, QObject *parent)
             file.close();
             // Keeps the first good database: an existing backup is not replaced.
             QFile::copy(m_databasePath, folder + QDir::separator() + QStringLiteral("Quorvikbackup.db"));
+            if (m_loadedFormat != kFormatVersion)
+                upgradeFile();
         } else {
             m_damagedOnDisk = true;
         }
@@ -170,8 +289,9 @@ bool DatabaseIfc::loadDb(QDataStream &stream)
     qint32 format = 0;
     if (magic == kMagic)
         stream >> format;
-    if (format == 100 || format == 101) {
-        if (format == 101)
+    if (format == 100 || format == 101 || format == kFormatVersion) {
+        m_loadedFormat = format;
+        if (format != 100)
             stream.setVersion(QDataStream::Qt_6_0);
         quint32 n = 0;
         stream >> n;
@@ -180,12 +300,18 @@ bool DatabaseIfc::loadDb(QDataStream &stream)
         for (quint32 i = 0; i < n && stream.status() == QDataStream::Ok; ++i) {
             auto record = std::make_unique<EpirbConfig>(nullptr);
             QByteArray block;
-            QString info;
             stream >> block;
             const qint32 sum = signedByteSum(block);
-            const bool decoded = isDataBlock(block) && decodeDataBlock(block, *record);
-            stream >> info;
-            record->setAdditionalInfo(info);
+            bool decoded = false;
+            if (format == kFormatVersion) {
+                decoded = readRecord(block, *record);
+            } else {
+                // Older files keep the data block and the additional information only.
+                decoded = isDataBlock(block) && decodeDataBlock(block, *record);
+                QString info;
+                stream >> info;
+                record->setAdditionalInfo(info);
+            }
             if (decoded && stream.status() == QDataStream::Ok) {
                 checksum = qint32(quint32(checksum) + quint32(sum));
                 m_records.push_back(record.release());
@@ -200,6 +326,17 @@ bool DatabaseIfc::loadDb(QDataStream &stream)
     }
     qDebug() << "problem reading file";
     return false;
+}
+
+void DatabaseIfc::upgradeFile()
+{
+    // The older file stays beside the new one for an older program version.
+    const QString old = m_folder + QDir::separator() + QStringLiteral("Quorvik-format%1.db").arg(m_loadedFormat);
+    if (!QFileInfo::exists(old))
+        QFile::copy(m_databasePath, old);
+    if (writeDb())
+        qInfo().noquote() << QStringLiteral("Database rewritten from format %1 to %2; the old file is kept as %3")
+                                 .arg(m_loadedFormat).arg(kFormatVersion).arg(old);
 }
 
 bool DatabaseIfc::keepDamagedFile()
@@ -241,13 +378,9 @@ bool DatabaseIfc::writeDb()
             stream << qint32(m_records.size());
             quint32 checksum = 0;
             for (const EpirbConfig *record : m_records) {
-                QByteArray block;
-                if (record->beaconType() >= ConfigTables::E_Skua11A)
-                    block = encodeDataBlock(*record);
-                else
-                    qWarning() << "Unsupported beacon config format";
-                stream << block << record->additionalInfo();
-                checksum += quint32(signedByteSum(block));
+                const QByteArray bytes = recordBytes(*record);
+                stream << bytes;
+                checksum += quint32(signedByteSum(bytes));
             }
             stream << qint32(checksum);
             written = stream.status() == QDataStream::Ok && file.commit();
@@ -362,6 +495,7 @@ int DatabaseIfc::ExportReports(const QString &fileName)
 
 int DatabaseIfc::ImportReports(const QString &fileName)
 {
+    m_lastImport = ImportCounts();
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         qWarning().noquote() << "ImportReports: Could not open file: " + file.errorString();
@@ -372,6 +506,7 @@ int DatabaseIfc::ImportReports(const QString &fileName)
 
 int DatabaseIfc::importReports(QIODevice &device)
 {
+    m_lastImport = ImportCounts();
     if (!device.isOpen()) {
         qWarning() << "ImportReports: device is not open";
         return -1;
@@ -411,29 +546,32 @@ int DatabaseIfc::importReports(QIODevice &device)
         firstMatch.insert({ m_records[size_t(i)]->beaconType(), m_records[size_t(i)]->serialBytes() }, i);
 
     emit beginResetModel();
-    int added = 0;
-    int updated = 0;
+    ImportCounts counts;
     for (qsizetype n = 0; n < beacons.size(); ++n) {
         const QJsonValue element = beacons.at(n);
         if (!element.isObject()) {
             qWarning().noquote() << QStringLiteral("ImportReports: Skipping entry %1: not an object").arg(n);
+            ++counts.skipped;
             continue;
         }
         const QJsonObject o = element.toObject();
         const int type = o.value(QStringLiteral("beaconType")).toInt();
         if (!tables->beaconPresent(type)) {
             qWarning().noquote() << "Skipping unsupported beacon ID " + QString::number(type);
+            ++counts.skipped;
             continue;
         }
         const QString badKey = badlyTypedKey(o);
         if (!badKey.isEmpty()) {
             qWarning().noquote() << QStringLiteral("ImportReports: Skipping entry %1: \"%2\" has the wrong type").arg(n).arg(badKey);
+            ++counts.skipped;
             continue;
         }
         const auto message = QByteArray::fromBase64Encoding(o.value(QStringLiteral("message406")).toString().toLatin1(),
                                                             QByteArray::AbortOnBase64DecodingErrors);
         if (!message || (message.decoded.size() != 14 && message.decoded.size() != 18)) {
             qWarning().noquote() << QStringLiteral("ImportReports: Skipping entry %1: \"message406\" is not a 14 or 18 byte message").arg(n);
+            ++counts.skipped;
             continue;
         }
 
@@ -476,20 +614,27 @@ int DatabaseIfc::importReports(QIODevice &device)
             firstMatch.insert(key, count());
             r->setParent(this);
             m_records.push_back(r.release());
-            ++added;
+            ++counts.imported;
         } else {
             // A null date is the earliest: QDate orders it before every valid one.
             const QDate storedDate = m_records[size_t(match)]->progDate();
             if (r->progDate().isValid() && (!storedDate.isValid() || r->progDate() > storedDate)) {
                 r->setParent(this);
                 replaceAt(match, r.release());
-                ++updated;
+                ++counts.replaced;
+            } else {
+                qInfo().noquote() << QStringLiteral("ImportReports: Entry %1 (serial %2) is not newer than the stored beacon; keeping the stored one")
+                                         .arg(n).arg(QString::fromLatin1(key.second));
+                ++counts.unchanged;
             }
         }
     }
     m_modified = true;
+    m_lastImport = counts;
     emit endResetModel();
-    qInfo().noquote() << QStringLiteral("Imported %1 new beacons and updated %2 existing beacons").arg(added).arg(updated);
+    qInfo().noquote() << QStringLiteral("Imported %1 new beacons and updated %2 existing beacons").arg(counts.imported).arg(counts.replaced);
+    if (counts.skipped)
+        qWarning().noquote() << QStringLiteral("ImportReports: Skipped %1 of %2 entries").arg(counts.skipped).arg(beacons.size());
     saveDb();
     return 0;
 }

@@ -19,7 +19,9 @@ class DatabaseIfc : public QObject
 
 public:
     static constexpr qint32 kMagic = 0x45670099;
-    static constexpr qint32 kFormatVersion = 101;
+    // 102 keeps every member of a record; 100 and 101 kept the data block and the
+    // additional information only, and are rewritten as 102 when loaded.
+    static constexpr qint32 kFormatVersion = 102;
 
     // Loads "Quorvik.db" from folder (created when missing).
     DatabaseIfc(const QString &folder, QObject *parent);
@@ -41,9 +43,21 @@ public:
 
     // 0, or -1 nothing to export, -2 cannot open, -3 cannot write.
     int ExportReports(const QString &fileName);
+    // What the last import did with the entries of its file; all 0 after one that
+    // failed as a whole (negative result).
+    struct ImportCounts
+    {
+        int imported = 0;  // new beacons
+        int replaced = 0;  // stored beacons replaced by a later programming
+        int unchanged = 0; // already stored, and not programmed later than the stored one
+        int skipped = 0;   // refused (unsupported type, malformed entry); each reason is logged
+    };
+
     // 0, or -1 cannot open/read, -2 not a report file, -3 unsupported version.
+    // A result of 0 may still have skipped entries: see lastImport().
     int ImportReports(const QString &fileName);
     int importReports(QIODevice &device);
+    ImportCounts lastImport() const { return m_lastImport; }
 
     // The report export as a JSON object ("version" and "beacons").
     QJsonObject exportObject() const;
@@ -67,6 +81,7 @@ private:
     // Puts record in place of the one at index and deletes the old one.
     void replaceAt(int index, EpirbConfig *record);
     bool keepDamagedFile();
+    void upgradeFile();
     void clearRecords();
 
     static DatabaseIfc *s_instance;
@@ -78,4 +93,6 @@ private:
     bool m_modified = false;
     // The file on disk failed its checks and still holds what the list may lack.
     bool m_damagedOnDisk = false;
+    qint32 m_loadedFormat = 0;
+    ImportCounts m_lastImport;
 };

@@ -149,6 +149,8 @@ private slots:
     void cliRoundTrip_data();
     void cliRoundTrip();
     void cliMatchesKnownMessage();
+    void cliDecodesEncodedPosition_data();
+    void cliDecodesEncodedPosition();
     void cliRejectsBadInput_data();
     void cliRejectsBadInput();
     void cliHelp();
@@ -1072,6 +1074,91 @@ void TestCoding::cliMatchesKnownMessage()
     QCOMPARE(d.exitCode, 0);
     QCOMPARE(d.json()["bch1Valid"].toBool(), false);
     QCOMPARE(d.json()["bch2Valid"].toBool(), true);
+}
+
+// Position fields written as a beacon with a navigation input would: {first bit, width, value}.
+using BitFields = QList<QList<int>>;
+Q_DECLARE_METATYPE(BitFields)
+
+void TestCoding::cliDecodesEncodedPosition_data()
+{
+    using namespace ProtocolType;
+    QTest::addColumn<int>("type");
+    QTest::addColumn<BitFields>("fields");
+    QTest::addColumn<bool>("known");
+    QTest::addColumn<double>("latitude");
+    QTest::addColumn<double>("longitude");
+
+    // 43°31'56"N 1°25'32"W: 43.5° +1'56", 1.5° -4'28".
+    QTest::newRow("standard location, offsets") << int(StdLocationSerialPlb)
+        << BitFields { { 65, 1, 0 }, { 66, 9, 174 }, { 75, 1, 1 }, { 76, 10, 6 },
+                       { 113, 1, 1 }, { 114, 5, 1 }, { 119, 4, 14 }, { 123, 1, 0 }, { 124, 5, 4 }, { 129, 4, 7 } }
+        << true << 43 + 31 / 60.0 + 56 / 3600.0 << -(1 + 25 / 60.0 + 32 / 3600.0);
+    // Offsets left at their defaults: the 1/4-degree position alone.
+    QTest::newRow("standard location MMSI, coarse") << int(StdLocationMmsi)
+        << BitFields { { 65, 1, 1 }, { 66, 9, 49 }, { 75, 1, 0 }, { 76, 10, 683 } }
+        << true << -12.25 << 170.75;
+    // 60°25'12"N 10°44'40"E: 60.5° -4'48", 10.5° +14'40".
+    QTest::newRow("RLS") << int(RlsUserTacPlb)
+        << BitFields { { 67, 1, 0 }, { 68, 8, 121 }, { 76, 1, 0 }, { 77, 9, 21 },
+                       { 115, 1, 0 }, { 116, 4, 4 }, { 120, 4, 12 }, { 124, 1, 1 }, { 125, 4, 14 }, { 129, 4, 10 } }
+        << true << 60.42 << 10 + 44 / 60.0 + 40 / 3600.0;
+    // 43°31'56"N 1°25'32"E: 43°32' -4", 1°26' -28".
+    QTest::newRow("national") << int(NationalLocationPlb)
+        << BitFields { { 59, 1, 0 }, { 60, 7, 43 }, { 67, 5, 16 }, { 72, 1, 0 }, { 73, 8, 1 }, { 81, 5, 13 },
+                       { 113, 1, 0 }, { 114, 2, 0 }, { 116, 4, 1 }, { 120, 1, 0 }, { 121, 2, 0 }, { 123, 4, 7 } }
+        << true << 43 + 31 / 60.0 + 56 / 3600.0 << 1 + 25 / 60.0 + 32 / 3600.0;
+    // Without the additional data flag PDF-2 is national data, not offsets.
+    QTest::newRow("national, national data in PDF-2") << int(NationalLocationTest)
+        << BitFields { { 59, 1, 1 }, { 60, 7, 45 }, { 67, 5, 15 }, { 72, 1, 1 }, { 73, 8, 100 }, { 81, 5, 0 },
+                       { 110, 1, 0 }, { 113, 20, 0x12345 } }
+        << true << -45.5 << -100.0;
+    // User-location protocols carry the position in PDF-2 only, 4-minute steps.
+    QTest::newRow("user location") << int(UserLocationSerialPlb)
+        << BitFields { { 108, 1, 1 }, { 109, 7, 33 }, { 116, 4, 14 }, { 120, 1, 1 }, { 121, 8, 70 }, { 129, 4, 5 } }
+        << true << -(33 + 56 / 60.0) << -(70 + 20 / 60.0);
+    QTest::newRow("standard location, no position") << int(StdLocationTest) << BitFields {} << false << 0.0 << 0.0;
+    QTest::newRow("RLS, latitude out of range") << int(RlsUserMmsiPlb)
+        << BitFields { { 67, 1, 0 }, { 68, 8, 200 }, { 76, 1, 0 }, { 77, 9, 21 } } << false << 0.0 << 0.0;
+}
+
+void TestCoding::cliDecodesEncodedPosition()
+{
+    QFETCH(int, type);
+    QFETCH(BitFields, fields);
+    QFETCH(bool, known);
+    QFETCH(double, latitude);
+    QFETCH(double, longitude);
+
+    // The message as programmed: position fields at their defaults.
+    MsgPtr m(EpirbMsgBase::create(type));
+    m->setCountryCode(257);
+    m->setIdentity("257123456");
+    m->setSerialNumber(4567);
+    m->setTacNo(123);
+    m->calculateBch();
+    const QString registered = QString::fromLatin1(m->hexId());
+    const QString checksum = QString::fromLatin1(m->hexIdChecksum());
+
+    for (const QList<int> &f : fields)
+        m->setBits(f[0], f[1], uint(f[2]));
+    m->calculateBch();
+    const CliResult r = runCli({ "msg", "decode", QString::fromLatin1(m->hexMessage()) });
+    QCOMPARE(r.exitCode, 0);
+    const QJsonObject d = r.json();
+    QCOMPARE(d["protocolType"].toInt(), type);
+    QCOMPARE(d["hexId"].toString(), registered);
+    QCOMPARE(d["checksum"].toString(), checksum);
+    QCOMPARE(d["hexMessage"].toString(), QString::fromLatin1(m->hexMessage()));
+    QVERIFY(d["bch1Valid"].toBool() && d["bch2Valid"].toBool());
+    QVERIFY2(d.contains("position"), r.out.constData());
+    if (!known) {
+        QVERIFY2(d["position"].isNull(), r.out.constData());
+        return;
+    }
+    const QJsonObject at = d["position"].toObject();
+    QVERIFY2(qAbs(at["latitude"].toDouble() - latitude) < 1e-5, r.out.constData());
+    QVERIFY2(qAbs(at["longitude"].toDouble() - longitude) < 1e-5, r.out.constData());
 }
 
 void TestCoding::cliRejectsBadInput_data()

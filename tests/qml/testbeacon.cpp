@@ -102,6 +102,7 @@ bool TestBeacon::restart(const QVariantMap &options)
     o.dropRate = options.value(QStringLiteral("dropRate"), 0.0).toDouble();
     o.corruptRate = options.value(QStringLiteral("corruptRate"), 0.0).toDouble();
     o.garbage = options.value(QStringLiteral("garbage"), 0).toInt();
+    o.bootLog = QByteArray::fromHex(options.value(QStringLiteral("bootLog")).toString().toLatin1());
     m_sim = std::make_unique<BeaconSimulator>(o);
     if (!m_sim->start()) {
         qWarning() << "TestBeacon: the beacon simulator did not start";
@@ -253,4 +254,28 @@ void TestBeacon::clearDatabase()
 bool TestBeacon::hasPage(const QString &file) const
 {
     return QFile::exists(QStringLiteral(":/qt/qml/Quorvik/Frontend/") + file);
+}
+
+QStringList TestBeacon::databaseFileSerials() const
+{
+    // A second database on the same folder sees only what reached the file.
+    DatabaseIfc db(dataFolder(), nullptr);
+    QStringList serials;
+    for (int i = 0; i < db.count(); ++i)
+        serials << QString::fromLatin1(db.beaconAt(i)->serialBytes());
+    return serials;
+}
+
+QString TestBeacon::readTextFile(const QString &path) const
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromUtf8(file.readAll());
+}
+
+bool TestBeacon::writeTextFile(const QString &path, const QString &text) const
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(text.toUtf8()) >= 0;
 }

@@ -67,6 +67,11 @@ public:
     Q_INVOKABLE void clearDatabase();
     // Whether the front-end module holds a page file (pages of other work may be absent).
     Q_INVOKABLE bool hasPage(const QString &file) const;
+    // The serials (in file order) that Quorvik.db holds on disk, read by a second database.
+    Q_INVOKABLE QStringList databaseFileSerials() const;
+    // Whole text files, for exported and damaged files; readTextFile gives "" when missing.
+    Q_INVOKABLE QString readTextFile(const QString &path) const;
+    Q_INVOKABLE bool writeTextFile(const QString &path, const QString &text) const;
 
     static void installLogCapture();
 

@@ -6,6 +6,7 @@
 #include "records/databaseifc.h"
 #include "records/epirblogdbbinding.h"
 #include "records/progbeaconlist.h"
+#include "config/datablockcodec.h"
 #include "records/sortfilterproxymodel.h"
 
 #include <QApplication>
@@ -74,7 +75,9 @@ private slots:
     void dbChangedByteFailsChecksum();
     void dbTruncatedFileWithHugeCount();
     void dbEveryChangeIsOnDisk();
-    void dbFormat100AndOldModels();
+    void dbFormat100And101AreUpgraded_data();
+    void dbFormat100And101AreUpgraded();
+    void dbRestartKeepsEveryImportedField();
     void dbAddOrReplace_data();
     void dbAddOrReplace();
     void dbDatablockSignals();
@@ -669,7 +672,7 @@ void TestRecords::dbRoundTripAndBackup()
     }
     QVERIFY(!QFile::exists(backup));
     const QByteArray written = dbBytes(folder);
-    QCOMPARE(written.left(8), QByteArray::fromHex("4567009900000065"));
+    QCOMPARE(written.left(8), QByteArray::fromHex("4567009900000066"));
     {
         DatabaseIfc db(folder, nullptr);
         QCOMPARE(db.count(), 3);
@@ -714,11 +717,13 @@ void TestRecords::dbChangedByteFailsChecksum()
         addP5(db, QStringLiteral("2002"));
     }
     QByteArray bytes = dbBytes(folder);
-    // Header 12 bytes, then each record: length word and the 192-byte block. Byte 180
-    // of the second block lies beyond what the decoder reads.
-    const int firstRecordSize = 4 + 192 + 4 + int(QStringLiteral("note for 2001").size()) * 2;
-    const int offset = 12 + firstRecordSize + 4 + 180;
-    bytes[offset] = char(bytes[offset] ^ 0x5A);
+    // One bit of the second record's note: the record still reads, the checksum does not match.
+    QByteArray note;
+    for (const QChar c : QStringLiteral("note for 2002"))
+        note.append('\0').append(char(c.unicode()));
+    const int offset = int(bytes.indexOf(note)) + 1;
+    QVERIFY(offset > 12);
+    bytes[offset] = char(bytes[offset] ^ 0x20);
     writeFile(folder + QStringLiteral("/Quorvik.db"), bytes);
 
     {
@@ -758,7 +763,7 @@ void TestRecords::dbTruncatedFileWithHugeCount()
     QCOMPARE(db.count(), 0);
 
     // Unknown format versions and magics are refused the same way.
-    for (const char *hex : { "4567009900000066", "1234567800000065", "" }) {
+    for (const char *hex : { "4567009900000067", "4567009900000063", "1234567800000066", "" }) {
         writeFile(folder + QStringLiteral("/Quorvik.db"), QByteArray::fromHex(hex));
         QTest::ignoreMessage(QtDebugMsg, "problem reading file");
         DatabaseIfc other(folder, nullptr);
@@ -791,37 +796,106 @@ void TestRecords::dbEveryChangeIsOnDisk()
     QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList { "Quorvik.db" });
 }
 
-void TestRecords::dbFormat100AndOldModels()
+// A database file as the two earlier formats wrote it: each record its data block and its note.
+static QByteArray olderFormatFile(int format, const QList<const EpirbConfig *> &records)
 {
-    const QString folder = freshFolder();
-    {
-        DatabaseIfc db(folder, nullptr);
-        addP5(db, QStringLiteral("1400"));
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setVersion(QDataStream::Qt_5_6);
+    out << qint32(0x45670099) << qint32(format);
+    if (format == 101)
+        out.setVersion(QDataStream::Qt_6_0);
+    out << qint32(records.size());
+    quint32 sum = 0;
+    for (const EpirbConfig *r : records) {
+        const QByteArray block = r->beaconType() >= ConfigTables::E_Skua11A ? encodeDataBlock(*r) : QByteArray();
+        out << block << r->additionalInfo();
+        for (char c : block)
+            sum += quint32(qint32(qint8(c)));
     }
-    // The older format differs only in its version word for what the file holds.
-    QByteArray bytes = dbBytes(folder);
-    bytes[7] = char(100);
-    writeFile(folder + QStringLiteral("/Quorvik.db"), bytes);
+    out << qint32(sum);
+    return bytes;
+}
+
+void TestRecords::dbFormat100And101AreUpgraded_data()
+{
+    QTest::addColumn<int>("format");
+    QTest::newRow("format 100") << 100;
+    QTest::newRow("format 101") << 101;
+}
+
+void TestRecords::dbFormat100And101AreUpgraded()
+{
+    QFETCH(int, format);
+    const QString folder = freshFolder();
+    auto p5 = makeP5(QStringLiteral("1400"));
+    // Before the data-block generation a model had no block: such a record never came back.
+    auto old = makeP5(QStringLiteral("1401"));
+    old->setBeaconType(ConfigTables::E_Skua11R);
+    const QByteArray older = olderFormatFile(format, { p5.get(), old.get() });
+    writeFile(folder + QStringLiteral("/Quorvik.db"), older);
     {
-        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+        QTest::ignoreMessage(QtDebugMsg, "Error in input data");
         DatabaseIfc db(folder, nullptr);
         QCOMPARE(db.count(), 1);
         QCOMPARE(db.beaconAt(0)->beaconSerial(), QStringLiteral("1400"));
+        QCOMPARE(db.beaconAt(0)->compare(*p5), 0);
+        QCOMPARE(db.beaconAt(0)->additionalInfo(), p5->additionalInfo());
+        // Loaded, it is at once rewritten in the current format; the old file stays aside.
+        QCOMPARE(dbBytes(folder).left(8), QByteArray::fromHex("4567009900000066"));
+        QFile aside(folder + QStringLiteral("/Quorvik-format%1.db").arg(format));
+        QVERIFY(aside.open(QIODevice::ReadOnly));
+        QCOMPARE(aside.readAll(), older);
+        // The current format keeps what the old one could not: an old model now survives a restart.
+        QVERIFY(db.addOrReplace(*old));
     }
-    QVERIFY(QFile::exists(folder + QStringLiteral("/Quorvikbackup.db")));
+    QFile backup(folder + QStringLiteral("/Quorvikbackup.db"));
+    QVERIFY(backup.open(QIODevice::ReadOnly));
+    QCOMPARE(backup.readAll(), older);
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+    DatabaseIfc db(folder, nullptr);
+    QCOMPARE(db.count(), 2);
+    QCOMPARE(db.beaconAt(1)->beaconType(), int(ConfigTables::E_Skua11R));
+    QCOMPARE(db.beaconAt(1)->compare(*old), 0);
+}
 
-    // Models before the data-block generation are stored without a block and do not come back.
+void TestRecords::dbRestartKeepsEveryImportedField()
+{
+    // A report from another workshop with every field set, some beyond what a data block holds.
+    QJsonObject b = beaconJson(QStringLiteral("1500"), QDate(2024, 4, 5));
+    b.insert(QStringLiteral("hardwareSerial"), 3123456789.0);
+    b.insert(QStringLiteral("hardwareType"), 7);
+    b.insert(QStringLiteral("vendorId"), 9);
+    b.insert(QStringLiteral("batteryType"), 4);
+    b.insert(QStringLiteral("aisSartMmsi"), 33);
+    b.insert(QStringLiteral("morseSpeed"), 12);
+    b.insert(QStringLiteral("blinkRate"), 3);
+    b.insert(QStringLiteral("useMorseCode"), true);
+    b.insert(QStringLiteral("morseSequence"), QStringLiteral("LN1500"));
+    b.insert(QStringLiteral("batteryExpiryMode"), 2);
+    b.insert(QStringLiteral("ownerName"), QStringLiteral("Ågot Sæbø-Østerås, Fiskeri og Havbruk AS"));
+    b.insert(QStringLiteral("ownerAddress"), QStringLiteral("Kaien 1, 9990 Båtsfjord, Finnmark, Norway"));
+    b.insert(QStringLiteral("ownerOther"), QStringLiteral("Vessel: M/S Nordkyn"));
+    b.insert(QStringLiteral("progStation"), QStringLiteral("Workshop Båtsfjord harbour"));
+    b.insert(QStringLiteral("quorvikVersion"), QStringLiteral("5.3.10-beta"));
+    b.insert(QStringLiteral("productionDate"), QStringLiteral("20231130"));
+    b.insert(QStringLiteral("batteryProd"), QStringLiteral("20231001"));
+    const QJsonArray beacons { b };
+    const QString report = writeFile(m_tmp.filePath(QStringLiteral("every-field.json")), reportText(beacons));
+
+    const QString folder = freshFolder();
     {
         DatabaseIfc db(folder, nullptr);
-        auto old = makeP5(QStringLiteral("1401"));
-        old->setBeaconType(ConfigTables::E_Skua11R);
-        QTest::ignoreMessage(QtWarningMsg, "Unsupported beacon config format");
-        QVERIFY(db.addOrReplace(*old));
-        QCOMPARE(db.count(), 2);
+        QCOMPARE(db.ImportReports(report), 0);
+        QCOMPARE(db.exportObject().value(QStringLiteral("beacons")).toArray(), beacons);
     }
-    QTest::ignoreMessage(QtDebugMsg, "Error in input data");
+    // After a restart the database exports what it imported, not what a data block would keep.
     DatabaseIfc db(folder, nullptr);
     QCOMPARE(db.count(), 1);
+    const QJsonObject got = db.exportObject().value(QStringLiteral("beacons")).toArray().at(0).toObject();
+    for (auto it = b.begin(); it != b.end(); ++it)
+        QVERIFY2(got.value(it.key()) == it.value(), qPrintable(it.key()));
+    QCOMPARE(got.keys(), b.keys());
 }
 
 void TestRecords::dbAddOrReplace_data()
@@ -1006,6 +1080,8 @@ void TestRecords::dbImportResults()
         QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
     QSignalSpy reset(&db, &DatabaseIfc::beginResetModel);
     QCOMPARE(db.ImportReports(file), result);
+    const DatabaseIfc::ImportCounts counts = db.lastImport();
+    QCOMPARE(counts.imported + counts.replaced + counts.unchanged + counts.skipped, result == 0 ? int(QJsonDocument::fromJson(content).object().value(QStringLiteral("beacons")).toArray().size()) : 0);
     if (result != 0) {
         QCOMPARE(reset.count(), 0);
         QCOMPARE(dbBytes(folder), before);
@@ -1044,6 +1120,10 @@ void TestRecords::dbImportProgDateRule()
                                              : "Imported 1 new beacons and updated 0 existing beacons");
     QCOMPARE(db.ImportReports(file), 0);
     QCOMPARE(db.count(), 3);
+    QCOMPARE(db.lastImport().imported, 1);
+    QCOMPARE(db.lastImport().replaced, replaced ? 1 : 0);
+    QCOMPARE(db.lastImport().unchanged, replaced ? 0 : 1);
+    QCOMPARE(db.lastImport().skipped, 0);
     QCOMPARE(db.beaconAt(0)->ownerName(), replaced ? QStringLiteral("Imported") : QStringLiteral("Kari Nordmann"));
     QCOMPARE(db.beaconAt(2)->beaconSerial(), QStringLiteral("902"));
 }
@@ -1088,9 +1168,13 @@ void TestRecords::dbImportSkipsBadEntries()
     const QJsonArray beacons { entry, beaconJson(QStringLiteral("1101"), QDate(2024, 1, 1)) };
     const QString file = writeFile(m_tmp.filePath(QStringLiteral("bad.json")), reportText(beacons));
     QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
+    // The import goes on, but says that it left an entry out.
+    QTest::ignoreMessage(QtWarningMsg, "ImportReports: Skipped 1 of 2 entries");
     QCOMPARE(db.ImportReports(file), 0);
     QCOMPARE(db.count(), 1);
     QCOMPARE(db.beaconAt(0)->beaconSerial(), QStringLiteral("1101"));
+    QCOMPARE(db.lastImport().imported, 1);
+    QCOMPARE(db.lastImport().skipped, 1);
 }
 
 void TestRecords::dbImportReplacesShownRecord()
@@ -1197,7 +1281,7 @@ void TestRecords::beaconListAndProxy()
     QCOMPARE(proxy.count(), 3);
 }
 
-static QByteArray runCli(const QStringList &args, int expectedExit)
+static QByteArray runCli(const QStringList &args, int expectedExit, QByteArray *err = nullptr)
 {
     QProcess cli;
     // Keep the tool away from the user's settings.
@@ -1210,6 +1294,8 @@ static QByteArray runCli(const QStringList &args, int expectedExit)
         qWarning() << "quorvik-cli" << args << "exit" << cli.exitCode() << cli.readAllStandardError();
         return QByteArray("failed");
     }
+    if (err)
+        *err = cli.readAllStandardError();
     return cli.readAllStandardOutput();
 }
 
@@ -1227,6 +1313,28 @@ void TestRecords::cliCommands()
     QCOMPARE(dump.value(QStringLiteral("beacons")).toArray().at(1).toObject().value(QStringLiteral("beaconSerial")).toString(),
              QStringLiteral("1301"));
     QCOMPARE(runCli({ "db", "import", m_tmp.filePath(QStringLiteral("missing.json")), "--db", folder }, 1).isEmpty(), false);
+
+    // An import that leaves entries out says so and fails; what it could take is stored.
+    QJsonObject broken = beaconJson(QStringLiteral("1303"), QDate(2024, 1, 1));
+    broken.insert(QStringLiteral("message406"), QStringLiteral("AAEC"));
+    const QString partial = writeFile(m_tmp.filePath(QStringLiteral("cli-partial.json")),
+                                      reportText({ beaconJson(QStringLiteral("1300"), QDate(2024, 2, 1)),
+                                                   beaconJson(QStringLiteral("1301"), QDate(2023, 1, 1)),
+                                                   beaconJson(QStringLiteral("1302"), QDate(2024, 1, 1), 0),
+                                                   broken,
+                                                   beaconJson(QStringLiteral("1304"), QDate(2024, 1, 1)) }));
+    QByteArray err;
+    const QJsonObject counts = QJsonDocument::fromJson(runCli({ "db", "import", partial, "--db", folder }, 1, &err)).object();
+    QCOMPARE(counts.value(QStringLiteral("added")).toInt(), 1);
+    QCOMPARE(counts.value(QStringLiteral("replaced")).toInt(), 1);
+    QCOMPARE(counts.value(QStringLiteral("unchanged")).toInt(), 1);
+    QCOMPARE(counts.value(QStringLiteral("skipped")).toInt(), 2);
+    QCOMPARE(counts.value(QStringLiteral("count")).toInt(), 3);
+    QVERIFY2(err.contains("Skipping unsupported beacon ID 0\n"), err.constData());
+    QVERIFY2(err.contains("Skipping entry 3: \"message406\" is not a 14 or 18 byte message\n"), err.constData());
+    QVERIFY2(err.contains("quorvik-cli: 2 entries of "), err.constData());
+    // Progress and debug lines stay off stderr.
+    QVERIFY2(!err.contains("Loading Quorvik.db") && !err.contains("Imported 1 new"), err.constData());
     QCOMPARE(runCli({ "db", "export" }, 2), QByteArray());
 
     BootLogBlock block(2);

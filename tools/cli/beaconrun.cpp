@@ -1,22 +1,13 @@
 #include "beaconrun.h"
 
 #include "app/epirbapp.h"
+#include "clicommand.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
 
 #include <cstdio>
-
-namespace {
-void quietHandler(QtMsgType type, const QMessageLogContext &, const QString &text)
-{
-    if (type == QtDebugMsg || type == QtInfoMsg)
-        return;
-    const QByteArray line = (text + QLatin1Char('\n')).toLocal8Bit();
-    std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
-}
-}
 
 BeaconRun::BeaconRun(const QString &port, const QStringList &appArgs, QObject *parent)
     : QObject(parent)
@@ -48,6 +39,7 @@ bool BeaconRun::run(const std::function<void(EpirbApp *)> &start, int waitSecond
             return;
         // Link events already on their way must not rewrite the outcome.
         m_finalStatus = m_app->progStatus();
+        m_succeeded = success;
         ok = success && !m_app->progStatusError();
         done = true;
         loop.quit();
@@ -139,6 +131,5 @@ bool BeaconRun::takeLinkOptions(QStringList &args, QString &port, int &waitSecon
 
 void BeaconRun::quietLog()
 {
-    if (!qEnvironmentVariableIsSet("QUORVIK_CLI_VERBOSE"))
-        qInstallMessageHandler(quietHandler);
+    cli::installMessageFilter();
 }

@@ -25,11 +25,13 @@ public:
     // to answer at all; true on success. On failure status() tells why.
     bool run(const std::function<void(EpirbApp *)> &start, int waitSeconds);
     QString status() const;
+    // The operation ended with the controller's success signal, whatever its status says.
+    bool succeeded() const { return m_succeeded; }
 
     // Takes "--port PATH" and "--wait SECONDS" out of args. False with a reason when
     // the port is missing or a value is bad.
     static bool takeLinkOptions(QStringList &args, QString &port, int &waitSeconds, QString &error);
-    // Keeps stderr for the progress bar and warnings unless QUORVIK_CLI_VERBOSE is set.
+    // Keeps stderr for the progress bar and warnings unless --verbose was given.
     static void quietLog();
 
 private:
@@ -37,6 +39,7 @@ private:
 
     EpirbApp *m_app = nullptr;
     QString m_finalStatus;
+    bool m_succeeded = false;
     int m_lastPercent = -1;
     QString m_lastStatus;
 };

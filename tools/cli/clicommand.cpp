@@ -6,6 +6,18 @@
 
 namespace cli {
 
+namespace {
+bool g_verbose = false;
+
+void quietHandler(QtMsgType type, const QMessageLogContext &, const QString &text)
+{
+    if (type == QtDebugMsg || type == QtInfoMsg)
+        return;
+    const QByteArray line = (text + QLatin1Char('\n')).toLocal8Bit();
+    std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
+}
+}
+
 int usageError(const QString &message)
 {
     const QByteArray line = QStringLiteral("quorvik-cli: %1\n").arg(message).toLocal8Bit();
@@ -18,6 +30,25 @@ void printJson(const QJsonObject &object)
     const QByteArray text = QJsonDocument(object).toJson(QJsonDocument::Indented);
     std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
     std::fflush(stdout);
+}
+
+}
+
+namespace cli {
+
+void setVerbose(bool verbose)
+{
+    g_verbose = verbose;
+}
+
+bool isVerbose()
+{
+    return g_verbose || qEnvironmentVariableIsSet("QUORVIK_CLI_VERBOSE");
+}
+
+void installMessageFilter()
+{
+    qInstallMessageHandler(isVerbose() ? nullptr : quietHandler);
 }
 
 }

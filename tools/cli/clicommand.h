@@ -15,10 +15,17 @@ struct CliCommand
 
 namespace cli {
 // Exit codes shared by every sub-command.
-enum ExitCode { Ok = 0, Failure = 1, BadUsage = 2 };
+// NotSaved: the beacon is programmed and verified, but the database did not keep its record.
+enum ExitCode { Ok = 0, Failure = 1, BadUsage = 2, NotSaved = 3 };
 
 // One line on stderr, then the bad-usage exit code.
 int usageError(const QString &message);
 // Prints one JSON object on stdout (indented, newline-terminated).
 void printJson(const QJsonObject &object);
+
+// The back end logs for the program's log file; a tool's stderr carries only its
+// warnings and errors unless --verbose (or QUORVIK_CLI_VERBOSE) asks for everything.
+void setVerbose(bool verbose);
+bool isVerbose();
+void installMessageFilter();
 }

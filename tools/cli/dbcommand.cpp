@@ -31,7 +31,9 @@ int runDbCommand(const QStringList &argsIn)
     QStringList args = argsIn;
     if (args.value(0) == QLatin1String("--help")) {
         std::printf("%s\n  dump    print the stored beacons as a report (JSON) on stdout\n"
-                    "  import  add or update stored beacons from a report file\n"
+                    "  import  add or update stored beacons from a report file; prints what was added,\n"
+                    "          replaced, left unchanged (stored one as new or newer) and skipped, and\n"
+                    "          exits 1 when any entry was skipped (each reason is on stderr)\n"
                     "--db: the folder holding Quorvik.db, or the file; default the application data folder.\n",
                     kUsage);
         return cli::Ok;
@@ -65,13 +67,24 @@ int runDbCommand(const QStringList &argsIn)
         cli::printJson(db.exportObject());
         return cli::Ok;
     }
-    const int before = db.count();
     const int result = db.ImportReports(file);
+    const DatabaseIfc::ImportCounts counts = db.lastImport();
     QJsonObject out;
     out.insert(QStringLiteral("result"), result);
     out.insert(QStringLiteral("count"), db.count());
-    out.insert(QStringLiteral("added"), db.count() - before);
+    out.insert(QStringLiteral("added"), counts.imported);
+    out.insert(QStringLiteral("replaced"), counts.replaced);
+    out.insert(QStringLiteral("unchanged"), counts.unchanged);
+    out.insert(QStringLiteral("skipped"), counts.skipped);
     out.insert(QStringLiteral("database"), db.databasePath());
     cli::printJson(out);
-    return result == 0 ? cli::Ok : cli::Failure;
+    if (result != 0)
+        return cli::Failure;
+    if (counts.skipped) {
+        // The reason of each skip went to stderr as a warning just before.
+        std::fprintf(stderr, "quorvik-cli: %d entries of %s were skipped, %d imported, %d replaced\n", counts.skipped,
+                     qPrintable(file), counts.imported, counts.replaced);
+        return cli::Failure;
+    }
+    return cli::Ok;
 }

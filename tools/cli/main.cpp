@@ -30,9 +30,11 @@ static const CliCommand kCommands[] = {
 
 static void printHelp()
 {
-    std::printf("Usage: quorvik-cli <command> [arguments]\n\n"
+    std::printf("Usage: quorvik-cli [--verbose] <command> [arguments]\n\n"
                 "Scripted access to the Quorvik PLB back end. Exit codes: 0 success,\n"
-                "1 beacon or link failure, 2 bad usage.\n\nCommands:\n");
+                "1 beacon or link failure, 2 bad usage.\n"
+                "stderr carries progress, warnings and errors; --verbose adds the back end's\n"
+                "debug and info lines.\n\nCommands:\n");
     for (const CliCommand &c : kCommands) {
         if (c.name)
             std::printf("  %-8s %s\n", c.name, c.summary);
@@ -42,9 +44,19 @@ static void printHelp()
 
 int main(int argc, char *argv[])
 {
+    // Before anything logs: the application object and the platform already may.
+    const char *command = nullptr;
+    for (int i = 1; i < argc; ++i) {
+        if (!std::strcmp(argv[i], "--verbose"))
+            cli::setVerbose(true);
+        else if (!command)
+            command = argv[i];
+    }
+    cli::installMessageFilter();
+
     // Documents are drawn with fonts, which need a GUI application; offscreen
     // serves a headless production line.
-    const bool drawsDocuments = argc > 1 && (!std::strcmp(argv[1], "report") || !std::strcmp(argv[1], "label"));
+    const bool drawsDocuments = command && (!std::strcmp(command, "report") || !std::strcmp(command, "label"));
     if (drawsDocuments && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> app(drawsDocuments ? new QGuiApplication(argc, argv)
@@ -54,6 +66,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral("5.3.9"));
 
     QStringList args = QCoreApplication::arguments().mid(1);
+    args.removeAll(QStringLiteral("--verbose"));
     if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {
         printHelp();
         return args.isEmpty() ? cli::BadUsage : cli::Ok;

@@ -1,6 +1,7 @@
 #include "msgcommand.h"
 
 #include "clicommand.h"
+#include "coding/encodedposition.h"
 #include "coding/epirbmsgbase.h"
 #include "coding/protocolnames.h"
 #include "coding/protocoltype.h"
@@ -55,6 +56,10 @@ const char kHelp[] =
     "protocolGroupName, countryCode, identity, serialNumber, tacNo, beaconNo,\n"
     "beaconCategoryName, firstEpirb, additionalDataType, nationalData, bch1Valid and bch2Valid\n"
     "(null for a short message); decode leaves out what its input does not hold.\n"
+    "hexId is the registration ID: bits 26-85 with the position fields at their defaults, so a\n"
+    "message carrying a position gives the ID the beacon is registered under. Location protocols\n"
+    "add position: {latitude, longitude} in degrees (south and west negative), the coarse\n"
+    "position refined by the PDF-2 offsets where present; null when the fields hold none.\n"
     "Exit codes: 0 success, 2 bad usage or bad input (one line on stderr).\n";
 
 bool isMmsiProtocol(int t)
@@ -128,10 +133,12 @@ bool parseNumber(const QString &text, qint64 min, qint64 max, qint64 *out)
 QJsonObject describe(const EpirbMsgBase &m, bool wholeMessage)
 {
     QJsonObject o;
+    // A transmitted position is not part of the beacon's identity.
+    const QByteArray hexId = EncodedPosition::registrationHexId(m);
     if (wholeMessage)
         o.insert(QStringLiteral("hexMessage"), QString::fromLatin1(m.hexMessage()));
-    o.insert(QStringLiteral("hexId"), QString::fromLatin1(m.hexId()));
-    o.insert(QStringLiteral("checksum"), QString::fromLatin1(m.hexIdChecksum()));
+    o.insert(QStringLiteral("hexId"), QString::fromLatin1(hexId));
+    o.insert(QStringLiteral("checksum"), QString::fromLatin1(EpirbMsgBase::checksumOfHexId(hexId)));
     o.insert(QStringLiteral("protocolType"), m.protocolType());
     o.insert(QStringLiteral("protocolName"), m.protocolName());
     o.insert(QStringLiteral("protocolGroupName"), m.protocolGroupName());
@@ -148,6 +155,15 @@ QJsonObject describe(const EpirbMsgBase &m, bool wholeMessage)
         o.insert(QStringLiteral("nationalData"), m.nationalData());
         o.insert(QStringLiteral("bch1Valid"), m.isBch1Valid());
         o.insert(QStringLiteral("bch2Valid"), m.isLongFormat() ? QJsonValue(m.isBch2Valid()) : QJsonValue());
+        const EncodedPosition position = EncodedPosition::fromMessage(m);
+        if (position.hasFields()) {
+            QJsonObject at;
+            if (position.isKnown()) {
+                at.insert(QStringLiteral("latitude"), position.latitude());
+                at.insert(QStringLiteral("longitude"), position.longitude());
+            }
+            o.insert(QStringLiteral("position"), position.isKnown() ? QJsonValue(at) : QJsonValue());
+        }
     }
     return o;
 }

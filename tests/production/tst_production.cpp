@@ -1,0 +1,172 @@
+// The production window end to end: the real program start (EpirbApp with the production
+// command line, the real scene and page) against the beacon simulator on a pseudo-terminal.
+#include "app/epirbapp.h"
+#include "app/uifonts.h"
+#include "config/datablockcodec.h"
+#include "config/epirbconfig.h"
+#include "records/databaseifc.h"
+
+#include "beaconsimulator.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QQmlApplicationEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+void qml_register_types_Quorvik_Frontend();
+static volatile auto keepFrontendTypes = &qml_register_types_Quorvik_Frontend;
+
+namespace {
+
+constexpr int kRunTimeoutMs = 30000;
+const char *const kBlankSerial = "99999";
+
+// Reports are opened on the desktop in real use; here they are only counted.
+class OpenedFiles : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl &url) { urls << url; }
+};
+
+QQuickItem *findItem(QQuickWindow *window, const QString &name)
+{
+    return window ? window->contentItem()->findChild<QQuickItem *>(name) : nullptr;
+}
+
+}
+
+class TestProduction : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void productionWindowWritesOnItsOwn_data();
+    void productionWindowWritesOnItsOwn();
+
+private:
+    OpenedFiles m_opened;
+};
+
+void TestProduction::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_opened, "open");
+    UiFonts::install();
+}
+
+void TestProduction::init()
+{
+    QSettings().clear();
+    // An operator is known: the production window never asks for one, but the settings are real.
+    QSettings().setValue(QStringLiteral("Operator"), QStringLiteral("Production line"));
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QFile::remove(data + QStringLiteral("/Quorvik.db"));
+    QFile::remove(data + QStringLiteral("/Quorvikbackup.db"));
+}
+
+void TestProduction::productionWindowWritesOnItsOwn_data()
+{
+    QTest::addColumn<QString>("serialno");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("digits") << QStringLiteral("20001") << true;
+    QTest::newRow("letters") << QStringLiteral("2A0B1") << false;
+    QTest::newRow("too long") << QStringLiteral("1234567890") << false;
+}
+
+void TestProduction::productionWindowWritesOnItsOwn()
+{
+    QFETCH(QString, serialno);
+    QFETCH(bool, accepted);
+
+    BeaconSimulator::Options options;
+    options.sync = 'H';
+    options.syncIntervalMs = 500;
+    options.resyncMs = 0;
+    options.block = BeaconSimulator::blankBlock(QString::fromLatin1(kBlankSerial));
+    BeaconSimulator sim(options);
+    QVERIFY(sim.start());
+
+    const QStringList args { QStringLiteral("production"), QStringLiteral("serialno=") + serialno,
+                             QStringLiteral("protocol=15"), QStringLiteral("country=257"),
+                             QStringLiteral("batteryexpiry=122031"), QStringLiteral("comport=") + sim.devicePath() };
+    // Returns once the production window is on the screen; its page has started the write.
+    auto app = std::make_unique<EpirbApp>(args, nullptr);
+    QVERIFY(app->engine());
+    QCOMPARE(app->engine()->rootObjects().size(), 1);
+    auto *window = qobject_cast<QQuickWindow *>(app->engine()->rootObjects().first());
+    QVERIFY(window);
+    QQuickItem *status = findItem(window, QStringLiteral("progressStatus"));
+    QVERIFY(status);
+
+    if (accepted) {
+        QTRY_COMPARE_WITH_TIMEOUT(app->progStatus(), QStringLiteral("PLB programmed successfully"), kRunTimeoutMs);
+        QVERIFY(!app->progStatusError());
+        QCOMPARE(status->property("text").toString(), app->progStatus());
+        // The beacon holds, byte for byte, the block the program built, and it is this identity.
+        QCOMPARE(sim.stats().writesCompleted, 1);
+        QCOMPARE(sim.block(), app->writeBlock());
+        EpirbConfig written(nullptr);
+        QVERIFY(decodeDataBlock(sim.block(), written));
+        QCOMPARE(written.beaconSerial(), serialno);
+        QCOMPARE(written.protocolId(), 15);
+        QCOMPARE(written.countryCode(), 257);
+        QCOMPARE(written.batteryExpiry().date(), QDate(2031, 12, 1));
+        QCOMPARE(DatabaseIfc::instance(nullptr)->count(), 1);
+        // What the window shows is what was written.
+        QQuickItem *serialRow = findItem(window, QStringLiteral("productionSerial"));
+        QVERIFY(serialRow);
+        QCOMPARE(serialRow->property("paramText").toString(), serialno);
+    } else {
+        QTRY_VERIFY_WITH_TIMEOUT(app->progStatusError(), 5000);
+        QVERIFY2(app->progStatus().contains(QLatin1String("serial"), Qt::CaseInsensitive), qPrintable(app->progStatus()));
+        QCOMPARE(status->property("text").toString(), app->progStatus());
+        // Time for a write that should not happen to show up.
+        QTest::qWait(1500);
+        QCOMPARE(sim.stats().writesCompleted, 0);
+        QCOMPARE(sim.block(), BeaconSimulator::blankBlock(QString::fromLatin1(kBlankSerial)));
+        QCOMPARE(DatabaseIfc::instance(nullptr)->count(), 0);
+    }
+
+    // "Close App" ends the program.
+    QQuickItem *close = findItem(window, QStringLiteral("closeAppButton"));
+    QVERIFY(close);
+    QVERIFY(close->isVisible() && close->isEnabled());
+    QSignalSpy quit(app->engine(), &QQmlEngine::quit);
+    const QPointF centre = close->mapToScene(QPointF(close->width() / 2, close->height() / 2));
+    QTest::mouseClick(window, Qt::LeftButton, {}, centre.toPoint());
+    QTRY_COMPARE(quit.count(), 1);
+
+    app.reset();
+    sim.stop();
+}
+
+int main(int argc, char **argv)
+{
+    // Settings, database, reports and log stay in a private home.
+    QTemporaryDir home;
+    for (const char *name : { "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME" })
+        qputenv(name, QDir(home.path()).filePath(QString::fromLatin1(name)).toLocal8Bit());
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("XDG_DOCUMENTS_DIR", (home.path() + QStringLiteral("/Documents")).toLocal8Bit());
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Aldmar"));
+    QCoreApplication::setApplicationName(QStringLiteral("Quorvik PLB"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("5.3.9"));
+    TestProduction test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_production.moc"

@@ -1,0 +1,211 @@
+import QtQuick
+import QtTest
+import Quorvik.Backend
+import Quorvik.Frontend
+import QuorvikTest
+
+// A programming run through the real pages, as a technician makes it, against the
+// simulated beacon: start page, identification, wizard, transfer, and what the beacon holds.
+SceneTestCase {
+    name: "Programming"
+
+    readonly property string beaconSerial: "31337"
+
+    function init() {
+        TestBeacon.resetSettings(false)
+        TestBeacon.clearDatabase()
+        verify(TestBeacon.restart({ serial: beaconSerial }))
+        TestBeacon.clearLog()
+        openScene()
+        waitForPage("Main_StartProg")
+    }
+
+    function cleanup() {
+        // No run may leave the link busy for the next test.
+        closeScene()
+        QMLProxy.app.stopEpirbReceive()
+        wait(100)
+    }
+
+    // The wizard page on show, by its file name without ".qml".
+    function wizardPage(name) {
+        let found = null
+        tryVerify(function () {
+            const view = mainView.currentItem
+            if (!view || currentPage() !== "ProgrammingSwipeView")
+                return false
+            found = findChild(view, name)
+            return found !== null && found.visible
+        }, 5000, "expected wizard page " + name)
+        // A click while the pages still slide would stop the slide instead of reaching the page.
+        tryVerify(function () { return Math.abs(found.mapToItem(mainView.currentItem, 0, 0).x) < 1 }, 3000,
+                  "page " + name + " does not settle")
+        waitForRendering(scene.contentItem)
+        return found
+    }
+
+    function forwardArrow() { return item("navigatorForward", mainView.currentItem) }
+
+    function forward() {
+        tryVerify(function () { return forwardArrow().enabled }, 3000, "forward arrow stays disabled")
+        click(forwardArrow())
+    }
+
+    // GET STARTED, then the identification reads the beacon and opens the wizard.
+    function startAndIdentify() {
+        click("getStartedButton")
+        waitForPage("Prog_1_Identify")
+        verify(TestBeacon.logged("Startup from main"))
+        verify(item("menuProgrammingBar").visible, "programming mode of the menu bar")
+        const page = wizardPage("Prog_2_Identified")
+        compare(item("serialRow", page).paramText, beaconSerial, "identified page shows the beacon's serial")
+        return page
+    }
+
+    // Types into the search field and clicks the first row the filter leaves.
+    function pickCountry(search, code) {
+        const page = wizardPage("Prog_5_CountryCode")
+        const field = item("countrySearch", page)
+        typeText(field.contentItem ? field : field, search)
+        const table = item("countryTable", page)
+        tryVerify(function () { return table.tableView.rows >= 1 }, 3000)
+        compare(String(table.model.data(table.model.index(0, 0))), String(code))
+        waitForRendering(scene.contentItem)
+        const cell = table.tableView.itemAtCell(Qt.point(1, 0))
+        verify(cell, "no cell in the first row")
+        click(cell)
+        tryCompare(QMLProxy.configPending, "beaconType", QMLProxy.configPending.beaconType)
+        tryVerify(function () { return QMLProxy.configPending.countryCode() === code }, 3000)
+        verify(TestBeacon.logged("Country selected: " + code))
+    }
+
+    function pickProtocol(protocol) {
+        const page = wizardPage("Prog_6_SelectProtocol")
+        click(item("protocol_" + protocol, page))
+        compare(QMLProxy.configPending.protocolId(), protocol)
+    }
+
+    function fillOwner(name) {
+        const page = wizardPage("Prog_8_OwnerInfo")
+        const field = item("ownerName", page)
+        typeText(field.idValue, name)
+        compare(field.text, name)
+        verify(!item("ownerLengthError", page).visible)
+        compare(QMLProxy.configPending.ownerName(), name)
+    }
+
+    // The summary's hex ID is the one the command-line tool computes for the same identity.
+    function checkSummary(encodeArgs) {
+        const page = wizardPage("Prog_10_Summary")
+        const shown = item("hexIdField", page).text
+        const cli = CliTool.run(["msg", "encode"].concat(encodeArgs))
+        compare(cli.exitCode, 0, cli.stderr)
+        compare(shown, cli.json.hexId, "hex ID of " + encodeArgs.join(" "))
+        compare(item("checksumField", page).text, cli.json.checksum)
+        return shown
+    }
+
+    // The transfer writes and verifies; the run ends on the labelling guide or the beacon's page.
+    function transferAndFinish() {
+        const page = wizardPage("Prog_11_Transfer")
+        verify(TestBeacon.logged("Prog_11 component completed"))
+        compare(QMLProxy.app.progStatus, "Waiting for connection...")
+        TestBeacon.pressTest()
+        const guide = TestBeacon.hasPage("LabelingSwipeView.qml")
+        const single = TestBeacon.hasPage("BeaconDbDisplaySingle.qml")
+        tryVerify(function () { return TestBeacon.logged("Replacing most items with : "
+                                                         + (guide ? "LabelingSwipeView.qml" : "BeaconDbDisplaySingle.qml")) },
+                  30000, "the transfer did not finish: " + QMLProxy.app.progStatus)
+        compare(QMLProxy.app.progStatus, "PLB programmed successfully")
+        if (guide)
+            waitForPage("LabelingSwipeView")
+        else if (single)
+            waitForPage("BeaconDbDisplaySingle")
+        compare(TestBeacon.stats().writesCompleted, 1)
+        compare(TestBeacon.databaseCount(), 1)
+    }
+
+    function test_programmingRun_data() {
+        return [
+            // Norway allows its RLS call-sign protocol only: a serial-number protocol.
+            { tag: "serial protocol, Norway", search: "257", country: 257, protocol: ConfigTables.E_RlsUserTacPlb },
+            { tag: "MMSI protocol", search: "Germany", country: 211, protocol: ConfigTables.E_StdLocationMmsi },
+            { tag: "national protocol", search: "227", country: 227, protocol: ConfigTables.E_NationalLocationPlb }
+        ]
+    }
+
+    function test_programmingRun(data) {
+        const owner = "ØYVIND HANSEN"
+        startAndIdentify()
+        // A beacon leaves the factory with its type-approval number; the simulated one is blank.
+        QMLProxy.configPending.setTacNumberRlsPlb(3123)
+        forward()
+        pickCountry(data.search, data.country)
+        forward()
+        pickProtocol(data.protocol)
+        forward()
+
+        const details = wizardPage("Prog_7_ProtocolParticular")
+        let encode = ["--protocol", String(data.protocol), "--country", String(data.country)]
+        if (data.protocol === ConfigTables.E_StdLocationMmsi) {
+            const mmsi = item("mmsiField", details)
+            verify(mmsi.visible)
+            compare(mmsi.description, "MMSI number (last 6 digits):")
+            typeText(mmsi.idValue, "12345")
+            verify(!forwardArrow().enabled, "five digits are not an MMSI")
+            typeText(mmsi.idValue, "6")
+            const beaconNo = item("beaconNoField", details)
+            beaconNo.idValue.selectAll()
+            typeText(beaconNo.idValue, "3")
+            compare(QMLProxy.configPending.mmsi(), "123456")
+            compare(QMLProxy.configPending.beaconNo(), 3)
+            encode = encode.concat(["--identity", "123456", "--beacon-no", "3"])
+        } else if (data.protocol === ConfigTables.E_RlsUserTacPlb) {
+            const serial = item("serialField", details)
+            verify(item("tacLabel", details).text.startsWith("C/S TAC No: "))
+            compare(serial.description, "Call Sign (LCxxxx):")
+            verify(serial.enabled, "the call sign is always entered")
+            verify(!item("useBeaconSerial", details).visible)
+            serial.idValue.selectAll()
+            typeText(serial.idValue, "LC1234")
+            compare(QMLProxy.configPending.customSerial(), 1234)
+            verify(!item("serialError", details).visible)
+            const tac = item("tacLabel", details).text.replace("C/S TAC No: ", "")
+            encode = encode.concat(["--serial", "1234", "--tac", tac])
+        } else {
+            const id = item("nationalIdField", details)
+            id.idValue.selectAll()
+            typeText(id.idValue, "4711")
+            click(item("nationalDataChoice", details))
+            const nationalData = item("nationalDataField", details)
+            nationalData.idValue.selectAll()
+            typeText(nationalData.idValue, "100")
+            verify(forwardArrow().enabled, "100 is national data")
+            click(item("deltaPosition", details))
+            verify(nationalData.idAsterisk.visible, "100 is too much for a delta position")
+            verify(!forwardArrow().enabled)
+            nationalData.idValue.selectAll()
+            typeText(nationalData.idValue, "42")
+            compare(QMLProxy.configPending.customSerial(), 4711)
+            compare(QMLProxy.configPending.additionalDataType(), true)
+            compare(QMLProxy.configPending.additionalData(), 42)
+            encode = encode.concat(["--serial", "4711", "--additional-data-type", "1", "--national-data", "42"])
+        }
+        forward()
+        fillOwner(owner)
+        forward()
+        const hexId = checkSummary(encode)
+        compare(findChild(wizardPage("Prog_10_Summary"), "nameRow").paramText, owner)
+        forward()
+        transferAndFinish()
+
+        // What the beacon holds is what the pages showed.
+        const stored = TestBeacon.stored()
+        verify(stored, "the beacon's block does not decode")
+        compare(stored.beaconSerial(), beaconSerial)
+        compare(stored.ownerName(), owner)
+        compare(stored.protocolId(), data.protocol)
+        compare(stored.countryCode(), data.country)
+        compare(stored.epirbHexMsg(), hexId)
+    }
+}
