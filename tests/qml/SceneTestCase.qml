@@ -23,6 +23,7 @@ TestCase {
 
     // Opens the normal (or the production) window; a scene left open by the last test is closed.
     function openScene(production) {
+        TestBeacon.captureLog()
         closeScene()
         scene = (production ? productionComponent : sceneComponent).createObject(null)
         verify(scene, "the main scene was not created")

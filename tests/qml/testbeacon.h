@@ -47,6 +47,9 @@ public:
     Q_INVOKABLE QStringList logLines() const;
     Q_INVOKABLE bool logged(const QString &part) const;
     Q_INVOKABLE void clearLog();
+    // The test log takes over message handling when the first test case starts; this
+    // puts the capture back in front (openScene() and clearLog() do it).
+    Q_INVOKABLE void captureLog() { installLogCapture(); }
 
     Q_INVOKABLE void clearOpenedFiles();
     // Empties the settings; unless firstStart, an operator is stored so the start page shows.

@@ -1,0 +1,104 @@
+import QtQuick
+
+// Wizard navigator: back arrow, one dot per page, forward arrow.
+Item {
+    id: root
+    property bool backwardEnabled: true
+    property bool forwardEnabled: true
+    property int count: 0
+    property int currentIndex: 0
+    property int navButtonSize: 64
+    property real maxWidth: parent ? parent.width : 0
+    signal backwardTapped()
+    signal forwardTapped()
+
+    implicitWidth: Math.min(row.implicitWidth, maxWidth > 0 ? maxWidth : row.implicitWidth)
+    implicitHeight: navButtonSize
+
+    function tapBackward() {
+        if (backwardEnabled)
+            backwardTapped()
+    }
+
+    function tapForward() {
+        if (forwardEnabled)
+            forwardTapped()
+    }
+
+    Row {
+        id: row
+        anchors.centerIn: parent
+        spacing: 10
+
+        Image {
+            id: back
+            objectName: "navigatorBack"
+            width: root.navButtonSize
+            height: root.navButtonSize
+            source: "Pictures/swipebkw.png"
+            fillMode: Image.PreserveAspectFit
+            opacity: root.backwardEnabled ? 1 : 0.6
+            Accessible.role: Accessible.Button
+            Accessible.name: qsTr("Back")
+            Accessible.onPressAction: root.tapBackward()
+
+            MouseArea {
+                anchors.fill: parent
+                cursorShape: Qt.PointingHandCursor
+                onClicked: root.tapBackward()
+            }
+        }
+
+        Row {
+            id: dots
+            anchors.verticalCenter: parent.verticalCenter
+            Accessible.role: Accessible.StaticText
+            Accessible.name: qsTr("Page %1 of %2").arg(root.currentIndex + 1).arg(root.count)
+
+            Repeater {
+                model: root.count
+                Item {
+                    required property int index
+                    width: 30
+                    height: 30
+                    Rectangle {
+                        anchors.centerIn: parent
+                        width: 12
+                        height: 12
+                        radius: 6
+                        color: AldmarStyle.jNavigatorIndicatorColor
+                        opacity: index <= root.currentIndex ? 1 : 0.2
+                    }
+                    Rectangle {
+                        anchors.centerIn: parent
+                        width: 20
+                        height: 20
+                        radius: 10
+                        visible: index === root.currentIndex
+                        color: "transparent"
+                        border.color: AldmarStyle.jNavigatorIndicatorColor
+                    }
+                }
+            }
+        }
+
+        Image {
+            id: forward
+            objectName: "navigatorForward"
+            width: root.navButtonSize
+            height: root.navButtonSize
+            source: "Pictures/swipefwd.png"
+            fillMode: Image.PreserveAspectFit
+            opacity: root.forwardEnabled ? 1 : 0.6
+            Accessible.role: Accessible.Button
+            Accessible.name: qsTr("Forward")
+            Accessible.onPressAction: root.tapForward()
+
+            MouseArea {
+                anchors.fill: parent
+                cursorShape: Qt.PointingHandCursor
+                onClicked: root.tapForward()
+            }
+        }
+    }
+}

@@ -1,0 +1,8 @@
+import QtQuick
+
+// Base of pages that handle the back action themselves.
+Item {
+    function handleBackPressed() {
+        return false
+    }
+}

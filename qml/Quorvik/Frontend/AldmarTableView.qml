@@ -1,0 +1,220 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Shapes
+import QtQml.Models
+
+// Table with a sortable header and row selection.
+AldmarTableViewForm {
+    id: root
+
+    enum SelectionMode { NoSelection, SingleSelection, MultiSelection }
+    enum SortOrder { Ascending, Descending }
+
+    property var model: null
+    property ItemSelectionModel selectionModel: ItemSelectionModel { model: root.model }
+    property int selectionMode: AldmarTableView.NoSelection
+    property bool tooltipOnPress: false
+    property real itemLeftMargin: 12
+    property int sortColumn: -1
+    property int sortOrder: Qt.AscendingOrder
+    property bool allowSorting: true
+    property real sortIndicatorSize: 20
+    readonly property real sortIndicatorMargins: 5
+    property bool adjustHeaderSizeForSortIndicator: false
+    property var columnWidthProvider: undefined
+    signal doubleClicked(int button, int row, int column)
+
+    // Bumped on every selection change so that cells repaint.
+    property int selectionRevision: 0
+
+    function positionViewAtRowTop(row) {
+        tableView.positionViewAtRow(row, TableView.AlignTop)
+    }
+
+    function positionViewAtRowCenter(row) {
+        tableView.positionViewAtRow(row, TableView.AlignVCenter)
+    }
+
+    function select(index, flags) {
+        selectionModel.select(index, flags)
+    }
+
+    function clearSelection() {
+        selectionModel.clearSelection()
+    }
+
+    function rowCount() {
+        return tableView.rows
+    }
+
+    function headerClicked(column) {
+        if (!allowSorting)
+            return
+        if (column === sortColumn) {
+            sortOrder = sortOrder === Qt.AscendingOrder ? Qt.DescendingOrder : Qt.AscendingOrder
+        } else {
+            sortColumn = column
+            sortOrder = Qt.AscendingOrder
+        }
+        if (model)
+            model.sort(sortColumn, sortOrder)
+    }
+
+    function cellClicked(row) {
+        if (!model || selectionMode === AldmarTableView.NoSelection)
+            return
+        const index = model.index(row, 0)
+        if (selectionMode === AldmarTableView.SingleSelection) {
+            selectionModel.select(index, ItemSelectionModel.ClearAndSelect | ItemSelectionModel.Rows
+                                  | ItemSelectionModel.Current)
+        }
+        else {
+            // With the Current flag each toggle would replace the previous one instead of adding to it.
+            selectionModel.select(index, ItemSelectionModel.Toggle | ItemSelectionModel.Rows)
+            selectionModel.setCurrentIndex(index, ItemSelectionModel.NoUpdate)
+        }
+    }
+
+    function columnWidth(column) {
+        if (typeof columnWidthProvider !== "function")
+            return -1
+        let width = columnWidthProvider(column)
+        if (adjustHeaderSizeForSortIndicator && column === sortColumn && width !== -1) {
+            const extra = sortIndicatorSize + 2 * sortIndicatorMargins
+            if (!(header.implicitColumnWidth(column) + extra < width))
+                width += extra
+        }
+        return width
+    }
+
+    tableView.model: model
+    tableView.selectionModel: selectionModel
+    tableView.columnWidthProvider: columnWidth
+    tableView.delegate: cellDelegate
+    header.delegate: headerDelegate
+
+    onWidthChanged: tableView.forceLayout()
+    onSortColumnChanged: tableView.forceLayout()
+    onColumnWidthProviderChanged: tableView.forceLayout()
+
+    Connections {
+        target: root.selectionModel
+        function onSelectionChanged() { root.selectionRevision++ }
+        function onModelChanged() { root.selectionRevision++ }
+    }
+
+    Accessible.role: Accessible.Table
+    Accessible.name: objectName
+
+    Component {
+        id: headerDelegate
+        Rectangle {
+            id: headerCell
+            required property int index
+            required property var display
+            readonly property bool sorted: index === root.sortColumn
+            readonly property bool automaticWidth: typeof root.columnWidthProvider !== "function"
+            implicitHeight: 40
+            implicitWidth: title.implicitWidth + 5
+                           + (automaticWidth && sorted ? root.sortIndicatorSize + 2 * root.sortIndicatorMargins : 0)
+            color: AldmarStyle.jTableHeaderColor
+            Accessible.role: Accessible.ColumnHeader
+            Accessible.name: title.text
+            Accessible.onPressAction: root.headerClicked(index)
+
+            Text {
+                id: title
+                x: 5
+                anchors.verticalCenter: parent.verticalCenter
+                text: headerCell.display !== undefined && headerCell.display !== null ? headerCell.display : ""
+                font.family: AldmarStyle.jFont
+                font.pointSize: AldmarStyle.jFontSizeNormal
+                font.bold: true
+                color: AldmarStyle.jTableHeaderTextColor
+                Accessible.ignored: true
+            }
+
+            Shape {
+                id: sortIndicator
+                objectName: "sortIndicator"
+                visible: headerCell.sorted
+                width: root.sortIndicatorSize
+                height: root.sortIndicatorSize
+                anchors.right: parent.right
+                anchors.rightMargin: root.sortIndicatorMargins
+                anchors.verticalCenter: parent.verticalCenter
+                rotation: root.sortOrder === Qt.AscendingOrder ? 0 : 180
+                ShapePath {
+                    strokeWidth: 0
+                    strokeColor: "transparent"
+                    fillColor: AldmarStyle.jTableHeaderTextColor
+                    startX: 0
+                    startY: sortIndicator.height * 0.8
+                    PathLine { x: sortIndicator.width / 2; y: sortIndicator.height * 0.2 }
+                    PathLine { x: sortIndicator.width; y: sortIndicator.height * 0.8 }
+                    PathLine { x: 0; y: sortIndicator.height * 0.8 }
+                }
+            }
+
+            TapHandler {
+                onTapped: root.headerClicked(headerCell.index)
+            }
+        }
+    }
+
+    Component {
+        id: cellDelegate
+        Rectangle {
+            id: cell
+            required property int row
+            required property int column
+            required property var display
+            readonly property bool selected: {
+                root.selectionRevision
+                return root.selectionModel.isRowSelected(row)
+            }
+            implicitWidth: 200
+            implicitHeight: 40
+            color: selected ? AldmarStyle.jTableRowSelectedColor
+                            : (row % 2 ? AldmarStyle.jTableRowSecondaryColor : AldmarStyle.jTableRowPrimaryColor)
+            Accessible.role: Accessible.Cell
+            Accessible.name: cellText.text
+            Accessible.selected: selected
+
+            Text {
+                id: cellText
+                anchors.left: parent.left
+                anchors.leftMargin: root.itemLeftMargin
+                anchors.right: parent.right
+                anchors.verticalCenter: parent.verticalCenter
+                text: cell.display !== undefined && cell.display !== null ? cell.display : ""
+                elide: Text.ElideRight
+                font.family: AldmarStyle.jFont
+                font.pointSize: AldmarStyle.jFontSizeNormal
+                color: cell.selected ? AldmarStyle.jTextBrightColor : AldmarStyle.jTextColor
+                Accessible.ignored: true
+            }
+
+            ToolTip {
+                id: cellTip
+                text: cellText.text
+                timeout: 5000
+            }
+
+            MouseArea {
+                anchors.fill: parent
+                acceptedButtons: Qt.LeftButton | Qt.RightButton
+                onClicked: function(mouse) {
+                    if (mouse.button === Qt.LeftButton)
+                        root.cellClicked(cell.row)
+                }
+                onDoubleClicked: function(mouse) { root.doubleClicked(mouse.button, cell.row, cell.column) }
+                onPressAndHold: function(mouse) {
+                    if (mouse.button === Qt.LeftButton && root.tooltipOnPress && cellText.truncated)
+                        cellTip.open()
+                }
+                onReleased: cellTip.close()
+            }
+        }
+    }
+}

@@ -1,0 +1,73 @@
+import QtQuick
+import QtQuick.Controls
+
+RadioButton {
+    id: control
+    property bool usePicturePopup: false
+    property bool pictureVisible: false
+    property string displayImage: ""
+    signal pictureEntered()
+    signal pictureExited()
+
+    function isTextClipping() {
+        return content.contentWidth > indicator.x
+    }
+
+    checked: true
+    implicitHeight: 60
+    implicitWidth: content.implicitWidth + indicator.implicitWidth + 10
+    font.family: AldmarStyle.jFont
+    font.pointSize: AldmarStyle.jFontSizeNormal
+    hoverEnabled: true
+    Accessible.name: text
+    leftPadding: 0
+    rightPadding: indicator.width + 10
+
+    indicator: Rectangle {
+        implicitWidth: 26
+        implicitHeight: 26
+        radius: 13
+        x: control.width - width - 10
+        y: (control.height - height) / 2
+        color: control.checked ? AldmarStyle.jRadioButtonBorderColor : "transparent"
+        border.color: AldmarStyle.jRadioButtonBorderColor
+        border.width: 1
+
+        Image {
+            anchors.centerIn: parent
+            width: 24
+            height: 24
+            visible: control.checked
+            source: "Pictures/checkmark_24.png"
+        }
+    }
+
+    contentItem: QvImageText {
+        id: content
+        text: control.text
+        font: control.font
+        displayImage: control.displayImage
+        pictureVisible: control.pictureVisible
+        Accessible.ignored: true
+        onPictureEntered: {
+            control.pictureEntered()
+            if (control.pictureVisible && control.usePicturePopup)
+                picturePopup.open()
+        }
+        onPictureExited: {
+            control.pictureExited()
+            picturePopup.close()
+        }
+    }
+
+    background: Rectangle {
+        color: AldmarStyle.jRadioButtonBackgroundColor
+        border.color: AldmarStyle.jRadioButtonBorderColor
+        border.width: control.checked ? 1 : 0
+    }
+
+    PicturePopup {
+        id: picturePopup
+        source: control.displayImage
+    }
+}

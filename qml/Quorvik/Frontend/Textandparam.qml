@@ -1,0 +1,6 @@
+import QtQuick
+
+// One line of caption and value.
+TextandparamForm {
+    visible: !(hideOnEmptyOrNA && (paramText === "" || paramText === "N/A"))
+}
