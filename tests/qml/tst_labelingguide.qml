@@ -42,23 +42,46 @@ SceneTestCase {
         return ""
     }
 
-    // A run through the real start, identification and transfer pages.
-    function programBeacon(protocol, country) {
+    // A run through the real start, identification and transfer pages; the identity is
+    // set directly once the beacon has been read.
+    function programBeacon(country, protocol) {
         openScene()
         waitForPage("Main_StartProg")
         click("getStartedButton")
         waitForPage("ProgrammingSwipeView", 30000)
         compare(QMLProxy.configPending.beaconSerial(), "31337")
-        QMLProxy.configPending.setCountryCode(country)
-        QMLProxy.configPending.setProtocolId(protocol)
-        mainView.setWithProperties("ProgrammingSwipeView.qml", { initialPage: 99 })
-        tryVerify(function() { return TestBeacon.stats().writesCompleted === 1 }, 30000)
+        const config = QMLProxy.configPending
+        config.setCountryCode(country)
+        config.setProtocolId(protocol)
+        if (protocol === ConfigTables.E_RlsUserTacPlb) {
+            config.setTacNumberRlsPlb(3123)
+            config.setCustomSerial(1234)
+        }
+        config.calculateCsMsg()
+        mainView.setWithProperties("ProgrammingSwipeView.qml", { initialPage: QMLProxy.programmingPages().length - 1 })
+        // The technician presses TEST again while the page waits for the beacon.
+        let pressedAt = 0
+        tryVerify(function () {
+            if (TestBeacon.stats().writesCompleted === 1)
+                return true
+            if (QMLProxy.app.progStatus === "Waiting for connection..." && Date.now() - pressedAt > 2000) {
+                TestBeacon.pressTest()
+                pressedAt = Date.now()
+            }
+            return false
+        }, 30000, "the beacon was not written: " + QMLProxy.app.progStatus)
+    }
+
+    function cleanup() {
+        closeScene()
+        QMLProxy.app.stopEpirbReceive()
+        wait(100)
     }
 
     function test_guideAfterProgramming() {
         if (!TestBeacon.hasPage("Prog_11_Transfer.qml") || !TestBeacon.hasPage("BeaconDbDisplaySingle.qml"))
             skip("the wizard and the single-beacon page are not in this module")
-        programBeacon(ConfigTables.E_StdLocationSerialPlb, 257)
+        programBeacon(232, ConfigTables.E_StdLocationSerialPlb)
         const view = guide()
         compare(mainView.depth, 2, "the guide takes the wizard's place")
         compare(view.exitPageUrl, "BeaconDbDisplaySingle.qml")
@@ -70,7 +93,9 @@ SceneTestCase {
         // Box label: the country of the programmed beacon, back arrow closed.
         tryVerify(function() { return currentLabelingPage() === "LabelingPage_BoxCountry" })
         verify(TestBeacon.logged("LabelingPage_BoxCountryForm component completed"))
-        compare(item("countryInput").text, "Norway")
+        compare(Datablock.countryCodeNumber, 232)
+        compare(item("countryInput").text, ConfigTables.countryName(232))
+        verify(item("countryInput").text.length > 0)
         verify(!item("navigatorBack", view).enabled, "no way back into the finished run")
 
         forward()
@@ -120,7 +145,7 @@ SceneTestCase {
     function test_rlsProtocolHasNoStickerPage() {
         if (!TestBeacon.hasPage("Prog_11_Transfer.qml") || !TestBeacon.hasPage("BeaconDbDisplaySingle.qml"))
             skip("the wizard and the single-beacon page are not in this module")
-        programBeacon(ConfigTables.E_RlsUserTacPlb, 232)
+        programBeacon(257, ConfigTables.E_RlsUserTacPlb)
         const view = guide()
         compare(item("programmingSwipeView", view).count, 4)
         for (let i = 0; i < 3; ++i)
