@@ -197,6 +197,7 @@ AldmarTableViewForm {
 
             ToolTip {
                 id: cellTip
+                objectName: "cellToolTip"
                 text: cellText.text
                 timeout: 5000
             }
