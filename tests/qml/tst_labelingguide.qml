@@ -25,6 +25,18 @@ SceneTestCase {
         return loader && loader.item ? pageName(loader.item) : ""
     }
 
+    // The labelling page on show once it has stopped sliding: a click while it slides
+    // only stops the slide.
+    function labelingPage(name) {
+        tryVerify(function() { return currentLabelingPage() === name }, 5000,
+                  "expected " + name + ", showing " + currentLabelingPage())
+        const page = item("programmingSwipeView", mainView.currentItem).currentItem.item
+        tryVerify(function () { return Math.abs(page.mapToItem(mainView.currentItem, 0, 0).x) < 1 }, 3000,
+                  name + " does not settle")
+        waitForRendering(scene.contentItem)
+        return page
+    }
+
     function forward() {
         click("navigatorForward", mainView.currentItem)
     }
@@ -91,22 +103,30 @@ SceneTestCase {
         compare(item("programmingSwipeView", view).count, pages.length)
 
         // Box label: the country of the programmed beacon, back arrow closed.
-        tryVerify(function() { return currentLabelingPage() === "LabelingPage_BoxCountry" })
+        labelingPage("LabelingPage_BoxCountry")
         verify(TestBeacon.logged("LabelingPage_BoxCountryForm component completed"))
         compare(Datablock.countryCodeNumber, 232)
         compare(item("countryInput").text, ConfigTables.countryName(232))
         verify(item("countryInput").text.length > 0)
-        verify(!item("navigatorBack", view).enabled, "no way back into the finished run")
-
-        forward()
-        tryVerify(function() { return currentLabelingPage() === "LabelingPage_Programming" })
         click("openPdfButton")
-        const pdf = openedFile("_label.pdf")
-        verify(pdf.indexOf("31337_") >= 0, "named by serial and hex ID: " + pdf)
-        verify(TestBeacon.pdfText(pdf).indexOf("31337") >= 0, "the label PDF carries the serial")
+        const country = openedFile("_country_label_232.pdf")
+        verify(country.indexOf("31337_" + Datablock.hexId) >= 0, country)
+        verify(TestBeacon.pdfText(country).indexOf(ConfigTables.countryName(232) + " (232)") >= 0)
+        verify(!item("pageIndicator", view).backwardEnabled, "no way back into the finished run")
+        backward()
+        compare(currentPage(), "LabelingSwipeView")
+        compare(currentLabelingPage(), "LabelingPage_BoxCountry")
 
         forward()
-        tryVerify(function() { return currentLabelingPage() === "LabelingPage_ContactInfo" })
+        labelingPage("LabelingPage_Programming")
+        click("openPdfButton")
+        // The programming label is a bitmap of glyphs: its serial shows in the name only.
+        const pdf = openedFile("31337_" + Datablock.hexId + "_label.pdf")
+        verify(pdf !== "", "named by serial and hex ID: " + TestBeacon.openedFiles)
+        verify(TestBeacon.readFile(pdf).startsWith("%PDF"))
+
+        forward()
+        labelingPage("LabelingPage_ContactInfo")
         const area = item("contactText")
         area.forceActiveFocus()
         area.selectAll()
@@ -118,12 +138,12 @@ SceneTestCase {
 
         // Back goes one page back inside the guide.
         backward()
-        tryVerify(function() { return currentLabelingPage() === "LabelingPage_Programming" })
+        labelingPage("LabelingPage_Programming")
         forward()
         forward()
-        tryVerify(function() { return currentLabelingPage() === "LabelingPage_Protection" })
+        labelingPage("LabelingPage_Protection")
         forward()
-        tryVerify(function() { return currentLabelingPage() === "LabelingPage_BlockRLS" })
+        labelingPage("LabelingPage_BlockRLS")
         verify(TestBeacon.logged("LabelingPage_ProtectionForm component completed"))
 
         // Forward on the last page leaves for the beacon just programmed.
@@ -136,7 +156,7 @@ SceneTestCase {
         const again = guide()
         compare(mainView.depth, 3)
         compare(again.exitPageUrl, "")
-        verify(item("navigatorBack", again).enabled)
+        verify(item("pageIndicator", again).backwardEnabled)
         backward()
         waitForPage("BeaconDbDisplaySingle")
         compare(mainView.depth, 2)
@@ -150,7 +170,7 @@ SceneTestCase {
         compare(item("programmingSwipeView", view).count, 4)
         for (let i = 0; i < 3; ++i)
             forward()
-        tryVerify(function() { return currentLabelingPage() === "LabelingPage_Protection" })
+        labelingPage("LabelingPage_Protection")
         forward()
         waitForPage("BeaconDbDisplaySingle")
     }
