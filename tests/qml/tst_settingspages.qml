@@ -254,4 +254,59 @@ SceneTestCase {
         compare(item("applicationVersion").text, QMLProxy.applicationVersion)
         compare(item("qtRuntimeVersion").text, QMLProxy.qtRuntimeVersion)
     }
+
+    // Controls a user acts on or reads without an accessible name on themselves or above.
+    function unnamed(item, namedAbove, path, found) {
+        if (!item.visible || item.opacity === 0)
+            return found
+        const attached = item.Accessible
+        const name = attached && !attached.ignored ? attached.name : ""
+        const here = path + "/" + (item.objectName || String(item).split("(")[0])
+        if (!namedAbove && name === "") {
+            const clickable = item.pressAndHoldInterval !== undefined && item.acceptedButtons !== undefined
+            const text = item.text !== undefined && item.font !== undefined && item.wrapMode !== undefined
+            if (clickable && item.enabled)
+                found.push(here + " (click area)")
+            else if (text && String(item.text).trim() !== "")
+                found.push(here + " (text '" + item.text + "')")
+        }
+        for (let i = 0; i < item.children.length; ++i)
+            unnamed(item.children[i], namedAbove || name !== "", here, found)
+        return found
+    }
+
+    function test_everyControlIsNamed_data() {
+        return [
+            { tag: "first start", page: "FirstTimeSetup" },
+            { tag: "options", page: "MiscConfig" },
+            { tag: "protocols", page: "ProtocolConfig" },
+            { tag: "about", page: "About" },
+            { tag: "licences", page: "About", legal: true },
+            { tag: "country label", page: "LabelingSwipeView", guidePage: 0 },
+            { tag: "programming label", page: "LabelingSwipeView", guidePage: 1 },
+            { tag: "contact label", page: "LabelingSwipeView", guidePage: 2 },
+            { tag: "protection", page: "LabelingSwipeView", guidePage: 3 },
+            { tag: "RLS sticker", page: "LabelingSwipeView", guidePage: 4 }
+        ]
+    }
+
+    function test_everyControlIsNamed(data) {
+        TestBeacon.clearDatabase()
+        verify(TestBeacon.addBeaconToDatabase("10001", "Astrid"))
+        QMLProxy.dbBeacon = 0
+        if (data.page === "FirstTimeSetup")
+            TestBeacon.resetSettings(true)
+        openScene()
+        if (data.guidePage !== undefined)
+            mainView.setWithProperties("LabelingSwipeView.qml", { initialPage: data.guidePage })
+        else if (data.page !== "FirstTimeSetup")
+            mainView.set(data.page + ".qml")
+        const page = waitForPage(data.page)
+        if (data.legal)
+            click("legalTab")
+        wait(300)
+        const found = unnamed(page, false, "", [])
+        compare(found, [], "unnamed: " + found.join(", "))
+        TestBeacon.clearDatabase()
+    }
 }
