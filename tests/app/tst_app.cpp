@@ -16,6 +16,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
+#include <csignal>
+#include <signal.h>
+
 // When started with this variable the binary is a child process whose stderr the tests read.
 static const char *const kChildMode = "QUORVIK_TST_APP_CHILD";
 
@@ -59,6 +63,8 @@ private slots:
     void pendingIdentityFromArguments();
 
     void programStartsOffscreenAndExitsCleanly();
+    void programEndsCleanlyOnSignal_data();
+    void programEndsCleanlyOnSignal();
     void sceneThatIsNoWindowFailsTheStart();
 
 private:
@@ -372,6 +378,56 @@ void TestApp::programStartsOffscreenAndExitsCleanly()
     QVERIFY2(log.open(QIODevice::ReadOnly), qPrintable(log.fileName()));
     QVERIFY(log.readAll().contains("QMLScene.qml succeeded."));
     QSettings written(home.path() + QStringLiteral("/config/Aldmar/Quorvik PLB.conf"), QSettings::IniFormat);
+    QCOMPARE(written.value(QStringLiteral("ComPort")).toString(), QStringLiteral("COM33"));
+}
+
+void TestApp::programEndsCleanlyOnSignal_data()
+{
+    QTest::addColumn<int>("sig");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("SIGTERM") << int(SIGTERM) << "SIGTERM";
+    QTest::newRow("SIGINT") << int(SIGINT) << "SIGINT";
+}
+
+void TestApp::programEndsCleanlyOnSignal()
+{
+    QFETCH(int, sig);
+    QFETCH(QString, name);
+    QTemporaryDir home;
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home.path() + QStringLiteral("/data"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/config"));
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(QUORVIK_BIN_DIR "/QuorvikPLB"), {});
+    QVERIFY(program.waitForStarted());
+    QByteArray err;
+    QTRY_VERIFY_WITH_TIMEOUT((err += program.readAllStandardError()).contains("QMLScene.qml succeeded."), 60000);
+
+    // While it runs, the log on disk already holds every line written so far.
+    QFile log(home.path() + QStringLiteral("/data/Aldmar/Quorvik PLB/Quorvik PLB.log"));
+    QVERIFY2(log.open(QIODevice::ReadOnly), qPrintable(log.fileName()));
+    QVERIFY(log.readAll().contains("] [INFO   ] Creation of "));
+    log.close();
+    QSettings written(home.path() + QStringLiteral("/config/Aldmar/Quorvik PLB.conf"), QSettings::IniFormat);
+    QVERIFY(!written.contains(QStringLiteral("ComPort")));
+
+    QCOMPARE(::kill(pid_t(program.processId()), sig), 0);
+    QVERIFY(program.waitForFinished(30000));
+    err += program.readAllStandardError();
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(program.exitCode() == 0, err.constData());
+
+    // Ended as on a normal exit: the signal noted, the log closed in order, settings written.
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = log.readAll().trimmed().split('\n');
+    QVERIFY(lines.size() > 3);
+    const QByteArray noted = "[INFO   ] Received " + name.toLatin1() + ", shutting down";
+    QVERIFY2(std::count_if(lines.begin(), lines.end(), [&](const QByteArray &l) { return l.endsWith(noted); }) == 1,
+             err.constData());
+    QVERIFY2(lines.last().endsWith("[INFO   ] Log closed, exit code 0"), lines.last().constData());
+    written.sync();
     QCOMPARE(written.value(QStringLiteral("ComPort")).toString(), QStringLiteral("COM33"));
 }
 
