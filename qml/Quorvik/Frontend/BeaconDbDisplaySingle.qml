@@ -148,7 +148,7 @@ BeaconDbDisplaySingleForm {
 
     progDateRow.paramText: Datablock.progDate
     protocolRow.paramText: Datablock.protocol
-    protocolRow.paramColor: ConfigTables.isTestProtocol(protocolCode) ? AldmarStyle.jTextErrorColor : AldmarStyle.jTextColor
+    protocolRow.idParam.color: ConfigTables.isTestProtocol(protocolCode) ? AldmarStyle.jTextErrorColor : AldmarStyle.jTextColor
     categoryRow.paramText: Datablock.category
     categoryRow.visible: categoryProtocols.indexOf(protocolCode) >= 0
     countryRow.paramText: Datablock.countryCode
