@@ -266,6 +266,16 @@ QStringList TestBeacon::databaseFileSerials() const
     return serials;
 }
 
+QString TestBeacon::databaseFileNote(const QString &serial) const
+{
+    DatabaseIfc db(dataFolder(), nullptr);
+    for (int i = 0; i < db.count(); ++i) {
+        if (QString::fromLatin1(db.beaconAt(i)->serialBytes()) == serial)
+            return db.beaconAt(i)->additionalInfo();
+    }
+    return QString();
+}
+
 QString TestBeacon::readTextFile(const QString &path) const
 {
     QFile file(path);

@@ -66,6 +66,8 @@ public:
     Q_INVOKABLE bool hasPage(const QString &file) const;
     // The serials (in file order) that Quorvik.db holds on disk, read by a second database.
     Q_INVOKABLE QStringList databaseFileSerials() const;
+    // The additional information of the stored beacon of that serial, as on disk.
+    Q_INVOKABLE QString databaseFileNote(const QString &serial) const;
     // Whole text files, for exported and damaged files; readTextFile gives "" when missing.
     Q_INVOKABLE QString readTextFile(const QString &path) const;
     Q_INVOKABLE bool writeTextFile(const QString &path, const QString &text) const;

@@ -177,6 +177,7 @@ SceneTestCase {
         click("serialRow", single)
         note.focus = false
         tryCompare(Datablock, "addInfoNote", "Checked")
+        compare(TestBeacon.databaseFileNote(chosen), "Checked")
 
         TestBeacon.clearLog()
         click("backButton", single)
