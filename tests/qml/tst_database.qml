@@ -220,7 +220,7 @@ SceneTestCase {
         compare(TestBeacon.readTextFile(TestBeacon.homeFolder + "/again.tlr"), exported)
     }
 
-    function test_damagedImportChangesNothing() {
+    function test_damagedOrPartlyForeignImport() {
         const page = openList()
         const before = TestBeacon.databaseFileSerials()
         verify(TestBeacon.writeTextFile(TestBeacon.homeFolder + "/damaged.tlr",
@@ -242,5 +242,23 @@ SceneTestCase {
         compare(box.text, "Unsupported imports file version.<br>You might need to update Quorvik PLB.<br>&nbsp;")
         box.accept()
         compare(TestBeacon.databaseCount(), serials.length)
+
+        // A report with an entry of a model this program does not handle: the rest is
+        // imported and the user learns about the one left out.
+        saveAs(page, "mixed.tlr")
+        const report = JSON.parse(TestBeacon.readTextFile(TestBeacon.homeFolder + "/mixed.tlr"))
+        const foreign = JSON.parse(JSON.stringify(report.beacons[0]))
+        foreign.beaconType = 0
+        foreign.beaconSerial = "4444"
+        report.beacons.push(foreign)
+        report.beacons[1].beaconSerial = "60606"
+        verify(TestBeacon.writeTextFile(TestBeacon.homeFolder + "/mixed.tlr", JSON.stringify(report)))
+        openFrom(page, "mixed.tlr")
+        tryVerify(function() { return box.visible })
+        compare(box.text, "1 new and 0 updated reports imported.<br>1 reports could not be imported (see the log).<br>&nbsp;")
+        box.accept()
+        compare(TestBeacon.databaseCount(), serials.length + 1)
+        verify(TestBeacon.databaseFileSerials().indexOf("60606") >= 0)
+        verify(TestBeacon.databaseFileSerials().indexOf("4444") < 0)
     }
 }
