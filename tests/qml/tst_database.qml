@@ -41,6 +41,25 @@ SceneTestCase {
         return ""
     }
 
+    // A button of an open message box, found by its text as a user reads it.
+    function dialogButton(text) {
+        // The box grows into place when it opens; click it where it ends up.
+        wait(400)
+        let found = null
+        const walk = function(node) {
+            for (let i = 0; node && i < node.children.length && !found; ++i) {
+                const child = node.children[i]
+                if (child.visible && child.text === text && child.clicked !== undefined)
+                    found = child
+                else
+                    walk(child)
+            }
+        }
+        walk(scene.contentItem.parent)
+        verify(found, "no button " + text)
+        return found
+    }
+
     function shownSerials(table) {
         waitForRendering(table)
         const out = []
@@ -131,7 +150,14 @@ SceneTestCase {
         const ask = item("removeDialog", single)
         tryVerify(function() { return ask.visible })
         compare(ask.title, "Remove Beacon")
-        ask.accept()
+        compare(ask.text, "Do you really want to remove this beacon completely?<br>&nbsp;")
+        click(dialogButton("No"))
+        tryVerify(function() { return !ask.visible })
+        compare(TestBeacon.databaseCount(), serials.length)
+        click("removeButton", single)
+        tryVerify(function() { return ask.visible })
+        click(dialogButton("Yes"))
+        ask.open()
         ask.accept()
         verify(!item("removeButton", single).enabled)
         waitForPage("BeaconDbDisplay", 5000)
@@ -230,7 +256,7 @@ SceneTestCase {
         tryVerify(function() { return box.visible })
         compare(box.title, "Failed to import reports<br>&nbsp;")
         compare(box.text, "Invalid imports file<br>&nbsp;")
-        box.accept()
+        click(dialogButton("OK"))
         compare(TestBeacon.databaseCount(), serials.length)
         compare(item("dbTable", page).tableView.rows, serials.length)
         compare(TestBeacon.databaseFileSerials(), before)

@@ -71,6 +71,25 @@ SceneTestCase {
         return ""
     }
 
+    // A button of an open message box, found by its text as a user reads it.
+    function dialogButton(text) {
+        // The box grows into place when it opens; click it where it ends up.
+        wait(400)
+        let found = null
+        const walk = function(node) {
+            for (let i = 0; node && i < node.children.length && !found; ++i) {
+                const child = node.children[i]
+                if (child.visible && child.text === text && child.clicked !== undefined)
+                    found = child
+                else
+                    walk(child)
+            }
+        }
+        walk(scene.contentItem.parent)
+        verify(found, "no button " + text)
+        return found
+    }
+
     function test_readbackShowsTheBeaconAndBackGoesToStart() {
         click("menuReadback")
         waitForPage("Main_StartRead")
@@ -102,7 +121,7 @@ SceneTestCase {
         click("makeReportButton", page)
         const ask = item("reportDialog", page)
         tryVerify(function() { return ask.visible })
-        ask.accept()
+        click(dialogButton("Yes"))
         tryCompare(TestBeacon.openedFiles, "length", 1)
         verify(TestBeacon.openedFiles[0].indexOf("24680_" + beacon.epirbHexMsg() + ".pdf") >= 0)
 

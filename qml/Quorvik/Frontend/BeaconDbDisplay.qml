@@ -156,7 +156,7 @@ BeaconDbDisplayForm {
         id: errorDialog
         objectName: "dbErrorDialog"
         title: qsTr("Error")
-        buttons: MessageDialog.Ok
+        buttons: MessageDialogValues.Ok
     }
 
     Component.onCompleted: {
