@@ -4,16 +4,50 @@
 #include "documents/labelfonts.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QQmlApplicationEngine>
+#include <QQuickWindow>
 #include <QCommandLineParser>
 #include <QFont>
 #include <QQuickStyle>
 #include <QTimer>
+
+#include <cstdio>
 
 // Both QML modules are static libraries: reference their registrations so the linker keeps them.
 void qml_register_types_Quorvik_Backend();
 void qml_register_types_Quorvik_Frontend();
 static volatile auto keepBackendTypes = &qml_register_types_Quorvik_Backend;
 static volatile auto keepFrontendTypes = &qml_register_types_Quorvik_Frontend;
+
+// The start-up benchmark: once a full frame of the window has been drawn, print the
+// resident memory on stdout and quit.
+static void reportFirstFrame(EpirbApp *epirbApp)
+{
+    QQuickWindow *window = nullptr;
+    if (epirbApp->engine() && !epirbApp->engine()->rootObjects().isEmpty())
+        window = qobject_cast<QQuickWindow *>(epirbApp->engine()->rootObjects().constFirst());
+    const auto report = [] {
+        qint64 rssKb = -1;
+        QFile status(QStringLiteral("/proc/self/status"));
+        if (status.open(QIODevice::ReadOnly)) {
+            for (const QByteArray &line : status.readAll().split('\n')) {
+                if (line.startsWith("VmRSS:"))
+                    rssKb = line.mid(6).trimmed().split(' ').value(0).toLongLong();
+            }
+        }
+        std::printf("first-frame rss-kb %lld\n", static_cast<long long>(rssKb));
+        std::fflush(stdout);
+        QCoreApplication::quit();
+    };
+    if (!window) {
+        QTimer::singleShot(0, qApp, report);
+        return;
+    }
+    // The scene graph may be up before anything was drawn: wait for a frame drawn after it.
+    QObject::connect(window, &QQuickWindow::frameSwapped, qApp, report, Qt::SingleShotConnection);
+    window->requestUpdate();
+}
 
 int main(int argc, char *argv[])
 {
@@ -55,7 +89,9 @@ int main(int argc, char *argv[])
 
     auto *epirbApp = new EpirbApp(parser->positionalArguments(), nullptr);
     // Smoke tests and the start-up benchmark stop once the window is up.
-    if (qEnvironmentVariableIsSet("QUORVIK_QUIT_AFTER_START"))
+    if (qEnvironmentVariableIsSet("QUORVIK_REPORT_FIRST_FRAME"))
+        reportFirstFrame(epirbApp);
+    else if (qEnvironmentVariableIsSet("QUORVIK_QUIT_AFTER_START"))
         QTimer::singleShot(0, app, &QCoreApplication::quit);
     const int rc = QApplication::exec();
 

@@ -27,7 +27,8 @@ public:
     TestBeacon(const QString &home, QObject *parent);
     ~TestBeacon() override;
 
-    void setApp(EpirbApp *app) { m_app = app; }
+    // Also notes the tables' start-up choices, which resetSettings() brings back.
+    void setApp(EpirbApp *app);
     QString devicePath() const;
     QStringList openedFiles() const { return m_opened; }
     QString dataFolder() const;
@@ -47,9 +48,13 @@ public:
     Q_INVOKABLE QStringList logLines() const;
     Q_INVOKABLE bool logged(const QString &part) const;
     Q_INVOKABLE void clearLog();
+    // The test log takes over message handling when the first test case starts; this
+    // puts the capture back in front (openScene() and clearLog() do it).
+    Q_INVOKABLE void captureLog() { installLogCapture(); }
 
     Q_INVOKABLE void clearOpenedFiles();
-    // Empties the settings; unless firstStart, an operator is stored so the start page shows.
+    // Empties the settings and brings the enabled protocols and models back to how the run
+    // started; unless firstStart, an operator is stored so the start page shows.
     Q_INVOKABLE void resetSettings(bool firstStart = false);
     // Reads the stored settings again, as the next start of the program does.
     Q_INVOKABLE void reloadSettings();
@@ -87,4 +92,6 @@ private:
     std::unique_ptr<BeaconSimulator> m_sim;
     EpirbConfig m_stored;
     QStringList m_opened;
+    QList<bool> m_protocols;
+    QList<bool> m_beacons;
 };

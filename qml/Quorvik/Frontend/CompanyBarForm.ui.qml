@@ -54,6 +54,11 @@ Item {
             color: AldmarStyle.jHeaderTextColor
             font.family: AldmarStyle.jFont
             font.pointSize: AldmarStyle.jFontSizeNormal
+            // A longer address shrinks rather than leaving its box.
+            fontSizeMode: Text.HorizontalFit
+            minimumPointSize: AldmarStyle.jFontSizeSmall - 4
+            leftPadding: 4
+            rightPadding: 4
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
         }

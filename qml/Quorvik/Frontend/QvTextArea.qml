@@ -18,6 +18,17 @@ TextArea {
         border.width: 1
     }
 
+    // The hint names the field for assistive technology, also after it was cleared.
+    property string hint: ""
+    Accessible.role: Accessible.EditableText
+    Accessible.name: hint !== "" ? hint : text
+
     onTextChanged: if (text.length > 0) placeholderText = ""
-    Component.onCompleted: if (text.length > 0) placeholderText = ""
+    onPlaceholderTextChanged: if (placeholderText !== "") hint = placeholderText
+    Component.onCompleted: {
+        if (placeholderText !== "")
+            hint = placeholderText
+        if (text.length > 0)
+            placeholderText = ""
+    }
 }

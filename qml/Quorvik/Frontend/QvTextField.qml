@@ -23,6 +23,17 @@ TextField {
     }
 
     // Once a value is there the hint has done its job, even if the value is deleted again.
+    // The hint names the field for assistive technology, also after it was cleared.
+    property string hint: ""
+    Accessible.role: Accessible.EditableText
+    Accessible.name: hint !== "" ? hint : text
+
     onTextChanged: if (text.length > 0) placeholderText = ""
-    Component.onCompleted: if (text.length > 0) placeholderText = ""
+    onPlaceholderTextChanged: if (placeholderText !== "") hint = placeholderText
+    Component.onCompleted: {
+        if (placeholderText !== "")
+            hint = placeholderText
+        if (text.length > 0)
+            placeholderText = ""
+    }
 }
