@@ -176,6 +176,11 @@ void EpirbApp::connectDatabaseView(DatabaseIfc *db)
             view->setConfig(record, epirbdatablkWrapper::DatabaseView);
     });
     connect(db, &DatabaseIfc::clearDatablock, view, &epirbdatablkWrapper::clearConfig);
+    // A note written on a stored beacon's page must survive the run.
+    connect(view, &epirbdatablkWrapper::addInfoChanged, db, [db, view] {
+        if (view->viewMode() == epirbdatablkWrapper::DatabaseView)
+            db->recordEdited(view->config());
+    });
 }
 
 QString EpirbApp::territoryName() const

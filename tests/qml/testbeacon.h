@@ -58,11 +58,8 @@ public:
     Q_INVOKABLE void resetSettings(bool firstStart = false);
     // Reads the stored settings again, as the next start of the program does.
     Q_INVOKABLE void reloadSettings();
-    // Files a test prepares or checks; folders are created as needed. pdfText is what
-    // pdftotext finds in the document.
+    // A file of the source tree; what pdftotext finds in a PDF.
     Q_INVOKABLE QString sourceFile(const QString &relativePath) const;
-    Q_INVOKABLE QString readFile(const QString &path) const;
-    Q_INVOKABLE bool writeFile(const QString &path, const QString &text) const;
     Q_INVOKABLE QString pdfText(const QString &path) const;
     Q_INVOKABLE int databaseCount() const;
     Q_INVOKABLE bool addBeaconToDatabase(const QString &serial, const QString &owner);
@@ -71,6 +68,8 @@ public:
     Q_INVOKABLE bool hasPage(const QString &file) const;
     // The serials (in file order) that Quorvik.db holds on disk, read by a second database.
     Q_INVOKABLE QStringList databaseFileSerials() const;
+    // The additional information of the stored beacon of that serial, as on disk.
+    Q_INVOKABLE QString databaseFileNote(const QString &serial) const;
     // Whole text files, for exported and damaged files; readTextFile gives "" when missing.
     Q_INVOKABLE QString readTextFile(const QString &path) const;
     Q_INVOKABLE bool writeTextFile(const QString &path, const QString &text) const;

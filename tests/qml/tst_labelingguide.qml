@@ -123,7 +123,7 @@ SceneTestCase {
         // The programming label is a bitmap of glyphs: its serial shows in the name only.
         const pdf = openedFile("31337_" + Datablock.hexId + "_label.pdf")
         verify(pdf !== "", "named by serial and hex ID: " + TestBeacon.openedFiles)
-        verify(TestBeacon.readFile(pdf).startsWith("%PDF"))
+        verify(TestBeacon.readTextFile(pdf).startsWith("%PDF"))
 
         forward()
         labelingPage("LabelingPage_ContactInfo")

@@ -161,7 +161,7 @@ SceneTestCase {
         verify(standard.indexOf("Quorvikland") < 0)
 
         const edited = TestBeacon.homeFolder + "/edited/Country.txt"
-        verify(TestBeacon.writeFile(edited, TestBeacon.readFile(TestBeacon.sourceFile("data/Country.txt")) + "799 Quorvikland\n"))
+        verify(TestBeacon.writeTextFile(edited, TestBeacon.readTextFile(TestBeacon.sourceFile("data/Country.txt")) + "799 Quorvikland\n"))
         chooseCountryFile(page, edited)
         tryCompare(item("countryFileText"), "text", TestBeacon.dataFolder + "/Country.txt")
         verify(item("removeButton").enabled)
@@ -171,7 +171,7 @@ SceneTestCase {
 
         // A file that is not a country list is refused and the installed list stays.
         const bad = TestBeacon.homeFolder + "/bad/Country.txt"
-        verify(TestBeacon.writeFile(bad, "Norway\nSweden\n"))
+        verify(TestBeacon.writeTextFile(bad, "Norway\nSweden\n"))
         chooseCountryFile(page, bad)
         tryVerify(function() { return page.failureBox.visible })
         compare(page.failureBox.title, "Failed to install Country.txt")

@@ -90,6 +90,13 @@ BeaconDbDisplayForm {
         const code = QMLProxy.app.importReports(url.toString())
         if (code === 0) {
             exportAllowed = QMLProxy.beaconListModel.rowCount() > 0
+            // Entries the database refused are not to pass unnoticed.
+            const counts = QMLProxy.app.lastImportCounts()
+            if (counts.skipped > 0) {
+                showError(qsTr("Reports imported"),
+                          qsTr("%1 new and %2 updated reports imported.<br>%3 reports could not be imported (see the log).<br>&nbsp;")
+                          .arg(counts.imported).arg(counts.replaced).arg(counts.skipped))
+            }
             return
         }
         let text
@@ -149,7 +156,7 @@ BeaconDbDisplayForm {
         id: errorDialog
         objectName: "dbErrorDialog"
         title: qsTr("Error")
-        buttons: MessageDialog.Ok
+        buttons: MessageDialogValues.Ok
     }
 
     Component.onCompleted: {

@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Controls
 import Quorvik.Backend
 import Quorvik.Frontend
 

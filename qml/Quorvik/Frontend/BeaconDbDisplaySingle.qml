@@ -148,7 +148,7 @@ BeaconDbDisplaySingleForm {
 
     progDateRow.paramText: Datablock.progDate
     protocolRow.paramText: Datablock.protocol
-    protocolRow.paramColor: ConfigTables.isTestProtocol(protocolCode) ? AldmarStyle.jTextErrorColor : AldmarStyle.jTextColor
+    protocolRow.idParam.color: ConfigTables.isTestProtocol(protocolCode) ? AldmarStyle.jTextErrorColor : AldmarStyle.jTextColor
     categoryRow.paramText: Datablock.category
     categoryRow.visible: categoryProtocols.indexOf(protocolCode) >= 0
     countryRow.paramText: Datablock.countryCode
@@ -198,8 +198,11 @@ BeaconDbDisplaySingleForm {
         objectName: "reportDialog"
         title: qsTr("PDF report created")
         text: qsTr("Display the created report in external PDF viewer?<br>&nbsp;")
-        buttons: MessageDialog.Yes | MessageDialog.No
-        onAccepted: Datablock.showReport()
+        buttons: MessageDialogValues.Yes | MessageDialogValues.No
+        onButtonClicked: function (button, role) {
+            if (button === MessageDialogValues.Yes)
+                Datablock.showReport()
+        }
     }
 
     MessageDialog {
@@ -207,7 +210,12 @@ BeaconDbDisplaySingleForm {
         objectName: "removeDialog"
         title: qsTr("Remove Beacon")
         text: qsTr("Do you really want to remove this beacon completely?<br>&nbsp;")
-        buttons: MessageDialog.Yes | MessageDialog.No
+        buttons: MessageDialogValues.Yes | MessageDialogValues.No
+        // Yes may come as the button or as an acceptance; either is one confirmation.
+        onButtonClicked: function (button, role) {
+            if (button === MessageDialogValues.Yes)
+                page.confirmRemove()
+        }
         onAccepted: page.confirmRemove()
     }
 

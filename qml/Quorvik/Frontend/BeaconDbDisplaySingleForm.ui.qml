@@ -1,6 +1,4 @@
 import QtQuick
-import QtQuick.Controls
-import Quorvik.Backend
 import Quorvik.Frontend
 
 // One beacon's configuration: identity, battery, run-time and programming groups,

@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Controls
 import Quorvik.Frontend
 
 // The beacon's boot log: counters by boot reason above the log entries.

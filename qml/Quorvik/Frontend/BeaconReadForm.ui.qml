@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Controls
 import Quorvik.Frontend
 
 // Layout shared by the two read pages: heading, instructions, progress bar and status.
