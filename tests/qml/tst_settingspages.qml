@@ -74,6 +74,13 @@ SceneTestCase {
         return found
     }
 
+    // GET STARTED on the start page: the beacon is read and the wizard opens.
+    function startWizard() {
+        waitForPage("Main_StartProg")
+        click("getStartedButton")
+        return waitForPage("ProgrammingSwipeView", 30000)
+    }
+
     function countryNames() {
         const model = QMLProxy.countryModel
         const names = []
@@ -230,20 +237,24 @@ SceneTestCase {
         verify(ConfigTables.protocolAvailable(keep))
         leavePage()
 
-        // The next run reads the beacon, which rebuilds the protocol list.
+        // The next run: GET STARTED, the beacon is read, the wizard opens without the protocol page.
         TestBeacon.restart({ serial: "31337" })
-        QMLProxy.app.startEpirbRecieve(false)
-        let pages = []
-        tryVerify(function() { pages = QMLProxy.programmingPages(); return pages.indexOf("Prog_6_SelectProtocol.qml") < 0 }, 20000)
-        compare(pages.length, 6)
+        let wizard = startWizard()
+        compare(wizard.idPagesModel, QMLProxy.programmingPages())
+        verify(wizard.idPagesModel.indexOf("Prog_6_SelectProtocol.qml") < 0)
+        compare(item("programmingSwipeView", wizard).count, 6)
+        click("menuProgrammingBar")
 
         // One more protocol brings the page back.
         openFromSettings("popupProtocol", "ProtocolConfig")
         click("protocol_" + unchecked[0])
         leavePage()
-        TestBeacon.pressTest()
-        QMLProxy.app.startEpirbRecieve(false)
-        tryVerify(function() { return QMLProxy.programmingPages().length === 7 }, 20000)
+        TestBeacon.restart({ serial: "31337" })
+        wizard = startWizard()
+        verify(wizard.idPagesModel.indexOf("Prog_6_SelectProtocol.qml") >= 0)
+        compare(item("programmingSwipeView", wizard).count, 7)
+        click("menuProgrammingBar")
+        QMLProxy.app.stopEpirbReceive()
 
         for (let k = 0; k < unchecked.length; ++k)
             ConfigTables.setProtocolAvailable(unchecked[k], true)
