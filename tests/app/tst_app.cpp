@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <csignal>
 #include <signal.h>
+#include <unistd.h>
 
 // When started with this variable the binary is a child process whose stderr the tests read.
 static const char *const kChildMode = "QUORVIK_TST_APP_CHILD";
@@ -66,6 +67,7 @@ private slots:
     void programEndsCleanlyOnSignal_data();
     void programEndsCleanlyOnSignal();
     void sceneThatIsNoWindowFailsTheStart();
+    void portWithoutPermissionIsExplained();
 
 private:
     QString logPath() const;
@@ -451,6 +453,47 @@ void TestApp::sceneThatIsNoWindowFailsTheStart()
     QVERIFY2(err.contains("[ERROR  ] Main scene is not a window. Terminating\n"), err.constData());
     program.kill();
     program.waitForFinished();
+}
+
+// A technician outside the port's group must read how to get in, not just "read failed".
+void TestApp::portWithoutPermissionIsExplained()
+{
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    QFile::setPermissions(home.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                                           | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther);
+    const QString port = home.filePath(QStringLiteral("ttyQuorvikLocked"));
+    {
+        QFile f(port);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    QFile::setPermissions(port, QFileDevice::Permissions());
+
+    QString program = QStringLiteral(QUORVIK_BIN_DIR "/quorvik-cli");
+    QStringList args{ QStringLiteral("read"), QStringLiteral("--port"), port, QStringLiteral("--wait"),
+                      QStringLiteral("5") };
+    if (::geteuid() == 0) {
+        // Root opens any file: run as nobody, as a workshop user would.
+        const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+        if (setpriv.isEmpty())
+            QSKIP("running as root without setpriv: cannot run the tool as an ordinary user");
+        args = QStringList{ QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                            QStringLiteral("--clear-groups"), program } + args;
+        program = setpriv;
+    }
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), home.path());
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    QProcess cli;
+    cli.setProcessEnvironment(env);
+    cli.start(program, args);
+    QVERIFY(cli.waitForFinished(30000));
+    const QString err = QString::fromLocal8Bit(cli.readAllStandardError());
+    QCOMPARE(cli.exitCode(), 1);
+    QVERIFY2(err.contains(QStringLiteral("No permission to open the serial port ") + port), qPrintable(err));
+    QVERIFY2(err.contains(QStringLiteral("usermod -aG dialout")), qPrintable(err));
 }
 
 int main(int argc, char **argv)
