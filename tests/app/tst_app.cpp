@@ -74,6 +74,17 @@ private:
     QStringList testArgs(const QStringList &extra = {}) const;
 };
 
+// A program started by a test keeps its settings, database and log in the test's folder.
+static QProcessEnvironment privateHome(const QTemporaryDir &home)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), home.path());
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home.path() + QStringLiteral("/data"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/config"));
+    return env;
+}
+
 void TestApp::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
@@ -399,11 +410,7 @@ void TestApp::programEndsCleanlyOnSignal()
     QFETCH(QString, name);
     QTemporaryDir home;
     QProcess program;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("XDG_DATA_HOME"), home.path() + QStringLiteral("/data"));
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/config"));
-    program.setProcessEnvironment(env);
+    program.setProcessEnvironment(privateHome(home));
     program.start(QStringLiteral(QUORVIK_BIN_DIR "/QuorvikPLB"), {});
     QVERIFY(program.waitForStarted());
     QByteArray err;
@@ -439,11 +446,7 @@ void TestApp::sceneThatIsNoWindowFailsTheStart()
 {
     QTemporaryDir home;
     QProcess program;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("XDG_DATA_HOME"), home.path() + QStringLiteral("/data"));
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/config"));
-    program.setProcessEnvironment(env);
+    program.setProcessEnvironment(privateHome(home));
     const QString scene = QUrl::fromLocalFile(QStringLiteral(QUORVIK_TEST_QML_DIR "NotAWindow/")).toString();
     program.start(QStringLiteral(QUORVIK_BIN_DIR "/QuorvikPLB"), { QStringLiteral("qmlpath=") + scene });
     QVERIFY(program.waitForStarted());
@@ -481,13 +484,8 @@ void TestApp::portWithoutPermissionIsExplained()
                             QStringLiteral("--clear-groups"), program } + args;
         program = setpriv;
     }
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("HOME"), home.path());
-    env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     QProcess cli;
-    cli.setProcessEnvironment(env);
+    cli.setProcessEnvironment(privateHome(home));
     cli.start(program, args);
     QVERIFY(cli.waitForFinished(30000));
     const QString err = QString::fromLocal8Bit(cli.readAllStandardError());
