@@ -45,6 +45,20 @@ SceneTestCase {
         click("navigatorBack", mainView.currentItem)
     }
 
+    // Where the item shows dark pixels, sampled on a coarse grid of the window.
+    function inkOf(target) {
+        const shot = grabImage(scene.contentItem)
+        const origin = target.mapToItem(scene.contentItem, 0, 0)
+        let ink = ""
+        for (let y = 2; y < target.height - 2; y += 4) {
+            for (let x = 2; x < target.width - 2; x += 4) {
+                const c = shot.pixel(Math.round(origin.x + x), Math.round(origin.y + y))
+                ink += (c.r + c.g + c.b < 1.5) ? "#" : "."
+            }
+        }
+        return ink
+    }
+
     function openedFile(ending) {
         const files = TestBeacon.openedFiles
         for (let i = 0; i < files.length; ++i) {
@@ -128,9 +142,12 @@ SceneTestCase {
         forward()
         labelingPage("LabelingPage_ContactInfo")
         const area = item("contactText")
+        const preview = item("contactLabel")
+        const before = inkOf(preview.image)
         area.forceActiveFocus()
         area.selectAll()
         typeText(area, "Rescue: +47 99 88 77 66")
+        tryVerify(function() { return inkOf(preview.image) !== before }, 5000, "the preview follows the text")
         click("openPdfButton")
         const contact = openedFile("contact_label.pdf")
         verify(contact !== "")

@@ -142,6 +142,13 @@ SceneTestCase {
         replaceText(item("stationField"), "123456789012345678901234567")
         compare(item("stationField").text.length, 26)
 
+        const override = item("serialOverrideBox")
+        compare(override.checked, ConfigTables.serialOverrideAllowed)
+        click(override)
+        verify(ConfigTables.serialOverrideAllowed, "the controller hears the check box")
+        click(override)
+        verify(!ConfigTables.serialOverrideAllowed)
+
         const area = item("contactText")
         const preview = item("contactPreview")
         replaceText(area, "Call")
