@@ -161,6 +161,7 @@ SceneTestCase {
 
         // Leaving the page keeps what was typed, even in the field still being edited.
         leavePage()
+        TestBeacon.reloadSettings()
         compare(ConfigTables.operatorName, "ABCDEFGHIJKLMNOP")
         compare(ConfigTables.defaultContactInfo, "Call +47 22 00 00 00 #1")
     }
@@ -243,6 +244,10 @@ SceneTestCase {
         verify(unchecked.length >= 2)
         verify(ConfigTables.protocolAvailable(keep))
         leavePage()
+        // Stored when the page was left.
+        TestBeacon.reloadSettings()
+        verify(!ConfigTables.protocolAvailable(unchecked[0]))
+        verify(ConfigTables.protocolAvailable(keep))
 
         // The next run: GET STARTED, the beacon is read, the wizard opens without the protocol page.
         TestBeacon.restart({ serial: "31337" })
