@@ -22,7 +22,9 @@
 
 #include <memory>
 
+void qml_register_types_Quorvik_Backend();
 void qml_register_types_Quorvik_Frontend();
+static volatile auto keepBackendTypes = &qml_register_types_Quorvik_Backend;
 static volatile auto keepFrontendTypes = &qml_register_types_Quorvik_Frontend;
 
 namespace {
@@ -40,9 +42,24 @@ public slots:
     void open(const QUrl &url) { urls << url; }
 };
 
+// By objectName, through the visual tree (pages sit in loaders and scroll views).
+QQuickItem *findItem(QQuickItem *item, const QString &name)
+{
+    if (!item)
+        return nullptr;
+    if (item->objectName() == name)
+        return item;
+    const QList<QQuickItem *> children = item->childItems();
+    for (QQuickItem *child : children) {
+        if (QQuickItem *found = findItem(child, name))
+            return found;
+    }
+    return nullptr;
+}
+
 QQuickItem *findItem(QQuickWindow *window, const QString &name)
 {
-    return window ? window->contentItem()->findChild<QQuickItem *>(name) : nullptr;
+    return window ? findItem(window->contentItem(), name) : nullptr;
 }
 
 }
@@ -53,6 +70,7 @@ class TestProduction : public QObject
 
 private slots:
     void initTestCase();
+    void cleanupTestCase();
     void init();
     void productionWindowWritesOnItsOwn_data();
     void productionWindowWritesOnItsOwn();
@@ -66,6 +84,11 @@ void TestProduction::initTestCase()
     QStandardPaths::setTestModeEnabled(true);
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_opened, "open");
     UiFonts::install();
+}
+
+void TestProduction::cleanupTestCase()
+{
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
 }
 
 void TestProduction::init()

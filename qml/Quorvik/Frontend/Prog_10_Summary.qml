@@ -109,7 +109,7 @@ Prog_10_SummaryForm {
                                                                            : String(config.beaconNo())
         fillIdentity()
         if (config.isTestProtocol())
-            protocolRow.paramColor = AldmarStyle.jTextErrorColor
+            protocolRow.idParam.color = AldmarStyle.jTextErrorColor
         const ais = config.aisUserId()
         aisRow.visible = ais !== 0
         aisRow.paramText = ais
