@@ -115,8 +115,10 @@ EpirbApp::EpirbApp(const QStringList &args, QObject *parent, StartMode mode)
     // stop must not reach the next status or result.
     connect(this, &EpirbApp::requestComStop, this, [this] {
         m_linkActive = false;
+        ++m_stopsRequested;
         disconnectLink();
     });
+    connect(m_comm, &EpirbComm::stopped, this, [this] { ++m_stopsDone; }, Qt::QueuedConnection);
 
     if (m_headless)
         return;
@@ -460,7 +462,7 @@ void EpirbApp::startProgress(int phaseCount)
 
 void EpirbApp::on_comProgress()
 {
-    if (!m_linkActive)
+    if (!isCurrentLinkEvent())
         return;
     m_progProgress = (m_phase * 100 + m_comm->progress()) / m_phaseCount;
     emit progProgressChanged();
@@ -471,7 +473,12 @@ void EpirbApp::on_comProgress()
 
 void EpirbApp::disconnectLink()
 {
-    disconnect(m_comm, nullptr, this, nullptr);
+    // Not the link's stop notice: that one counts every stop, whichever operation runs.
+    disconnect(m_comm, &EpirbComm::syncReceived, this, nullptr);
+    disconnect(m_comm, &EpirbComm::comProgressChanged, this, nullptr);
+    disconnect(m_comm, &EpirbComm::success, this, nullptr);
+    disconnect(m_comm, &EpirbComm::failure, this, nullptr);
+    disconnect(m_comm, &EpirbComm::timeout, this, nullptr);
 }
 
 void EpirbApp::connectSync()
@@ -559,7 +566,7 @@ void EpirbApp::stopEpirbReceive(const QString &msg)
 
 void EpirbApp::on_syncReceived(char ch)
 {
-    if (!m_linkActive)
+    if (!isCurrentLinkEvent())
         return;
     m_syncChar = ch;
     qDebug() << "on_syncReceived: " << ch;
@@ -576,7 +583,7 @@ void EpirbApp::on_syncReceived(char ch)
 
 void EpirbApp::on_successRead(int nNo)
 {
-    if (!m_linkActive)
+    if (!isCurrentLinkEvent())
         return;
     Q_UNUSED(nNo)
     const QByteArray data = m_comm->readData();
@@ -598,7 +605,7 @@ void EpirbApp::on_successRead(int nNo)
 
 void EpirbApp::on_successLogRead(int nNo)
 {
-    if (!m_linkActive)
+    if (!isCurrentLinkEvent())
         return;
     Q_UNUSED(nNo)
     const QByteArray data = m_comm->readData();
@@ -645,7 +652,7 @@ void EpirbApp::startEpirbWrite()
 
 void EpirbApp::on_successReadBeforeWrite(int nNo)
 {
-    if (!m_linkActive)
+    if (!isCurrentLinkEvent())
         return;
     ++m_phase;
     qDebug() << "on_successReadBeforeWrite: EpirbApp Readback before write: bytes read" << nNo;
@@ -691,7 +698,7 @@ void EpirbApp::on_successReadBeforeWrite(int nNo)
 
 void EpirbApp::on_successWrite(int nNo)
 {
-    if (!m_linkActive)
+    if (!isCurrentLinkEvent())
         return;
     Q_UNUSED(nNo)
     ++m_phase;
@@ -703,10 +710,21 @@ void EpirbApp::on_successWrite(int nNo)
 
 void EpirbApp::startEpirbVerify()
 {
+    // On its own, not as the last phase of a write: the link opens the port and waits
+    // for the beacon as for a read, with the same time-out and failure path.
+    startProgress(1);
     qDebug() << "startEpirbVerify";
-    setProgStatus(tr("Waiting for connection..."), false);
+    // Whatever ran before ends here, so the port is closed and the beacon is awaited.
+    emit requestComStop(QString());
+    m_writing = false;
+    m_syncChar = '?';
+    m_comm->setPage(0);
+    connectSync();
+    connectTimeout();
     connectSuccess(&EpirbApp::on_successVerify);
     connectFailure(&EpirbApp::on_comReadFailure);
+    connectProgress();
+    setProgStatus(tr("Waiting for connection..."), false);
     m_linkActive = true;
     emit requestVerifyStart();
 }
@@ -719,7 +737,7 @@ bool EpirbApp::readbackMatchesWrite(const QByteArray &readback) const
 
 void EpirbApp::on_successVerify(int nNo)
 {
-    if (!m_linkActive)
+    if (!isCurrentLinkEvent())
         return;
     Q_UNUSED(nNo)
     qDebug() << "on_successVerify: Success Writing to Epirb";
@@ -853,7 +871,7 @@ void EpirbApp::startProductionEpirbWrite()
 
 void EpirbApp::on_comReadFailure(int nErr)
 {
-    if (!m_linkActive)
+    if (!isCurrentLinkEvent())
         return;
     qDebug() << "Read error: " << nErr;
     const QString text = tr("Read failed. Please retry.");
@@ -864,7 +882,7 @@ void EpirbApp::on_comReadFailure(int nErr)
 
 void EpirbApp::on_comReadLogFailure(int nErr)
 {
-    if (!m_linkActive)
+    if (!isCurrentLinkEvent())
         return;
     qDebug() << "Read error" << nErr;
     const QString text = tr("Read failed. Please retry: ") + QString::number(nErr);
@@ -875,7 +893,7 @@ void EpirbApp::on_comReadLogFailure(int nErr)
 
 void EpirbApp::on_comWriteFailure(int nErr)
 {
-    if (!m_linkActive)
+    if (!isCurrentLinkEvent())
         return;
     qDebug() << "Write error" << nErr;
     const QString text = tr("Write failed. Please retry.");
@@ -886,7 +904,7 @@ void EpirbApp::on_comWriteFailure(int nErr)
 
 void EpirbApp::on_timeout()
 {
-    if (!m_linkActive)
+    if (!isCurrentLinkEvent())
         return;
     qDebug() << "Timeout";
     const QString text = tr("Communication error");
