@@ -12,6 +12,7 @@
 #include "records/databaseifc.h"
 #include "records/epirblogdb.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -24,6 +25,7 @@
 #include <QQmlApplicationEngine>
 #include <QQmlFileSelector>
 #include <QQuickWindow>
+#include <QRegularExpression>
 #include <QSerialPort>
 #include <QSerialPortInfo>
 #include <QSettings>
@@ -105,7 +107,7 @@ EpirbApp::EpirbApp(const QStringList &args, QObject *parent, StartMode mode)
         m_configPending->setCountryCode(m_configPending->rawCountryCode());
 
     // 11. Database and boot-log decoder.
-    DatabaseIfc::instance(this);
+    connectDatabaseView(DatabaseIfc::instance(this));
     EpirbLogDb::instance(this);
 
     // 12. What the QML proxy hands out.
@@ -157,6 +159,23 @@ EpirbApp::~EpirbApp()
     EpirbQMLProxy::setGlobals(nullptr, nullptr, nullptr, nullptr);
     // Every change is on disk already; this only writes what a failed save left pending.
     delete DatabaseIfc::instance(this);
+}
+
+void EpirbApp::connectDatabaseView(DatabaseIfc *db)
+{
+    epirbdatablkWrapper *view = epirbdatablkWrapper::instance(this);
+    // Direct: the view lets go of a record before the database deletes it.
+    connect(db, &DatabaseIfc::dbBeaconChanged, view, [db, view] {
+        if (db->currentIndex() >= 0)
+            view->setConfig(db->beaconAt(db->currentIndex()), epirbdatablkWrapper::DatabaseView);
+    });
+    connect(db, &DatabaseIfc::showInDatablock, view, [view](EpirbConfig *record) {
+        // A replaced record is followed only while the database's record is on show; a
+        // read-out or programming result stays.
+        if (view->config() && view->viewMode() == epirbdatablkWrapper::DatabaseView)
+            view->setConfig(record, epirbdatablkWrapper::DatabaseView);
+    });
+    connect(db, &DatabaseIfc::clearDatablock, view, &epirbdatablkWrapper::clearConfig);
 }
 
 QString EpirbApp::territoryName() const
@@ -229,10 +248,16 @@ void EpirbApp::applyProductionDefaults(const QStringList &args)
     pending->setProtocolId(m_testProtocol ? ConfigTables::E_UserLocationTestEpirb : ConfigTables::E_UserLocationMmsi);
 
     if (commandLineValue(args, QStringLiteral("serialno"), value) && value.size() > 5) {
+        m_productionSerialArgument = value;
         const QString serial = value.right(5);
-        pending->setSerial(serial);
-        pending->setMmsi(serial);
-        pending->setTacNo(m_tables->csApproval(ConfigTables::e_beaconTypes(pending->beaconType()), serial.toInt()));
+        // A scanned prefix may precede the serial number, but the serial number is digits only.
+        if (isProductionSerial(serial)) {
+            pending->setSerial(serial);
+            pending->setMmsi(serial);
+            pending->setTacNo(m_tables->csApproval(ConfigTables::e_beaconTypes(pending->beaconType()), serial.toInt()));
+        } else {
+            qWarning().noquote() << "serialno=" + value + " does not end in a serial number of 5 digits; not taken";
+        }
     }
     if (commandLineValue(args, QStringLiteral("protocol"), value)) {
         bool ok = false;
@@ -464,7 +489,7 @@ void EpirbApp::on_comProgress()
 {
     if (!isCurrentLinkEvent())
         return;
-    m_progProgress = (m_phase * 100 + m_comm->progress()) / m_phaseCount;
+    m_progProgress = qBound(0.0, (m_phase * 100 + m_comm->progress()) / m_phaseCount, 100.0);
     emit progProgressChanged();
 }
 
@@ -611,9 +636,26 @@ void EpirbApp::on_successLogRead(int nNo)
     const QByteArray data = m_comm->readData();
     emit requestComStop(QString());
     qDebug() << "EpirbApp Log successfully: bytes read" << data.size();
-    if (EpirbLogDb *log = EpirbLogDb::instance(this))
-        log->parseLog(data, true);
-    emit readbackSucceeded();
+    EpirbLogDb *log = EpirbLogDb::instance(this);
+    QString text;
+    if (m_syncChar != 'H') {
+        // An older beacon's page 2 is no boot log.
+        text = tr("Unsupported beacon type");
+    } else {
+        // log.csv is written only by a good decode.
+        const int result = log->parseLog(data, true);
+        if (result == EpirbLogDb::Ok) {
+            emit readbackSucceeded();
+            return;
+        }
+        text = result == EpirbLogDb::ShortBlock ? tr("Boot log incomplete. Please retry.")
+                                                : tr("Unsupported boot log version");
+    }
+    // The previous beacon's log must not pass for this one's.
+    log->clear();
+    qWarning().noquote() << "on_successLogRead: boot log rejected: " + text;
+    setProgStatus(text, true);
+    emit readbackFailed(text);
 }
 
 // ---------------------------------------------------------------------------
@@ -729,12 +771,6 @@ void EpirbApp::startEpirbVerify()
     emit requestVerifyStart();
 }
 
-bool EpirbApp::readbackMatchesWrite(const QByteArray &readback) const
-{
-    return !m_writeBlock.isEmpty() && readback.size() >= m_writeBlock.size()
-        && readback.left(m_writeBlock.size()) == m_writeBlock;
-}
-
 void EpirbApp::on_successVerify(int nNo)
 {
     if (!isCurrentLinkEvent())
@@ -751,27 +787,36 @@ void EpirbApp::on_successVerify(int nNo)
     }
 
     const QByteArray readback = m_comm->readData();
+    // Every byte the program wrote must come back; the record's compare misses most of them.
+    const int differsAt = writtenBlockDifference(m_writeBlock, readback);
     int d = 0;
     if (m_production) {
-        // Production models are not decoded: the bytes read back must be the bytes written.
-        if (readbackMatchesWrite(readback))
+        // Production models are not decoded.
+        if (differsAt < 0)
             m_configCurrent->copyFrom(*m_configPending);
         else
-            d = -1;
-    } else {
+            d = kVerifyBytesDiffer;
+    } else if (!decodeDataBlock(readback, *m_configCurrent)) {
         // A block that does not decode proves nothing, whatever the current record holds.
-        if (decodeDataBlock(readback, *m_configCurrent))
-            d = m_configPending->compare(*m_configCurrent);
-        else
-            d = -1;
+        d = kVerifyUndecodable;
+    } else if (differsAt >= 0) {
+        // The field groups tell what differs; the bytes decide.
+        d = m_configPending->compare(*m_configCurrent);
+        if (d == 0)
+            d = kVerifyBytesDiffer;
     }
     m_configCurrent->setExtraMetadata(ConfigExtraMetadata());
     m_configCurrent->applyMetadataBatteryExpiry();
 
     if (d == 0) {
-        setProgStatus(tr("PLB programmed successfully"), false);
         qDebug() << "on_successVerify:Verify succeeded!";
-        storeVerifiedBeacon();
+        if (storeVerifiedBeacon()) {
+            setProgStatus(tr("PLB programmed successfully"), false);
+        } else {
+            // The beacon is programmed, but no record of it will be found later.
+            qWarning().noquote() << "on_successVerify: PLB programmed, but not saved in the database: " + m_storeError;
+            setProgStatus(tr("PLB programmed successfully, but not saved in the database"), true);
+        }
         emit readbackSucceeded();
         if (m_production)
             epirbdatablkWrapper::instance(this)->createReport();
@@ -783,6 +828,9 @@ void EpirbApp::on_successVerify(int nNo)
     setProgStatus(tr("PLB verification failed"), true);
     emit requestComStop(failedText);
     emit readbackFailed(failedText);
+    if (differsAt >= 0)
+        qWarning().noquote() << QStringLiteral("on_successVerify: block read back differs from the written one at byte %1")
+                                    .arg(differsAt);
     qWarning() << "on_successVerify:Verify Error: Count/Code:" << d;
     qWarning() << "Expected Configuration:";
     for (const QString &line : hexDump(m_writeBlock))
@@ -792,13 +840,20 @@ void EpirbApp::on_successVerify(int nNo)
         qWarning().noquote() << line;
 }
 
-void EpirbApp::storeVerifiedBeacon()
+bool EpirbApp::storeVerifiedBeacon()
 {
     epirbdatablkWrapper::instance(this)->setConfig(m_configCurrent, epirbdatablkWrapper::ProgrammingView);
     // The data block does not carry the note.
     m_configCurrent->setAdditionalInfo(m_configPending->additionalInfo());
-    if (!DatabaseIfc::instance(this)->addOrReplace(*m_configCurrent))
-        qWarning() << "on_successVerify: the programmed beacon could not be stored in the database";
+    DatabaseIfc *db = DatabaseIfc::instance(this);
+    m_storeError.clear();
+    if (!db->addOrReplace(*m_configCurrent))
+        m_storeError = QStringLiteral("the database keeps beacons by a numeric serial number, not \"%1\"")
+                           .arg(m_configCurrent->beaconSerial());
+    else if (db->isModified())
+        // Kept in memory only: gone when the program ends.
+        m_storeError = QStringLiteral("the database file %1 could not be written").arg(db->databasePath());
+    return m_storeError.isEmpty();
 }
 
 QStringList EpirbApp::hexDump(const QByteArray &bytes)
@@ -813,7 +868,8 @@ QStringList EpirbApp::hexDump(const QByteArray &bytes)
 
 void EpirbApp::retryWrite()
 {
-    --m_phase;
+    // Back to the write phase, the second last, whatever failed before.
+    m_phase = qMax(0, m_phaseCount - 2);
     qDebug() << "Retrying write after verify failure: Allowed to program: " << m_syncChar;
     disconnectLink();
     setProgStatus(tr("Retrying to write data to PLB..."), false);
@@ -828,9 +884,30 @@ void EpirbApp::retryWrite()
     emit requestProductionStart();
 }
 
+bool EpirbApp::isProductionSerial(const QString &serial) const
+{
+    static const QRegularExpression fiveDigits(QStringLiteral("^[0-9]{5}$"));
+    if (!fiveDigits.match(serial).hasMatch())
+        return false;
+    const int limit = m_tables->beaconSerialNumberLimit(ConfigTables::e_beaconTypes(m_configPending->beaconType()));
+    return limit < 0 || serial.toInt() <= limit;
+}
+
+void EpirbApp::showWarningBox(const QString &title, const QString &text)
+{
+    // Scripted runs have nobody to answer a box, and the window's box must not hold up
+    // the event loop (the link, the other pages, the tests).
+    if (m_headless || !qobject_cast<QApplication *>(QCoreApplication::instance()))
+        return;
+    auto *box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
 void EpirbApp::startProductionEpirbWrite()
 {
-    startProgress(1);
+    // Write and read-back share the bar.
+    startProgress(2);
     qDebug() << "startEpirbWrite: startEpirbWrite activated from QML";
     prepareWrite();
     const int type = m_configPending->beaconType();
@@ -840,6 +917,27 @@ void EpirbApp::startProductionEpirbWrite()
         setProgStatus(text, true);
         emit requestComStop(text);
         emit writeFailed(text);
+        return;
+    }
+    if (!isProductionSerial(m_configPending->beaconSerial())) {
+        // Nothing is written: a beacon with a wrong serial number has a wrong identity.
+        const QString text = tr("Invalid serial number");
+        QString reason;
+        if (m_productionSerialArgument.isEmpty()) {
+            qWarning() << "Production write refused: no serialno given";
+            reason = tr("No serial number was given. Start the production run with serialno= followed by the "
+                        "beacon's serial number.");
+        } else {
+            qWarning().noquote() << "Production write refused: serialno=" + m_productionSerialArgument
+                    + " does not end in a serial number of 5 digits";
+            reason = tr("The serial number \"%1\" is not valid: it must end in the 5 digits of the beacon's "
+                        "serial number. Nothing was written to the PLB.")
+                         .arg(m_productionSerialArgument);
+        }
+        setProgStatus(text, true);
+        emit requestComStop(text);
+        emit writeFailed(text);
+        showWarningBox(text, reason);
         return;
     }
     limitDataBlockTexts(*m_configPending);
@@ -952,8 +1050,11 @@ int EpirbApp::serialPortIndex() const
 
 int EpirbApp::portIndex(const QStringList &ports, const QString &port)
 {
+    // Whole names: COM1 must not select COM10. A device path (/dev/ttyUSB1) names the
+    // listed port of its last component.
+    const QString name = port.section(QRegularExpression(QStringLiteral("[/\\\\]")), -1);
     for (int i = 0; i < ports.size(); ++i) {
-        if (ports.at(i).contains(port))
+        if (!port.isEmpty() && (ports.at(i) == port || ports.at(i) == name))
             return i;
     }
     return 0;

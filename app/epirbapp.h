@@ -11,6 +11,7 @@
 
 class ConfigTables;
 class CountryCodeModel;
+class DatabaseIfc;
 class EpirbComm;
 class EpirbConfig;
 class QQmlApplicationEngine;
@@ -46,7 +47,7 @@ public:
     static QString shortVersion(const QString &applicationVersion);
     // Answer delay of the older beacons' byte protocol, from the "progtimeout" word.
     static int progTimeoutFromArguments(const QStringList &args);
-    // Index of the first listed port whose name contains port (0 when none does).
+    // Index of the listed port named port, or by the last component of a device path (0 when none is).
     static int portIndex(const QStringList &ports, const QString &port);
     // One warning line per 16 bytes: "%03x: " and lower-case hex pairs.
     static QStringList hexDump(const QByteArray &bytes);
@@ -99,6 +100,8 @@ public:
     EpirbComm *comm() const { return m_comm; }
     QThread *commThread() const { return m_commThread; }
     QByteArray writeBlock() const { return m_writeBlock; }
+    // Why the last verified beacon was not saved in the database; empty when it was.
+    QString storeError() const { return m_storeError; }
 
 signals:
     void portIndexChanged();
@@ -167,12 +170,21 @@ private:
     void connectSuccess(void (EpirbApp::*slot)(int));
     void connectFailure(void (EpirbApp::*slot)(int));
     void disconnectSuccess();
-    // The written block read back: identical over every byte the host wrote.
-    bool readbackMatchesWrite(const QByteArray &readback) const;
-    void storeVerifiedBeacon();
+    // False when the database did not keep the record (m_storeError says why).
+    bool storeVerifiedBeacon();
+    void connectDatabaseView(DatabaseIfc *db);
+    // Five digits within the pending model's serial number limit.
+    bool isProductionSerial(const QString &serial) const;
+    // Shown without waiting for the answer; nothing in headless runs.
+    void showWarningBox(const QString &title, const QString &text);
     QString territoryName() const;
 
     static bool probePort(const QString &name);
+
+    // Verification codes beside the compare() bits: the block read back does not decode,
+    // or it differs in bytes that compare() does not look at.
+    static constexpr int kVerifyUndecodable = -1;
+    static constexpr int kVerifyBytesDiffer = -2;
 
     QQmlApplicationEngine *m_engine = nullptr;
     QString m_version;
@@ -193,6 +205,7 @@ private:
     QThread *m_commThread = nullptr;
     ConfigTables *m_tables = nullptr;
     QByteArray m_writeBlock;
+    QString m_storeError;
     EpirbConfig *m_configCurrent = nullptr;
     EpirbConfig *m_configPending = nullptr;
     CountryCodeModel *m_countryModel = nullptr;
@@ -219,5 +232,7 @@ private:
     bool m_softwareRender = false;
     bool m_headless = false;
     int m_progTimeout = 40;
+    // The "serialno" word of a production run as given.
+    QString m_productionSerialArgument;
     int m_sceneResult = 0;
 };

@@ -135,6 +135,28 @@ QByteArray ownerField(const EpirbConfig &config)
     return owner;
 }
 
+// Bytes the beacon keeps for itself whatever the host sends: its factory data, which
+// the program only reads (the encoder leaves them 0). A verification must not count them.
+struct BeaconOwnedField
+{
+    const char *name;
+    int offset;
+    int size;
+};
+constexpr BeaconOwnedField kBeaconOwnedFields[] = {
+    { "vendor identifier", OffVendor, 1 },
+    { "battery type code", OffBatteryType, 1 },
+};
+
+bool isBeaconOwned(int offset)
+{
+    for (const BeaconOwnedField &f : kBeaconOwnedFields) {
+        if (offset >= f.offset && offset < f.offset + f.size)
+            return true;
+    }
+    return false;
+}
+
 // The record cannot be decoded from this block; says why in the log.
 bool rejectBlock(const QByteArray &block)
 {
@@ -147,10 +169,8 @@ bool rejectBlock(const QByteArray &block)
         qWarning().noquote() << QStringLiteral("Unsupported beacon type ID %1").arg(typeId);
         return true;
     }
-    if (u16At(block, OffMarker) != kMarker) {
-        qWarning() << "Data block marker missing";
-        return true;
-    }
+    // The 0xCAFE marker is not required: beacons with a block without it must stay
+    // readable and programmable. Only isDataBlock looks for it.
     const int length = byteAt(block, OffMessageLength);
     if (length > kDataBlockMaxMessage) {
         qWarning().noquote() << QStringLiteral("Invalid 406 MHz message length %1 in data block").arg(length);
@@ -308,6 +328,19 @@ bool isDataBlock(const QByteArray &block)
     const quint8 typeId = byteAt(block, OffTypeId);
     return typeId >= 18 && typeId <= kSkuaP5TypeId && u16At(block, OffMarker) == kMarker
         && byteAt(block, OffMessageLength) <= kDataBlockMaxMessage;
+}
+
+int writtenBlockDifference(const QByteArray &written, const QByteArray &readBack)
+{
+    if (written.isEmpty())
+        return 0;
+    for (int i = 0; i < written.size(); ++i) {
+        if (i >= readBack.size())
+            return i;
+        if (written.at(i) != readBack.at(i) && !isBeaconOwned(i))
+            return i;
+    }
+    return -1;
 }
 
 void limitDataBlockTexts(EpirbConfig &config)

@@ -18,10 +18,14 @@ constexpr int kDataBlockMaxMessage = 18;
 
 // A new 192-byte block from the record; empty when the record's message does not fit the block.
 QByteArray encodeDataBlock(const EpirbConfig &config);
-// Fills the record from a block; false (record untouched) when the block cannot be decoded.
+// Fills the record from a block; false (record untouched) when the block cannot be decoded
+// (too short, not identifier 21 of a known model, message longer than its field).
 bool decodeDataBlock(const QByteArray &block, EpirbConfig &config);
 // Quick test: a known type identifier, the 0xCAFE marker, and a block the decoder can read.
 bool isDataBlock(const QByteArray &block);
+// Checks a block read back after a write: -1 when it holds every byte of written that the
+// program sets, else the offset of the first byte that differs.
+int writtenBlockDifference(const QByteArray &written, const QByteArray &readBack);
 // Shortens station, operator and version to the widths of their fields.
 void limitDataBlockTexts(EpirbConfig &config);
 

@@ -8,6 +8,8 @@ EpirbLogCounterBinding::EpirbLogCounterBinding(EpirbLogDb *db)
     : QAbstractTableModel(db)
     , m_db(db)
 {
+    connect(db, &EpirbLogDb::logAboutToChange, this, &EpirbLogCounterBinding::beginResetModel);
+    connect(db, &EpirbLogDb::logChanged, this, &EpirbLogCounterBinding::endResetModel);
 }
 
 EpirbLogCounterBinding *EpirbLogCounterBinding::create(QQmlEngine *, QJSEngine *)

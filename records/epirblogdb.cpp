@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QStringList>
 
@@ -115,8 +116,22 @@ QString EpirbLogDb::entryText(const LogEntry &e, int column)
     }
 }
 
+void EpirbLogDb::clear()
+{
+    emit logAboutToChange();
+    m_counters.fill(0);
+    m_sensors.fill(0);
+    m_headerWord = 0;
+    m_version = 0;
+    m_entries.clear();
+    emit logChanged();
+}
+
 int EpirbLogDb::parseLog(const QByteArray &block, bool exportCsv)
 {
+    // Counters and version change on every path, a decode replaces the entries too.
+    emit logAboutToChange();
+    const auto changed = qScopeGuard([this] { emit logChanged(); });
     m_counters.fill(0);
     m_sensors.fill(0);
     m_headerWord = 0;

@@ -35,6 +35,8 @@ public:
     // Returns Ok, ShortBlock (block shorter than its layout; nothing decoded) or
     // UnsupportedVersion. The entry list is replaced only by a successful decode.
     int parseLog(const QByteArray &block, bool exportCsv);
+    // Forgets the log: no entries, counters 0, version 0. The CSV file stays.
+    void clear();
 
     quint8 version() const { return m_version; }
     const std::array<quint8, kCounterCount> &counters() const { return m_counters; }
@@ -55,6 +57,11 @@ public:
     // Display text of one column of the entry table (0 reason .. 6 notices).
     static QString entryText(const LogEntry &entry, int column);
     static quint16 crc16(const char *data, qsizetype size);
+
+signals:
+    // Around every change of the decoded log, for the models over it.
+    void logAboutToChange();
+    void logChanged();
 
 private:
     void decode(const QByteArray &block, int layoutSize, int slotCount);

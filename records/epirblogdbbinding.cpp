@@ -10,6 +10,8 @@ EpirbLogDbBinding::EpirbLogDbBinding(EpirbLogDb *db)
     : QAbstractTableModel(db)
     , m_db(db)
 {
+    connect(db, &EpirbLogDb::logAboutToChange, this, &EpirbLogDbBinding::beginResetModel);
+    connect(db, &EpirbLogDb::logChanged, this, &EpirbLogDbBinding::endResetModel);
 }
 
 EpirbLogDbBinding *EpirbLogDbBinding::create(QQmlEngine *, QJSEngine *)

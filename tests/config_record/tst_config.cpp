@@ -143,6 +143,7 @@ private slots:
     void serialField();
     void badBlocksLeaveRecordUntouched_data();
     void badBlocksLeaveRecordUntouched();
+    void blockWithoutMarkerDecodes();
     void messageLengthsWithinField_data();
     void messageLengthsWithinField();
     void oversizedMessageIsNotEncoded();
@@ -1089,9 +1090,6 @@ void TestConfig::badBlocksLeaveRecordUntouched_data()
     b[0] = char(0);
     QTest::newRow("identifier 0") << b << "Unsupported beacon type ID 0" << false;
     b = good;
-    b[31] = char(0);
-    QTest::newRow("missing marker") << b << "Data block marker missing" << false;
-    b = good;
     b[32] = char(19);
     QTest::newRow("message length 19") << b << "Invalid 406 MHz message length 19 in data block" << false;
     b[32] = char(255);
@@ -1118,6 +1116,23 @@ void TestConfig::badBlocksLeaveRecordUntouched()
     QCOMPARE(d.protocolId(), before.protocolId());
     QCOMPARE(d.batteryExpiry(), before.batteryExpiry());
     QCOMPARE(isDataBlock(block), isBlock);
+}
+
+void TestConfig::blockWithoutMarkerDecodes()
+{
+    // Identifier 21 of a known model is all a decode needs; the marker only tells a
+    // stored block from other data.
+    EpirbConfig c;
+    fillRecord(c, ConfigTables::E_UserSerialPlb);
+    QByteArray block = encodeDataBlock(c);
+    block[30] = 0;
+    block[31] = 0;
+    EpirbConfig d;
+    QVERIFY(decodeDataBlock(block, d));
+    QCOMPARE(d.beaconSerial(), c.beaconSerial());
+    QCOMPARE(d.messageBytes(), c.messageBytes());
+    QCOMPARE(d.ownerName(), c.ownerName());
+    QVERIFY(!isDataBlock(block));
 }
 
 void TestConfig::messageLengthsWithinField_data()

@@ -18,9 +18,11 @@
 #include "bootloggenerator.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -29,6 +31,7 @@
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -99,6 +102,45 @@ BeaconSimulator::Options simOptions(const QByteArray &block)
     return o;
 }
 
+// quorvik-cli from the build, in its own process; the exit code, or -1 when it did not end normally.
+int runCli(const QStringList &args, const QProcessEnvironment &env, QByteArray *out, QByteArray *err = nullptr)
+{
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(QUORVIK_BIN_DIR) + QStringLiteral("/quorvik-cli"), args);
+    if (!p.waitForFinished(60000))
+        return -1;
+    *out = p.readAllStandardOutput();
+    if (err)
+        *err = p.readAllStandardError();
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+}
+
+// A private home for a quorvik-cli process: its database, settings and documents.
+QProcessEnvironment cliEnvironment(const QTemporaryDir &home)
+{
+    QDir(home.path()).mkpath(QStringLiteral("Documents"));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), home.path());
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home.path() + QStringLiteral("/data"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/config"));
+    return env;
+}
+
+// The visible message boxes, each closed once its text is taken.
+QStringList takeMessageBoxes()
+{
+    QStringList texts;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        auto *box = qobject_cast<QMessageBox *>(w);
+        if (box && box->isVisible()) {
+            texts << box->text();
+            box->close();
+        }
+    }
+    return texts;
+}
+
 // A block whose owner name differs from the given one and nothing else.
 QByteArray withOwner(const QByteArray &block, const QString &owner)
 {
@@ -129,9 +171,17 @@ private slots:
     void stalledBeaconIsCommunicationError();
     void lateLinkEventsAfterTheEndAreIgnored();
     void bootLogFillsModelsAndCsv();
+    void bootLogRejectedBlockFails_data();
+    void bootLogRejectedBlockFails();
+    void unsavedRecordIsReported();
+    void verificationComparesEveryWrittenByte_data();
+    void verificationComparesEveryWrittenByte();
+    void blockWithoutMarkerIsReadAndProgrammed();
     void productionVerifiesWrittenBytes_data();
     void productionVerifiesWrittenBytes();
     void productionRefusesTypesWithoutBlock();
+    void productionRefusesBadSerial_data();
+    void productionRefusesBadSerial();
     void productionDefaultsFromCommandLine_data();
     void productionDefaultsFromCommandLine();
 
@@ -141,6 +191,7 @@ private slots:
     void rules();
     void customCountryList();
     void reportExportImport();
+    void databaseBeaconReachesDatablockView();
 
     void proxyDateString_data();
     void proxyDateString();
@@ -500,6 +551,196 @@ void TestController::bootLogFillsModelsAndCsv()
     QVERIFY(file.readAll().count('\n') >= expected.entryCount());
 }
 
+void TestController::bootLogRejectedBlockFails_data()
+{
+    QTest::addColumn<char>("sync");
+    QTest::addColumn<QByteArray>("bootLog");
+    QTest::addColumn<QString>("status");
+    const QByteArray sample = BootLogGenerator::sampleTransfer();
+    QByteArray version7 = sample;
+    version7[511] = char(7);
+    QTest::newRow("one block of three") << 'H' << sample.left(192) << "Boot log incomplete. Please retry.";
+    QTest::newRow("unknown log version") << 'H' << version7 << "Unsupported boot log version";
+    QTest::newRow("older generation") << 'F' << QByteArray() << "Unsupported beacon type";
+}
+
+void TestController::bootLogRejectedBlockFails()
+{
+    QFETCH(char, sync);
+    QFETCH(QByteArray, bootLog);
+    QFETCH(QString, status);
+    // First a good log, as a previous beacon left it.
+    QVERIFY(startSim(simOptions(plbBlock(QString::fromLatin1(kSerial), "x"))));
+    auto app = makeApp();
+    EpirbLogDb *log = EpirbLogDb::instance(app.get());
+    const QString csv = QDir(m_home.path()).filePath(QStringLiteral("log.csv"));
+    QFile::remove(csv);
+    log->setCsvPath(csv);
+    app->startEpirbLogRead();
+    QCOMPARE(waitResult(*app), QStringLiteral("ok"));
+    QVERIFY(log->entryCount() > 0);
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray csvBefore = file.readAll();
+    file.close();
+
+    m_sim->stop();
+    BeaconSimulator::Options o = simOptions(plbBlock(QString::fromLatin1(kSerial), "x"));
+    o.sync = sync;
+    o.bootLog = bootLog;
+    QVERIFY(startSim(o));
+    app->setSerialText(m_sim->devicePath());
+    EpirbLogDbBinding entries(log);
+    EpirbLogCounterBinding counters(log);
+    QSignalSpy entriesReset(&entries, &QAbstractItemModel::modelReset);
+    QSignalSpy countersReset(&counters, &QAbstractItemModel::modelReset);
+
+    QString message;
+    app->startEpirbLogRead();
+    QCOMPARE(waitResult(*app, &message), QStringLiteral("readbackFailed"));
+    QCOMPARE(message, status);
+    QCOMPARE(app->progStatus(), status);
+    QVERIFY(app->progStatusError());
+    // Nothing of the previous beacon is left on show, and its export stays as it was.
+    QCOMPARE(log->entryCount(), 0);
+    QCOMPARE(entries.rowCount(), 0);
+    QVERIFY(entriesReset.count() > 0);
+    QVERIFY(countersReset.count() > 0);
+    for (int column = 0; column < counters.columnCount(); ++column)
+        QCOMPARE(counters.data(counters.index(0, column)).toString(), QStringLiteral("0"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), csvBefore);
+}
+
+void TestController::unsavedRecordIsReported()
+{
+    // The database keeps beacons by their numeric serial number only.
+    const QString serial = QStringLiteral("SN-7");
+    QVERIFY(startSim(simOptions(plbBlock(serial, QStringLiteral("Old Owner")))));
+    {
+        auto app = makeApp();
+        fillPlb(*app->configPending(), serial, QStringLiteral("New Owner"));
+        app->startEpirbWrite();
+        // The beacon is programmed and verified: not a failure.
+        QCOMPARE(waitResult(*app), QStringLiteral("ok"));
+        QCOMPARE(m_sim->block(), app->writeBlock());
+        QCOMPARE(databaseCount(), 0);
+        QCOMPARE(app->progStatus(), QStringLiteral("PLB programmed successfully, but not saved in the database"));
+        QVERIFY(app->progStatusError());
+        QVERIFY2(g_warnings.filter(QStringLiteral("not saved in the database")).size() == 1,
+                 qPrintable(g_warnings.join('\n')));
+    }
+
+    // A database file that cannot be written loses the record just as well.
+    const QString dbPath =
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/Quorvik.db");
+    QVERIFY(QDir().mkpath(dbPath));
+    {
+        const auto removeDir = qScopeGuard([&dbPath] { QDir(dbPath).removeRecursively(); });
+        m_sim->stop();
+        QVERIFY(startSim(simOptions(plbBlock(QString::fromLatin1(kSerial), QStringLiteral("Old Owner")))));
+        auto app = makeApp();
+        fillPlb(*app->configPending(), QString::fromLatin1(kSerial), QStringLiteral("New Owner"));
+        app->startEpirbWrite();
+        QCOMPARE(waitResult(*app), QStringLiteral("ok"));
+        QCOMPARE(app->progStatus(), QStringLiteral("PLB programmed successfully, but not saved in the database"));
+        QVERIFY2(app->storeError().contains(dbPath), qPrintable(app->storeError()));
+    }
+
+    // quorvik-cli tells it apart from both success and failure.
+    m_sim->stop();
+    QVERIFY(startSim(simOptions(plbBlock(serial, QStringLiteral("Old Owner")))));
+    QTemporaryDir home;
+    QByteArray out, err;
+    QCOMPARE(runCli({ QStringLiteral("program"), QStringLiteral("--port"), m_sim->devicePath(), QStringLiteral("--serial"),
+                      serial, QStringLiteral("--country"), QStringLiteral("257"), QStringLiteral("--protocol"),
+                      QStringLiteral("16"), QStringLiteral("--owner-name"), QStringLiteral("Cli Owner") },
+                    cliEnvironment(home), &out, &err),
+             3);
+    QVERIFY2(err.contains("not saved in the database"), err.constData());
+    QVERIFY2(err.contains("SN-7"), err.constData());
+    const QJsonObject programmed = QJsonDocument::fromJson(out).object();
+    QCOMPARE(programmed.value(QStringLiteral("ownerName")).toString(), QStringLiteral("Cli Owner"));
+    EpirbConfig onBeacon(nullptr);
+    QVERIFY(decodeDataBlock(m_sim->block(), onBeacon));
+    QCOMPARE(onBeacon.ownerName(), QStringLiteral("Cli Owner"));
+}
+
+void TestController::verificationComparesEveryWrittenByte_data()
+{
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<bool>("verified");
+    QTest::newRow("serial number") << 6 << false;
+    QTest::newRow("type approval") << 12 << false;
+    QTest::newRow("production date") << 28 << false;
+    QTest::newRow("battery expiry") << 170 << false;
+    QTest::newRow("reserved byte") << 180 << false;
+    // The beacon's own factory data is not the program's to check.
+    QTest::newRow("vendor identifier") << 1 << true;
+}
+
+void TestController::verificationComparesEveryWrittenByte()
+{
+    QFETCH(int, offset);
+    QFETCH(bool, verified);
+    QVERIFY(startSim(simOptions(plbBlock(QString::fromLatin1(kSerial), QStringLiteral("Old Owner")))));
+    auto app = makeApp();
+    fillPlb(*app->configPending(), QString::fromLatin1(kSerial), QStringLiteral("New Owner"));
+
+    // Right after the write lands, one byte of the beacon's memory changes.
+    BeaconSimulator *sim = m_sim.get();
+    std::atomic<bool> armed{ true };
+    connect(app->comm(), &EpirbComm::success, app->comm(), [sim, &armed, offset] {
+        if (armed && sim->stats().writesCompleted > 0) {
+            QByteArray b = sim->block();
+            b[offset] = char(b.at(offset) ^ 0x01);
+            sim->setBlock(b);
+            armed = false;
+        }
+    }, Qt::DirectConnection);
+
+    app->startEpirbWrite();
+    const QString result = waitResult(*app);
+    QVERIFY(!armed);
+    QVERIFY(m_sim->block() != app->writeBlock());
+    if (verified) {
+        QCOMPARE(result, QStringLiteral("ok"));
+        QCOMPARE(databaseCount(), 1);
+        return;
+    }
+    QCOMPARE(result, QStringLiteral("readbackFailed"));
+    QCOMPARE(app->progStatus(), QStringLiteral("PLB verification failed"));
+    QCOMPARE(databaseCount(), 0);
+    QVERIFY2(!g_warnings.filter(QStringLiteral("differs from the written one at byte %1").arg(offset)).isEmpty(),
+             qPrintable(g_warnings.join('\n')));
+}
+
+void TestController::blockWithoutMarkerIsReadAndProgrammed()
+{
+    QByteArray block = plbBlock(QString::fromLatin1(kSerial), QStringLiteral("Unmarked Owner"));
+    block[30] = 0;
+    block[31] = 0;
+    QVERIFY(startSim(simOptions(block)));
+    auto app = makeApp();
+    app->startEpirbRecieve(true);
+    QCOMPARE(waitResult(*app), QStringLiteral("ok"));
+    QCOMPARE(app->configCurrent()->beaconSerial(), QString::fromLatin1(kSerial));
+    QCOMPARE(app->configCurrent()->ownerName(), QStringLiteral("Unmarked Owner"));
+
+    app->configPending()->setOwnerName(QStringLiteral("Marked Owner"));
+    QString result;
+    for (int attempt = 0; attempt < 3 && result != QLatin1String("ok"); ++attempt) {
+        m_sim->pressTest();
+        app->startEpirbWrite();
+        result = waitResult(*app);
+    }
+    QCOMPARE(result, QStringLiteral("ok"));
+    QCOMPARE(m_sim->block(), app->writeBlock());
+    QVERIFY(isDataBlock(m_sim->block()));
+    QCOMPARE(databaseCount(), 1);
+    QCOMPARE(DatabaseIfc::instance(nullptr)->beaconAt(0)->ownerName(), QStringLiteral("Marked Owner"));
+}
+
 void TestController::productionVerifiesWrittenBytes_data()
 {
     QTest::addColumn<bool>("tamper");
@@ -531,14 +772,23 @@ void TestController::productionVerifiesWrittenBytes()
 
     QStringList statuses;
     connect(app.get(), &EpirbApp::progStatusChanged, this, [&] { statuses << app->progStatus(); });
+    QList<double> progress;
+    connect(app.get(), &EpirbApp::progProgressChanged, this, [&] { progress << app->progProgress(); });
     app->startProductionEpirbWrite();
     const QString result = waitResult(*app);
     QVERIFY(statuses.contains(QStringLiteral("Writing to PLB...")));
+    // One bar over write and read-back, never beyond its ends nor going back.
+    QVERIFY(!progress.isEmpty());
+    for (int i = 0; i < progress.size(); ++i) {
+        QVERIFY2(progress.at(i) >= 0.0 && progress.at(i) <= 100.0, qPrintable(QString::number(progress.at(i))));
+        QVERIFY2(i == 0 || progress.at(i) >= progress.at(i - 1), qPrintable(QString::number(progress.at(i))));
+    }
     QCOMPARE(app->writeBlock().size(), 192);
     QCOMPARE(m_sim->stats().writesCompleted, 1);
     if (!tamper) {
         QCOMPARE(result, QStringLiteral("ok"));
         QCOMPARE(app->progStatus(), QStringLiteral("PLB programmed successfully"));
+        QCOMPARE(progress.last(), 100.0);
         QCOMPARE(m_sim->block(), app->writeBlock());
         QCOMPARE(databaseCount(), 1);
         QCOMPARE(DatabaseIfc::instance(nullptr)->beaconAt(0)->beaconSerial(), QStringLiteral("23456"));
@@ -571,6 +821,38 @@ void TestController::productionRefusesTypesWithoutBlock()
     QCOMPARE(production.count(), 0);
 }
 
+void TestController::productionRefusesBadSerial_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("letters among the digits") << QStringList{ "serialno=AB12X45" } << "AB12X45";
+    QTest::newRow("no serial number") << QStringList{} << "serialno";
+}
+
+void TestController::productionRefusesBadSerial()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, shown);
+    // The production window, as the operator starts it.
+    EpirbApp app(QStringList{ "production", "beacontype=10", "country=257" } + args, nullptr);
+    QVERIFY(app.engine());
+    takeMessageBoxes();
+    QSignalSpy failed(&app, &EpirbApp::writeFailed);
+    QSignalSpy production(&app, &EpirbApp::requestProductionStart);
+    g_warnings.clear();
+    // Returns at once: the box does not wait for the operator.
+    app.startProductionEpirbWrite();
+    QCOMPARE(production.count(), 0);
+    QCOMPARE(failed.count(), 1);
+    QCOMPARE(app.progStatus(), QStringLiteral("Invalid serial number"));
+    QVERIFY(app.progStatusError());
+    QVERIFY2(!g_warnings.filter(QStringLiteral("Production write refused")).filter(shown).isEmpty(),
+             qPrintable(g_warnings.join('\n')));
+    const QStringList boxes = takeMessageBoxes();
+    QCOMPARE(boxes.size(), 1);
+    QVERIFY2(boxes.first().contains(shown), qPrintable(boxes.first()));
+}
+
 void TestController::productionDefaultsFromCommandLine_data()
 {
     QTest::addColumn<QStringList>("args");
@@ -587,6 +869,8 @@ void TestController::productionDefaultsFromCommandLine_data()
     QTest::newRow("given expiry") << QStringList{ "production", "batteryexpiry=072031", "serialno=XY98765" }
                                   << "98765" << 257 << QDate(2031, 7, 1);
     QTest::newRow("not production") << QStringList{ "serialno=AB123456", "country=224" } << "" << 0 << QDate();
+    QTest::newRow("letters not taken") << QStringList{ "production", "serialno=AB12X45" } << "" << 257
+                                       << today.addYears(5);
 }
 
 void TestController::productionDefaultsFromCommandLine()
@@ -619,10 +903,14 @@ void TestController::serialPortServices()
         app.setSerialText(QStringLiteral("/dev/ttyQ7"));
         QCOMPARE(app.comm()->portName(), QStringLiteral("/dev/ttyQ7"));
     }
-    // The first name that contains the configured one wins, as the port list shows it.
-    QCOMPARE(EpirbApp::portIndex({ "COM10", "COM1" }, QStringLiteral("COM1")), 0);
+    // Whole names only: COM1 is not COM10, nor ttyUSB1 ttyUSB10; a device path names its port.
+    QCOMPARE(EpirbApp::portIndex({ "COM10", "COM1" }, QStringLiteral("COM1")), 1);
+    QCOMPARE(EpirbApp::portIndex({ "COM10", "COM1" }, QStringLiteral("COM10")), 0);
     QCOMPARE(EpirbApp::portIndex({ "COM3", "COM1" }, QStringLiteral("COM1")), 1);
+    QCOMPARE(EpirbApp::portIndex({ "ttyUSB10", "ttyUSB1" }, QStringLiteral("/dev/ttyUSB1")), 1);
+    QCOMPARE(EpirbApp::portIndex({ "ttyUSB1", "ttyUSB10" }, QStringLiteral("/dev/ttyUSB10")), 1);
     QCOMPARE(EpirbApp::portIndex({ "COM3" }, QStringLiteral("COM7")), 0);
+    QCOMPARE(EpirbApp::portIndex({ "COM3", "COM1" }, QString()), 0);
     // Headless runs leave the window's settings alone.
     QCOMPARE(QSettings().value(QStringLiteral("ComPort")).toString(), QStringLiteral("/dev/quorvik-no-such-port"));
 
@@ -733,6 +1021,71 @@ void TestController::reportExportImport()
     QCOMPARE(app->importReports(QUrl::fromLocalFile(file).toString()), 0);
     QCOMPARE(databaseCount(), 1);
     QCOMPARE(DatabaseIfc::instance(nullptr)->beaconAt(0)->ownerName(), QStringLiteral("Exported Owner"));
+}
+
+void TestController::databaseBeaconReachesDatablockView()
+{
+    auto app = makeApp();
+    DatabaseIfc *db = DatabaseIfc::instance(nullptr);
+    for (const char *serial : { "40001", "40002" }) {
+        EpirbConfig config(nullptr);
+        fillPlb(config, QString::fromLatin1(serial), QStringLiteral("Owner of ") + QString::fromLatin1(serial));
+        config.setProgDate(QDate(2026, 1, 10));
+        QVERIFY(db->addOrReplace(config));
+    }
+    EpirbQMLProxy proxy(nullptr, app.get(), app->configCurrent(), app->configPending(), nullptr, nullptr);
+    auto *view = epirbdatablkWrapper::instance(app.get());
+    // The read-out of another beacon is on show.
+    fillPlb(*app->configCurrent(), QStringLiteral("77777"), QStringLiteral("Read Out"));
+    view->setConfig(app->configCurrent(), epirbdatablkWrapper::ReadbackView);
+
+    for (int i : { 1, 0 }) {
+        proxy.setProperty("dbBeacon", i);
+        QCOMPARE(proxy.dbBeacon(), i);
+        const EpirbConfig *record = db->beaconAt(i);
+        QCOMPARE(view->serialNo(), record->beaconSerial());
+        QCOMPARE(view->hexId(), record->epirbHexMsg());
+        QVERIFY(!view->isReadback() && !view->isProgramming());
+        view->createReport();
+        const QString report = view->reportFileName();
+        QVERIFY2(report.contains(record->beaconSerial() + QLatin1Char('_') + record->epirbHexMsg()), qPrintable(report));
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), { report, QStringLiteral("-") });
+        QVERIFY(pdftotext.waitForFinished(30000));
+        const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        QVERIFY2(text.contains(record->beaconSerial()), qPrintable(text));
+        QVERIFY2(text.contains(record->epirbHexMsg()), qPrintable(text));
+        QVERIFY2(text.contains(record->ownerName()), qPrintable(text));
+    }
+
+    // An import that replaces the record on show shows the replacement.
+    QJsonObject beacon = db->exportObject().value(QStringLiteral("beacons")).toArray().at(0).toObject();
+    beacon.insert(QStringLiteral("ownerName"), QStringLiteral("Imported Owner"));
+    beacon.insert(QStringLiteral("progDate"), QStringLiteral("20260201"));
+    const QString file = QDir(m_home.path()).filePath(QStringLiteral("replacement.json"));
+    {
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QJsonDocument(QJsonObject{ { "version", 2 }, { "beacons", QJsonArray{ beacon } } }).toJson());
+    }
+    QCOMPARE(app->importReports(file), 0);
+    QCOMPARE(view->config(), db->beaconAt(0));
+    QCOMPARE(view->ownerName(), QStringLiteral("Imported Owner"));
+
+    // Deleting it leaves nothing on show.
+    proxy.deleteCurrent();
+    QCOMPARE(view->config(), nullptr);
+    QCOMPARE(view->serialNo(), QStringLiteral("N/A"));
+
+    // A programming result on show stays there when the database replaces its current record.
+    proxy.setProperty("dbBeacon", 0);
+    EpirbConfig *shownRecord = db->beaconAt(0);
+    app->configCurrent()->copyFrom(*shownRecord);
+    app->configCurrent()->setOwnerName(QStringLiteral("Programmed Again"));
+    view->setConfig(app->configCurrent(), epirbdatablkWrapper::ProgrammingView);
+    QVERIFY(db->addOrReplace(*app->configCurrent()));
+    QCOMPARE(view->config(), app->configCurrent());
+    QVERIFY(view->isProgramming());
 }
 
 // ---------------------------------------------------------------------------
@@ -977,11 +1330,7 @@ void TestController::cliAgainstSimulatorProcess()
 {
     const QString bin = QStringLiteral(QUORVIK_BIN_DIR);
     QTemporaryDir home;
-    QVERIFY(QDir(home.path()).mkpath(QStringLiteral("Documents")));
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("HOME"), home.path());
-    env.insert(QStringLiteral("XDG_DATA_HOME"), home.path() + QStringLiteral("/data"));
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/config"));
+    const QProcessEnvironment env = cliEnvironment(home);
 
     const QString blockFile = home.filePath(QStringLiteral("start.bin"));
     {
@@ -997,16 +1346,8 @@ void TestController::cliAgainstSimulatorProcess()
     QVERIFY(sim.waitForReadyRead(10000));
     const QString device = QString::fromLocal8Bit(sim.readLine()).trimmed();
     QVERIFY2(device.startsWith(QLatin1String("/dev/")), qPrintable(device));
-    auto cli = [&](const QStringList &args, QByteArray *out, QByteArray *err = nullptr) {
-        QProcess p;
-        p.setProcessEnvironment(env);
-        p.start(bin + QStringLiteral("/quorvik-cli"), args);
-        if (!p.waitForFinished(60000))
-            return -1;
-        *out = p.readAllStandardOutput();
-        if (err)
-            *err = p.readAllStandardError();
-        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    auto cli = [&env](const QStringList &args, QByteArray *out, QByteArray *err = nullptr) {
+        return runCli(args, env, out, err);
     };
 
     QByteArray out, err;

@@ -321,7 +321,7 @@ void BeaconSimulator::serveXmodemRead(quint8 page)
     if (page == 0)
         data = block();
     else if (page == 2)
-        data = BootLogGenerator::sampleTransfer();
+        data = m_options.bootLog.isEmpty() ? BootLogGenerator::sampleTransfer() : m_options.bootLog;
     else
         return;
 

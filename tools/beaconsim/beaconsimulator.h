@@ -22,6 +22,7 @@ public:
         char sync = 'H';              // 'H' current generation, 'A'..'G' older
         int baud = 0;                 // pace output at 10 bits per byte; 0 = full speed
         QByteArray block;             // initial configuration (192 bytes, or older pages)
+        QByteArray bootLog;           // page 2 as sent; empty = BootLogGenerator::sampleTransfer()
         QString storeFile;            // keeps written data across runs; loaded when present
         int pages = 0;                // older generation: 1 or 2; 0 = two for 'F', else one
         int syncIntervalMs = 100;     // between two sync characters

@@ -48,6 +48,7 @@ bool BeaconRun::run(const std::function<void(EpirbApp *)> &start, int waitSecond
             return;
         // Link events already on their way must not rewrite the outcome.
         m_finalStatus = m_app->progStatus();
+        m_succeeded = success;
         ok = success && !m_app->progStatusError();
         done = true;
         loop.quit();

@@ -25,6 +25,8 @@ public:
     // to answer at all; true on success. On failure status() tells why.
     bool run(const std::function<void(EpirbApp *)> &start, int waitSeconds);
     QString status() const;
+    // The operation ended with the controller's success signal, whatever its status says.
+    bool succeeded() const { return m_succeeded; }
 
     // Takes "--port PATH" and "--wait SECONDS" out of args. False with a reason when
     // the port is missing or a value is bad.
@@ -37,6 +39,7 @@ private:
 
     EpirbApp *m_app = nullptr;
     QString m_finalStatus;
+    bool m_succeeded = false;
     int m_lastPercent = -1;
     QString m_lastStatus;
 };

@@ -15,7 +15,8 @@ struct CliCommand
 
 namespace cli {
 // Exit codes shared by every sub-command.
-enum ExitCode { Ok = 0, Failure = 1, BadUsage = 2 };
+// NotSaved: the beacon is programmed and verified, but the database did not keep its record.
+enum ExitCode { Ok = 0, Failure = 1, BadUsage = 2, NotSaved = 3 };
 
 // One line on stderr, then the bad-usage exit code.
 int usageError(const QString &message);

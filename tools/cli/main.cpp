@@ -32,7 +32,8 @@ static void printHelp()
 {
     std::printf("Usage: quorvik-cli <command> [arguments]\n\n"
                 "Scripted access to the Quorvik PLB back end. Exit codes: 0 success,\n"
-                "1 beacon or link failure, 2 bad usage.\n\nCommands:\n");
+                "1 beacon or link failure, 2 bad usage, 3 beacon programmed but not saved\n"
+                "in the database (program).\n\nCommands:\n");
     for (const CliCommand &c : kCommands) {
         if (c.name)
             std::printf("  %-8s %s\n", c.name, c.summary);

@@ -61,7 +61,8 @@ void printHelp()
     for (const NumberFlag &f : kNumberFlags)
         std::printf("  %s N\n", f.name);
     std::printf("Prints the verified record as JSON with its \"status\"; progress goes to stderr.\n"
-                "Exit 0 programmed and verified, 1 beacon or link failure, 2 bad usage.\n");
+                "Exit 0 programmed, verified and saved in the database, 1 beacon or link failure,\n"
+                "2 bad usage, 3 programmed and verified but not saved in the database (why on stderr).\n");
 }
 
 }
@@ -152,12 +153,20 @@ int runProgramCommand(const QStringList &argsIn)
     }
 
     const bool ok = run.run([](EpirbApp *app) { app->startEpirbWrite(); }, wait);
-    if (!ok) {
+    const QString storeError = run.app()->storeError();
+    // A beacon programmed but not saved is neither a success nor a failed run.
+    const bool notSaved = run.succeeded() && !storeError.isEmpty();
+    if (!ok && !notSaved) {
         std::fprintf(stderr, "quorvik-cli: %s\n", qPrintable(run.status()));
         return cli::Failure;
     }
     QJsonObject out = blockjson::toJson(*run.app()->configCurrent());
     out.insert(QStringLiteral("status"), run.status());
     cli::printJson(out);
+    if (notSaved) {
+        std::fprintf(stderr, "quorvik-cli: the PLB is programmed and verified, but not saved in the database: %s\n",
+                     qPrintable(storeError));
+        return cli::NotSaved;
+    }
     return cli::Ok;
 }
