@@ -8,12 +8,12 @@
 #include <QDebug>
 #include <QFile>
 #include <QFont>
-#include <QImage>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <QSvgRenderer>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -144,9 +144,11 @@ void pdfReport::drawHeader(QPainter &p, const QRect &T, const EpirbConfig &confi
     p.drawText(QPoint(T.x() + 40, T.y() + 260), QStringLiteral("Programming Report"));
 
     const QRect logoRect(T.x() + T.width() - 550, T.y() + 50, 415, 177);
-    const QImage logo(QStringLiteral(":/qt/qml/Quorvik/Frontend/Pictures/Aldmar_logo.png"));
-    if (!logo.isNull()) {
-        p.drawImage(logoRect, logo);
+    // Vectors rather than the window's bitmap: the report is printed.
+    QSvgRenderer logo(QStringLiteral(":/documents/Aldmar_logo.svg"));
+    if (logo.isValid()) {
+        logo.setAspectRatioMode(Qt::KeepAspectRatio);
+        logo.render(&p, logoRect);
     } else {
         QFont font = arial(22);
         font.setBold(true);
