@@ -59,6 +59,7 @@ SceneTestCase {
         verify(item("menuProgrammingBar").visible, "programming mode of the menu bar")
         const page = wizardPage("Prog_2_Identified")
         compare(item("serialRow", page).paramText, beaconSerial, "identified page shows the beacon's serial")
+        verify(!item("pageIndicator", mainView.currentItem).backwardEnabled, "the first page cannot go back")
         return page
     }
 

@@ -35,10 +35,11 @@ QtObject {
         // Programming wizard and production pages.
         { file: "Main_StartProg.qml" },
         // The identification reads the simulated beacon and opens the wizard at its first page.
-        { file: "Prog_2_Identified.qml", page: "Prog_1_Identify.qml", wait: 1500 },
+        { file: "Prog_2_Identified.qml", page: "Prog_1_Identify.qml", wait: 1500,
+          before: "QuorvikContext.menubar.menuProgrammingSetup()" },
         // The beacon has answered once and waits for its TEST button: the page waits with it.
-        { file: "Prog_1_Identify.qml", page: "Prog_1_Identify.qml" },
-        { file: "Prog_1_EpirbSelect.qml", page: "Prog_1_EpirbSelect.qml" },
+        { file: "Prog_1_Identify.qml", page: "Prog_1_Identify.qml", run: "QuorvikContext.menubar.menuProgrammingSetup()" },
+        { file: "Prog_1_EpirbSelect.qml", page: "Prog_1_EpirbSelect.qml", run: "QuorvikContext.menubar.menuProgrammingSetup()" },
         { file: "Prog_5_CountryCode.qml", wizardPage: "Prog_5_CountryCode.qml",
           before: "QMLProxy.configPending.setCountryCode(257)" },
         { file: "Prog_6_SelectProtocol.qml", wizardPage: "Prog_6_SelectProtocol.qml",

@@ -52,6 +52,8 @@ Prog_7_ProtocolParticularForm {
     mmsiField.idPrefix.visible: true
     mmsiField.idPrefix.enabled: true
     mmsiField.idPrefix.readOnly: true
+    mmsiField.idPrefix.width: mmsiField.idPrefix.contentWidth + mmsiField.idPrefix.leftPadding
+                              + mmsiField.idPrefix.rightPadding + 4
     mmsiField.idPrefix.text: config.rawCountryCode()
     mmsiField.Accessible.role: Accessible.EditableText
     mmsiField.Accessible.name: mmsiField.description
