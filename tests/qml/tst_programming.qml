@@ -27,6 +27,30 @@ SceneTestCase {
         wait(100)
     }
 
+    // Click areas and texts a screen reader would find without a name (as the accessibility test checks).
+    function unnamed(item, namedAbove, found) {
+        if (!item.visible || item.opacity === 0)
+            return found
+        const attached = item.Accessible
+        const name = attached && !attached.ignored ? attached.name : ""
+        if (!namedAbove && name === "") {
+            const clickArea = item.pressAndHoldInterval !== undefined && item.acceptedButtons !== undefined
+            const text = item.text !== undefined && item.font !== undefined && item.wrapMode !== undefined
+            if (clickArea && item.enabled)
+                found.push((item.objectName || String(item)) + " (click area)")
+            else if (text && String(item.text).trim() !== "")
+                found.push((item.objectName || String(item)) + " (text '" + item.text + "')")
+        }
+        for (let i = 0; i < item.children.length; ++i)
+            unnamed(item.children[i], namedAbove || name !== "", found)
+        return found
+    }
+
+    function verifyNamed(page) {
+        const found = unnamed(page, false, [])
+        compare(found, [], "unnamed on " + pageName(page) + ": " + found.join(", "))
+    }
+
     // The wizard page on show, by its file name without ".qml".
     function wizardPage(name) {
         let found = null
@@ -41,6 +65,7 @@ SceneTestCase {
         tryVerify(function () { return Math.abs(found.mapToItem(mainView.currentItem, 0, 0).x) < 1 }, 3000,
                   "page " + name + " does not settle")
         waitForRendering(scene.contentItem)
+        verifyNamed(found)
         return found
     }
 
@@ -53,8 +78,9 @@ SceneTestCase {
 
     // GET STARTED, then the identification reads the beacon and opens the wizard.
     function startAndIdentify() {
+        verifyNamed(mainView.currentItem)
         click("getStartedButton")
-        waitForPage("Prog_1_Identify")
+        verifyNamed(waitForPage("Prog_1_Identify"))
         verify(TestBeacon.logged("Startup from main"))
         verify(item("menuProgrammingBar").visible, "programming mode of the menu bar")
         const page = wizardPage("Prog_2_Identified")
