@@ -348,4 +348,88 @@ SceneTestCase {
         transferAndFinish()
         compare(TestBeacon.stored().customSerial(), 1234)
     }
+
+    function openWizardAt(file) {
+        const pages = QMLProxy.programmingPages()
+        verify(pages.indexOf(file + ".qml") >= 0, file + " is not a wizard page now")
+        mainView.setWithProperties("ProgrammingSwipeView.qml", { initialPage: pages.indexOf(file + ".qml") })
+        return wizardPage(file)
+    }
+
+    function retype(field, text) {
+        field.idValue.selectAll()
+        if (text === "") {
+            field.idValue.forceActiveFocus()
+            keyClick(Qt.Key_Delete)
+        }
+        typeText(field.idValue, text)
+    }
+
+    // The input rules of the identity, beacon-number and owner fields, typed as a user would.
+    function test_inputRules() {
+        startAndIdentify()
+        const config = QMLProxy.configPending
+        config.setCountryCode(211)
+        config.setProtocolId(ConfigTables.E_StdLocationMmsi)
+        config.setBeaconNo(0)
+        let page = openWizardAt("Prog_7_ProtocolParticular")
+        let mmsi = item("mmsiField", page)
+        retype(mmsi, "12a345")
+        compare(mmsi.text, "12345", "a letter is removed at once")
+        verify(!forwardAllowed(), "five digits are not an MMSI")
+        verify(mmsi.idAsterisk.visible)
+        typeText(mmsi.idValue, "67")
+        compare(mmsi.text, "123456", "a seventh digit is cut")
+        verify(forwardAllowed())
+        const beaconNo = item("beaconNoField", page)
+        retype(beaconNo, "99")
+        compare(beaconNo.text, "15", "beacon numbers stop at 15")
+        compare(config.beaconNo(), 15)
+
+        config.setProtocolId(ConfigTables.E_RlsUserMmsiEpirb)
+        config.setFirstEpirb(true)
+        page = openWizardAt("Prog_7_ProtocolParticular")
+        compare(item("beaconNoField", page).description, "Beacon number (0-1):")
+        compare(item("beaconNoField", page).text, "0")
+        retype(item("beaconNoField", page), "11")
+        compare(item("beaconNoField", page).text, "1", "one digit only")
+        verify(!config.firstEpirb(), "1 is the second EPIRB")
+
+        config.setProtocolId(ConfigTables.E_UserRadiocall)
+        page = openWizardAt("Prog_7_ProtocolParticular")
+        mmsi = item("mmsiField", page)
+        compare(mmsi.description, "Radio Call Sign:")
+        retype(mmsi, "lcab")
+        compare(mmsi.text, "LCAB", "upper case")
+        typeText(mmsi.idValue, "x12")
+        compare(mmsi.text, "LCAB12", "only digits after the fourth character")
+        compare(config.mmsi(), "LCAB12")
+        retype(mmsi, "LC1")
+        verify(forwardAllowed(), "three characters make a call sign")
+        keyClick(Qt.Key_Backspace)
+        verify(!forwardAllowed())
+
+        // 30 + space + 30 bytes fit; one more does not; Ø takes two bytes.
+        page = openWizardAt("Prog_8_OwnerInfo")
+        const name = item("ownerName", page)
+        const address = item("ownerAddress", page)
+        retype(item("ownerTelephone", page), "")
+        retype(item("ownerOther", page), "")
+        retype(name, "A".repeat(30))
+        retype(address, "B".repeat(30))
+        verify(!item("ownerLengthError", page).visible)
+        verify(forwardAllowed())
+        compare(config.ownerAddress(), "B".repeat(30))
+        typeText(address.idValue, "B")
+        verify(item("ownerLengthError", page).visible, "62 bytes are refused")
+        verify(!forwardAllowed())
+        compare(config.ownerAddress(), "B".repeat(30), "a refused edit is not stored")
+        keyClick(Qt.Key_Backspace)
+        verify(!item("ownerLengthError", page).visible)
+        retype(name, "Ø" + "A".repeat(29))
+        verify(item("ownerLengthError", page).visible, "Ø counts twice")
+        keyClick(Qt.Key_Backspace)
+        verify(!item("ownerLengthError", page).visible)
+        compare(config.ownerName(), "Ø" + "A".repeat(28))
+    }
 }
