@@ -61,6 +61,37 @@ TestCase {
         return mainView.currentItem
     }
 
+    // Opens the programming wizard at a page file (e.g. "Prog_5_CountryCode.qml") the way a
+    // programming run shows it; pages overrides the page list (default QMLProxy.programmingPages()).
+    function openWizard(pageFile, pages) {
+        const list = pages || QMLProxy.programmingPages()
+        const index = list.indexOf(pageFile)
+        verify(index >= 0, pageFile + " is not among the wizard pages " + list)
+        const properties = { initialPage: index }
+        if (pages)
+            properties.idPagesModel = pages
+        mainView.setWithProperties("ProgrammingSwipeView.qml", properties)
+        menubar.menuProgrammingSetup()
+        waitForPage("ProgrammingSwipeView")
+        tryVerify(function() { return currentWizardPage() !== null }, 5000, "no wizard page")
+        return currentWizardPage()
+    }
+
+    // The page the wizard shows now (only the current one exists), or null.
+    function currentWizardPage() {
+        const wizard = mainView.currentItem
+        if (!wizard || !wizard.swipeView || !wizard.swipeView.currentItem)
+            return null
+        return wizard.swipeView.currentItem.item
+    }
+
+    function waitForWizardPage(name, timeout) {
+        tryVerify(function() { return pageName(currentWizardPage()) === name }, timeout || 5000,
+                  "expected wizard page " + name + ", showing " + pageName(currentWizardPage()))
+        waitForRendering(scene.contentItem)
+        return currentWizardPage()
+    }
+
     // An item of the window by objectName; fails the test when there is none.
     function item(name, root) {
         const found = findChild(root || scene.contentItem, name)

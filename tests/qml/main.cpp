@@ -13,6 +13,7 @@
 #include <QQmlEngine>
 #include <QQmlFileSelector>
 #include <QQuickStyle>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QtQuickTest>
 
@@ -64,13 +65,19 @@ int main(int argc, char **argv)
 
     TestBeacon beacon(home.path(), nullptr);
     g_beacon = &beacon;
-    beacon.resetSettings(false);
+    {
+        // Settings of a machine already set up; the tables read them when the controller starts.
+        QSettings settings;
+        settings.clear();
+        settings.setValue(QStringLiteral("Operator"), QStringLiteral("Test Operator"));
+    }
     if (!beacon.restart())
         return 3;
     int rc = 0;
     {
         EpirbApp epirb({ QStringLiteral("comport=") + beacon.devicePath() }, nullptr, EpirbApp::Headless);
         beacon.setApp(&epirb);
+        beacon.resetSettings(false);
         Setup setup;
         rc = quick_test_main_with_setup(argc, argv, "quorvik_qml", QUICK_TEST_SOURCE_DIR, &setup);
         beacon.setApp(nullptr);

@@ -61,6 +61,18 @@ TestBeacon::~TestBeacon()
         m_sim->stop();
 }
 
+void TestBeacon::setApp(EpirbApp *app)
+{
+    m_app = app;
+    if (!app || !m_protocols.isEmpty())
+        return;
+    ConfigTables *tables = ConfigTables::instance(nullptr);
+    for (int i = 0; i < tables->maxNoProtocolsAvailable(); ++i)
+        m_protocols << tables->protocolAvailable(i);
+    for (int i = 0; i < ConfigTables::E_BeaconMax; ++i)
+        m_beacons << tables->beaconPresent(i);
+}
+
 void TestBeacon::installLogCapture()
 {
     // The test log puts its own handler in place when a test file starts; stay in front of it.
@@ -185,7 +197,15 @@ void TestBeacon::resetSettings(bool firstStart)
     if (!firstStart)
         settings.setValue(QStringLiteral("Operator"), QStringLiteral("Test Operator"));
     settings.sync();
-    ConfigTables::instance(nullptr)->loadPersistentData();
+    ConfigTables *tables = ConfigTables::instance(nullptr);
+    tables->loadPersistentData();
+    // Settings absent means defaults, which loading alone does not bring back.
+    for (int i = 0; i < m_protocols.size(); ++i)
+        tables->setProtocolAvailable(i, m_protocols.at(i));
+    for (int i = 0; i < m_beacons.size(); ++i)
+        tables->setBeaconPresent(i, m_beacons.at(i));
+    if (m_app)
+        m_app->setSerialOverrideAllowed(false);
 }
 
 int TestBeacon::databaseCount() const

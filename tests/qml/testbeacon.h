@@ -27,7 +27,8 @@ public:
     TestBeacon(const QString &home, QObject *parent);
     ~TestBeacon() override;
 
-    void setApp(EpirbApp *app) { m_app = app; }
+    // Also notes the tables' start-up choices, which resetSettings() brings back.
+    void setApp(EpirbApp *app);
     QString devicePath() const;
     QStringList openedFiles() const { return m_opened; }
     QString dataFolder() const;
@@ -52,7 +53,8 @@ public:
     Q_INVOKABLE void captureLog() { installLogCapture(); }
 
     Q_INVOKABLE void clearOpenedFiles();
-    // Empties the settings; unless firstStart, an operator is stored so the start page shows.
+    // Empties the settings and brings the enabled protocols and models back to how the run
+    // started; unless firstStart, an operator is stored so the start page shows.
     Q_INVOKABLE void resetSettings(bool firstStart = false);
     Q_INVOKABLE int databaseCount() const;
     Q_INVOKABLE bool addBeaconToDatabase(const QString &serial, const QString &owner);
@@ -75,4 +77,6 @@ private:
     std::unique_ptr<BeaconSimulator> m_sim;
     EpirbConfig m_stored;
     QStringList m_opened;
+    QList<bool> m_protocols;
+    QList<bool> m_beacons;
 };

@@ -279,6 +279,10 @@ TestCase {
         verify(!input.idPrefix.inputValid)
         input.idToolTip.text = "Five digits"
         verify(input.idToolTip.visible)
+        // Return still reaches the field (pages act on accepted).
+        const accepted = signalSpy.createObject(testCase, { target: input.idValue, signalName: "accepted" })
+        keyClick(Qt.Key_Return)
+        compare(accepted.count, 1)
     }
 
     Component {
@@ -445,6 +449,36 @@ TestCase {
         compare(doubles.signalArguments[0][0], Qt.LeftButton)
         compare(doubles.signalArguments[0][1], 1)
         compare(doubles.signalArguments[0][2], 3)
+
+        // Fixed widths make room for the sort indicator only where the title would not fit.
+        table.adjustHeaderSizeForSortIndicator = true
+        table.columnWidthProvider = function(column) { return column === 3 ? -1 : 60 }
+        table.tableView.forceLayout()
+        const extra = table.sortIndicatorSize + 2 * table.sortIndicatorMargins
+        compare(table.tableView.columnWidth(1), 60 + extra, "the sorted column grows")
+        compare(table.tableView.columnWidth(0), 60)
+        table.columnWidthProvider = function(column) { return 400 }
+        table.tableView.forceLayout()
+        compare(table.tableView.columnWidth(1), 400, "a wide column keeps its width")
+
+        // A cut-off value shows in full while the cell is held.
+        table.adjustHeaderSizeForSortIndicator = false
+        table.columnWidthProvider = function(column) { return 40 }
+        table.tableView.forceLayout()
+        table.tooltipOnPress = true
+        waitForRendering(table)
+        const held = cellAt(table, 0, 1)
+        const tip = findChild(held, "cellToolTip")
+        mousePress(held)
+        tryVerify(function() { return tip.visible }, 3000, "no tool tip while held")
+        compare(tip.text, held.display)
+        mouseRelease(held)
+        tryVerify(function() { return !tip.visible })
+        table.tooltipOnPress = false
+        mousePress(held)
+        wait(1200)
+        verify(!tip.visible, "only when asked for")
+        mouseRelease(held)
         TestBeacon.clearDatabase()
     }
 

@@ -177,6 +177,24 @@ SceneTestCase {
         }
     }
 
+    function test_wizardInTheWindowAndExitBar() {
+        ensureHome()
+        const pages = [pageUrl("PageA"), Qt.resolvedUrl("pages/WizardPage.qml"), pageUrl("PageB")]
+        const page = openWizard(pages[1], pages)
+        compare(pageName(page), "WizardPage")
+        verify(page.view === mainView.currentItem)
+        verify(item("menuProgrammingBar").visible)
+        // Forward through the real arrow; the pages in between are created as they come.
+        click("navigatorForward")
+        waitForWizardPage("PageB")
+        click("navigatorBack")
+        waitForWizardPage("WizardPage")
+        click("menuExitProgramming")
+        verify(!item("menuProgrammingBar").visible)
+        compare(selectedEntries(), [0])
+        verify(TestBeacon.logged("Reseting, current depth,item:"))
+    }
+
     function test_firstStartShowsSetupAndHomeRestoresMenu() {
         closeScene()
         TestBeacon.resetSettings(true)

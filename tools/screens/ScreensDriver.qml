@@ -38,6 +38,26 @@ QtObject {
             menubar.popupMenu.visible = true
     }
 
+    // What went wrong in showing the entry, or "" when the page is there.
+    function problem(entry) {
+        const view = QuorvikContext.mainView
+        if (!view)
+            return ""
+        if (!view.currentItem)
+            return entry.page || entry.wizardPage ? "no page is shown" : ""
+        if (entry.wizardPage) {
+            const loader = view.currentItem.swipeView ? view.currentItem.swipeView.currentItem : null
+            const wanted = entry.wizardPage.replace(/\.qml$/, "")
+            if (!loader || !loader.item || String(loader.item).indexOf(wanted) !== 0)
+                return "the wizard does not show " + entry.wizardPage
+        } else if (entry.page && !entry.push) {
+            const wanted = entry.page.replace(/^.*\//, "").replace(/\.qml$/, "")
+            if (String(view.currentItem).indexOf(wanted) !== 0)
+                return entry.page + " is not shown"
+        }
+        return ""
+    }
+
     // After the page has settled.
     function finish(entry, scene) {
         if (entry.run)

@@ -23,6 +23,7 @@
 #include <QQuickItem>
 #include <QQuickStyle>
 #include <QQuickWindow>
+#include <QSet>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QThread>
@@ -166,14 +167,21 @@ bool takePicture(const QVariantMap &entry, const QSize &size, const QDir &out)
                               Q_ARG(QVariant, QVariant::fromValue(sceneObject.get())));
     settle(window, entry.value(QStringLiteral("wait")).toInt());
 
+    QVariant answer;
+    QMetaObject::invokeMethod(driver.get(), "problem", Q_RETURN_ARG(QVariant, answer), Q_ARG(QVariant, entry));
+    const QString problem = answer.toString();
     const QImage picture = window->grabWindow();
     const QString path = out.filePath(pictureName(entry));
     if (picture.isNull() || !picture.save(path)) {
         std::fprintf(stderr, "could not write %s\n", qPrintable(path));
         return false;
     }
-    std::printf("%s\n", qPrintable(path));
     window->close();
+    if (!problem.isEmpty()) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(path), qPrintable(problem));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
     return true;
 }
 
@@ -262,6 +270,15 @@ int main(int argc, char *argv[])
     }
 
     int failures = 0;
+    QSet<QString> names;
+    for (const QVariant &value : std::as_const(pages)) {
+        const QString name = pictureName(value.toMap());
+        if (names.contains(name)) {
+            std::fprintf(stderr, "ScreenPages.qml: %s twice; give one a suffix\n", qPrintable(name));
+            ++failures;
+        }
+        names.insert(name);
+    }
     for (const bool production : { false, true }) {
         QStringList args{ QStringLiteral("comport=") + sim.devicePath() };
         if (production)

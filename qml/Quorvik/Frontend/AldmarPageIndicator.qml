@@ -58,6 +58,7 @@ Item {
             Repeater {
                 model: root.count
                 Item {
+                    id: dot
                     required property int index
                     width: 30
                     height: 30
@@ -67,14 +68,14 @@ Item {
                         height: 12
                         radius: 6
                         color: AldmarStyle.jNavigatorIndicatorColor
-                        opacity: index <= root.currentIndex ? 1 : 0.2
+                        opacity: dot.index <= root.currentIndex ? 1 : 0.2
                     }
                     Rectangle {
                         anchors.centerIn: parent
                         width: 20
                         height: 20
                         radius: 10
-                        visible: index === root.currentIndex
+                        visible: dot.index === root.currentIndex
                         color: "transparent"
                         border.color: AldmarStyle.jNavigatorIndicatorColor
                     }

@@ -112,7 +112,7 @@ AldmarTableViewForm {
             id: headerCell
             required property int index
             required property var display
-            readonly property bool sorted: index === root.sortColumn
+            readonly property bool sorted: headerCell.index === root.sortColumn
             readonly property bool automaticWidth: typeof root.columnWidthProvider !== "function"
             implicitHeight: 40
             implicitWidth: title.implicitWidth + 5
@@ -120,7 +120,7 @@ AldmarTableViewForm {
             color: AldmarStyle.jTableHeaderColor
             Accessible.role: Accessible.ColumnHeader
             Accessible.name: title.text
-            Accessible.onPressAction: root.headerClicked(index)
+            Accessible.onPressAction: root.headerClicked(headerCell.index)
 
             Text {
                 id: title
@@ -171,12 +171,12 @@ AldmarTableViewForm {
             required property var display
             readonly property bool selected: {
                 root.selectionRevision
-                return root.selectionModel.isRowSelected(row)
+                return root.selectionModel.isRowSelected(cell.row)
             }
             implicitWidth: 200
             implicitHeight: 40
             color: selected ? AldmarStyle.jTableRowSelectedColor
-                            : (row % 2 ? AldmarStyle.jTableRowSecondaryColor : AldmarStyle.jTableRowPrimaryColor)
+                            : (cell.row % 2 ? AldmarStyle.jTableRowSecondaryColor : AldmarStyle.jTableRowPrimaryColor)
             Accessible.role: Accessible.Cell
             Accessible.name: cellText.text
             Accessible.selected: selected
@@ -197,6 +197,7 @@ AldmarTableViewForm {
 
             ToolTip {
                 id: cellTip
+                objectName: "cellToolTip"
                 text: cellText.text
                 timeout: 5000
             }

@@ -49,15 +49,16 @@ ProgrammingSwipeViewForm {
     Component {
         id: pageLoader
         Loader {
+            id: loader
             required property var modelData
             objectName: "Quorvik_dontScrollTo"
             active: wizard.started && SwipeView.isCurrentItem
 
             function load() {
-                if (active)
-                    setSource(modelData, { view: wizard })
+                if (loader.active)
+                    loader.setSource(loader.modelData, { view: wizard })
                 else
-                    source = ""
+                    loader.source = ""
             }
 
             onActiveChanged: load()

@@ -10,12 +10,12 @@ RadioButton {
     signal pictureExited()
 
     function isTextClipping() {
-        return content.contentWidth > indicator.x
+        return contentItem.contentWidth > indicator.x
     }
 
     checked: true
     implicitHeight: 60
-    implicitWidth: content.implicitWidth + indicator.implicitWidth + 10
+    implicitWidth: contentItem.implicitWidth + indicator.implicitWidth + 10
     font.family: AldmarStyle.jFont
     font.pointSize: AldmarStyle.jFontSizeNormal
     hoverEnabled: true
@@ -43,7 +43,6 @@ RadioButton {
     }
 
     contentItem: QvImageText {
-        id: content
         text: control.text
         font: control.font
         displayImage: control.displayImage

@@ -5,8 +5,16 @@ import Quorvik.Backend
 QuorvikTextInputForm {
     id: input
 
+    // On Return, also when the value is not acceptable yet; the field still sees the key.
     Connections {
-        target: input.idValue
-        function onAccepted() { QMLProxy.hideInputMethod() }
+        target: input.idValue.Keys
+        function onReturnPressed(event) {
+            QMLProxy.hideInputMethod()
+            event.accepted = false
+        }
+        function onEnterPressed(event) {
+            QMLProxy.hideInputMethod()
+            event.accepted = false
+        }
     }
 }

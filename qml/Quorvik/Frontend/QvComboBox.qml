@@ -63,8 +63,9 @@ ComboBox {
         required property var modelData
         required property var model
         width: box.width
-        highlighted: box.highlightedIndex === index
-        text: box.textRole ? (Array.isArray(box.model) ? modelData[box.textRole] : model[box.textRole]) : modelData
+        highlighted: box.highlightedIndex === entry.index
+        text: box.textRole ? (Array.isArray(box.model) ? entry.modelData[box.textRole] : entry.model[box.textRole])
+                            : entry.modelData
         font: box.font
         contentItem: Text {
             text: entry.text

@@ -51,7 +51,7 @@ Item {
         anchors.right: parent.right
         anchors.verticalCenter: parent.verticalCenter
         rightPadding: root.spacing
-        color: AldmarStyle.jTextColor
+        color: root.enabled ? AldmarStyle.jTextColor : AldmarStyle.jTextDisabledColor
         font.family: AldmarStyle.jFont
         Accessible.ignored: true
     }
