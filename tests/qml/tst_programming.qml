@@ -432,4 +432,26 @@ SceneTestCase {
         verify(!item("ownerLengthError", page).visible)
         compare(config.ownerName(), "Ø" + "A".repeat(28))
     }
+
+    // A protocol the program must not write for that beacon and country: a warning box,
+    // and once it is acknowledged the wizard does not go on.
+    function test_unsupportedProtocolWarning() {
+        startAndIdentify()
+        const config = QMLProxy.configPending
+        const beacon = config.beaconType
+        config.beaconType = ConfigTables.E_Skua11
+        config.setCountryCode(366)
+        config.setProtocolId(ConfigTables.E_UserSerialEpirb)
+        const page = openWizardAt("Prog_7_ProtocolParticular")
+        const dialog = findChild(page, "unsupportedProtocolDialog")
+        verify(dialog, "no warning box on the page")
+        verify(!dialog.visible, "the warning waits until the page is up")
+        tryVerify(function () { return dialog.visible }, 3000, "no warning for a USA serial protocol")
+        verify(dialog.text.indexOf("Serial protocols for USA cannot be programmed with Quorvik.") >= 0)
+        dialog.accept()
+        tryVerify(function () { return !dialog.visible })
+        verify(!forwardAllowed(), "forward stays closed after the warning")
+        verify(item("pageIndicator", mainView.currentItem).backwardEnabled, "back stays open")
+        config.beaconType = beacon
+    }
 }
