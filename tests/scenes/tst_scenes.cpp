@@ -1,7 +1,9 @@
-// The production window end to end: the real program start (EpirbApp with the production
-// command line, the real scene and page) against the beacon simulator on a pseudo-terminal.
+// The windows as the command line opens them: the real program start (EpirbApp with its
+// arguments, the real scene and pages), against the beacon simulator on a pseudo-terminal:
+// the production window, and the desktop window without a port and without read-back.
 #include "app/epirbapp.h"
 #include "app/uifonts.h"
+#include "config/configtables.h"
 #include "config/epirbconfig.h"
 #include "records/databaseifc.h"
 
@@ -61,9 +63,21 @@ QQuickItem *findItem(QQuickWindow *window, const QString &name)
     return window ? findItem(window->contentItem(), name) : nullptr;
 }
 
+void typeText(QQuickWindow *window, const char *text)
+{
+    for (const char *c = text; *c; ++c)
+        QTest::keyClick(window, *c);
 }
 
-class TestProduction : public QObject
+void click(QQuickWindow *window, QQuickItem *item)
+{
+    const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
+    QTest::mouseClick(window, Qt::LeftButton, {}, centre.toPoint());
+}
+
+}
+
+class TestScenes : public QObject
 {
     Q_OBJECT
 
@@ -73,24 +87,25 @@ private slots:
     void init();
     void productionWindowWritesOnItsOwn_data();
     void productionWindowWritesOnItsOwn();
+    void withoutPortOrReadbackTheWizardTakesATypedSerial();
 
 private:
     OpenedFiles m_opened;
 };
 
-void TestProduction::initTestCase()
+void TestScenes::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_opened, "open");
     UiFonts::install();
 }
 
-void TestProduction::cleanupTestCase()
+void TestScenes::cleanupTestCase()
 {
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
 }
 
-void TestProduction::init()
+void TestScenes::init()
 {
     QSettings().clear();
     // An operator is known: the production window never asks for one, but the settings are real.
@@ -100,7 +115,7 @@ void TestProduction::init()
     QFile::remove(data + QStringLiteral("/Quorvikbackup.db"));
 }
 
-void TestProduction::productionWindowWritesOnItsOwn_data()
+void TestScenes::productionWindowWritesOnItsOwn_data()
 {
     // The serial number is the last 5 characters of what the label scanner gives.
     QTest::addColumn<QString>("serialno");
@@ -110,7 +125,7 @@ void TestProduction::productionWindowWritesOnItsOwn_data()
     QTest::newRow("no prefix, too short") << QStringLiteral("2000") << QString();
 }
 
-void TestProduction::productionWindowWritesOnItsOwn()
+void TestScenes::productionWindowWritesOnItsOwn()
 {
     QFETCH(QString, serialno);
     QFETCH(QString, serial);
@@ -183,6 +198,62 @@ void TestProduction::productionWindowWritesOnItsOwn()
     sim.stop();
 }
 
+void TestScenes::withoutPortOrReadbackTheWizardTakesATypedSerial()
+{
+    const QString missing = QDir::temp().filePath(QStringLiteral("quorvik-no-such-port"));
+    auto app = std::make_unique<EpirbApp>(QStringList { QStringLiteral("skipreadback"),
+                                                        QStringLiteral("comport=") + missing },
+                                          nullptr);
+    QVERIFY(app->engine());
+    auto *window = qobject_cast<QQuickWindow *>(app->engine()->rootObjects().first());
+    QVERIFY(window);
+
+    // The start page says the port is missing, and the run can start all the same.
+    QQuickItem *home = nullptr;
+    QTRY_VERIFY((home = findItem(window, QStringLiteral("Main_StartProg"))) != nullptr);
+    QObject *dialog = home->findChild<QObject *>(QStringLiteral("noPortDialog"));
+    QVERIFY(dialog);
+    QTRY_VERIFY(dialog->property("visible").toBool());
+    QCOMPARE(dialog->property("title").toString(), QStringLiteral("Cannot open communication port"));
+    QVERIFY(dialog->property("text").toString().startsWith(QLatin1String("Cannot open communication port.<br>")));
+    QVERIFY(QMetaObject::invokeMethod(dialog, "accept"));
+    QTRY_VERIFY(!dialog->property("visible").toBool());
+
+    QQuickItem *start = findItem(window, QStringLiteral("getStartedButton"));
+    QVERIFY(start);
+    click(window, start);
+    // Without read-back the technician names the model.
+    QQuickItem *model = nullptr;
+    QTRY_VERIFY((model = findItem(window, QStringLiteral("beaconModel_13"))) != nullptr);
+    QTRY_VERIFY(model->isVisible() && model->width() > 0);
+    QTest::qWait(50);
+    click(window, model);
+    QCOMPARE(app->configPending()->beaconType(), int(ConfigTables::E_SkuaP5));
+
+    // ... and types the serial number from the label.
+    QQuickItem *entry = nullptr;
+    QTRY_VERIFY((entry = findItem(window, QStringLiteral("serialEntry"))) != nullptr);
+    QTRY_VERIFY(entry->isVisible());
+    QVERIFY(!findItem(window, QStringLiteral("serialRow"))->isVisible());
+    QQuickItem *indicator = findItem(window, QStringLiteral("pageIndicator"));
+    QVERIFY(indicator);
+    QTest::qWait(50);
+    click(window, entry);
+    entry->forceActiveFocus();
+    QTest::keyClick(window, Qt::Key_Home);
+    typeText(window, "1234567890");
+    QCOMPARE(entry->property("text").toString(), QStringLiteral("12345-67890"));
+    QCOMPARE(app->configPending()->beaconSerial(), QStringLiteral("12345"));
+    QVERIFY(indicator->property("forwardEnabled").toBool());
+    QVERIFY(!indicator->property("backwardEnabled").toBool());
+    // Five characters or fewer are no serial number.
+    QTest::keyClick(window, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(window, Qt::Key_Backspace);
+    typeText(window, "1234");
+    QCOMPARE(app->configPending()->beaconSerial(), QString());
+    QVERIFY(!indicator->property("forwardEnabled").toBool());
+}
+
 int main(int argc, char **argv)
 {
     // Settings, database, reports and log stay in a private home.
@@ -195,7 +266,7 @@ int main(int argc, char **argv)
     QCoreApplication::setOrganizationName(QStringLiteral("Aldmar"));
     QCoreApplication::setApplicationName(QStringLiteral("Quorvik PLB"));
     QCoreApplication::setApplicationVersion(QStringLiteral("5.3.9"));
-    TestProduction test;
+    TestScenes test;
     return QTest::qExec(&test, argc, argv);
 }
-#include "tst_production.moc"
+#include "tst_scenes.moc"
