@@ -481,6 +481,15 @@ void EpirbApp::disconnectLink()
     disconnect(m_comm, &EpirbComm::timeout, this, nullptr);
 }
 
+void EpirbApp::endRunningOperation()
+{
+    // A start while an operation is under way ends that one first, so nothing it still
+    // reports can be taken for the new one's.
+    if (m_linkActive)
+        emit requestComStop(QString());
+    disconnectLink();
+}
+
 void EpirbApp::connectSync()
 {
     connect(m_comm, &EpirbComm::syncReceived, this, &EpirbApp::on_syncReceived,
@@ -528,7 +537,7 @@ void EpirbApp::startEpirbRecieve(bool readback_mode)
         return;
     }
     m_writing = false;
-    disconnectLink();
+    endRunningOperation();
     m_syncChar = '?';
     m_comm->setPage(0);
     connectSync();
@@ -546,7 +555,7 @@ void EpirbApp::startEpirbLogRead()
     startProgress(1);
     qDebug() << "startEpirbLogRead activated from QML";
     m_writing = false;
-    disconnectLink();
+    endRunningOperation();
     m_syncChar = '?';
     m_comm->setPage(2);
     connectSync();
@@ -637,7 +646,7 @@ void EpirbApp::startEpirbWrite()
     startProgress(3);
     qDebug() << "startEpirbWrite: startEpirbWrite activated from QML";
     prepareWrite();
-    disconnectLink();
+    endRunningOperation();
     m_comm->setPage(0);
     connectSync();
     connectTimeout();
@@ -715,7 +724,7 @@ void EpirbApp::startEpirbVerify()
     startProgress(1);
     qDebug() << "startEpirbVerify";
     // Whatever ran before ends here, so the port is closed and the beacon is awaited.
-    emit requestComStop(QString());
+    endRunningOperation();
     m_writing = false;
     m_syncChar = '?';
     m_comm->setPage(0);
@@ -815,7 +824,7 @@ void EpirbApp::retryWrite()
 {
     --m_phase;
     qDebug() << "Retrying write after verify failure: Allowed to program: " << m_syncChar;
-    disconnectLink();
+    endRunningOperation();
     setProgStatus(tr("Retrying to write data to PLB..."), false);
     connectSync();
     connectSuccess(&EpirbApp::on_successWrite);
@@ -853,7 +862,7 @@ void EpirbApp::startProductionEpirbWrite()
         emit writeFailed(text);
         return;
     }
-    disconnectLink();
+    endRunningOperation();
     connectSync();
     connectTimeout();
     connectSuccess(&EpirbApp::on_successWrite);
