@@ -506,6 +506,15 @@ void EpirbApp::disconnectLink()
     disconnect(m_comm, &EpirbComm::timeout, this, nullptr);
 }
 
+void EpirbApp::endRunningOperation()
+{
+    // A start while an operation is under way ends that one first, so nothing it still
+    // reports can be taken for the new one's.
+    if (m_linkActive)
+        emit requestComStop(QString());
+    disconnectLink();
+}
+
 void EpirbApp::connectSync()
 {
     connect(m_comm, &EpirbComm::syncReceived, this, &EpirbApp::on_syncReceived,
@@ -553,7 +562,7 @@ void EpirbApp::startEpirbRecieve(bool readback_mode)
         return;
     }
     m_writing = false;
-    disconnectLink();
+    endRunningOperation();
     m_syncChar = '?';
     m_comm->setPage(0);
     connectSync();
@@ -571,7 +580,7 @@ void EpirbApp::startEpirbLogRead()
     startProgress(1);
     qDebug() << "startEpirbLogRead activated from QML";
     m_writing = false;
-    disconnectLink();
+    endRunningOperation();
     m_syncChar = '?';
     m_comm->setPage(2);
     connectSync();
@@ -679,7 +688,7 @@ void EpirbApp::startEpirbWrite()
     startProgress(3);
     qDebug() << "startEpirbWrite: startEpirbWrite activated from QML";
     prepareWrite();
-    disconnectLink();
+    endRunningOperation();
     m_comm->setPage(0);
     connectSync();
     connectTimeout();
@@ -757,7 +766,7 @@ void EpirbApp::startEpirbVerify()
     startProgress(1);
     qDebug() << "startEpirbVerify";
     // Whatever ran before ends here, so the port is closed and the beacon is awaited.
-    emit requestComStop(QString());
+    endRunningOperation();
     m_writing = false;
     m_syncChar = '?';
     m_comm->setPage(0);
@@ -871,7 +880,7 @@ void EpirbApp::retryWrite()
     // Back to the write phase, the second last, whatever failed before.
     m_phase = qMax(0, m_phaseCount - 2);
     qDebug() << "Retrying write after verify failure: Allowed to program: " << m_syncChar;
-    disconnectLink();
+    endRunningOperation();
     setProgStatus(tr("Retrying to write data to PLB..."), false);
     connectSync();
     connectSuccess(&EpirbApp::on_successWrite);
@@ -951,7 +960,7 @@ void EpirbApp::startProductionEpirbWrite()
         emit writeFailed(text);
         return;
     }
-    disconnectLink();
+    endRunningOperation();
     connectSync();
     connectTimeout();
     connectSuccess(&EpirbApp::on_successWrite);

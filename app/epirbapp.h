@@ -163,6 +163,7 @@ private:
     void prepareWrite();
     void disconnectLink();
     bool isCurrentLinkEvent() const { return m_linkActive && m_stopsDone == m_stopsRequested; }
+    void endRunningOperation();
     // Each link signal reaches at most one slot: these only ever connect queued and unique.
     void connectSync();
     void connectTimeout();

@@ -48,6 +48,7 @@ bool EpirbXmodemRx::startRead()
     m_state = 1;
     m_expectedBlock = 1;
     m_awaitingResend = false;
+    m_endAcknowledged = false;
     m_timer->stop();
     const bool sent = sendControl(EpirbXmodemTx::CRC_START);
     m_timer->start(100);
@@ -131,9 +132,11 @@ void EpirbXmodemRx::handleByte(char byte)
         if (b == EpirbXmodemTx::SOH || b == EpirbXmodemTx::EOT || b == EpirbXmodemTx::ETB || b == EpirbXmodemTx::CAN)
             m_awaitingResend = false;
         if (b == EpirbXmodemTx::SOH) {
+            m_endAcknowledged = false;
             m_packet = QByteArray(1, byte);
             m_state = 3;
         } else if (b == EpirbXmodemTx::EOT) {
+            m_endAcknowledged = true;
             sendControl(char(EpirbXmodemTx::ACK));
         } else if (b == EpirbXmodemTx::ETB) {
             m_timer->stop();
@@ -196,7 +199,9 @@ void EpirbXmodemRx::notifyRxTimeout()
         return;
     }
     qDebug("RX timeout while in state %d, %zu bytes received!", m_state, size_t(m_packet.size()));
-    if (m_state == 2 && m_awaitingResend) {
+    if (m_state == 2 && (m_awaitingResend || m_endAcknowledged)) {
+        // A NAK went astray, or the ETB after our ACK of EOT was lost: an ACK now would
+        // end the sender's transfer while ours is still open.
         askForResend();
     } else if (m_state == 2) {
         sendControl(char(EpirbXmodemTx::ACK));

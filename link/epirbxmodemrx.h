@@ -50,6 +50,8 @@ private:
     quint8 m_expectedBlock = 1;
     // A NAK is out: silence now means the NAK went astray, not that the sender is done.
     bool m_awaitingResend = false;
+    // EOT acknowledged: only ETB is still to come.
+    bool m_endAcknowledged = false;
     bool m_echoFilter = true;
     EpirbEchoQueue m_echo;
 };

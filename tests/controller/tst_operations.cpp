@@ -77,6 +77,7 @@ private slots:
 
     void stopThenStartInOneTurn_data();
     void stopThenStartInOneTurn();
+    void restartDuringTransfer_data();
     void restartDuringTransfer();
     void staleLinkEventBeforeTheStopIsIgnored();
     void verifyOnItsOwn_data();
@@ -141,8 +142,16 @@ void TestOperations::stopThenStartInOneTurn()
     }
 }
 
+void TestOperations::restartDuringTransfer_data()
+{
+    QTest::addColumn<bool>("pageStops");
+    QTest::newRow("the page stops, then starts") << true;
+    QTest::newRow("the page only starts again") << false;
+}
+
 void TestOperations::restartDuringTransfer()
 {
+    QFETCH(bool, pageStops);
     // The beacon is already sending when the page restarts the read: whatever the link
     // reported of the first transfer must not end (or finish) the second.
     BeaconSimulator::Options o = simOptions(plbBlock(QStringLiteral("Reader")));
@@ -155,8 +164,12 @@ void TestOperations::restartDuringTransfer()
     QTRY_COMPARE_WITH_TIMEOUT(app->progStatus(), QStringLiteral("Reading data from PLB..."), 5000);
     QTRY_VERIFY_WITH_TIMEOUT(app->progProgress() > 20, 5000);
 
-    app->stopEpirbReceive();
+    QSignalSpy stops(app.get(), &EpirbApp::requestComStop);
+    if (pageStops)
+        app->stopEpirbReceive();
     app->startEpirbRecieve(true);
+    // Either way the first read is ended exactly once.
+    QCOMPARE(stops.count(), 1);
     QCOMPARE(app->progStatus(), QStringLiteral("Waiting for connection..."));
     QCOMPARE(app->progProgress(), 0.0);
     sim.pressTest();
