@@ -27,6 +27,30 @@ SceneTestCase {
         wait(100)
     }
 
+    // Click areas and texts a screen reader would find without a name (as the accessibility test checks).
+    function unnamed(item, namedAbove, found) {
+        if (!item.visible || item.opacity === 0)
+            return found
+        const attached = item.Accessible
+        const name = attached && !attached.ignored ? attached.name : ""
+        if (!namedAbove && name === "") {
+            const clickArea = item.pressAndHoldInterval !== undefined && item.acceptedButtons !== undefined
+            const text = item.text !== undefined && item.font !== undefined && item.wrapMode !== undefined
+            if (clickArea && item.enabled)
+                found.push((item.objectName || String(item)) + " (click area)")
+            else if (text && String(item.text).trim() !== "")
+                found.push((item.objectName || String(item)) + " (text '" + item.text + "')")
+        }
+        for (let i = 0; i < item.children.length; ++i)
+            unnamed(item.children[i], namedAbove || name !== "", found)
+        return found
+    }
+
+    function verifyNamed(page) {
+        const found = unnamed(page, false, [])
+        compare(found, [], "unnamed on " + pageName(page) + ": " + found.join(", "))
+    }
+
     // The wizard page on show, by its file name without ".qml".
     function wizardPage(name) {
         let found = null
@@ -41,24 +65,27 @@ SceneTestCase {
         tryVerify(function () { return Math.abs(found.mapToItem(mainView.currentItem, 0, 0).x) < 1 }, 3000,
                   "page " + name + " does not settle")
         waitForRendering(scene.contentItem)
+        verifyNamed(found)
         return found
     }
 
-    function forwardArrow() { return item("navigatorForward", mainView.currentItem) }
+    function forwardAllowed() { return item("pageIndicator", mainView.currentItem).forwardEnabled }
 
     function forward() {
-        tryVerify(function () { return forwardArrow().enabled }, 3000, "forward arrow stays disabled")
-        click(forwardArrow())
+        tryVerify(forwardAllowed, 3000, "the forward arrow stays disabled")
+        click(item("navigatorForward", mainView.currentItem))
     }
 
     // GET STARTED, then the identification reads the beacon and opens the wizard.
     function startAndIdentify() {
+        verifyNamed(mainView.currentItem)
         click("getStartedButton")
-        waitForPage("Prog_1_Identify")
+        verifyNamed(waitForPage("Prog_1_Identify"))
         verify(TestBeacon.logged("Startup from main"))
         verify(item("menuProgrammingBar").visible, "programming mode of the menu bar")
         const page = wizardPage("Prog_2_Identified")
         compare(item("serialRow", page).paramText, beaconSerial, "identified page shows the beacon's serial")
+        verify(!item("pageIndicator", mainView.currentItem).backwardEnabled, "the first page cannot go back")
         return page
     }
 
@@ -111,6 +138,11 @@ SceneTestCase {
         verify(TestBeacon.logged("Prog_11 component completed"))
         if (QMLProxy.app.progStatus === "Waiting for connection...")
             TestBeacon.pressTest()
+        runFinished()
+    }
+
+    // After a verified write: the labelling guide, or the beacon's page without it.
+    function runFinished() {
         const guide = TestBeacon.hasPage("LabelingSwipeView.qml")
         const single = TestBeacon.hasPage("BeaconDbDisplaySingle.qml")
         tryVerify(function () { return TestBeacon.logged("Replacing most items with : "
@@ -152,7 +184,7 @@ SceneTestCase {
             verify(mmsi.visible)
             compare(mmsi.description, "MMSI number (last 6 digits):")
             typeText(mmsi.idValue, "12345")
-            verify(!forwardArrow().enabled, "five digits are not an MMSI")
+            verify(!forwardAllowed(), "five digits are not an MMSI")
             typeText(mmsi.idValue, "6")
             const beaconNo = item("beaconNoField", details)
             beaconNo.idValue.selectAll()
@@ -180,10 +212,10 @@ SceneTestCase {
             const nationalData = item("nationalDataField", details)
             nationalData.idValue.selectAll()
             typeText(nationalData.idValue, "100")
-            verify(forwardArrow().enabled, "100 is national data")
+            verify(forwardAllowed(), "100 is national data")
             click(item("deltaPosition", details))
             verify(nationalData.idAsterisk.visible, "100 is too much for a delta position")
-            verify(!forwardArrow().enabled)
+            verify(!forwardAllowed())
             nationalData.idValue.selectAll()
             typeText(nationalData.idValue, "42")
             compare(QMLProxy.configPending.customSerial(), 4711)
@@ -268,7 +300,7 @@ SceneTestCase {
                 starts + 1, "the write is started again")
         pressTestUntil(function () { return QMLProxy.app.progStatus === "PLB programmed successfully" }, 40000,
                        "no retry succeeded: " + QMLProxy.app.progStatus)
-        transferAndFinish()
+        runFinished()
         compare(TestBeacon.stored().ownerName(), "ØYVIND HANSEN")
         compare(TestBeacon.stored().customSerial(), 1234)
     }
@@ -283,6 +315,8 @@ SceneTestCase {
         click("menuProgrammingBar")
         waitForPage("Main_StartProg")
         verify(TestBeacon.logged("Prog_11 component destroyed"))
+        // What the link had written before it closed reaches the beacon still; then nothing more.
+        wait(500)
         const packets = TestBeacon.stats().packetsReceived
         wait(2000)
         compare(TestBeacon.stats().packetsReceived, packets, "the link went on sending")
@@ -318,7 +352,113 @@ SceneTestCase {
         compare(QMLProxy.app.progStatus, "Waiting for connection...")
         pressTestUntil(function () { return QMLProxy.app.progStatus === "PLB programmed successfully" }, 40000,
                        "the transfer never wrote the beacon: " + QMLProxy.app.progStatus)
-        transferAndFinish()
+        runFinished()
         compare(TestBeacon.stored().customSerial(), 1234)
+    }
+
+    function openWizardAt(file) {
+        const pages = QMLProxy.programmingPages()
+        verify(pages.indexOf(file + ".qml") >= 0, file + " is not a wizard page now")
+        mainView.setWithProperties("ProgrammingSwipeView.qml", { initialPage: pages.indexOf(file + ".qml") })
+        return wizardPage(file)
+    }
+
+    function retype(field, text) {
+        field.idValue.selectAll()
+        if (text === "") {
+            field.idValue.forceActiveFocus()
+            keyClick(Qt.Key_Delete)
+        }
+        typeText(field.idValue, text)
+    }
+
+    // The input rules of the identity, beacon-number and owner fields, typed as a user would.
+    function test_inputRules() {
+        startAndIdentify()
+        const config = QMLProxy.configPending
+        config.setCountryCode(211)
+        config.setProtocolId(ConfigTables.E_StdLocationMmsi)
+        config.setBeaconNo(0)
+        let page = openWizardAt("Prog_7_ProtocolParticular")
+        let mmsi = item("mmsiField", page)
+        retype(mmsi, "12a345")
+        compare(mmsi.text, "12345", "a letter is removed at once")
+        verify(!forwardAllowed(), "five digits are not an MMSI")
+        verify(mmsi.idAsterisk.visible)
+        typeText(mmsi.idValue, "67")
+        compare(mmsi.text, "123456", "a seventh digit is cut")
+        verify(forwardAllowed())
+        const beaconNo = item("beaconNoField", page)
+        retype(beaconNo, "99")
+        compare(beaconNo.text, "15", "beacon numbers stop at 15")
+        compare(config.beaconNo(), 15)
+
+        config.setProtocolId(ConfigTables.E_RlsUserMmsiEpirb)
+        config.setFirstEpirb(true)
+        page = openWizardAt("Prog_7_ProtocolParticular")
+        compare(item("beaconNoField", page).description, "Beacon number (0-1):")
+        compare(item("beaconNoField", page).text, "0")
+        retype(item("beaconNoField", page), "11")
+        compare(item("beaconNoField", page).text, "1", "one digit only")
+        verify(!config.firstEpirb(), "1 is the second EPIRB")
+
+        config.setProtocolId(ConfigTables.E_UserRadiocall)
+        page = openWizardAt("Prog_7_ProtocolParticular")
+        mmsi = item("mmsiField", page)
+        compare(mmsi.description, "Radio Call Sign:")
+        retype(mmsi, "lcab")
+        compare(mmsi.text, "LCAB", "upper case")
+        typeText(mmsi.idValue, "x12")
+        compare(mmsi.text, "LCAB12", "only digits after the fourth character")
+        compare(config.mmsi(), "LCAB12")
+        retype(mmsi, "LC1")
+        verify(forwardAllowed(), "three characters make a call sign")
+        keyClick(Qt.Key_Backspace)
+        verify(!forwardAllowed())
+
+        // 30 + space + 30 bytes fit; one more does not; Ø takes two bytes.
+        page = openWizardAt("Prog_8_OwnerInfo")
+        const name = item("ownerName", page)
+        const address = item("ownerAddress", page)
+        retype(item("ownerTelephone", page), "")
+        retype(item("ownerOther", page), "")
+        retype(name, "A".repeat(30))
+        retype(address, "B".repeat(30))
+        verify(!item("ownerLengthError", page).visible)
+        verify(forwardAllowed())
+        compare(config.ownerAddress(), "B".repeat(30))
+        typeText(address.idValue, "B")
+        verify(item("ownerLengthError", page).visible, "62 bytes are refused")
+        verify(!forwardAllowed())
+        compare(config.ownerAddress(), "B".repeat(30), "a refused edit is not stored")
+        keyClick(Qt.Key_Backspace)
+        verify(!item("ownerLengthError", page).visible)
+        retype(name, "Ø" + "A".repeat(29))
+        verify(item("ownerLengthError", page).visible, "Ø counts twice")
+        keyClick(Qt.Key_Backspace)
+        verify(!item("ownerLengthError", page).visible)
+        compare(config.ownerName(), "Ø" + "A".repeat(28))
+    }
+
+    // A protocol the program must not write for that beacon and country: a warning box,
+    // and once it is acknowledged the wizard does not go on.
+    function test_unsupportedProtocolWarning() {
+        startAndIdentify()
+        const config = QMLProxy.configPending
+        const beacon = config.beaconType
+        config.beaconType = ConfigTables.E_Skua11
+        config.setCountryCode(366)
+        config.setProtocolId(ConfigTables.E_UserSerialEpirb)
+        const page = openWizardAt("Prog_7_ProtocolParticular")
+        const dialog = findChild(page, "unsupportedProtocolDialog")
+        verify(dialog, "no warning box on the page")
+        verify(!dialog.visible, "the warning waits until the page is up")
+        tryVerify(function () { return dialog.visible }, 3000, "no warning for a USA serial protocol")
+        verify(dialog.text.indexOf("Serial protocols for USA cannot be programmed with Quorvik.") >= 0)
+        dialog.accept()
+        tryVerify(function () { return !dialog.visible })
+        verify(!forwardAllowed(), "forward stays closed after the warning")
+        verify(item("pageIndicator", mainView.currentItem).backwardEnabled, "back stays open")
+        config.beaconType = beacon
     }
 }

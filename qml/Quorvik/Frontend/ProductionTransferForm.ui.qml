@@ -38,8 +38,9 @@ Item {
             id: detailGrid
             anchors.top: modelName.bottom
             anchors.horizontalCenter: parent.horizontalCenter
-            width: 600
+            width: 700
             columns: 2
+            columnSpacing: 0
 
             Textandparam {
                 id: serialRow
@@ -68,7 +69,8 @@ Item {
             Textandparam {
                 id: protocolRow
                 objectName: "productionProtocol"
-                width: detailGrid.width
+                width: detailGrid.width / 2
+                elideValueText: Text.ElideRight
                 leadText: qsTr("Protocol:")
             }
         }

@@ -82,12 +82,10 @@ Prog_10_SummaryForm {
     hexIdField.text: config.epirbHexMsg()
     checksumField.text: config.epirbHexChecksum()
 
-    hexIdCaption.Accessible.ignored: true
     hexIdField.Accessible.role: Accessible.EditableText
     hexIdField.Accessible.name: hexIdCaption.text
     hexIdCopy.Accessible.role: Accessible.Button
     hexIdCopy.Accessible.name: qsTr("Copy hex ID to clipboard")
-    checksumCaption.Accessible.ignored: true
     checksumField.Accessible.role: Accessible.EditableText
     checksumField.Accessible.name: checksumCaption.text
     checksumCopy.Accessible.role: Accessible.Button
@@ -109,7 +107,7 @@ Prog_10_SummaryForm {
                                                                            : String(config.beaconNo())
         fillIdentity()
         if (config.isTestProtocol())
-            protocolRow.paramColor = AldmarStyle.jTextErrorColor
+            protocolRow.idParam.color = AldmarStyle.jTextErrorColor
         const ais = config.aisUserId()
         aisRow.visible = ais !== 0
         aisRow.paramText = ais

@@ -10,6 +10,7 @@ Prog_1_EpirbSelectForm {
 
     modelRepeater.model: ConfigTables.beaconAvailableNo()
     modelRepeater.delegate: QuorvikRadioButton {
+        required property int index
         // Newest model first.
         readonly property int beaconId: ConfigTables.beaconIndexToId(ConfigTables.beaconAvailableNo() - 1 - index)
         objectName: "beaconModel_" + beaconId

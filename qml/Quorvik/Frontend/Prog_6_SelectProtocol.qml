@@ -11,7 +11,8 @@ Prog_6_SelectProtocolForm {
 
     protocolRepeater.model: ConfigTables.allowedProtocols(country)
     protocolRepeater.delegate: QuorvikRadioButton {
-        readonly property int protocolId: model.protocol
+        required property int protocol
+        readonly property int protocolId: protocol
         objectName: "protocol_" + protocolId
         width: page.protocolGrid.width / page.protocolGrid.columns
         text: ConfigTables.protocolName(protocolId, page.country)

@@ -52,6 +52,8 @@ Prog_7_ProtocolParticularForm {
     mmsiField.idPrefix.visible: true
     mmsiField.idPrefix.enabled: true
     mmsiField.idPrefix.readOnly: true
+    mmsiField.idPrefix.width: mmsiField.idPrefix.contentWidth + mmsiField.idPrefix.leftPadding
+                              + mmsiField.idPrefix.rightPadding + 4
     mmsiField.idPrefix.text: config.rawCountryCode()
     mmsiField.Accessible.role: Accessible.EditableText
     mmsiField.Accessible.name: mmsiField.description
@@ -74,11 +76,11 @@ Prog_7_ProtocolParticularForm {
     serialNotice.text: qsTr("<b>NOTICE:</b> The protocol serial number is a wrapped number based on the beacon serial number ")
                        + config.beaconSerial() + "."
     serialNotice.visible: useBeaconSerial.checked
-                          && ConfigTables.isSerialWrapped(config.beaconSerial(), serialField.text, protocol, country)
+                          && ConfigTables.isSerialWrapped(config.beaconSerial(), fieldSerial(), protocol, country)
     serialNotice.Accessible.role: Accessible.StaticText
     serialNotice.Accessible.name: serialNotice.text
     serialWarning.visible: !serialOverrideAllowed && !customSerialForced
-                           && ConfigTables.isCustomSerialInUse(config.beaconSerial(), serialField.text, protocol, country)
+                           && ConfigTables.isCustomSerialInUse(config.beaconSerial(), fieldSerial(), protocol, country)
     serialWarning.Accessible.role: Accessible.AlertMessage
     serialWarning.Accessible.name: serialWarning.text
     useBeaconSerial.Accessible.role: Accessible.CheckBox
@@ -140,6 +142,11 @@ Prog_7_ProtocolParticularForm {
         default:
             return qsTr("Serial number:")
         }
+    }
+
+    // The serial number the field stands for ("LC1234" is 1234 where a call sign is the identity).
+    function fieldSerial() {
+        return ConfigTables.protocolInputValidationExprCapture(protocol, country, serialField.text)
     }
 
     function tacNumber() {

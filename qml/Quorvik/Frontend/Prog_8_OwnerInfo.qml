@@ -20,7 +20,6 @@ Prog_8_OwnerInfoForm {
     otherField.Accessible.name: otherField.description
     lengthError.Accessible.role: Accessible.AlertMessage
     lengthError.Accessible.name: lengthError.text
-    additionalCaption.Accessible.ignored: true
     additionalInfo.Accessible.role: Accessible.EditableText
     additionalInfo.Accessible.name: additionalCaption.text
 

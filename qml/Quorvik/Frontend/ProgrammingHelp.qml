@@ -15,26 +15,24 @@ Column {
             horizontalAlignment: Text.AlignRight
             text: "1. "
             font.pointSize: AldmarStyle.jFontSizeNormal
-            Accessible.ignored: true
         }
         QvLabel {
             text: qsTr("Align the programmer to the right of the bottom Aldmar logo.")
             font.pointSize: AldmarStyle.jFontSizeNormal
             Accessible.role: Accessible.StaticText
-            Accessible.name: "1. " + text
+            Accessible.name: text
         }
         QvLabel {
             width: noteLabel.implicitWidth
             horizontalAlignment: Text.AlignRight
             text: "2. "
             font.pointSize: AldmarStyle.jFontSizeNormal
-            Accessible.ignored: true
         }
         QvLabel {
             text: qsTr("Press the TEST button on beacon once.")
             font.pointSize: AldmarStyle.jFontSizeNormal
             Accessible.role: Accessible.StaticText
-            Accessible.name: "2. " + text
+            Accessible.name: text
         }
         QvLabel {
             id: noteLabel
@@ -42,13 +40,12 @@ Column {
             text: qsTr("NOTE: ")
             font.pointSize: AldmarStyle.jFontSizeNormal
             font.bold: true
-            Accessible.ignored: true
         }
         QvLabel {
             text: qsTr("Avoid direct sunlight when using the IR programmer for best results.")
             font.pointSize: AldmarStyle.jFontSizeNormal
             Accessible.role: Accessible.StaticText
-            Accessible.name: noteLabel.text + text
+            Accessible.name: text
         }
     }
 
