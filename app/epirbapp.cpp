@@ -815,6 +815,10 @@ void EpirbApp::on_successVerify(int nNo)
     } else if (!decodeDataBlock(readback, *m_configCurrent)) {
         // A block that does not decode proves nothing, whatever the current record holds.
         d = kVerifyUndecodable;
+    } else if (m_writeBlock.isEmpty()) {
+        // A verification on its own follows no write of this run: there are no written bytes,
+        // only the pending record to hold the beacon against.
+        d = m_configPending->compare(*m_configCurrent);
     } else if (differsAt >= 0) {
         // The field groups tell what differs; the bytes decide.
         d = m_configPending->compare(*m_configCurrent);

@@ -82,6 +82,7 @@ private slots:
     void staleLinkEventBeforeTheStopIsIgnored();
     void verifyOnItsOwn_data();
     void verifyOnItsOwn();
+    void verifyWithoutWriteHoldsThePendingRecord();
     void pacedProgrammingSurvivesNaks();
 
 private:
@@ -250,6 +251,27 @@ void TestOperations::verifyOnItsOwn()
     QCOMPARE(app->progStatus(), status);
     if (result == QLatin1String("ok"))
         QCOMPARE(app->progProgress(), 100.0);
+}
+
+void TestOperations::verifyWithoutWriteHoldsThePendingRecord()
+{
+    // A new run that only verifies has written nothing: the beacon is held against the pending record.
+    BeaconSimulator sim(simOptions(plbBlock(QStringLiteral("Kept Owner"))));
+    QVERIFY(sim.start());
+    auto app = makeApp(sim);
+    QVERIFY(decodeDataBlock(sim.block(), *app->configPending()));
+    Results results(*app);
+    app->startEpirbVerify();
+    QTRY_VERIFY_WITH_TIMEOUT(!results.list.isEmpty(), EpirbComm::readTimeoutMs(192) + 10000);
+    QCOMPARE(results.list, QStringList{ QStringLiteral("ok") });
+    QCOMPARE(app->progStatus(), QStringLiteral("PLB programmed successfully"));
+
+    results.list.clear();
+    app->configPending()->setOwnerName(QStringLiteral("Somebody Else"));
+    sim.pressTest();
+    app->startEpirbVerify();
+    QTRY_VERIFY_WITH_TIMEOUT(!results.list.isEmpty(), EpirbComm::readTimeoutMs(192) + 10000);
+    QCOMPARE(results.list, QStringList{ QStringLiteral("readbackFailed:Verification failed") });
 }
 
 void TestOperations::pacedProgrammingSurvivesNaks()
