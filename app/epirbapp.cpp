@@ -119,8 +119,10 @@ EpirbApp::EpirbApp(const QStringList &args, QObject *parent, StartMode mode)
     // stop must not reach the next status or result.
     connect(this, &EpirbApp::requestComStop, this, [this] {
         m_linkActive = false;
+        ++m_stopsRequested;
         disconnectLink();
     });
+    connect(m_comm, &EpirbComm::stopped, this, [this] { ++m_stopsDone; }, Qt::QueuedConnection);
 
     if (m_headless)
         return;
@@ -176,6 +178,11 @@ void EpirbApp::connectDatabaseView(DatabaseIfc *db)
             view->setConfig(record, epirbdatablkWrapper::DatabaseView);
     });
     connect(db, &DatabaseIfc::clearDatablock, view, &epirbdatablkWrapper::clearConfig);
+    // A note written on a stored beacon's page must survive the run.
+    connect(view, &epirbdatablkWrapper::addInfoChanged, db, [db, view] {
+        if (view->viewMode() == epirbdatablkWrapper::DatabaseView)
+            db->recordEdited(view->config());
+    });
 }
 
 QString EpirbApp::territoryName() const
@@ -487,7 +494,7 @@ void EpirbApp::startProgress(int phaseCount)
 
 void EpirbApp::on_comProgress()
 {
-    if (!m_linkActive)
+    if (!isCurrentLinkEvent())
         return;
     m_progProgress = qBound(0.0, (m_phase * 100 + m_comm->progress()) / m_phaseCount, 100.0);
     emit progProgressChanged();
@@ -498,7 +505,21 @@ void EpirbApp::on_comProgress()
 
 void EpirbApp::disconnectLink()
 {
-    disconnect(m_comm, nullptr, this, nullptr);
+    // Not the link's stop notice: that one counts every stop, whichever operation runs.
+    disconnect(m_comm, &EpirbComm::syncReceived, this, nullptr);
+    disconnect(m_comm, &EpirbComm::comProgressChanged, this, nullptr);
+    disconnect(m_comm, &EpirbComm::success, this, nullptr);
+    disconnect(m_comm, &EpirbComm::failure, this, nullptr);
+    disconnect(m_comm, &EpirbComm::timeout, this, nullptr);
+}
+
+void EpirbApp::endRunningOperation()
+{
+    // A start while an operation is under way ends that one first, so nothing it still
+    // reports can be taken for the new one's.
+    if (m_linkActive)
+        emit requestComStop(QString());
+    disconnectLink();
 }
 
 void EpirbApp::connectSync()
@@ -548,7 +569,7 @@ void EpirbApp::startEpirbRecieve(bool readback_mode)
         return;
     }
     m_writing = false;
-    disconnectLink();
+    endRunningOperation();
     m_syncChar = '?';
     m_comm->setPage(0);
     connectSync();
@@ -566,7 +587,7 @@ void EpirbApp::startEpirbLogRead()
     startProgress(1);
     qDebug() << "startEpirbLogRead activated from QML";
     m_writing = false;
-    disconnectLink();
+    endRunningOperation();
     m_syncChar = '?';
     m_comm->setPage(2);
     connectSync();
@@ -586,7 +607,7 @@ void EpirbApp::stopEpirbReceive(const QString &msg)
 
 void EpirbApp::on_syncReceived(char ch)
 {
-    if (!m_linkActive)
+    if (!isCurrentLinkEvent())
         return;
     m_syncChar = ch;
     qDebug() << "on_syncReceived: " << ch;
@@ -603,7 +624,7 @@ void EpirbApp::on_syncReceived(char ch)
 
 void EpirbApp::on_successRead(int nNo)
 {
-    if (!m_linkActive)
+    if (!isCurrentLinkEvent())
         return;
     Q_UNUSED(nNo)
     const QByteArray data = m_comm->readData();
@@ -625,7 +646,7 @@ void EpirbApp::on_successRead(int nNo)
 
 void EpirbApp::on_successLogRead(int nNo)
 {
-    if (!m_linkActive)
+    if (!isCurrentLinkEvent())
         return;
     Q_UNUSED(nNo)
     const QByteArray data = m_comm->readData();
@@ -674,7 +695,7 @@ void EpirbApp::startEpirbWrite()
     startProgress(3);
     qDebug() << "startEpirbWrite: startEpirbWrite activated from QML";
     prepareWrite();
-    disconnectLink();
+    endRunningOperation();
     m_comm->setPage(0);
     connectSync();
     connectTimeout();
@@ -689,7 +710,7 @@ void EpirbApp::startEpirbWrite()
 
 void EpirbApp::on_successReadBeforeWrite(int nNo)
 {
-    if (!m_linkActive)
+    if (!isCurrentLinkEvent())
         return;
     ++m_phase;
     qDebug() << "on_successReadBeforeWrite: EpirbApp Readback before write: bytes read" << nNo;
@@ -735,7 +756,7 @@ void EpirbApp::on_successReadBeforeWrite(int nNo)
 
 void EpirbApp::on_successWrite(int nNo)
 {
-    if (!m_linkActive)
+    if (!isCurrentLinkEvent())
         return;
     Q_UNUSED(nNo)
     ++m_phase;
@@ -747,17 +768,28 @@ void EpirbApp::on_successWrite(int nNo)
 
 void EpirbApp::startEpirbVerify()
 {
+    // On its own, not as the last phase of a write: the link opens the port and waits
+    // for the beacon as for a read, with the same time-out and failure path.
+    startProgress(1);
     qDebug() << "startEpirbVerify";
-    setProgStatus(tr("Waiting for connection..."), false);
+    // Whatever ran before ends here, so the port is closed and the beacon is awaited.
+    endRunningOperation();
+    m_writing = false;
+    m_syncChar = '?';
+    m_comm->setPage(0);
+    connectSync();
+    connectTimeout();
     connectSuccess(&EpirbApp::on_successVerify);
     connectFailure(&EpirbApp::on_comReadFailure);
+    connectProgress();
+    setProgStatus(tr("Waiting for connection..."), false);
     m_linkActive = true;
     emit requestVerifyStart();
 }
 
 void EpirbApp::on_successVerify(int nNo)
 {
-    if (!m_linkActive)
+    if (!isCurrentLinkEvent())
         return;
     Q_UNUSED(nNo)
     qDebug() << "on_successVerify: Success Writing to Epirb";
@@ -783,6 +815,10 @@ void EpirbApp::on_successVerify(int nNo)
     } else if (!decodeDataBlock(readback, *m_configCurrent)) {
         // A block that does not decode proves nothing, whatever the current record holds.
         d = kVerifyUndecodable;
+    } else if (m_writeBlock.isEmpty()) {
+        // A verification on its own follows no write of this run: there are no written bytes,
+        // only the pending record to hold the beacon against.
+        d = m_configPending->compare(*m_configCurrent);
     } else if (differsAt >= 0) {
         // The field groups tell what differs; the bytes decide.
         d = m_configPending->compare(*m_configCurrent);
@@ -855,7 +891,7 @@ void EpirbApp::retryWrite()
     // Back to the write phase, the second last, whatever failed before.
     m_phase = qMax(0, m_phaseCount - 2);
     qDebug() << "Retrying write after verify failure: Allowed to program: " << m_syncChar;
-    disconnectLink();
+    endRunningOperation();
     setProgStatus(tr("Retrying to write data to PLB..."), false);
     connectSync();
     connectSuccess(&EpirbApp::on_successWrite);
@@ -935,7 +971,7 @@ void EpirbApp::startProductionEpirbWrite()
         emit writeFailed(text);
         return;
     }
-    disconnectLink();
+    endRunningOperation();
     connectSync();
     connectTimeout();
     connectSuccess(&EpirbApp::on_successWrite);
@@ -953,7 +989,7 @@ void EpirbApp::startProductionEpirbWrite()
 
 void EpirbApp::on_comReadFailure(int nErr)
 {
-    if (!m_linkActive)
+    if (!isCurrentLinkEvent())
         return;
     qDebug() << "Read error: " << nErr;
     const QString text = tr("Read failed. Please retry.");
@@ -964,7 +1000,7 @@ void EpirbApp::on_comReadFailure(int nErr)
 
 void EpirbApp::on_comReadLogFailure(int nErr)
 {
-    if (!m_linkActive)
+    if (!isCurrentLinkEvent())
         return;
     qDebug() << "Read error" << nErr;
     const QString text = tr("Read failed. Please retry: ") + QString::number(nErr);
@@ -975,7 +1011,7 @@ void EpirbApp::on_comReadLogFailure(int nErr)
 
 void EpirbApp::on_comWriteFailure(int nErr)
 {
-    if (!m_linkActive)
+    if (!isCurrentLinkEvent())
         return;
     qDebug() << "Write error" << nErr;
     const QString text = tr("Write failed. Please retry.");
@@ -986,7 +1022,7 @@ void EpirbApp::on_comWriteFailure(int nErr)
 
 void EpirbApp::on_timeout()
 {
-    if (!m_linkActive)
+    if (!isCurrentLinkEvent())
         return;
     qDebug() << "Timeout";
     const QString text = tr("Communication error");

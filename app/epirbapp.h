@@ -167,6 +167,8 @@ private:
     void startProgress(int phaseCount);
     void prepareWrite();
     void disconnectLink();
+    bool isCurrentLinkEvent() const { return m_linkActive && m_stopsDone == m_stopsRequested; }
+    void endRunningOperation();
     // Each link signal reaches at most one slot: these only ever connect queued and unique.
     void connectSync();
     void connectTimeout();
@@ -216,6 +218,10 @@ private:
     bool m_writing = false;
     // An operation is under way on the link (between its start and its requestComStop).
     bool m_linkActive = false;
+    // Stops asked of the link, and stops it has carried out: until the two agree, what
+    // the link reports belongs to an operation that was already ended.
+    quint64 m_stopsRequested = 0;
+    quint64 m_stopsDone = 0;
     bool m_skipReadback = false;
     bool m_allSerial = false;
     bool m_clearPreviousName = false;

@@ -80,7 +80,17 @@ EpirbQMLProxy *EpirbQMLProxy::create(QQmlEngine *qmlEngine, QJSEngine *jsEngine)
 
 void EpirbQMLProxy::deleteCurrent()
 {
-    DatabaseIfc::instance(m_app)->deleteCurrent();
+    DatabaseIfc *db = DatabaseIfc::instance(m_app);
+    const int index = db->currentIndex();
+    const epirbdatablkWrapper *view = epirbdatablkWrapper::instance(m_app);
+    // Only the record on show may go: a view that has moved on (read-back, programming,
+    // a cleared record) must not take a database record with it.
+    if (index >= 0
+        && (view->viewMode() != epirbdatablkWrapper::DatabaseView || view->config() != db->beaconAt(index))) {
+        qWarning() << "deleteCurrent: the current database record is not the one shown; nothing deleted";
+        return;
+    }
+    db->deleteCurrent();
 }
 
 bool EpirbQMLProxy::regexTest(const QString &expr, const QString &str) const

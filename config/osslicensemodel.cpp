@@ -14,6 +14,9 @@ OSSLicenseModel::OSSLicenseModel(QObject *parent)
         { QStringLiteral("Qt6"), readLicense(QStringLiteral("Qt6_LGPL3.txt")) },
         { QStringLiteral("Libarchive"), readLicense(QStringLiteral("libarchive_BSD.txt")) },
         { QStringLiteral("WebP"), readLicense(QStringLiteral("WebP_BSD.txt")) },
+        // Fonts we ship: Carlito for the pages, Liberation Sans for the labels.
+        { QStringLiteral("Carlito"), readLicense(QStringLiteral("Carlito_OFL.txt")) },
+        { QStringLiteral("Liberation"), readLicense(QStringLiteral("Liberation_OFL.txt")) },
     };
 }
 

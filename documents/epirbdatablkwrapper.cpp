@@ -249,8 +249,11 @@ QString epirbdatablkWrapper::addInfoNote() const
 
 void epirbdatablkWrapper::setAddInfoNote(const QString &note)
 {
-    if (m_config)
-        m_config->setAdditionalInfo(note);
+    if (!m_config || m_config->additionalInfo() == note)
+        return;
+    m_config->setAdditionalInfo(note);
+    // The owner of the record keeps it (the database writes its file).
+    emit addInfoChanged();
 }
 
 void epirbdatablkWrapper::createReport()

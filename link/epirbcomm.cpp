@@ -15,6 +15,24 @@ constexpr char kHandshake = char(0xAA);
 constexpr char kAck = 0x06;
 constexpr int kPageSize = 256;
 
+// Time-out sizing for the XMODEM transfers. A resend costs a whole packet again.
+constexpr double kLineByteMs = 10 * 1000.0 / 2400;           // 10 bits per byte at 2400 baud
+constexpr int kPacket = EpirbXmodemTx::kPacketSize;
+constexpr int kResends = 5;                                   // the sender gives up at the sixth NAK
+constexpr double kBeaconPacketMs = kPacket * kLineByteMs;     // about 0.8 s
+// The host paces its packets: 20 ms first and 10 ms after each byte, plus the byte itself.
+constexpr double kHostPacketMs = 20 + kPacket * (10 + kLineByteMs); // about 2.8 s
+constexpr double kGapMs = 200;                                // the receiver's silence limit
+constexpr double kAnswerMs = 100;                             // a control byte, its pause and echo
+constexpr int kStartMs = 1000;                                // request, "C" and the first answer
+constexpr int kEndMs = 500;                                   // EOT, ETB and their answers
+
+int blocksFor(int bytes)
+{
+    const int block = EpirbXmodemTx::kBlockSize;
+    return qMax(1, (bytes + block - 1) / block);
+}
+
 QByteArray errorName(QSerialPort::SerialPortError error)
 {
     const QMetaEnum e = QMetaEnum::fromType<QSerialPort::SerialPortError>();
@@ -29,6 +47,18 @@ EpirbComm::EpirbComm(QObject *parent)
 }
 
 EpirbComm::~EpirbComm() = default;
+
+int EpirbComm::readTimeoutMs(int bytes)
+{
+    const double perTry = kBeaconPacketMs + kGapMs + kAnswerMs;
+    return kStartMs + int(blocksFor(bytes) * (1 + kResends) * perTry) + kEndMs;
+}
+
+int EpirbComm::writeTimeoutMs(int bytes)
+{
+    const double perTry = kHostPacketMs + kAnswerMs;
+    return kStartMs + int(blocksFor(bytes) * (1 + kResends) * perTry) + kEndMs;
+}
 
 void EpirbComm::setPage(quint8 page)
 {
@@ -69,6 +99,8 @@ bool EpirbComm::openPort(const char *what)
     if (!m_port->open(QIODevice::ReadWrite)) {
         qDebug().noquote().nospace() << what << "Serialport Error code: SerialPortError::"
                                      << errorName(m_port->error());
+        if (m_port->error() == QSerialPort::PermissionError)
+            qWarning().noquote() << permissionAdvice(m_portName);
         emit failure(-1);
         return false;
     }
@@ -79,6 +111,14 @@ bool EpirbComm::openPort(const char *what)
     m_port->setStopBits(QSerialPort::OneStop);
     m_port->setFlowControl(QSerialPort::NoFlowControl);
     return true;
+}
+
+QString EpirbComm::permissionAdvice(const QString &portName)
+{
+    // On Linux the adapter's port belongs to the group dialout; nothing on the pages can say so.
+    return QStringLiteral("No permission to open the serial port %1. Add your user to the group that owns it "
+                          "(usually dialout: sudo usermod -aG dialout $USER), then log out and in again.")
+        .arg(portName);
 }
 
 void EpirbComm::disconnectPort()
@@ -94,17 +134,39 @@ void EpirbComm::setProgress(double value)
     emit comProgressChanged();
 }
 
-void EpirbComm::pauseProcessingEvents(int ms)
+bool EpirbComm::pauseProcessingEvents(int ms)
 {
+    const quint64 generation = m_generation;
     QDeadlineTimer deadline(ms);
-    while (!deadline.hasExpired())
+    while (!deadline.hasExpired() && generation == m_generation)
         QCoreApplication::processEvents(QEventLoop::AllEvents, int(qMax<qint64>(1, deadline.remainingTime())));
+    return generation == m_generation;
+}
+
+void EpirbComm::abortTransfers()
+{
+    // Their timers would otherwise answer on a line that may carry the next operation.
+    if (m_rx) {
+        m_rx->disconnect(this);
+        m_rx->abort();
+    }
+    if (m_tx) {
+        m_tx->disconnect(this);
+        m_tx->abort();
+    }
 }
 
 bool EpirbComm::receiveStart()
 {
     prepare();
-    if (!openPort("Receive start. "))
+    return startReading("Receive start. ");
+}
+
+bool EpirbComm::startReading(const char *what)
+{
+    ++m_generation;
+    abortTransfers();
+    if (!openPort(what))
         return false;
     m_readData.clear();
     disconnectPort();
@@ -126,6 +188,12 @@ bool EpirbComm::receiveStart()
 bool EpirbComm::verifyStart()
 {
     prepare();
+    if (!m_port->isOpen()) {
+        // Not right after a write: the beacon has to announce itself first, as for a read.
+        qDebug("Verify start on a closed port: waiting for the beacon");
+        return startReading("Verify start. ");
+    }
+    ++m_generation;
     disconnectPort();
     m_operation = Operation::Read;
     if (m_xmodem) {
@@ -151,6 +219,7 @@ bool EpirbComm::verifyStart()
 bool EpirbComm::transmitStart()
 {
     prepare();
+    ++m_generation;
     qDebug("Starting config write. Write %zd bytes", size_t(m_writeData.size()));
     m_answerTimer->setInterval(m_answerDelay);
     disconnectPort();
@@ -172,6 +241,8 @@ bool EpirbComm::transmitStart()
 bool EpirbComm::transmitProductionStart()
 {
     prepare();
+    ++m_generation;
+    abortTransfers();
     if (!openPort("Prod start. "))
         return false;
     // A production write takes any first byte for an older beacon, so bytes left on the
@@ -245,7 +316,7 @@ void EpirbComm::stepRead(QByteArray chunk)
                     m_pages = QByteArray::fromRawData("\x00\x02", 2);
                 m_port->write(&kHandshake, 1);
                 m_state = 1;
-                m_timeoutTimer->start();
+                m_timeoutTimer->start(kOlderTimeoutMs);
                 m_byteCount = 0;
                 chunk.clear();
                 continue;
@@ -259,7 +330,7 @@ void EpirbComm::stepRead(QByteArray chunk)
             m_port->write(command);
             m_hostBytes += 2;
             m_elapsed.start();
-            m_timeoutTimer->start(m_page == 2 ? 5000 : 3000);
+            m_timeoutTimer->start(readTimeoutMs(m_expectedSize));
             m_transferSize = m_expectedSize;
             disconnect(m_rx, nullptr, this, nullptr);
             connect(m_rx, &EpirbXmodemRx::success, this, &EpirbComm::on_xmodemRxSuccess);
@@ -276,7 +347,8 @@ void EpirbComm::stepRead(QByteArray chunk)
             if (page == 0) {
                 request = "R";
             } else {
-                pauseProcessingEvents(50);
+                if (!pauseProcessingEvents(50))
+                    return;
                 request = "G";
                 request.append(page);
                 m_pageTimer->start();
@@ -284,7 +356,7 @@ void EpirbComm::stepRead(QByteArray chunk)
             }
             m_port->write(request);
             m_state = 6;
-            m_timeoutTimer->start();
+            m_timeoutTimer->start(kOlderTimeoutMs);
             m_port->waitForBytesWritten(30000);
             return;
         }
@@ -294,7 +366,7 @@ void EpirbComm::stepRead(QByteArray chunk)
                 return;
             chunk = chunk.mid(r + 1);
             m_state = 5;
-            m_timeoutTimer->start();
+            m_timeoutTimer->start(kOlderTimeoutMs);
             m_pageTimer->stop();
             continue;
         }
@@ -311,7 +383,7 @@ void EpirbComm::stepRead(QByteArray chunk)
                 if (m_pageIndex + 1 < m_pages.size()) {
                     ++m_pageIndex;
                     m_state = 1;
-                    m_timeoutTimer->start();
+                    m_timeoutTimer->start(kOlderTimeoutMs);
                     chunk.clear();
                     continue;
                 }
@@ -320,7 +392,7 @@ void EpirbComm::stepRead(QByteArray chunk)
                 emit success(m_byteCount);
                 return;
             }
-            m_timeoutTimer->start();
+            m_timeoutTimer->start(kOlderTimeoutMs);
             return;
         }
         default:
@@ -401,7 +473,7 @@ void EpirbComm::stepWrite()
                     m_pages = QByteArray::fromRawData("\x00\x02", 2);
                 m_port->write(&kHandshake, 1);
                 m_state = 1;
-                m_timeoutTimer->start();
+                m_timeoutTimer->start(kOlderTimeoutMs);
                 m_byteCount = 0;
                 m_answer.clear();
                 continue;
@@ -417,8 +489,9 @@ void EpirbComm::stepWrite()
             const QByteArray command("Y\x00", 2);
             m_port->write(command);
             m_hostBytes += 2;
-            m_timeoutTimer->start(5000);
             m_transferSize = int(m_writeData.size());
+            // One resend of a paced packet already takes longer than a fixed few seconds.
+            m_timeoutTimer->start(writeTimeoutMs(m_transferSize));
             disconnect(m_tx, nullptr, nullptr, nullptr);
             connect(m_tx, &EpirbXmodemTx::success, this, &EpirbComm::on_xmodemTxSuccess);
             connect(m_tx, &EpirbXmodemTx::failure, this, &EpirbComm::on_xmodemFailure);
@@ -450,7 +523,8 @@ void EpirbComm::stepWrite()
                        && m_byteCount % kPageSize != 0 && m_byteCount % kPageSize != kPageSize - 1) {
                     ++m_byteCount;
                     updateWriteProgress();
-                    pauseProcessingEvents(5);
+                    if (!pauseProcessingEvents(5))
+                        return;
                 }
             }
             const char page = m_pages.at(m_byteCount / kPageSize);
@@ -469,7 +543,7 @@ void EpirbComm::stepWrite()
             m_port->write(command);
             m_state = 5;
             m_answerBytes = 0;
-            m_timeoutTimer->start();
+            m_timeoutTimer->start(kOlderTimeoutMs);
             m_answerTimer->start();
             return;
         }
@@ -566,8 +640,7 @@ void EpirbComm::on_timeout()
     m_answer.clear();
     // A transfer engine that stalled gives the line back: the next sync character
     // must reach the link again.
-    disconnect(m_rx, nullptr, this, nullptr);
-    disconnect(m_tx, nullptr, this, nullptr);
+    abortTransfers();
     disconnectPort();
     if (m_operation == Operation::Write)
         connect(m_port, &QSerialPort::readyRead, this, &EpirbComm::on_writeData);
@@ -577,11 +650,10 @@ void EpirbComm::on_timeout()
 
 void EpirbComm::on_requestStop(const QString &)
 {
+    ++m_generation;
     m_operation = Operation::None;
-    if (m_rx)
-        m_rx->disconnect();
-    if (m_tx)
-        m_tx->disconnect();
+    m_state = 0;
+    abortTransfers();
     if (m_answerTimer)
         m_answerTimer->stop();
     if (m_pageTimer)
@@ -594,5 +666,7 @@ void EpirbComm::on_requestStop(const QString &)
         m_port->close();
         disconnectPort();
     }
-    disconnect(this, nullptr, nullptr, nullptr);
+    // The controller's connections stay: a start it made right after this stop was
+    // requested is already wired to them.
+    emit stopped();
 }

@@ -22,6 +22,9 @@ public:
     explicit EpirbComm(QObject *parent = nullptr);
     ~EpirbComm() override;
 
+    // The log line that tells a user without access to the port how to get it.
+    static QString permissionAdvice(const QString &portName);
+
     // Plain setters and getters: only while no operation runs.
     void setPortName(const QString &name) { m_portName = name; }
     QString portName() const { return m_portName; }
@@ -37,6 +40,13 @@ public:
     int state() const { return m_state; }
     bool isXmodem() const { return m_xmodem; }
 
+    // How long an XMODEM transfer of `bytes` may take with every resend the protocol
+    // allows, at 2400 baud and with the host's pauses.
+    static int readTimeoutMs(int bytes);
+    static int writeTimeoutMs(int bytes);
+    // Per byte of the older beacons' protocol.
+    static constexpr int kOlderTimeoutMs = 10000;
+
 signals:
     void syncReceived(char EpirbCode);
     void comProgressChanged();
@@ -44,6 +54,9 @@ signals:
     void success(int nDataCount);
     void failure(int error);
     void timeout();
+    // Emitted last by on_requestStop: every signal before it belongs to the operation
+    // that was stopped, every one after it to the next.
+    void stopped();
 
 public slots:
     bool receiveStart();
@@ -74,7 +87,10 @@ private:
     void updateWriteProgress();
     void stepRead(QByteArray chunk);
     void stepWrite();
-    void pauseProcessingEvents(int ms);
+    bool startReading(const char *what);
+    // Runs queued requests too: false when one of them stopped or restarted the link.
+    bool pauseProcessingEvents(int ms);
+    void abortTransfers();
 
     double m_progress = 0;
     QSerialPort *m_port = nullptr;
@@ -107,4 +123,7 @@ private:
     Operation m_operation = Operation::None;
     bool m_inHandler = false;
     bool m_pendingData = false;
+    // Changes at every start and stop, so a handler that let events run can tell that
+    // the operation it was serving is gone.
+    quint64 m_generation = 0;
 };

@@ -17,6 +17,9 @@ public:
     EpirbXmodemRx(QSerialPort *port, QObject *parent);
 
     bool startRead();
+    // Ends a transfer that is being abandoned: its timer must not answer on a line
+    // that may already carry the next operation.
+    void abort();
     void addEcho(const QByteArray &bytes) { m_echo.add(bytes); }
     int pendingEchoCount() const { return m_echo.size(); }
     QByteArray receivedData() const { return m_data; }
@@ -33,14 +36,22 @@ public slots:
 private:
     bool sendControl(char byte);
     void handleByte(char byte);
-    bool packetIsGood() const;
+    enum class Check { Good, Repeat, Bad };
+    Check checkPacket() const;
+    void rejectAfterQuiet();
+    void askForResend();
 
     QSerialPort *m_port;
     QByteArray m_data;
     QByteArray m_packet;
+    // 6: discarding line noise until the line is quiet, then NAK.
     int m_state = 0;
     QTimer *m_timer;
     quint8 m_expectedBlock = 1;
+    // A NAK is out: silence now means the NAK went astray, not that the sender is done.
+    bool m_awaitingResend = false;
+    // EOT acknowledged: only ETB is still to come.
+    bool m_endAcknowledged = false;
     bool m_echoFilter = true;
     EpirbEchoQueue m_echo;
 };

@@ -53,6 +53,12 @@ bool EpirbXmodemTx::startWrite(const QByteArray &data)
     return true;
 }
 
+void EpirbXmodemTx::abort()
+{
+    m_timer->stop();
+    m_state = 0;
+}
+
 bool EpirbXmodemTx::sendControl(char byte)
 {
     QThread::msleep(20);

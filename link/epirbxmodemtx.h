@@ -23,6 +23,8 @@ public:
     EpirbXmodemTx(QSerialPort *port, QObject *parent);
 
     bool startWrite(const QByteArray &data);
+    // Ends a transfer that is being abandoned, without a signal and without a byte sent.
+    void abort();
     void addEcho(const QByteArray &bytes) { m_echo.add(bytes); }
     int pendingEchoCount() const { return m_echo.size(); }
     int state() const { return m_state; }

@@ -17,6 +17,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <memory>
 
 DatabaseIfc *DatabaseIfc::s_instance = nullptr;
@@ -459,6 +460,14 @@ void DatabaseIfc::deleteCurrent()
     m_modified = true;
     emit endResetModel();
     saveDb();
+}
+
+bool DatabaseIfc::recordEdited(const EpirbConfig *record)
+{
+    if (!record || std::find(m_records.begin(), m_records.end(), record) == m_records.end())
+        return false;
+    m_modified = true;
+    return saveDb();
 }
 
 QJsonObject DatabaseIfc::exportObject() const

@@ -40,6 +40,9 @@ public:
     // Stores a copy of config, replacing the record of the same type and serial.
     bool addOrReplace(const EpirbConfig &config);
     void deleteCurrent();
+    // A stored record was changed in place (its note, on the record page): write it out.
+    // False when record is not stored here or the file could not be written.
+    bool recordEdited(const EpirbConfig *record);
 
     // 0, or -1 nothing to export, -2 cannot open, -3 cannot write.
     int ExportReports(const QString &fileName);

@@ -70,7 +70,15 @@ QVariant ProgBeaconList::data(const QModelIndex &index, int role) const
         break;
     }
     case SortFilterProxyModel::SortTypeRole:
-        return QVariant::fromValue(column <= BeaconSerial ? SortFilterProxyModel::SortNumeric : SortFilterProxyModel::SortDate);
+        // Each column sorts by what it shows: the type by its name.
+        switch (column) {
+        case BeaconType:
+            return QVariant::fromValue(SortFilterProxyModel::SortText);
+        case BeaconSerial:
+            return QVariant::fromValue(SortFilterProxyModel::SortNumeric);
+        default:
+            return QVariant::fromValue(SortFilterProxyModel::SortDate);
+        }
     case SortFilterProxyModel::DateFormatRole:
         if (column == BatteryDate)
             return QString::fromLatin1(kBatteryFormat);

@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <csignal>
 #include <signal.h>
+#include <unistd.h>
 
 // When started with this variable the binary is a child process whose stderr the tests read.
 static const char *const kChildMode = "QUORVIK_TST_APP_CHILD";
@@ -66,11 +67,23 @@ private slots:
     void programEndsCleanlyOnSignal_data();
     void programEndsCleanlyOnSignal();
     void sceneThatIsNoWindowFailsTheStart();
+    void portWithoutPermissionIsExplained();
 
 private:
     QString logPath() const;
     QStringList testArgs(const QStringList &extra = {}) const;
 };
+
+// A program started by a test keeps its settings, database and log in the test's folder.
+static QProcessEnvironment privateHome(const QTemporaryDir &home)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), home.path());
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home.path() + QStringLiteral("/data"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/config"));
+    return env;
+}
 
 void TestApp::initTestCase()
 {
@@ -397,11 +410,7 @@ void TestApp::programEndsCleanlyOnSignal()
     QFETCH(QString, name);
     QTemporaryDir home;
     QProcess program;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("XDG_DATA_HOME"), home.path() + QStringLiteral("/data"));
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/config"));
-    program.setProcessEnvironment(env);
+    program.setProcessEnvironment(privateHome(home));
     program.start(QStringLiteral(QUORVIK_BIN_DIR "/QuorvikPLB"), {});
     QVERIFY(program.waitForStarted());
     QByteArray err;
@@ -437,11 +446,7 @@ void TestApp::sceneThatIsNoWindowFailsTheStart()
 {
     QTemporaryDir home;
     QProcess program;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("XDG_DATA_HOME"), home.path() + QStringLiteral("/data"));
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/config"));
-    program.setProcessEnvironment(env);
+    program.setProcessEnvironment(privateHome(home));
     const QString scene = QUrl::fromLocalFile(QStringLiteral(QUORVIK_TEST_QML_DIR "NotAWindow/")).toString();
     program.start(QStringLiteral(QUORVIK_BIN_DIR "/QuorvikPLB"), { QStringLiteral("qmlpath=") + scene });
     QVERIFY(program.waitForStarted());
@@ -451,6 +456,42 @@ void TestApp::sceneThatIsNoWindowFailsTheStart()
     QVERIFY2(err.contains("[ERROR  ] Main scene is not a window. Terminating\n"), err.constData());
     program.kill();
     program.waitForFinished();
+}
+
+// A technician outside the port's group must read how to get in, not just "read failed".
+void TestApp::portWithoutPermissionIsExplained()
+{
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    QFile::setPermissions(home.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                                           | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther);
+    const QString port = home.filePath(QStringLiteral("ttyQuorvikLocked"));
+    {
+        QFile f(port);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    QFile::setPermissions(port, QFileDevice::Permissions());
+
+    QString program = QStringLiteral(QUORVIK_BIN_DIR "/quorvik-cli");
+    QStringList args{ QStringLiteral("read"), QStringLiteral("--port"), port, QStringLiteral("--wait"),
+                      QStringLiteral("5") };
+    if (::geteuid() == 0) {
+        // Root opens any file: run as nobody, as a workshop user would.
+        const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+        if (setpriv.isEmpty())
+            QSKIP("running as root without setpriv: cannot run the tool as an ordinary user");
+        args = QStringList{ QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                            QStringLiteral("--clear-groups"), program } + args;
+        program = setpriv;
+    }
+    QProcess cli;
+    cli.setProcessEnvironment(privateHome(home));
+    cli.start(program, args);
+    QVERIFY(cli.waitForFinished(30000));
+    const QString err = QString::fromLocal8Bit(cli.readAllStandardError());
+    QCOMPARE(cli.exitCode(), 1);
+    QVERIFY2(err.contains(QStringLiteral("No permission to open the serial port ") + port), qPrintable(err));
+    QVERIFY2(err.contains(QStringLiteral("usermod -aG dialout")), qPrintable(err));
 }
 
 int main(int argc, char **argv)

@@ -1053,12 +1053,14 @@ void TestTables::licenseModel()
     QVERIFY(model);
     QCOMPARE(model->parent(), &tables);
     QVERIFY(tables.ossLicenseList() != model); // a new one per read
-    QCOMPARE(model->rowCount(), 4);
+    QCOMPARE(model->rowCount(), 6);
     const QStringList names { QStringLiteral("-- Select License --"), QStringLiteral("Qt6"),
-                              QStringLiteral("Libarchive"), QStringLiteral("WebP") };
+                              QStringLiteral("Libarchive"), QStringLiteral("WebP"),
+                              QStringLiteral("Carlito"), QStringLiteral("Liberation") };
     const QStringList marks { QString(), QStringLiteral("GNU LESSER GENERAL PUBLIC LICENSE"),
-                              QStringLiteral("Tim Kientzle"), QStringLiteral("Google Inc.") };
-    for (int row = 0; row < 4; ++row) {
+                              QStringLiteral("Tim Kientzle"), QStringLiteral("Google Inc."),
+                              QStringLiteral("Carlito"), QStringLiteral("Liberation") };
+    for (int row = 0; row < 6; ++row) {
         const QModelIndex index = model->index(row);
         QCOMPARE(index.data(Qt::DisplayRole).toString(), names.at(row));
         QCOMPARE(index.data(OSSLicenseModel::NameRole).toString(), names.at(row));
@@ -1067,8 +1069,10 @@ void TestTables::licenseModel()
             QVERIFY(text.isEmpty());
         else
             QVERIFY2(text.contains(marks.at(row)) && text.size() > 1000 / row, qPrintable(names.at(row)));
+        if (row >= 4)
+            QVERIFY2(text.contains(QStringLiteral("SIL OPEN FONT LICENSE")), qPrintable(names.at(row)));
     }
-    QVERIFY(!model->index(4).isValid() || !model->index(4).data().isValid());
+    QVERIFY(!model->index(6).isValid() || !model->index(6).data().isValid());
     QVERIFY(!model->index(1).data(Qt::ToolTipRole).isValid());
     QCOMPARE(model->roleNames().value(257), QByteArray("modelData"));
     QCOMPARE(model->roleNames().value(258), QByteArray("license"));
@@ -1116,7 +1120,7 @@ void TestTables::singletonIsSharedWithQml()
         // The read-only property, not the invokable of the same name, is what bindings see.
         QCOMPARE(object->property("overrideType").toString(), QStringLiteral("boolean"));
         QCOMPARE(object->property("operatorName").toString(), tables->operatorName());
-        QCOMPARE(object->property("licenses").toInt(), 4);
+        QCOMPARE(object->property("licenses").toInt(), 6);
         QCOMPARE(object->property("norway").toBool(), true);
         QCOMPARE(object->property("selected").toInt(), -1);
         QCOMPARE(object->property("allowed").toInt(), 0);

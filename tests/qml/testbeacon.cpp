@@ -8,7 +8,10 @@
 #include "beaconsimulator.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QMutex>
 #include <QQmlEngine>
 #include <QSettings>
@@ -111,6 +114,7 @@ bool TestBeacon::restart(const QVariantMap &options)
     o.dropRate = options.value(QStringLiteral("dropRate"), 0.0).toDouble();
     o.corruptRate = options.value(QStringLiteral("corruptRate"), 0.0).toDouble();
     o.garbage = options.value(QStringLiteral("garbage"), 0).toInt();
+    o.bootLog = QByteArray::fromHex(options.value(QStringLiteral("bootLog")).toString().toLatin1());
     m_sim = std::make_unique<BeaconSimulator>(o);
     if (!m_sim->start()) {
         qWarning() << "TestBeacon: the beacon simulator did not start";
@@ -208,6 +212,26 @@ void TestBeacon::resetSettings(bool firstStart)
         m_app->setSerialOverrideAllowed(false);
 }
 
+void TestBeacon::reloadSettings()
+{
+    QSettings().sync();
+    ConfigTables::instance(nullptr)->loadPersistentData();
+}
+
+QString TestBeacon::sourceFile(const QString &relativePath) const
+{
+    return QDir(QStringLiteral(QUORVIK_SOURCE_DIR)).filePath(relativePath);
+}
+
+QString TestBeacon::pdfText(const QString &path) const
+{
+    QProcess tool;
+    tool.start(QStringLiteral("pdftotext"), { path, QStringLiteral("-") });
+    if (!tool.waitForFinished(20000) || tool.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(tool.readAllStandardOutput());
+}
+
 int TestBeacon::databaseCount() const
 {
     return DatabaseIfc::instance(nullptr)->count();
@@ -234,4 +258,40 @@ void TestBeacon::clearDatabase()
 bool TestBeacon::hasPage(const QString &file) const
 {
     return QFile::exists(QStringLiteral(":/qt/qml/Quorvik/Frontend/") + file);
+}
+
+QStringList TestBeacon::databaseFileSerials() const
+{
+    // A second database on the same folder sees only what reached the file.
+    DatabaseIfc db(dataFolder(), nullptr);
+    QStringList serials;
+    for (int i = 0; i < db.count(); ++i)
+        serials << QString::fromLatin1(db.beaconAt(i)->serialBytes());
+    return serials;
+}
+
+QString TestBeacon::databaseFileNote(const QString &serial) const
+{
+    DatabaseIfc db(dataFolder(), nullptr);
+    for (int i = 0; i < db.count(); ++i) {
+        if (QString::fromLatin1(db.beaconAt(i)->serialBytes()) == serial)
+            return db.beaconAt(i)->additionalInfo();
+    }
+    return QString();
+}
+
+QString TestBeacon::readTextFile(const QString &path) const
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromUtf8(file.readAll());
+}
+
+bool TestBeacon::writeTextFile(const QString &path, const QString &text) const
+{
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return false;
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(text.toUtf8()) >= 0;
 }

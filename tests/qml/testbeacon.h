@@ -56,11 +56,23 @@ public:
     // Empties the settings and brings the enabled protocols and models back to how the run
     // started; unless firstStart, an operator is stored so the start page shows.
     Q_INVOKABLE void resetSettings(bool firstStart = false);
+    // Reads the stored settings again, as the next start of the program does.
+    Q_INVOKABLE void reloadSettings();
+    // A file of the source tree; what pdftotext finds in a PDF.
+    Q_INVOKABLE QString sourceFile(const QString &relativePath) const;
+    Q_INVOKABLE QString pdfText(const QString &path) const;
     Q_INVOKABLE int databaseCount() const;
     Q_INVOKABLE bool addBeaconToDatabase(const QString &serial, const QString &owner);
     Q_INVOKABLE void clearDatabase();
     // Whether the front-end module holds a page file (pages of other work may be absent).
     Q_INVOKABLE bool hasPage(const QString &file) const;
+    // The serials (in file order) that Quorvik.db holds on disk, read by a second database.
+    Q_INVOKABLE QStringList databaseFileSerials() const;
+    // The additional information of the stored beacon of that serial, as on disk.
+    Q_INVOKABLE QString databaseFileNote(const QString &serial) const;
+    // Whole text files, for exported and damaged files; readTextFile gives "" when missing.
+    Q_INVOKABLE QString readTextFile(const QString &path) const;
+    Q_INVOKABLE bool writeTextFile(const QString &path, const QString &text) const;
 
     static void installLogCapture();
 

@@ -1269,6 +1269,19 @@ void TestRecords::beaconListAndProxy()
     QCOMPARE(proxyColumn(proxy, 1), (QStringList { "100", "99", "1000" }));
     proxy.sort(ProgBeaconList::BeaconType);
     QCOMPARE(proxyColumn(proxy, 1), (QStringList { "100", "99", "1000" }));
+    // The type column sorts by the names it shows.
+    for (const auto &[type, serial] : { std::pair { 12, "6" }, std::pair { 10, "5" } }) {
+        auto other = makeP5(QString::fromLatin1(serial));
+        other->setBeaconType(type);
+        QVERIFY(db.addOrReplace(*other));
+    }
+    proxy.sort(ProgBeaconList::BeaconType);
+    const ConfigTables *tables = ConfigTables::instance(nullptr);
+    QCOMPARE(proxyColumn(proxy, 0), (QStringList { tables->beaconShortName(10), tables->beaconShortName(12),
+                                                   tables->beaconShortName(13), tables->beaconShortName(13),
+                                                   tables->beaconShortName(13) }));
+    proxy.sort(ProgBeaconList::BeaconType, Qt::DescendingOrder);
+    QCOMPARE(proxyColumn(proxy, 1).mid(3), (QStringList { "6", "5" }));
 
     proxy.setFilterKeyColumn(-1);
     proxy.setFilterString(QStringLiteral("*100*"));

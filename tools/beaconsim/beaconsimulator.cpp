@@ -51,6 +51,7 @@ BeaconSimulator::BeaconSimulator(const Options &options)
     , m_random(options.seed)
 {
     m_naksLeft = options.nakFirst;
+    m_acksToIgnore = options.ignoreAcks;
     QByteArray initial = options.block;
     if (!options.storeFile.isEmpty()) {
         QFile f(options.storeFile);
@@ -146,18 +147,28 @@ void BeaconSimulator::persist()
     }
 }
 
-void BeaconSimulator::send(const QByteArray &bytes)
+void BeaconSimulator::send(const QByteArray &bytes, bool echo)
 {
     std::uniform_real_distribution<double> chance(0.0, 1.0);
     const qint64 byteNs = m_options.baud > 0 ? qint64(10e9 / m_options.baud) : 0;
+    if (!echo && m_options.replyDelayMs > 0) {
+        // A slow beacon: its answer comes this long after what it answers.
+        const qint64 due = m_lastHostByteNs + qint64(m_options.replyDelayMs) * 1000000;
+        const qint64 now = nowNs();
+        if (due > now)
+            std::this_thread::sleep_for(std::chrono::nanoseconds(due - now));
+    }
+    const bool faulty = !echo || m_options.faultEchoes;
     for (char c : bytes) {
         if (m_options.silent)
             return;
         if (m_options.stallAfter >= 0 && m_stats.bytesSent >= m_options.stallAfter)
             return;
-        if (m_options.dropRate > 0 && chance(m_random) < m_options.dropRate)
+        if (!echo && m_beaconBytes++ == m_options.dropNth)
             continue;
-        if (m_options.corruptRate > 0 && chance(m_random) < m_options.corruptRate)
+        if (faulty && m_options.dropRate > 0 && chance(m_random) < m_options.dropRate)
+            continue;
+        if (faulty && m_options.corruptRate > 0 && chance(m_random) < m_options.corruptRate)
             c = char(quint8(c) ^ quint8(1 + m_random() % 255));
         if (byteNs > 0) {
             // The line carries one byte per 10 bit times; a byte waits for the previous one.
@@ -188,7 +199,9 @@ bool BeaconSimulator::readByte(quint8 &byte, int timeoutMs)
             std::lock_guard<std::mutex> lock(m_mutex);
             m_stats.hostBytes += chunk.size();
         }
-        send(chunk); // the adapter's echo
+        m_lastHostByteNs = nowNs();
+        if (m_options.echo)
+            send(chunk, true); // the adapter's echo
         m_in.append(chunk);
     }
     byte = quint8(m_in.at(0));
@@ -334,6 +347,11 @@ void BeaconSimulator::serveXmodemRead(quint8 page)
             }
             if (!answered || b == CAN)
                 return;
+            if (b == ACK && m_acksToIgnore > 0) {
+                // The ACK was lost on the line: the block goes again.
+                --m_acksToIgnore;
+                continue;
+            }
             if (b == ACK)
                 break;
         }

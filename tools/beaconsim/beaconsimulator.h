@@ -34,6 +34,11 @@ public:
         qint64 stallAfter = -1;       // send nothing more after N bytes
         bool silent = false;          // neither echo nor answer
         int garbage = 0;              // random bytes sent at each TEST press, before the sync
+        bool faultEchoes = true;      // drops and garbling hit the adapter's echoes too
+        bool echo = true;             // false: an adapter that does not echo the host
+        int replyDelayMs = 0;         // the beacon waits this long before each answer
+        qint64 dropNth = -1;          // the beacon's own n-th byte (from 0, echoes not counted) is lost
+        int ignoreAcks = 0;           // the first N ACKs to packets it sends never reach the beacon
         QString linkPath;             // symbolic link to the device
     };
 
@@ -83,7 +88,7 @@ private:
 
     bool readByte(quint8 &byte, int timeoutMs);
     bool interrupted() const { return m_stop || m_pressTest; }
-    void send(const QByteArray &bytes);
+    void send(const QByteArray &bytes, bool echo = false);
     void sendByte(quint8 byte) { send(QByteArray(1, char(byte))); }
     void persist();
     bool isOlder() const { return m_options.sync != 'H'; }
@@ -100,5 +105,8 @@ private:
     QByteArray m_in;
     std::mt19937 m_random;
     qint64 m_nextByteNs = 0;
+    qint64 m_lastHostByteNs = 0;
+    qint64 m_beaconBytes = 0;
+    int m_acksToIgnore = 0;
     int m_naksLeft = 0;
 };

@@ -55,8 +55,12 @@ int main(int argc, char *argv[])
     const QCommandLineOption stallOpt(QStringLiteral("stall-after"), QStringLiteral("Fault: send nothing at all after <n> bytes."), QStringLiteral("n"), QStringLiteral("-1"));
     const QCommandLineOption silentOpt(QStringLiteral("silent"), QStringLiteral("Fault: answer nothing, not even the echo."));
     const QCommandLineOption garbageOpt(QStringLiteral("garbage"), QStringLiteral("Fault: send <n> random bytes before the sync at each TEST press."), QStringLiteral("n"), QStringLiteral("0"));
+    const QCommandLineOption beaconOnlyOpt(QStringLiteral("faults-beacon-only"), QStringLiteral("Drops and garbling hit the beacon's own bytes, not the adapter's echoes."));
+    const QCommandLineOption noEchoOpt(QStringLiteral("no-echo"), QStringLiteral("Fault: an adapter that does not echo the host's bytes."));
+    const QCommandLineOption delayOpt(QStringLiteral("reply-delay"), QStringLiteral("Fault: the beacon answers <ms> after the host's last byte."), QStringLiteral("ms"), QStringLiteral("0"));
     parser.addOptions({ blockOpt, serialOpt, storeOpt, syncOpt, pagesOpt, baudOpt, intervalOpt, resyncOpt, linkOpt,
-                        seedOpt, dropOpt, corruptOpt, nakOpt, stallOpt, silentOpt, garbageOpt });
+                        seedOpt, dropOpt, corruptOpt, nakOpt, stallOpt, silentOpt, garbageOpt, beaconOnlyOpt, noEchoOpt,
+                        delayOpt });
     parser.process(app);
 
     BeaconSimulator::Options o;
@@ -89,6 +93,9 @@ int main(int argc, char *argv[])
     o.stallAfter = parser.value(stallOpt).toLongLong();
     o.silent = parser.isSet(silentOpt);
     o.garbage = parser.value(garbageOpt).toInt();
+    o.faultEchoes = !parser.isSet(beaconOnlyOpt);
+    o.echo = !parser.isSet(noEchoOpt);
+    o.replyDelayMs = parser.value(delayOpt).toInt();
 
     BeaconSimulator sim(o);
     if (!sim.start()) {

@@ -33,12 +33,69 @@ QtObject {
           run: "page.flickable.contentY = page.flickable.contentHeight - page.flickable.height" },
 
         // Programming wizard and production pages.
+        { file: "Main_StartProg.qml" },
+        // The identification reads the simulated beacon and opens the wizard at its first page.
+        { file: "Prog_2_Identified.qml", page: "Prog_1_Identify.qml", wait: 1500,
+          before: "QuorvikContext.menubar.menuProgrammingSetup()" },
+        // The beacon has answered once and waits for its TEST button: the page waits with it.
+        { file: "Prog_1_Identify.qml", page: "Prog_1_Identify.qml", run: "QuorvikContext.menubar.menuProgrammingSetup()" },
+        { file: "Prog_1_EpirbSelect.qml", page: "Prog_1_EpirbSelect.qml", run: "QuorvikContext.menubar.menuProgrammingSetup()" },
+        { file: "Prog_5_CountryCode.qml", wizardPage: "Prog_5_CountryCode.qml",
+          before: "QMLProxy.configPending.setCountryCode(257)" },
+        { file: "Prog_6_SelectProtocol.qml", wizardPage: "Prog_6_SelectProtocol.qml",
+          before: "QMLProxy.configPending.setCountryCode(211); QMLProxy.configPending.setProtocolId(ConfigTables.E_StdLocationMmsi)" },
+        { file: "Prog_7_ProtocolParticular.qml", suffix: "mmsi", wizardPage: "Prog_7_ProtocolParticular.qml",
+          before: "const c = QMLProxy.configPending; c.setCountryCode(211); c.setProtocolId(ConfigTables.E_StdLocationMmsi);"
+                  + " c.setMmsi('123456'); c.setBeaconNo(3)" },
+        { file: "Prog_7_ProtocolParticular.qml", suffix: "serial", wizardPage: "Prog_7_ProtocolParticular.qml",
+          before: "const c = QMLProxy.configPending; c.setCountryCode(211); c.setProtocolId(ConfigTables.E_StdLocationSerialPlb);"
+                  + " c.setCustomSerial(0)" },
+        { file: "Prog_7_ProtocolParticular.qml", suffix: "callsign", wizardPage: "Prog_7_ProtocolParticular.qml",
+          before: "const c = QMLProxy.configPending; c.setCountryCode(257); c.setProtocolId(ConfigTables.E_RlsUserTacPlb);"
+                  + " c.setCustomSerial(1234)" },
+        { file: "Prog_7_ProtocolParticular.qml", suffix: "national", wizardPage: "Prog_7_ProtocolParticular.qml",
+          before: "const c = QMLProxy.configPending; c.setCountryCode(227); c.setProtocolId(ConfigTables.E_NationalLocationPlb);"
+                  + " c.setCustomSerial(4711); c.setAdditionalDataType(true); c.setAdditionalData(42)" },
+        { file: "Prog_8_OwnerInfo.qml", wizardPage: "Prog_8_OwnerInfo.qml",
+          before: "const c = QMLProxy.configPending; c.setOwnerName('ØYVIND HANSEN'); c.setOwnerAddress('STORGATA 1, 0155 OSLO');"
+                  + " c.setOwnerTelephone('+47 22 00 00 00'); c.setOwnerOther(''); c.setAdditionalInfo('Service visit')" },
+        { file: "Prog_10_Summary.qml", wizardPage: "Prog_10_Summary.qml",
+          before: "const c = QMLProxy.configPending; c.setCountryCode(211); c.setProtocolId(ConfigTables.E_StdLocationMmsi);"
+                  + " c.setMmsi('123456'); c.setBeaconNo(3); c.calculateCsMsg()" },
+        { file: "Prog_10_Summary.qml", suffix: "national", wizardPage: "Prog_10_Summary.qml",
+          before: "const c = QMLProxy.configPending; c.setCountryCode(227); c.setProtocolId(ConfigTables.E_NationalLocationPlb);"
+                  + " c.setCustomSerial(4711); c.setAdditionalDataType(true); c.setAdditionalData(42); c.calculateCsMsg()" },
+        { file: "Prog_11_Transfer.qml", wizardPage: "Prog_11_Transfer.qml" },
+        { file: "ProductionTransfer.qml", scene: "production" },
 
 
         // Read-out, boot-log and database pages.
 
 
         // Set-up, settings, labelling guide and about pages.
+        { file: "FirstTimeSetup.qml", firstStart: true },
+        { file: "MiscConfig.qml", page: "MiscConfig.qml",
+          before: "ConfigTables.defaultContactInfo = 'Aldmar Service\\n+47 555 01 234'" },
+        { file: "ProtocolConfig.qml", page: "ProtocolConfig.qml" },
+        { file: "LabelingPage_BoxCountry.qml", page: "LabelingSwipeView.qml",
+          properties: { initialPage: 0, exitPageUrl: "BeaconDbDisplaySingle.qml", allowBackExit: false },
+          database: [["31337", "Kari Nordmann"]], before: "QMLProxy.dbBeacon = 0" },
+        { file: "LabelingPage_Programming.qml", page: "LabelingSwipeView.qml",
+          properties: { initialPage: 1, exitPageUrl: "BeaconDbDisplaySingle.qml", allowBackExit: false },
+          database: [["31337", "Kari Nordmann"]], before: "QMLProxy.dbBeacon = 0" },
+        { file: "LabelingPage_ContactInfo.qml", page: "LabelingSwipeView.qml",
+          properties: { initialPage: 2, exitPageUrl: "BeaconDbDisplaySingle.qml", allowBackExit: false },
+          database: [["31337", "Kari Nordmann"]],
+          before: "QMLProxy.dbBeacon = 0; ConfigTables.defaultContactInfo = 'Aldmar Service\\n+47 555 01 234'" },
+        { file: "LabelingPage_Protection.qml", page: "LabelingSwipeView.qml",
+          properties: { initialPage: 3, exitPageUrl: "BeaconDbDisplaySingle.qml", allowBackExit: false },
+          database: [["31337", "Kari Nordmann"]], before: "QMLProxy.dbBeacon = 0" },
+        { file: "LabelingPage_BlockRLS.qml", page: "LabelingSwipeView.qml",
+          properties: { initialPage: 4, exitPageUrl: "BeaconDbDisplaySingle.qml", allowBackExit: false },
+          database: [["31337", "Kari Nordmann"]], before: "QMLProxy.dbBeacon = 0" },
+        { file: "About.qml", page: "About.qml" },
+        { file: "About.qml", suffix: "legal", page: "About.qml",
+          run: "page.tabBar.currentIndex = 1; page.licenseBox.currentIndex = 1" },
 
     ]
 }

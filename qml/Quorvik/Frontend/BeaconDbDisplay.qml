@@ -1,0 +1,166 @@
+import QtQuick
+import QtQuick.Dialogs
+import Quorvik.Backend
+import Quorvik.Frontend
+
+// "Reports": the database of programmed beacons, searchable and sortable, with the
+// report export and import.
+BeaconDbDisplayForm {
+    id: page
+    objectName: "BeaconDbDisplay"
+
+    // Rows present when the page opened or after the last import that succeeded.
+    property bool exportAllowed: false
+    readonly property bool rowSelected: table.selectionModel ? table.selectionModel.hasSelection : false
+
+    table.model: filterModel
+    viewButton.enabled: rowSelected
+    exportPdfButton.enabled: rowSelected
+    exportAllButton.enabled: exportAllowed
+
+    SortFilterProxyModel {
+        id: filterModel
+        objectName: "dbFilterModel"
+        sourceModel: QMLProxy.beaconListModel
+        filterSyntax: SortFilterProxyModel.Wildcard
+        filterKeyColumn: -1
+        filterString: "*" + page.searchField.text + "*"
+    }
+
+    // Column widths share the table evenly.
+    table.columnWidthProvider: function (column) {
+        return table.width / Math.max(1, filterModel.columnCount())
+    }
+
+    searchField.onTextChanged: {
+        if (filterModel.count > 0)
+            table.positionViewAtRowTop(0)
+    }
+    searchField.onAccepted: QMLProxy.hideInputMethod()
+
+    onVisibleChanged: {
+        if (visible)
+            searchField.text = ""
+    }
+
+    // The source row behind a row of the table, or -1.
+    function sourceRow(row) {
+        const index = filterModel.mapToSource(filterModel.index(row, 0))
+        if (!index.valid) {
+            console.error("Invalid model index for filter model row " + row)
+            return -1
+        }
+        return index.row
+    }
+
+    function selectedRow() {
+        if (!table.selectionModel || !table.selectionModel.hasSelection)
+            return -1
+        const rows = table.selectionModel.selectedRows(0)
+        return rows.length > 0 ? rows[0].row : table.selectionModel.selectedIndexes[0].row
+    }
+
+    function openRow(row) {
+        const source = sourceRow(row)
+        if (source < 0)
+            return
+        QMLProxy.dbBeacon = source
+        QuorvikContext.mainView.push("BeaconDbDisplaySingle.qml")
+    }
+
+    function exportPdf() {
+        const row = selectedRow()
+        if (row < 0)
+            return
+        const source = sourceRow(row)
+        if (source < 0)
+            return
+        QMLProxy.dbBeacon = source
+        Datablock.createReport()
+        Datablock.showReport()
+    }
+
+    function showError(title, text) {
+        errorDialog.title = title
+        errorDialog.text = text
+        errorDialog.open()
+    }
+
+    function importFrom(url) {
+        const code = QMLProxy.app.importReports(url.toString())
+        if (code === 0) {
+            exportAllowed = QMLProxy.beaconListModel.rowCount() > 0
+            // Entries the database refused are not to pass unnoticed.
+            const counts = QMLProxy.app.lastImportCounts()
+            if (counts.skipped > 0) {
+                showError(qsTr("Reports imported"),
+                          qsTr("%1 new and %2 updated reports imported.<br>%3 reports could not be imported (see the log).<br>&nbsp;")
+                          .arg(counts.imported).arg(counts.replaced).arg(counts.skipped))
+            }
+            return
+        }
+        let text
+        switch (code) {
+        case -1: text = qsTr("Could not open imports file<br>&nbsp;"); break
+        case -2: text = qsTr("Invalid imports file<br>&nbsp;"); break
+        case -3: text = qsTr("Unsupported imports file version.<br>You might need to update ") + QMLProxy.app.applicationName + qsTr(".<br>&nbsp;"); break
+        default: text = qsTr("Unknown error<br>&nbsp;")
+        }
+        showError(qsTr("Failed to import reports<br>&nbsp;"), text)
+    }
+
+    function exportTo(url) {
+        const code = QMLProxy.app.exportReports(url.toString())
+        if (code === 0)
+            return
+        let text
+        switch (code) {
+        case -1: text = qsTr("No reports to export"); break
+        case -2: text = qsTr("Could not open export file"); break
+        case -3: text = qsTr("Could not write to export file"); break
+        default: text = qsTr("Unknown error")
+        }
+        showError(qsTr("Failed to export reports"), text)
+    }
+
+    table.onDoubleClicked: function (button, row, column) { page.openRow(row) }
+    viewButton.onClicked: {
+        const row = selectedRow()
+        if (row >= 0)
+            openRow(row)
+    }
+    exportPdfButton.onClicked: exportPdf()
+    importButton.onClicked: importDialog.open()
+    exportAllButton.onClicked: exportDialog.open()
+
+    FileDialog {
+        id: importDialog
+        objectName: "importDialog"
+        title: qsTr("Import reports from file")
+        fileMode: FileDialog.OpenFile
+        nameFilters: [QMLProxy.app.applicationName + qsTr(" Reports (*.tlr)"), qsTr("All files (*.*)")]
+        onAccepted: page.importFrom(selectedFile)
+    }
+
+    FileDialog {
+        id: exportDialog
+        objectName: "exportDialog"
+        title: qsTr("Export reports to file")
+        fileMode: FileDialog.SaveFile
+        defaultSuffix: "tlr"
+        nameFilters: [QMLProxy.app.applicationName + qsTr(" Reports (*.tlr)"), qsTr("All files (*.*)")]
+        onAccepted: page.exportTo(selectedFile)
+    }
+
+    MessageDialog {
+        id: errorDialog
+        objectName: "dbErrorDialog"
+        title: qsTr("Error")
+        buttons: MessageDialogValues.Ok
+    }
+
+    Component.onCompleted: {
+        exportAllowed = QMLProxy.beaconListModel.rowCount() > 0
+        searchField.text = ""
+    }
+}

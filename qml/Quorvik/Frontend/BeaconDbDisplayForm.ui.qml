@@ -1,0 +1,124 @@
+import QtQuick
+import Quorvik.Backend
+import Quorvik.Frontend
+
+// Programmed beacons: search field, table and the report buttons.
+Item {
+    id: root
+
+    property alias heading: heading
+    property alias searchField: searchField
+    property alias table: table
+    property alias viewButton: viewButton
+    property alias exportAllButton: exportAllButton
+    property alias exportPdfButton: exportPdfButton
+    property alias importButton: importButton
+
+    PageIdentifierText {
+        id: heading
+        text: qsTr("PROGRAMMED BEACONS LIST")
+        anchors.topMargin: 10
+        idTooltip.visible: true
+        idTooltip.text: qsTr("Double click report row or click view report button to see details")
+    }
+
+    QvTextField {
+        id: searchField
+        objectName: "dbSearchField"
+        height: 40
+        anchors.top: heading.bottom
+        anchors.topMargin: 20
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.leftMargin: 20
+        anchors.rightMargin: 20
+        font.pixelSize: 30
+        leftPadding: 10
+        placeholderText: qsTr("Search...")
+        inputMethodHints: Qt.ImhNoPredictiveText
+        selectByMouse: true
+        Accessible.role: Accessible.EditableText
+        Accessible.name: qsTr("Search programmed beacons")
+    }
+
+    AldmarTableView {
+        id: table
+        objectName: "dbTable"
+        anchors.top: searchField.bottom
+        anchors.topMargin: 10
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: separator.top
+        anchors.leftMargin: 20
+        anchors.rightMargin: 20
+        anchors.bottomMargin: 10
+        itemLeftMargin: 12
+        selectionMode: AldmarTableView.SingleSelection
+        Accessible.role: Accessible.Table
+        Accessible.name: qsTr("Programmed beacons")
+    }
+
+    Rectangle {
+        id: separator
+        height: 1
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: viewButton.top
+        anchors.bottomMargin: 5
+        color: AldmarStyle.jTextColor
+    }
+
+    QvButton {
+        id: viewButton
+        objectName: "viewReportButton"
+        text: qsTr("View Report")
+        height: 32
+        anchors.left: parent.left
+        anchors.leftMargin: 15
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: 5
+    }
+
+    QvButton {
+        id: exportAllButton
+        objectName: "exportAllButton"
+        text: qsTr("Export all reports")
+        tooltip: qsTr("Export all reports")
+        imageOnly: true
+        imageOnlySource: QMLProxy.exportIcon
+        imageOnlyDisabledSource: QMLProxy.exportIconDisabled
+        width: 32
+        height: 32
+        anchors.right: table.right
+        anchors.verticalCenter: viewButton.verticalCenter
+    }
+
+    QvButton {
+        id: exportPdfButton
+        objectName: "exportPdfButton"
+        text: qsTr("Export PDF report")
+        tooltip: qsTr("Export PDF report")
+        imageOnly: true
+        imageOnlySource: QMLProxy.exportReportIcon
+        imageOnlyDisabledSource: QMLProxy.exportReportIconDisabled
+        width: 32
+        height: 32
+        anchors.right: exportAllButton.left
+        anchors.rightMargin: 5
+        anchors.verticalCenter: viewButton.verticalCenter
+    }
+
+    QvButton {
+        id: importButton
+        objectName: "importButton"
+        text: qsTr("Import reports")
+        tooltip: qsTr("Import reports")
+        imageOnly: true
+        imageOnlySource: "Pictures/android-import.png"
+        width: 32
+        height: 32
+        anchors.right: exportPdfButton.left
+        anchors.rightMargin: 5
+        anchors.verticalCenter: viewButton.verticalCenter
+    }
+}

@@ -1,0 +1,60 @@
+import QtQuick
+import Quorvik.Backend
+import Quorvik.Frontend
+
+// Reads the beacon (or its boot log) until it answers; a failed read turns the bar
+// red and is retried after 5 s. Leaving the page stops the link.
+BeaconReadForm {
+    id: page
+
+    // false: the configuration (page 0); true: the boot log (page 2).
+    property bool logRead: false
+    readonly property string pageName: logRead ? "Main_StartLogRead" : "Main_StartRead"
+    property bool failed: false
+
+    heading.text: logRead ? qsTr("LOG READBACK") : qsTr("BEACON READBACK")
+    progress: QMLProxy.app.progProgress
+    statusText.text: QMLProxy.app.progStatus
+    progressFill.color: failed ? AldmarStyle.jProgressBarErrorColor : AldmarStyle.jProgressBarSuccessColor
+
+    function startRead() {
+        if (logRead)
+            QMLProxy.app.startEpirbLogRead()
+        else
+            QMLProxy.app.startEpirbRecieve(true)
+    }
+
+    Timer {
+        id: retryTimer
+        objectName: "readRetryTimer"
+        interval: 5000
+        repeat: false
+        onTriggered: {
+            page.failed = false
+            page.startRead()
+        }
+    }
+
+    Connections {
+        target: QMLProxy.app
+        function onReadbackSucceeded() {
+            retryTimer.stop()
+            QuorvikContext.mainView.set(page.logRead ? "BeaconLogDbDisplay.qml" : "BeaconDbDisplaySingle.qml")
+        }
+        function onReadbackFailed() {
+            page.failed = true
+            QMLProxy.app.progProgress = 100
+            retryTimer.restart()
+        }
+    }
+
+    Component.onCompleted: {
+        console.log(pageName + " component completed")
+        startRead()
+    }
+    Component.onDestruction: {
+        retryTimer.stop()
+        QMLProxy.app.stopEpirbReceive()
+        console.log(pageName + " component destroyed")
+    }
+}

@@ -1,0 +1,134 @@
+import QtQuick
+import QtQuick.Layouts
+import Quorvik.Backend
+
+AldmarScrollView {
+    id: root
+
+    property alias heading: idHeading
+    property alias operatorField: idOperator
+    property alias stationField: idStation
+    property alias dealerField: idDealer
+    property alias continueButton: idContinue
+
+    QvText {
+        id: idHeading
+        anchors.top: parent.top
+        anchors.topMargin: 50
+        anchors.horizontalCenter: parent.horizontalCenter
+        font.pointSize: AldmarStyle.jFontSizeHeading
+        text: qsTr("Welcome to") + " " + QMLProxy.app.applicationName
+        Accessible.role: Accessible.Heading
+        Accessible.name: text
+    }
+
+    GridLayout {
+        id: idGrid
+        anchors.top: idHeading.bottom
+        anchors.topMargin: 50
+        anchors.horizontalCenter: parent.horizontalCenter
+        columns: 2
+        columnSpacing: 50
+        rowSpacing: 5
+
+        QvText {
+            Layout.columnSpan: 2
+            font.pointSize: AldmarStyle.jFontSizeNormal
+            textFormat: Text.StyledText
+            text: qsTr("Please fill in information about your self below.") + "<br>"
+                  + qsTr("This will be printed on programming reports.")
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
+        }
+
+        Item {
+            Layout.columnSpan: 2
+            Layout.preferredHeight: 75
+        }
+
+        QvText {
+            Layout.alignment: Qt.AlignRight | Qt.AlignVCenter
+            font.pointSize: AldmarStyle.jFontSizeNormal
+            font.bold: true
+            text: qsTr("Operator Name:")
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
+        }
+        QvTextField {
+            id: idOperator
+            objectName: "operatorField"
+            Layout.preferredWidth: 200
+            font.pointSize: AldmarStyle.jFontSizeNormal
+            font.bold: true
+            maximumLength: 16
+            Accessible.role: Accessible.EditableText
+            Accessible.name: qsTr("Operator Name:")
+        }
+
+        QvText {
+            Layout.alignment: Qt.AlignRight | Qt.AlignVCenter
+            font.pointSize: AldmarStyle.jFontSizeNormal
+            font.bold: true
+            text: qsTr("Prog Station:")
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
+        }
+        QvTextField {
+            id: idStation
+            objectName: "stationField"
+            Layout.preferredWidth: 200
+            font.pointSize: AldmarStyle.jFontSizeNormal
+            font.bold: true
+            maximumLength: 26
+            Accessible.role: Accessible.EditableText
+            Accessible.name: qsTr("Prog Station:")
+        }
+
+        QvText {
+            Layout.alignment: Qt.AlignRight | Qt.AlignVCenter
+            font.pointSize: AldmarStyle.jFontSizeNormal
+            font.bold: true
+            text: qsTr("Dealer No:")
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
+        }
+        QvTextField {
+            id: idDealer
+            objectName: "dealerField"
+            Layout.preferredWidth: 200
+            font.pointSize: AldmarStyle.jFontSizeNormal
+            font.bold: true
+            maximumLength: 5
+            Accessible.role: Accessible.EditableText
+            Accessible.name: qsTr("Dealer No:")
+        }
+
+        Item {
+            Layout.columnSpan: 2
+            Layout.preferredHeight: 200
+        }
+
+        QvText {
+            Layout.columnSpan: 2
+            font.pointSize: AldmarStyle.jFontSizeNormal
+            text: qsTr("These settings can be changed from the options screen later.")
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
+        }
+
+        Item {
+            Layout.columnSpan: 2
+            Layout.preferredHeight: 50
+        }
+
+        QvButton {
+            id: idContinue
+            objectName: "continueButton"
+            Layout.columnSpan: 2
+            Layout.alignment: Qt.AlignHCenter
+            text: qsTr("Continue")
+            Accessible.role: Accessible.Button
+            Accessible.name: text
+        }
+    }
+}

@@ -1,0 +1,31 @@
+import QtQuick
+import Quorvik.Backend
+
+ProgrammingSwipeView {
+    id: guide
+    objectName: "LabelingSwipeView"
+
+    // Where to go when the guide is left; empty returns to the page below.
+    property string exitPageUrl: ""
+
+    function leave() {
+        if (exitPageUrl.length === 0)
+            QuorvikContext.mainView.pop()
+        else
+            QuorvikContext.mainView.set(exitPageUrl)
+    }
+
+    function handleBackPressed() {
+        if (swipeView.currentIndex > 0) {
+            swipeView.decrementCurrentIndex()
+            console.log("Back button handled in labeling view")
+            return true
+        }
+        return false
+    }
+
+    idPagesModel: ConfigTables.labelingPages(Datablock.beaconType, Datablock.protocolCode)
+
+    onExitPressed: leave()
+    onCompletedPressed: leave()
+}

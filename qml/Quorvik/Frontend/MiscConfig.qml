@@ -1,0 +1,104 @@
+import QtQuick
+import QtQuick.Dialogs
+import Quorvik.Backend
+
+MiscConfigForm {
+    id: page
+    objectName: "MiscConfig"
+
+    readonly property var ports: QMLProxy.app.serialPorts()
+    property string customCountryFile: QMLProxy.app.currentCustomCountryList()
+    property bool completed: false
+    readonly property alias fileDialog: countryFileDialog
+    readonly property alias failureBox: installFailedBox
+
+    function cut(field, length) {
+        if (field.text.length > length)
+            field.text = field.text.substring(0, length)
+    }
+
+    // Leaving through the menu does not take the focus from a field first.
+    function storeFields() {
+        ConfigTables.operatorName = operatorField.text
+        ConfigTables.progStation = stationField.text
+        ConfigTables.dealerNo = dealerField.text
+        if (contactRow.visible)
+            ConfigTables.defaultContactInfo = contactText.text
+    }
+
+    function showInstallFailure(error) {
+        installFailedBox.text = qsTr("Failed to install custom country list:<br><br>") + error + "<br>&nbsp;"
+        installFailedBox.open()
+    }
+
+    portBox.model: ports.length > 0 ? ports : [qsTr("No devices found")]
+    portBox.enabled: ports.length > 0
+    portBox.font.pointSize: ports.length > 0 ? AldmarStyle.jFontSizeNormal : AldmarStyle.jFontSizeSmall
+    portBox.onCurrentTextChanged: {
+        if (completed && ports.length > 0)
+            QMLProxy.app.setSerialText(portBox.currentText)
+    }
+
+    operatorField.text: ConfigTables.operatorName
+    stationField.text: ConfigTables.progStation
+    dealerField.text: ConfigTables.dealerNo
+    operatorField.onTextChanged: cut(operatorField, 16)
+    stationField.onTextChanged: cut(stationField, 26)
+    dealerField.onTextChanged: cut(dealerField, 5)
+    operatorField.onEditingFinished: ConfigTables.operatorName = operatorField.text
+    stationField.onEditingFinished: ConfigTables.progStation = stationField.text
+    dealerField.onEditingFinished: ConfigTables.dealerNo = dealerField.text
+    operatorField.onAccepted: QMLProxy.hideInputMethod()
+    stationField.onAccepted: QMLProxy.hideInputMethod()
+    dealerField.onAccepted: QMLProxy.hideInputMethod()
+
+    serialOverrideBox.checked: ConfigTables.serialOverrideAllowed
+    serialOverrideBox.onToggled: QMLProxy.app.setSerialOverrideAllowed(serialOverrideBox.checked)
+
+    contactCaption.visible: QMLProxy.wantContactInfoConfig
+    contactRow.visible: QMLProxy.wantContactInfoConfig
+    contactText.text: ConfigTables.defaultContactInfo
+    contactText.onEditingFinished: ConfigTables.defaultContactInfo = contactText.text
+    // The query is decoded by the provider; encoding keeps '#', '?' and newlines in the text.
+    contactPreview.source: "image://labelmaker/contactlabel.png?" + encodeURIComponent(contactText.text)
+
+    countryFileText.text: customCountryFile.length > 0 ? customCountryFile : qsTr("N/A")
+    countryFileToolTip.visible: countryFileMouse.containsMouse && countryFileText.truncated
+    removeButton.enabled: customCountryFile.length > 0
+    removeButton.onClicked: QMLProxy.app.removeCustomCountryFile()
+    loadButton.onClicked: countryFileDialog.open()
+
+    FileDialog {
+        id: countryFileDialog
+        objectName: "countryFileDialog"
+        title: qsTr("Load country file...")
+        nameFilters: [qsTr("Country File (Country.txt)")]
+        onAccepted: QMLProxy.app.installCountryFile(selectedFile)
+    }
+
+    MessageDialog {
+        id: installFailedBox
+        objectName: "installFailedBox"
+        title: qsTr("Failed to install Country.txt")
+        buttons: MessageDialogValues.Ok
+    }
+
+    Connections {
+        target: QMLProxy.app
+        function onCustomCountryInstallFailed(error) {
+            page.showInstallFailure(error)
+        }
+        function onCustomCountryListChanged(newFile) {
+            page.customCountryFile = newFile
+        }
+    }
+
+    Component.onCompleted: {
+        portBox.currentIndex = ports.length > 0 ? QMLProxy.app.serialPortIndex() : 0
+        completed = true
+    }
+    Component.onDestruction: {
+        storeFields()
+        ConfigTables.setPersistentData()
+    }
+}

@@ -1,0 +1,107 @@
+import QtQuick
+
+Item {
+    id: root
+
+    property alias heading: heading
+    property alias modelName: modelName
+    property alias serialRow: serialRow
+    property alias tacRow: tacRow
+    property alias countryRow: countryRow
+    property alias batteryRow: batteryRow
+    property alias protocolRow: protocolRow
+    property alias beaconPicture: beaconPicture
+    property alias progressBar: progressBar
+    property alias closeButton: closeButton
+
+    AldmarScrollView {
+        anchors.fill: parent
+
+        PageIdentifierText {
+            id: heading
+            text: qsTr("PRODUCTION PROGRAMMING")
+        }
+
+        QvLabel {
+            id: modelName
+            objectName: "productionModel"
+            anchors.top: heading.bottom
+            anchors.topMargin: 20
+            anchors.horizontalCenter: parent.horizontalCenter
+            height: 37
+            verticalAlignment: Text.AlignVCenter
+            horizontalAlignment: Text.AlignHCenter
+            font.pixelSize: 20
+        }
+
+        Grid {
+            id: detailGrid
+            anchors.top: modelName.bottom
+            anchors.horizontalCenter: parent.horizontalCenter
+            width: 700
+            columns: 2
+            columnSpacing: 0
+
+            Textandparam {
+                id: serialRow
+                objectName: "productionSerial"
+                width: detailGrid.width / 2
+                leadText: qsTr("Serial no:")
+            }
+            Textandparam {
+                id: tacRow
+                objectName: "productionTac"
+                width: detailGrid.width / 2
+                leadText: qsTr("TAC no:")
+            }
+            Textandparam {
+                id: countryRow
+                objectName: "productionCountry"
+                width: detailGrid.width / 2
+                leadText: qsTr("Country Code:")
+            }
+            Textandparam {
+                id: batteryRow
+                objectName: "productionBattery"
+                width: detailGrid.width / 2
+                leadText: qsTr("Battery Expiry:")
+            }
+            Textandparam {
+                id: protocolRow
+                objectName: "productionProtocol"
+                width: detailGrid.width / 2
+                elideValueText: Text.ElideRight
+                leadText: qsTr("Protocol:")
+            }
+        }
+
+        Image {
+            id: beaconPicture
+            anchors.top: detailGrid.bottom
+            anchors.topMargin: 20
+            anchors.horizontalCenter: parent.horizontalCenter
+            width: 233
+            height: 350
+            fillMode: Image.PreserveAspectFit
+            Accessible.role: Accessible.Graphic
+        }
+
+        TransferProgressBar {
+            id: progressBar
+            objectName: "productionProgress"
+            anchors.top: beaconPicture.bottom
+            anchors.topMargin: 20
+            anchors.horizontalCenter: parent.horizontalCenter
+            trackColor: AldmarStyle.jBackgroundColor
+        }
+
+        QvButton {
+            id: closeButton
+            objectName: "closeAppButton"
+            anchors.top: progressBar.bottom
+            anchors.topMargin: 20
+            anchors.horizontalCenter: parent.horizontalCenter
+            text: qsTr("Close App")
+        }
+    }
+}

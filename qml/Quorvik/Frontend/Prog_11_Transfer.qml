@@ -1,0 +1,78 @@
+import QtQuick
+import Quorvik.Backend
+import "LinkOperation.js" as LinkOperation
+
+// Last wizard page: writes the beacon as soon as it is shown and retries every 5 s.
+Prog_11_TransferForm {
+    id: page
+    objectName: "Prog_11_Transfer"
+
+    readonly property int beacon: QMLProxy.configPending.beaconSelected()
+    property int linkToken: 0
+
+    beaconPicture.source: TextResource.beaconTransferDesktopImage(beacon)
+    beaconPicture.Accessible.name: qsTr("Programmer placed on the ") + TextResource.beaconName(beacon)
+    progressBar.value: QMLProxy.app.progProgress
+    progressBar.statusText: QMLProxy.app.progStatus
+
+    // The labelling guide comes with a later page set; without it the run ends on the beacon's page.
+    function guideAvailable() {
+        const component = Qt.createComponent("LabelingSwipeView.qml", Component.PreferSynchronous)
+        const ready = component.status === Component.Ready
+        component.destroy()
+        return ready
+    }
+
+    Timer {
+        id: retryTimer
+        objectName: "transferRetryTimer"
+        interval: 5000
+        repeat: false
+        onTriggered: {
+            page.progressBar.barColor = AldmarStyle.jProgressBarSuccessColor
+            if (LinkOperation.owns(page.linkToken))
+                QMLProxy.app.startEpirbWrite()
+        }
+    }
+
+    function failed() {
+        if (!LinkOperation.owns(linkToken))
+            return
+        progressBar.barColor = AldmarStyle.jProgressBarErrorColor
+        QMLProxy.app.progProgress = 100
+        retryTimer.start()
+    }
+
+    Connections {
+        target: QMLProxy.app
+        function onReadbackSucceeded() {
+            if (!LinkOperation.owns(page.linkToken))
+                return
+            LinkOperation.release(page.linkToken)
+            page.pageBrowserNavigationVisible(true, true, true)
+            const pages = ConfigTables.labelingPages(Datablock.beaconType, Datablock.protocolCode)
+            if (pages.length > 0 && page.guideAvailable())
+                QuorvikContext.mainView.setWithProperties("LabelingSwipeView.qml", {
+                                                              "exitPageUrl": "BeaconDbDisplaySingle.qml",
+                                                              "allowBackExit": false
+                                                          })
+            else
+                QuorvikContext.mainView.set("BeaconDbDisplaySingle.qml")
+        }
+        function onReadbackFailed(msg) { page.failed() }
+        function onWriteFailed(msg) { page.failed() }
+    }
+
+    Component.onCompleted: {
+        linkToken = LinkOperation.claim()
+        QMLProxy.app.startEpirbWrite()
+        pageBrowserNavigationVisible(true, false, true)
+        console.log("Prog_11 component completed")
+    }
+
+    Component.onDestruction: {
+        if (LinkOperation.release(linkToken))
+            QMLProxy.app.stopEpirbReceive()
+        console.log("Prog_11 component destroyed")
+    }
+}

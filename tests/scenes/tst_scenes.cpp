@@ -1,0 +1,274 @@
+// The windows as the command line opens them: the real program start (EpirbApp with its
+// arguments, the real scene and pages), against the beacon simulator on a pseudo-terminal:
+// the production window, and the desktop window without a port and without read-back.
+#include "app/epirbapp.h"
+#include "app/uifonts.h"
+#include "config/configtables.h"
+#include "config/epirbconfig.h"
+#include "records/databaseifc.h"
+
+#include "beaconsimulator.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QQmlApplicationEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+void qml_register_types_Quorvik_Backend();
+void qml_register_types_Quorvik_Frontend();
+static volatile auto keepBackendTypes = &qml_register_types_Quorvik_Backend;
+static volatile auto keepFrontendTypes = &qml_register_types_Quorvik_Frontend;
+
+namespace {
+
+constexpr int kRunTimeoutMs = 30000;
+const char *const kBlankSerial = "99999";
+
+// Reports are opened on the desktop in real use; here they are only counted.
+class OpenedFiles : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl &url) { urls << url; }
+};
+
+// By objectName, through the visual tree (pages sit in loaders and scroll views).
+QQuickItem *findItem(QQuickItem *item, const QString &name)
+{
+    if (!item)
+        return nullptr;
+    if (item->objectName() == name)
+        return item;
+    const QList<QQuickItem *> children = item->childItems();
+    for (QQuickItem *child : children) {
+        if (QQuickItem *found = findItem(child, name))
+            return found;
+    }
+    return nullptr;
+}
+
+QQuickItem *findItem(QQuickWindow *window, const QString &name)
+{
+    return window ? findItem(window->contentItem(), name) : nullptr;
+}
+
+void typeText(QQuickWindow *window, const char *text)
+{
+    for (const char *c = text; *c; ++c)
+        QTest::keyClick(window, *c);
+}
+
+void click(QQuickWindow *window, QQuickItem *item)
+{
+    const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
+    QTest::mouseClick(window, Qt::LeftButton, {}, centre.toPoint());
+}
+
+}
+
+class TestScenes : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void productionWindowWritesOnItsOwn_data();
+    void productionWindowWritesOnItsOwn();
+    void withoutPortOrReadbackTheWizardTakesATypedSerial();
+
+private:
+    OpenedFiles m_opened;
+};
+
+void TestScenes::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_opened, "open");
+    UiFonts::install();
+}
+
+void TestScenes::cleanupTestCase()
+{
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+}
+
+void TestScenes::init()
+{
+    QSettings().clear();
+    // An operator is known: the production window never asks for one, but the settings are real.
+    QSettings().setValue(QStringLiteral("Operator"), QStringLiteral("Production line"));
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QFile::remove(data + QStringLiteral("/Quorvik.db"));
+    QFile::remove(data + QStringLiteral("/Quorvikbackup.db"));
+}
+
+void TestScenes::productionWindowWritesOnItsOwn_data()
+{
+    // The serial number is exactly the beacon's 5 digits: anything else would write another identity.
+    QTest::addColumn<QString>("serialno");
+    QTest::addColumn<QString>("serial");
+    QTest::newRow("serial number") << QStringLiteral("20001") << QStringLiteral("20001");
+    QTest::newRow("letters") << QStringLiteral("2A0B1") << QString();
+    QTest::newRow("scanned label prefix") << QStringLiteral("SN20001") << QString();
+    QTest::newRow("too long") << QStringLiteral("200011") << QString();
+    QTest::newRow("too short") << QStringLiteral("2000") << QString();
+}
+
+void TestScenes::productionWindowWritesOnItsOwn()
+{
+    QFETCH(QString, serialno);
+    QFETCH(QString, serial);
+    const bool accepted = !serial.isEmpty();
+
+    BeaconSimulator::Options options;
+    options.sync = 'H';
+    options.syncIntervalMs = 500;
+    options.resyncMs = 0;
+    options.block = BeaconSimulator::blankBlock(QString::fromLatin1(kBlankSerial));
+    BeaconSimulator sim(options);
+    QVERIFY(sim.start());
+
+    const QStringList args { QStringLiteral("production"), QStringLiteral("serialno=") + serialno,
+                             QStringLiteral("protocol=15"), QStringLiteral("country=257"),
+                             QStringLiteral("batteryexpiry=122031"), QStringLiteral("comport=") + sim.devicePath() };
+    // Returns once the production window is on the screen; its page has started the write.
+    auto app = std::make_unique<EpirbApp>(args, nullptr);
+    QVERIFY(app->engine());
+    QCOMPARE(app->engine()->rootObjects().size(), 1);
+    auto *window = qobject_cast<QQuickWindow *>(app->engine()->rootObjects().first());
+    QVERIFY(window);
+    QQuickItem *status = findItem(window, QStringLiteral("progressStatus"));
+    QVERIFY(status);
+
+    if (accepted) {
+        QTRY_COMPARE_WITH_TIMEOUT(app->progStatus(), QStringLiteral("PLB programmed successfully"), kRunTimeoutMs);
+        QVERIFY(!app->progStatusError());
+        QCOMPARE(status->property("text").toString(), app->progStatus());
+        // The beacon holds, byte for byte, the block the program built, and it is this identity.
+        QCOMPARE(sim.stats().writesCompleted, 1);
+        QCOMPARE(sim.block(), app->writeBlock());
+        // Production blocks are of the older type the codec does not decode: the serial
+        // number sits in the block's serial field, the rest is the record the window shows.
+        QCOMPARE(sim.block().mid(2, serial.size()), serial.toLatin1());
+        const EpirbConfig *pending = app->configPending();
+        QCOMPARE(pending->beaconSerial(), serial);
+        QCOMPARE(pending->mmsi(), serial);
+        QCOMPARE(pending->countryCode(), 257);
+        QCOMPARE(pending->batteryExpiry().date(), QDate(2031, 12, 1));
+        QCOMPARE(DatabaseIfc::instance(nullptr)->count(), 1);
+        // What the window shows is what was written.
+        QQuickItem *serialRow = findItem(window, QStringLiteral("productionSerial"));
+        QVERIFY(serialRow);
+        QCOMPARE(serialRow->property("paramText").toString(), serial);
+        QQuickItem *countryRow = findItem(window, QStringLiteral("productionCountry"));
+        QVERIFY(countryRow);
+        QCOMPARE(countryRow->property("paramText").toString(), QStringLiteral("257"));
+    } else {
+        QTRY_VERIFY_WITH_TIMEOUT(app->progStatusError(), 5000);
+        QCOMPARE(app->progStatus(), QStringLiteral("Invalid serial number"));
+        QCOMPARE(status->property("text").toString(), app->progStatus());
+        // Time for a write that should not happen to show up.
+        QTest::qWait(1500);
+        QCOMPARE(sim.stats().writesCompleted, 0);
+        QCOMPARE(sim.block(), BeaconSimulator::blankBlock(QString::fromLatin1(kBlankSerial)));
+        QCOMPARE(DatabaseIfc::instance(nullptr)->count(), 0);
+    }
+
+    // "Close App" ends the program.
+    QQuickItem *close = findItem(window, QStringLiteral("closeAppButton"));
+    QVERIFY(close);
+    QVERIFY(close->isVisible() && close->isEnabled());
+    QSignalSpy quit(app->engine(), &QQmlEngine::quit);
+    const QPointF centre = close->mapToScene(QPointF(close->width() / 2, close->height() / 2));
+    QTest::mouseClick(window, Qt::LeftButton, {}, centre.toPoint());
+    QTRY_COMPARE(quit.count(), 1);
+
+    app.reset();
+    sim.stop();
+}
+
+void TestScenes::withoutPortOrReadbackTheWizardTakesATypedSerial()
+{
+    const QString missing = QDir::temp().filePath(QStringLiteral("quorvik-no-such-port"));
+    auto app = std::make_unique<EpirbApp>(QStringList { QStringLiteral("skipreadback"),
+                                                        QStringLiteral("comport=") + missing },
+                                          nullptr);
+    QVERIFY(app->engine());
+    auto *window = qobject_cast<QQuickWindow *>(app->engine()->rootObjects().first());
+    QVERIFY(window);
+
+    // The start page says the port is missing, and the run can start all the same.
+    QQuickItem *home = nullptr;
+    QTRY_VERIFY((home = findItem(window, QStringLiteral("Main_StartProg"))) != nullptr);
+    QObject *dialog = home->findChild<QObject *>(QStringLiteral("noPortDialog"));
+    QVERIFY(dialog);
+    QTRY_VERIFY(dialog->property("visible").toBool());
+    QCOMPARE(dialog->property("title").toString(), QStringLiteral("Cannot open communication port"));
+    QVERIFY(dialog->property("text").toString().startsWith(QLatin1String("Cannot open communication port.<br>")));
+    QVERIFY(QMetaObject::invokeMethod(dialog, "accept"));
+    QTRY_VERIFY(!dialog->property("visible").toBool());
+
+    QQuickItem *start = findItem(window, QStringLiteral("getStartedButton"));
+    QVERIFY(start);
+    click(window, start);
+    // Without read-back the technician names the model.
+    QQuickItem *model = nullptr;
+    QTRY_VERIFY((model = findItem(window, QStringLiteral("beaconModel_13"))) != nullptr);
+    QTRY_VERIFY(model->isVisible() && model->width() > 0);
+    QTest::qWait(50);
+    click(window, model);
+    QCOMPARE(app->configPending()->beaconType(), int(ConfigTables::E_SkuaP5));
+
+    // ... and types the serial number from the label.
+    QQuickItem *entry = nullptr;
+    QTRY_VERIFY((entry = findItem(window, QStringLiteral("serialEntry"))) != nullptr);
+    QTRY_VERIFY(entry->isVisible());
+    QVERIFY(!findItem(window, QStringLiteral("serialRow"))->isVisible());
+    QQuickItem *indicator = findItem(window, QStringLiteral("pageIndicator"));
+    QVERIFY(indicator);
+    QTest::qWait(50);
+    click(window, entry);
+    entry->forceActiveFocus();
+    QTest::keyClick(window, Qt::Key_Home);
+    typeText(window, "1234567890");
+    QCOMPARE(entry->property("text").toString(), QStringLiteral("12345-67890"));
+    QCOMPARE(app->configPending()->beaconSerial(), QStringLiteral("12345"));
+    QVERIFY(indicator->property("forwardEnabled").toBool());
+    QVERIFY(!indicator->property("backwardEnabled").toBool());
+    // Five characters or fewer are no serial number.
+    QTest::keyClick(window, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(window, Qt::Key_Backspace);
+    typeText(window, "1234");
+    QCOMPARE(app->configPending()->beaconSerial(), QString());
+    QVERIFY(!indicator->property("forwardEnabled").toBool());
+}
+
+int main(int argc, char **argv)
+{
+    // Settings, database, reports and log stay in a private home.
+    QTemporaryDir home;
+    for (const char *name : { "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME" })
+        qputenv(name, QDir(home.path()).filePath(QString::fromLatin1(name)).toLocal8Bit());
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("XDG_DOCUMENTS_DIR", (home.path() + QStringLiteral("/Documents")).toLocal8Bit());
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Aldmar"));
+    QCoreApplication::setApplicationName(QStringLiteral("Quorvik PLB"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("5.3.9"));
+    TestScenes test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_scenes.moc"
