@@ -132,6 +132,15 @@ SceneTestCase {
         const matching = serials.filter(function(s) { return s.indexOf("1234") >= 0 })
         tryCompare(table.tableView, "rows", matching.length)
         compare(shownSerials(table).sort(), matching.slice().sort())
+        // Sorted, the narrowed list keeps to its rows, and narrows further.
+        mouseClick(item("tableHeader", page).itemAtCell(Qt.point(3, 0)))
+        tryCompare(table, "sortColumn", 3)
+        compare(shownSerials(table).sort(), matching.slice().sort())
+        typeText("dbSearchField", "5")
+        tryCompare(table.tableView, "rows", 1)
+        compare(shownSerials(table), ["12345"])
+        keyClick(Qt.Key_Backspace)
+        tryCompare(table.tableView, "rows", matching.length)
 
         // The last filtered row is not the stored row of that number: its own record opens.
         const row = matching.length - 1
