@@ -220,6 +220,24 @@ SceneTestCase {
         verify(TestBeacon.logged("Back -> isDatabase"))
         compare(mainView.depth, 2)
 
+        // Escape leaves a stored beacon's page as well; the labelling guide opens over it.
+        mouseDoubleClickSequence(cell(table, 0, 1))
+        let again = waitForPage("BeaconDbDisplaySingle")
+        keyClick(Qt.Key_Escape)
+        waitForPage("BeaconDbDisplay")
+        compare(mainView.depth, 2)
+        if (TestBeacon.hasPage("LabelingSwipeView.qml")) {
+            mouseDoubleClickSequence(cell(table, 0, 1))
+            again = waitForPage("BeaconDbDisplaySingle")
+            click("labelingGuideButton", again)
+            waitForPage("LabelingSwipeView")
+            compare(mainView.depth, 4)
+            mainView.pop()
+            waitForPage("BeaconDbDisplaySingle")
+            click("backButton", again)
+            waitForPage("BeaconDbDisplay")
+        }
+
         // Export PDF report: the selected row's report, handed to the viewer.
         TestBeacon.clearOpenedFiles()
         mouseClick(cell(table, 0, 0))
