@@ -252,16 +252,16 @@ void EpirbApp::applyProductionDefaults(const QStringList &args)
     pending->setProductionDate(QDate::currentDate());
     pending->setProtocolId(m_testProtocol ? ConfigTables::E_UserLocationTestEpirb : ConfigTables::E_UserLocationMmsi);
 
-    if (commandLineValue(args, QStringLiteral("serialno"), value) && value.size() > 5) {
+    if (commandLineValue(args, QStringLiteral("serialno"), value) && !value.isEmpty()) {
         m_productionSerialArgument = value;
-        const QString serial = value.right(5);
-        // A scanned prefix may precede the serial number, but the serial number is digits only.
-        if (isProductionSerial(serial)) {
-            pending->setSerial(serial);
-            pending->setMmsi(serial);
-            pending->setTacNo(m_tables->csApproval(ConfigTables::e_beaconTypes(pending->beaconType()), serial.toInt()));
+        // The whole value is the serial number: cutting a prefix or extra digits away would
+        // program a beacon with an identity nobody asked for.
+        if (isProductionSerial(value)) {
+            pending->setSerial(value);
+            pending->setMmsi(value);
+            pending->setTacNo(m_tables->csApproval(ConfigTables::e_beaconTypes(pending->beaconType()), value.toInt()));
         } else {
-            qWarning().noquote() << "serialno=" + value + " does not end in a serial number of 5 digits; not taken";
+            qWarning().noquote() << "serialno=" + value + " is not a serial number of 5 digits; not taken";
         }
     }
     if (commandLineValue(args, QStringLiteral("protocol"), value)) {
@@ -918,8 +918,8 @@ void EpirbApp::startProductionEpirbWrite()
                         "beacon's serial number.");
         } else {
             qWarning().noquote() << "Production write refused: serialno=" + m_productionSerialArgument
-                    + " does not end in a serial number of 5 digits";
-            reason = tr("The serial number \"%1\" is not valid: it must end in the 5 digits of the beacon's "
+                    + " is not a serial number of 5 digits";
+            reason = tr("The serial number \"%1\" is not valid: it must be the 5 digits of the beacon's "
                         "serial number. Nothing was written to the PLB.")
                          .arg(m_productionSerialArgument);
         }

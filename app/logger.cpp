@@ -77,6 +77,9 @@ void loggerMessageHandler(QtMsgType type, const QMessageLogContext &, const QStr
     std::lock_guard<std::mutex> lock(g_logMutex);
     std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
     std::fflush(stderr);
-    if (g_logger && g_logger->m_file.isOpen())
+    if (g_logger && g_logger->m_file.isOpen()) {
         g_logger->m_file.write(line);
+        // The log has to explain a crash or a kill: nothing may wait in the buffer.
+        g_logger->m_file.flush();
+    }
 }

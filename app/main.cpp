@@ -1,5 +1,6 @@
 #include "app/epirbapp.h"
 #include "app/logger.h"
+#include "app/shutdownsignals.h"
 #include "app/uifonts.h"
 #include "documents/labelfonts.h"
 
@@ -87,6 +88,7 @@ int main(int argc, char *argv[])
                                       QCoreApplication::translate("main", entry.description), QString());
     parser->process(*app);
 
+    auto *shutdown = new ShutdownSignals(nullptr);
     auto *epirbApp = new EpirbApp(parser->positionalArguments(), nullptr);
     // Smoke tests and the start-up benchmark stop once the window is up.
     if (qEnvironmentVariableIsSet("QUORVIK_REPORT_FIRST_FRAME"))
@@ -96,7 +98,10 @@ int main(int argc, char *argv[])
     const int rc = QApplication::exec();
 
     delete epirbApp;
+    delete shutdown;
     delete parser;
+    // The last line of every run that ended in order; a log without it ended otherwise.
+    qInfo().noquote() << "Log closed, exit code " + QString::number(rc);
     delete log;
     delete app;
     return rc;

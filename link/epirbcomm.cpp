@@ -69,6 +69,8 @@ bool EpirbComm::openPort(const char *what)
     if (!m_port->open(QIODevice::ReadWrite)) {
         qDebug().noquote().nospace() << what << "Serialport Error code: SerialPortError::"
                                      << errorName(m_port->error());
+        if (m_port->error() == QSerialPort::PermissionError)
+            qWarning().noquote() << permissionAdvice(m_portName);
         emit failure(-1);
         return false;
     }
@@ -79,6 +81,14 @@ bool EpirbComm::openPort(const char *what)
     m_port->setStopBits(QSerialPort::OneStop);
     m_port->setFlowControl(QSerialPort::NoFlowControl);
     return true;
+}
+
+QString EpirbComm::permissionAdvice(const QString &portName)
+{
+    // On Linux the adapter's port belongs to the group dialout; nothing on the pages can say so.
+    return QStringLiteral("No permission to open the serial port %1. Add your user to the group that owns it "
+                          "(usually dialout: sudo usermod -aG dialout $USER), then log out and in again.")
+        .arg(portName);
 }
 
 void EpirbComm::disconnectPort()

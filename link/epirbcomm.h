@@ -22,6 +22,9 @@ public:
     explicit EpirbComm(QObject *parent = nullptr);
     ~EpirbComm() override;
 
+    // The log line that tells a user without access to the port how to get it.
+    static QString permissionAdvice(const QString &portName);
+
     // Plain setters and getters: only while no operation runs.
     void setPortName(const QString &name) { m_portName = name; }
     QString portName() const { return m_portName; }

@@ -16,6 +16,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
+#include <csignal>
+#include <signal.h>
+#include <unistd.h>
+
 // When started with this variable the binary is a child process whose stderr the tests read.
 static const char *const kChildMode = "QUORVIK_TST_APP_CHILD";
 
@@ -59,12 +64,26 @@ private slots:
     void pendingIdentityFromArguments();
 
     void programStartsOffscreenAndExitsCleanly();
+    void programEndsCleanlyOnSignal_data();
+    void programEndsCleanlyOnSignal();
     void sceneThatIsNoWindowFailsTheStart();
+    void portWithoutPermissionIsExplained();
 
 private:
     QString logPath() const;
     QStringList testArgs(const QStringList &extra = {}) const;
 };
+
+// A program started by a test keeps its settings, database and log in the test's folder.
+static QProcessEnvironment privateHome(const QTemporaryDir &home)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), home.path());
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home.path() + QStringLiteral("/data"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/config"));
+    return env;
+}
 
 void TestApp::initTestCase()
 {
@@ -303,12 +322,14 @@ void TestApp::pendingIdentityFromArguments_data()
         << QStringList{ "beacontype=13", "serialno=AB123456", "protocol=19", "country=224", "batteryexpiry=052031" }
         << 13 << "" << 0 << 0 << 0 << today;
     QTest::newRow("production P5")
-        << QStringList{ "production", "beacontype=13", "serialno=AB123456", "protocol=19", "country=224" }
+        << QStringList{ "production", "beacontype=13", "serialno=23456", "protocol=19", "country=224" }
         << 13 << "23456" << 0 << 19 << 224 << today.addYears(4);
     QTest::newRow("serial picks the TAC list")
-        << QStringList{ "production", "beacontype=3", "serialno=X23456" } << 3 << "23456" << 122 << 0 << 257 << today.addYears(5);
-    QTest::newRow("five-character serial ignored")
-        << QStringList{ "production", "serialno=12345" } << 10 << "" << 0 << 0 << 257 << today.addYears(5);
+        << QStringList{ "production", "beacontype=3", "serialno=23456" } << 3 << "23456" << 122 << 0 << 257 << today.addYears(5);
+    QTest::newRow("five-digit serial taken")
+        << QStringList{ "production", "serialno=12345" } << 10 << "12345" << 0 << 0 << 257 << today.addYears(5);
+    QTest::newRow("a scanned prefix is not cut away")
+        << QStringList{ "production", "beacontype=3", "serialno=X23456" } << 3 << "" << 0 << 0 << 257 << today.addYears(5);
     QTest::newRow("protocol 24 keeps the default, which the P5 lacks")
         << QStringList{ "production", "beacontype=13", "protocol=24" } << 13 << "" << 0 << 0 << 257 << today.addYears(5);
     QTest::newRow("test protocol default")
@@ -375,15 +396,57 @@ void TestApp::programStartsOffscreenAndExitsCleanly()
     QCOMPARE(written.value(QStringLiteral("ComPort")).toString(), QStringLiteral("COM33"));
 }
 
+void TestApp::programEndsCleanlyOnSignal_data()
+{
+    QTest::addColumn<int>("sig");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("SIGTERM") << int(SIGTERM) << "SIGTERM";
+    QTest::newRow("SIGINT") << int(SIGINT) << "SIGINT";
+}
+
+void TestApp::programEndsCleanlyOnSignal()
+{
+    QFETCH(int, sig);
+    QFETCH(QString, name);
+    QTemporaryDir home;
+    QProcess program;
+    program.setProcessEnvironment(privateHome(home));
+    program.start(QStringLiteral(QUORVIK_BIN_DIR "/QuorvikPLB"), {});
+    QVERIFY(program.waitForStarted());
+    QByteArray err;
+    QTRY_VERIFY_WITH_TIMEOUT((err += program.readAllStandardError()).contains("QMLScene.qml succeeded."), 60000);
+
+    // While it runs, the log on disk already holds every line written so far.
+    QFile log(home.path() + QStringLiteral("/data/Aldmar/Quorvik PLB/Quorvik PLB.log"));
+    QVERIFY2(log.open(QIODevice::ReadOnly), qPrintable(log.fileName()));
+    QVERIFY(log.readAll().contains("] [INFO   ] Creation of "));
+    log.close();
+    QSettings written(home.path() + QStringLiteral("/config/Aldmar/Quorvik PLB.conf"), QSettings::IniFormat);
+    QVERIFY(!written.contains(QStringLiteral("ComPort")));
+
+    QCOMPARE(::kill(pid_t(program.processId()), sig), 0);
+    QVERIFY(program.waitForFinished(30000));
+    err += program.readAllStandardError();
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(program.exitCode() == 0, err.constData());
+
+    // Ended as on a normal exit: the signal noted, the log closed in order, settings written.
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = log.readAll().trimmed().split('\n');
+    QVERIFY(lines.size() > 3);
+    const QByteArray noted = "[INFO   ] Received " + name.toLatin1() + ", shutting down";
+    QVERIFY2(std::count_if(lines.begin(), lines.end(), [&](const QByteArray &l) { return l.endsWith(noted); }) == 1,
+             err.constData());
+    QVERIFY2(lines.last().endsWith("[INFO   ] Log closed, exit code 0"), lines.last().constData());
+    written.sync();
+    QCOMPARE(written.value(QStringLiteral("ComPort")).toString(), QStringLiteral("COM33"));
+}
+
 void TestApp::sceneThatIsNoWindowFailsTheStart()
 {
     QTemporaryDir home;
     QProcess program;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("XDG_DATA_HOME"), home.path() + QStringLiteral("/data"));
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/config"));
-    program.setProcessEnvironment(env);
+    program.setProcessEnvironment(privateHome(home));
     const QString scene = QUrl::fromLocalFile(QStringLiteral(QUORVIK_TEST_QML_DIR "NotAWindow/")).toString();
     program.start(QStringLiteral(QUORVIK_BIN_DIR "/QuorvikPLB"), { QStringLiteral("qmlpath=") + scene });
     QVERIFY(program.waitForStarted());
@@ -393,6 +456,42 @@ void TestApp::sceneThatIsNoWindowFailsTheStart()
     QVERIFY2(err.contains("[ERROR  ] Main scene is not a window. Terminating\n"), err.constData());
     program.kill();
     program.waitForFinished();
+}
+
+// A technician outside the port's group must read how to get in, not just "read failed".
+void TestApp::portWithoutPermissionIsExplained()
+{
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    QFile::setPermissions(home.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                                           | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther);
+    const QString port = home.filePath(QStringLiteral("ttyQuorvikLocked"));
+    {
+        QFile f(port);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    QFile::setPermissions(port, QFileDevice::Permissions());
+
+    QString program = QStringLiteral(QUORVIK_BIN_DIR "/quorvik-cli");
+    QStringList args{ QStringLiteral("read"), QStringLiteral("--port"), port, QStringLiteral("--wait"),
+                      QStringLiteral("5") };
+    if (::geteuid() == 0) {
+        // Root opens any file: run as nobody, as a workshop user would.
+        const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+        if (setpriv.isEmpty())
+            QSKIP("running as root without setpriv: cannot run the tool as an ordinary user");
+        args = QStringList{ QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                            QStringLiteral("--clear-groups"), program } + args;
+        program = setpriv;
+    }
+    QProcess cli;
+    cli.setProcessEnvironment(privateHome(home));
+    cli.start(program, args);
+    QVERIFY(cli.waitForFinished(30000));
+    const QString err = QString::fromLocal8Bit(cli.readAllStandardError());
+    QCOMPARE(cli.exitCode(), 1);
+    QVERIFY2(err.contains(QStringLiteral("No permission to open the serial port ") + port), qPrintable(err));
+    QVERIFY2(err.contains(QStringLiteral("usermod -aG dialout")), qPrintable(err));
 }
 
 int main(int argc, char **argv)

@@ -754,7 +754,7 @@ void TestController::productionVerifiesWrittenBytes()
     // Whatever the beacon held before: production does not read it first.
     QVERIFY(startSim(simOptions(QByteArray(192, '\x5a'))));
     auto app = makeApp({ QStringLiteral("production"), QStringLiteral("beacontype=10"),
-                         QStringLiteral("serialno=AB123456"), QStringLiteral("country=257") });
+                         QStringLiteral("serialno=23456"), QStringLiteral("country=257") });
     QCOMPARE(app->configPending()->beaconSerial(), QStringLiteral("23456"));
     // The record it would be compared with under the old rule matches the pending one.
     app->configCurrent()->copyFrom(*app->configPending());
@@ -808,7 +808,7 @@ void TestController::productionVerifiesWrittenBytes()
 void TestController::productionRefusesTypesWithoutBlock()
 {
     auto app = makeApp({ QStringLiteral("production"), QStringLiteral("beacontype=13"),
-                         QStringLiteral("serialno=AB123456") });
+                         QStringLiteral("serialno=23456") });
     QSignalSpy failed(app.get(), &EpirbApp::writeFailed);
     QSignalSpy stop(app.get(), &EpirbApp::requestComStop);
     QSignalSpy production(app.get(), &EpirbApp::requestProductionStart);
@@ -826,6 +826,9 @@ void TestController::productionRefusesBadSerial_data()
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("shown");
     QTest::newRow("letters among the digits") << QStringList{ "serialno=AB12X45" } << "AB12X45";
+    QTest::newRow("scanned prefix") << QStringList{ "serialno=AB123456" } << "AB123456";
+    QTest::newRow("too long") << QStringList{ "serialno=1234567" } << "1234567";
+    QTest::newRow("too short") << QStringList{ "serialno=1234" } << "1234";
     QTest::newRow("no serial number") << QStringList{} << "serialno";
 }
 
@@ -861,12 +864,12 @@ void TestController::productionDefaultsFromCommandLine_data()
     QTest::addColumn<QDate>("expiry");
     const QDate today = QDate::currentDate();
     QTest::newRow("defaults") << QStringList{ "production" } << "" << 257 << today.addYears(5);
-    QTest::newRow("5 characters ignored") << QStringList{ "production", "serialno=12345" } << "" << 257
-                                          << today.addYears(5);
+    QTest::newRow("5 digits taken") << QStringList{ "production", "serialno=12345" } << "12345" << 257
+                                    << today.addYears(5);
     QTest::newRow("Spain: 4 years") << QStringList{ "production", "country=224" } << "" << 224 << today.addYears(4);
     QTest::newRow("month 13 falls back") << QStringList{ "production", "batteryexpiry=132030" } << "" << 257
                                          << today.addYears(5);
-    QTest::newRow("given expiry") << QStringList{ "production", "batteryexpiry=072031", "serialno=XY98765" }
+    QTest::newRow("given expiry") << QStringList{ "production", "batteryexpiry=072031", "serialno=98765" }
                                   << "98765" << 257 << QDate(2031, 7, 1);
     QTest::newRow("not production") << QStringList{ "serialno=AB123456", "country=224" } << "" << 0 << QDate();
     QTest::newRow("letters not taken") << QStringList{ "production", "serialno=AB12X45" } << "" << 257

@@ -223,22 +223,6 @@ QString TestBeacon::sourceFile(const QString &relativePath) const
     return QDir(QStringLiteral(QUORVIK_SOURCE_DIR)).filePath(relativePath);
 }
 
-QString TestBeacon::readFile(const QString &path) const
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    return QString::fromUtf8(file.readAll());
-}
-
-bool TestBeacon::writeFile(const QString &path, const QString &text) const
-{
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return false;
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(text.toUtf8()) == text.toUtf8().size();
-}
-
 QString TestBeacon::pdfText(const QString &path) const
 {
     QProcess tool;
@@ -306,6 +290,8 @@ QString TestBeacon::readTextFile(const QString &path) const
 
 bool TestBeacon::writeTextFile(const QString &path, const QString &text) const
 {
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return false;
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(text.toUtf8()) >= 0;
 }

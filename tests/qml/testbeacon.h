@@ -58,11 +58,8 @@ public:
     Q_INVOKABLE void resetSettings(bool firstStart = false);
     // Reads the stored settings again, as the next start of the program does.
     Q_INVOKABLE void reloadSettings();
-    // Files a test prepares or checks; folders are created as needed. pdfText is what
-    // pdftotext finds in the document.
+    // A file of the source tree; what pdftotext finds in a PDF.
     Q_INVOKABLE QString sourceFile(const QString &relativePath) const;
-    Q_INVOKABLE QString readFile(const QString &path) const;
-    Q_INVOKABLE bool writeFile(const QString &path, const QString &text) const;
     Q_INVOKABLE QString pdfText(const QString &path) const;
     Q_INVOKABLE int databaseCount() const;
     Q_INVOKABLE bool addBeaconToDatabase(const QString &serial, const QString &owner);

@@ -288,6 +288,8 @@ TestCase {
     Component {
         id: choiceComponent
         Column {
+            // Room on the left: a pop-up that would leave the window is moved back into it.
+            x: 200
             width: 400
             property alias radio: radio
             property alias check: check

@@ -25,12 +25,38 @@ SceneTestCase {
         return loader && loader.item ? pageName(loader.item) : ""
     }
 
+    // The labelling page on show once it has stopped sliding: a click while it slides
+    // only stops the slide.
+    function labelingPage(name) {
+        tryVerify(function() { return currentLabelingPage() === name }, 5000,
+                  "expected " + name + ", showing " + currentLabelingPage())
+        const page = item("programmingSwipeView", mainView.currentItem).currentItem.item
+        tryVerify(function () { return Math.abs(page.mapToItem(mainView.currentItem, 0, 0).x) < 1 }, 3000,
+                  name + " does not settle")
+        waitForRendering(scene.contentItem)
+        return page
+    }
+
     function forward() {
         click("navigatorForward", mainView.currentItem)
     }
 
     function backward() {
         click("navigatorBack", mainView.currentItem)
+    }
+
+    // Where the item shows dark pixels, sampled on a coarse grid of the window.
+    function inkOf(target) {
+        const shot = grabImage(scene.contentItem)
+        const origin = target.mapToItem(scene.contentItem, 0, 0)
+        let ink = ""
+        for (let y = 2; y < target.height - 2; y += 4) {
+            for (let x = 2; x < target.width - 2; x += 4) {
+                const c = shot.pixel(Math.round(origin.x + x), Math.round(origin.y + y))
+                ink += (c.r + c.g + c.b < 1.5) ? "#" : "."
+            }
+        }
+        return ink
     }
 
     function openedFile(ending) {
@@ -42,23 +68,46 @@ SceneTestCase {
         return ""
     }
 
-    // A run through the real start, identification and transfer pages.
-    function programBeacon(protocol, country) {
+    // A run through the real start, identification and transfer pages; the identity is
+    // set directly once the beacon has been read.
+    function programBeacon(country, protocol) {
         openScene()
         waitForPage("Main_StartProg")
         click("getStartedButton")
         waitForPage("ProgrammingSwipeView", 30000)
         compare(QMLProxy.configPending.beaconSerial(), "31337")
-        QMLProxy.configPending.setCountryCode(country)
-        QMLProxy.configPending.setProtocolId(protocol)
-        mainView.setWithProperties("ProgrammingSwipeView.qml", { initialPage: 99 })
-        tryVerify(function() { return TestBeacon.stats().writesCompleted === 1 }, 30000)
+        const config = QMLProxy.configPending
+        config.setCountryCode(country)
+        config.setProtocolId(protocol)
+        if (protocol === ConfigTables.E_RlsUserTacPlb) {
+            config.setTacNumberRlsPlb(3123)
+            config.setCustomSerial(1234)
+        }
+        config.calculateCsMsg()
+        mainView.setWithProperties("ProgrammingSwipeView.qml", { initialPage: QMLProxy.programmingPages().length - 1 })
+        // The technician presses TEST again while the page waits for the beacon.
+        let pressedAt = 0
+        tryVerify(function () {
+            if (TestBeacon.stats().writesCompleted === 1)
+                return true
+            if (QMLProxy.app.progStatus === "Waiting for connection..." && Date.now() - pressedAt > 2000) {
+                TestBeacon.pressTest()
+                pressedAt = Date.now()
+            }
+            return false
+        }, 30000, "the beacon was not written: " + QMLProxy.app.progStatus)
+    }
+
+    function cleanup() {
+        closeScene()
+        QMLProxy.app.stopEpirbReceive()
+        wait(100)
     }
 
     function test_guideAfterProgramming() {
         if (!TestBeacon.hasPage("Prog_11_Transfer.qml") || !TestBeacon.hasPage("BeaconDbDisplaySingle.qml"))
             skip("the wizard and the single-beacon page are not in this module")
-        programBeacon(ConfigTables.E_StdLocationSerialPlb, 257)
+        programBeacon(232, ConfigTables.E_StdLocationSerialPlb)
         const view = guide()
         compare(mainView.depth, 2, "the guide takes the wizard's place")
         compare(view.exitPageUrl, "BeaconDbDisplaySingle.qml")
@@ -68,24 +117,37 @@ SceneTestCase {
         compare(item("programmingSwipeView", view).count, pages.length)
 
         // Box label: the country of the programmed beacon, back arrow closed.
-        tryVerify(function() { return currentLabelingPage() === "LabelingPage_BoxCountry" })
+        labelingPage("LabelingPage_BoxCountry")
         verify(TestBeacon.logged("LabelingPage_BoxCountryForm component completed"))
-        compare(item("countryInput").text, "Norway")
-        verify(!item("navigatorBack", view).enabled, "no way back into the finished run")
-
-        forward()
-        tryVerify(function() { return currentLabelingPage() === "LabelingPage_Programming" })
+        compare(Datablock.countryCodeNumber, 232)
+        compare(item("countryInput").text, ConfigTables.countryName(232))
+        verify(item("countryInput").text.length > 0)
         click("openPdfButton")
-        const pdf = openedFile("_label.pdf")
-        verify(pdf.indexOf("31337_") >= 0, "named by serial and hex ID: " + pdf)
-        verify(TestBeacon.pdfText(pdf).indexOf("31337") >= 0, "the label PDF carries the serial")
+        const country = openedFile("_country_label_232.pdf")
+        verify(country.indexOf("31337_" + Datablock.hexId) >= 0, country)
+        verify(TestBeacon.pdfText(country).indexOf(ConfigTables.countryName(232) + " (232)") >= 0)
+        verify(!item("pageIndicator", view).backwardEnabled, "no way back into the finished run")
+        backward()
+        compare(currentPage(), "LabelingSwipeView")
+        compare(currentLabelingPage(), "LabelingPage_BoxCountry")
 
         forward()
-        tryVerify(function() { return currentLabelingPage() === "LabelingPage_ContactInfo" })
+        labelingPage("LabelingPage_Programming")
+        click("openPdfButton")
+        // The programming label is a bitmap of glyphs: its serial shows in the name only.
+        const pdf = openedFile("31337_" + Datablock.hexId + "_label.pdf")
+        verify(pdf !== "", "named by serial and hex ID: " + TestBeacon.openedFiles)
+        verify(TestBeacon.readTextFile(pdf).startsWith("%PDF"))
+
+        forward()
+        labelingPage("LabelingPage_ContactInfo")
         const area = item("contactText")
+        const preview = item("contactLabel")
+        const before = inkOf(preview.image)
         area.forceActiveFocus()
         area.selectAll()
         typeText(area, "Rescue: +47 99 88 77 66")
+        tryVerify(function() { return inkOf(preview.image) !== before }, 5000, "the preview follows the text")
         click("openPdfButton")
         const contact = openedFile("contact_label.pdf")
         verify(contact !== "")
@@ -93,12 +155,12 @@ SceneTestCase {
 
         // Back goes one page back inside the guide.
         backward()
-        tryVerify(function() { return currentLabelingPage() === "LabelingPage_Programming" })
+        labelingPage("LabelingPage_Programming")
         forward()
         forward()
-        tryVerify(function() { return currentLabelingPage() === "LabelingPage_Protection" })
+        labelingPage("LabelingPage_Protection")
         forward()
-        tryVerify(function() { return currentLabelingPage() === "LabelingPage_BlockRLS" })
+        labelingPage("LabelingPage_BlockRLS")
         verify(TestBeacon.logged("LabelingPage_ProtectionForm component completed"))
 
         // Forward on the last page leaves for the beacon just programmed.
@@ -111,7 +173,7 @@ SceneTestCase {
         const again = guide()
         compare(mainView.depth, 3)
         compare(again.exitPageUrl, "")
-        verify(item("navigatorBack", again).enabled)
+        verify(item("pageIndicator", again).backwardEnabled)
         backward()
         waitForPage("BeaconDbDisplaySingle")
         compare(mainView.depth, 2)
@@ -120,12 +182,12 @@ SceneTestCase {
     function test_rlsProtocolHasNoStickerPage() {
         if (!TestBeacon.hasPage("Prog_11_Transfer.qml") || !TestBeacon.hasPage("BeaconDbDisplaySingle.qml"))
             skip("the wizard and the single-beacon page are not in this module")
-        programBeacon(ConfigTables.E_RlsUserTacPlb, 232)
+        programBeacon(257, ConfigTables.E_RlsUserTacPlb)
         const view = guide()
         compare(item("programmingSwipeView", view).count, 4)
         for (let i = 0; i < 3; ++i)
             forward()
-        tryVerify(function() { return currentLabelingPage() === "LabelingPage_Protection" })
+        labelingPage("LabelingPage_Protection")
         forward()
         waitForPage("BeaconDbDisplaySingle")
     }

@@ -109,8 +109,8 @@ SceneTestCase {
     function transferAndFinish() {
         const page = wizardPage("Prog_11_Transfer")
         verify(TestBeacon.logged("Prog_11 component completed"))
-        compare(QMLProxy.app.progStatus, "Waiting for connection...")
-        TestBeacon.pressTest()
+        if (QMLProxy.app.progStatus === "Waiting for connection...")
+            TestBeacon.pressTest()
         const guide = TestBeacon.hasPage("LabelingSwipeView.qml")
         const single = TestBeacon.hasPage("BeaconDbDisplaySingle.qml")
         tryVerify(function () { return TestBeacon.logged("Replacing most items with : "
@@ -207,5 +207,118 @@ SceneTestCase {
         compare(stored.protocolId(), data.protocol)
         compare(stored.countryCode(), data.country)
         compare(stored.epirbHexMsg(), hexId)
+    }
+
+    // After the identification, the wizard opened at its last page with an identity set
+    // directly: for the tests of the transfer itself.
+    function openTransfer() {
+        startAndIdentify()
+        const config = QMLProxy.configPending
+        config.setCountryCode(257)
+        config.setProtocolId(ConfigTables.E_RlsUserTacPlb)
+        config.setTacNumberRlsPlb(3123)
+        config.setCustomSerial(1234)
+        config.setOwnerName("ØYVIND HANSEN")
+        config.calculateCsMsg()
+        const last = QMLProxy.programmingPages().length - 1
+        mainView.setWithProperties("ProgrammingSwipeView.qml", { initialPage: last })
+        return wizardPage("Prog_11_Transfer")
+    }
+
+    // A technician presses TEST again while the page waits for the beacon.
+    function pressTestUntil(done, timeout, message) {
+        let pressedAt = 0
+        tryVerify(function () {
+            if (done())
+                return true
+            if (QMLProxy.app.progStatus === "Waiting for connection..." && Date.now() - pressedAt > 2000) {
+                TestBeacon.pressTest()
+                pressedAt = Date.now()
+            }
+            return false
+        }, timeout, message)
+    }
+
+    function barColor(page) {
+        return item("progressFill", page).color
+    }
+
+    function test_refusedWriteIsRetried() {
+        // More refusals than the sender takes: the first write fails, a retry goes through.
+        verify(TestBeacon.restart({ serial: beaconSerial, nakFirst: 6 }))
+        const page = openTransfer()
+        const before = TestBeacon.storedBlockHex()
+        TestBeacon.pressTest()
+        tryVerify(function () { return QMLProxy.app.progStatusError }, 30000, "the refused write is not reported")
+        const failedAt = Date.now()
+        const failure = QMLProxy.app.progStatus
+        verify(failure === "Write failed. Please retry." || failure === "Communication error", failure)
+        verify(Qt.colorEqual(barColor(page), AldmarStyle.jProgressBarErrorColor), "the bar turns red")
+        compare(QMLProxy.app.progProgress, 100)
+        compare(item("progressStatus", page).text, failure)
+        compare(TestBeacon.storedBlockHex(), before)
+        compare(TestBeacon.databaseCount(), 0)
+
+        // Five seconds later the page starts again by itself.
+        const starts = TestBeacon.logLines().filter(function (l) { return l.indexOf("startEpirbWrite activated") >= 0 }).length
+        tryVerify(function () { return Qt.colorEqual(barColor(page), AldmarStyle.jProgressBarSuccessColor) }, 10000,
+                  "the bar stays red")
+        verify(Date.now() - failedAt >= 4500, "retried after " + (Date.now() - failedAt) + " ms")
+        compare(TestBeacon.logLines().filter(function (l) { return l.indexOf("startEpirbWrite activated") >= 0 }).length,
+                starts + 1, "the write is started again")
+        pressTestUntil(function () { return QMLProxy.app.progStatus === "PLB programmed successfully" }, 40000,
+                       "no retry succeeded: " + QMLProxy.app.progStatus)
+        transferAndFinish()
+        compare(TestBeacon.stored().ownerName(), "ØYVIND HANSEN")
+        compare(TestBeacon.stored().customSerial(), 1234)
+    }
+
+    function test_exitDuringTransferStopsTheLink() {
+        // At 2400 baud a write takes long enough to leave in the middle of it.
+        verify(TestBeacon.restart({ serial: beaconSerial, baud: 2400 }))
+        openTransfer()
+        const before = TestBeacon.storedBlockHex()
+        TestBeacon.pressTest()
+        tryCompare(QMLProxy.app, "progStatus", "Writing data to PLB...", 30000)
+        click("menuProgrammingBar")
+        waitForPage("Main_StartProg")
+        verify(TestBeacon.logged("Prog_11 component destroyed"))
+        const packets = TestBeacon.stats().packetsReceived
+        wait(2000)
+        compare(TestBeacon.stats().packetsReceived, packets, "the link went on sending")
+        compare(TestBeacon.stats().writesCompleted, 0)
+        compare(TestBeacon.storedBlockHex(), before)
+        compare(TestBeacon.databaseCount(), 0)
+        verify(QMLProxy.app.progStatus !== "PLB programmed successfully")
+    }
+
+    // A page replaced by another is destroyed after the new one has started its operation:
+    // its stop must not end the new page's operation.
+    function test_quicklyReplacedPagesKeepTheLink() {
+        click("getStartedButton")
+        mainView.set("Prog_1_Identify.qml")
+        mainView.set("Prog_1_Identify.qml")
+        compare(currentPage(), "Prog_1_Identify")
+        compare(QMLProxy.app.progStatus, "Waiting for connection...")
+        // A stopped link would leave the page waiting however often TEST is pressed.
+        pressTestUntil(function () { return currentPage() === "ProgrammingSwipeView" }, 30000,
+                       "the identification never read the beacon: " + QMLProxy.app.progStatus)
+        wizardPage("Prog_2_Identified")
+
+        const config = QMLProxy.configPending
+        config.setCountryCode(257)
+        config.setProtocolId(ConfigTables.E_RlsUserTacPlb)
+        config.setTacNumberRlsPlb(3123)
+        config.setCustomSerial(1234)
+        config.calculateCsMsg()
+        const last = QMLProxy.programmingPages().length - 1
+        mainView.setWithProperties("ProgrammingSwipeView.qml", { initialPage: last })
+        mainView.setWithProperties("ProgrammingSwipeView.qml", { initialPage: last })
+        wizardPage("Prog_11_Transfer")
+        compare(QMLProxy.app.progStatus, "Waiting for connection...")
+        pressTestUntil(function () { return QMLProxy.app.progStatus === "PLB programmed successfully" }, 40000,
+                       "the transfer never wrote the beacon: " + QMLProxy.app.progStatus)
+        transferAndFinish()
+        compare(TestBeacon.stored().customSerial(), 1234)
     }
 }

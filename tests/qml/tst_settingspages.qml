@@ -31,6 +31,56 @@ SceneTestCase {
         wait(0)
     }
 
+    // Where the item shows dark pixels, sampled on a coarse grid of the window.
+    function inkOf(target) {
+        const shot = grabImage(scene.contentItem)
+        const origin = target.mapToItem(scene.contentItem, 0, 0)
+        let ink = ""
+        for (let y = 2; y < target.height - 2; y += 4) {
+            for (let x = 2; x < target.width - 2; x += 4) {
+                const c = shot.pixel(Math.round(origin.x + x), Math.round(origin.y + y))
+                ink += (c.r + c.g + c.b < 1.5) ? "#" : "."
+            }
+        }
+        return ink
+    }
+
+    // The Quick file dialog keeps its own choice from its list; a test names the file
+    // and answers for the dialog.
+    function chooseCountryFile(page, path) {
+        click("loadButton")
+        tryVerify(function() { return page.fileDialog.visible })
+        compare(page.fileDialog.nameFilters, ["Country File (Country.txt)"])
+        page.fileDialog.selectedFile = "file://" + path
+        page.fileDialog.accepted()
+        page.fileDialog.close()
+    }
+
+    // A button of the open message box, found by its text as a user reads it.
+    function dialogButton(text) {
+        wait(400) // the box grows into place when it opens
+        let found = null
+        const walk = function(node) {
+            for (let i = 0; node && i < node.children.length && !found; ++i) {
+                const child = node.children[i]
+                if (child.visible && child.text === text && child.clicked !== undefined)
+                    found = child
+                else
+                    walk(child)
+            }
+        }
+        walk(scene.contentItem.parent)
+        verify(found, "no button " + text)
+        return found
+    }
+
+    // GET STARTED on the start page: the beacon is read and the wizard opens.
+    function startWizard() {
+        waitForPage("Main_StartProg")
+        click("getStartedButton")
+        return waitForPage("ProgrammingSwipeView", 30000)
+    }
+
     function countryNames() {
         const model = QMLProxy.countryModel
         const names = []
@@ -55,11 +105,12 @@ SceneTestCase {
         compare(item("dealerField").text, "12345", "at most five characters")
         // Continue straight from a field that is still being edited.
         click("continueButton")
-        if (TestBeacon.hasPage("Main_StartProg.qml"))
+        if (TestBeacon.hasPage("Main_StartProg.qml")) {
             waitForPage("Main_StartProg")
-        else
+            compare(mainView.depth, 1)
+        } else {
             tryVerify(function() { return currentPage() !== "FirstTimeSetup" })
-        compare(mainView.depth, 1)
+        }
         compare(ConfigTables.progStation, "Bergen Service Station")
         compare(ConfigTables.dealerNo, "12345")
         verify(Qt.colorEqual(item("menuProgram").color, AldmarStyle.jMenuSelectedColor), "normal menu with Program")
@@ -91,17 +142,26 @@ SceneTestCase {
         replaceText(item("stationField"), "123456789012345678901234567")
         compare(item("stationField").text.length, 26)
 
+        const override = item("serialOverrideBox")
+        compare(override.checked, ConfigTables.serialOverrideAllowed)
+        click(override)
+        verify(ConfigTables.serialOverrideAllowed, "the controller hears the check box")
+        click(override)
+        verify(!ConfigTables.serialOverrideAllowed)
+
         const area = item("contactText")
         const preview = item("contactPreview")
         replaceText(area, "Call")
-        waitForRendering(preview)
-        const before = grabImage(preview)
+        waitForRendering(scene.contentItem)
+        const before = inkOf(preview.image)
+        verify(before.indexOf("#") >= 0, "the label shows the text")
         typeText(area, " +47 22 00 00 00 #1")
-        tryVerify(function() { return !grabImage(preview).equals(before) }, 5000, "the preview follows the text")
+        tryVerify(function() { return inkOf(preview.image) !== before }, 5000, "the preview follows the text")
         verify(decodeURIComponent(String(preview.source)).endsWith("Call +47 22 00 00 00 #1"))
 
         // Leaving the page keeps what was typed, even in the field still being edited.
         leavePage()
+        TestBeacon.reloadSettings()
         compare(ConfigTables.operatorName, "ABCDEFGHIJKLMNOP")
         compare(ConfigTables.defaultContactInfo, "Call +47 22 00 00 00 #1")
     }
@@ -116,11 +176,8 @@ SceneTestCase {
         verify(standard.indexOf("Quorvikland") < 0)
 
         const edited = TestBeacon.homeFolder + "/edited/Country.txt"
-        verify(TestBeacon.writeFile(edited, TestBeacon.readFile(TestBeacon.sourceFile("data/Country.txt")) + "799 Quorvikland\n"))
-        click("loadButton")
-        tryVerify(function() { return page.fileDialog.visible })
-        page.fileDialog.selectedFile = "file://" + edited
-        page.fileDialog.accept()
+        verify(TestBeacon.writeTextFile(edited, TestBeacon.readTextFile(TestBeacon.sourceFile("data/Country.txt")) + "799 Quorvikland\n"))
+        chooseCountryFile(page, edited)
         tryCompare(item("countryFileText"), "text", TestBeacon.dataFolder + "/Country.txt")
         verify(item("removeButton").enabled)
         compare(countryNames().length, standard.length + 1)
@@ -129,14 +186,12 @@ SceneTestCase {
 
         // A file that is not a country list is refused and the installed list stays.
         const bad = TestBeacon.homeFolder + "/bad/Country.txt"
-        verify(TestBeacon.writeFile(bad, "Norway\nSweden\n"))
-        click("loadButton")
-        page.fileDialog.selectedFile = "file://" + bad
-        page.fileDialog.accept()
+        verify(TestBeacon.writeTextFile(bad, "Norway\nSweden\n"))
+        chooseCountryFile(page, bad)
         tryVerify(function() { return page.failureBox.visible })
         compare(page.failureBox.title, "Failed to install Country.txt")
         compare(page.failureBox.text, "Failed to install custom country list:<br><br>File is not a country code list<br>&nbsp;")
-        page.failureBox.accept()
+        click(dialogButton("OK"))
         tryVerify(function() { return !page.failureBox.visible })
         compare(item("countryFileText").text, TestBeacon.dataFolder + "/Country.txt")
         verify(countryNames().indexOf("Quorvikland") >= 0)
@@ -189,20 +244,29 @@ SceneTestCase {
         verify(unchecked.length >= 2)
         verify(ConfigTables.protocolAvailable(keep))
         leavePage()
+        // Stored when the page was left.
+        TestBeacon.reloadSettings()
+        verify(!ConfigTables.protocolAvailable(unchecked[0]))
+        verify(ConfigTables.protocolAvailable(keep))
 
-        // The next run reads the beacon, which rebuilds the protocol list.
+        // The next run: GET STARTED, the beacon is read, the wizard opens without the protocol page.
         TestBeacon.restart({ serial: "31337" })
-        QMLProxy.app.startEpirbRecieve(false)
-        let pages = []
-        tryVerify(function() { pages = QMLProxy.programmingPages(); return pages.indexOf("Prog_6_SelectProtocol.qml") < 0 }, 20000)
-        compare(pages.length, 6)
+        let wizard = startWizard()
+        compare(wizard.idPagesModel, QMLProxy.programmingPages())
+        verify(wizard.idPagesModel.indexOf("Prog_6_SelectProtocol.qml") < 0)
+        compare(item("programmingSwipeView", wizard).count, 6)
+        click("menuProgrammingBar")
 
         // One more protocol brings the page back.
         openFromSettings("popupProtocol", "ProtocolConfig")
         click("protocol_" + unchecked[0])
         leavePage()
-        QMLProxy.app.startEpirbRecieve(false)
-        tryVerify(function() { return QMLProxy.programmingPages().length === 7 }, 20000)
+        TestBeacon.restart({ serial: "31337" })
+        wizard = startWizard()
+        verify(wizard.idPagesModel.indexOf("Prog_6_SelectProtocol.qml") >= 0)
+        compare(item("programmingSwipeView", wizard).count, 7)
+        click("menuProgrammingBar")
+        QMLProxy.app.stopEpirbReceive()
 
         for (let k = 0; k < unchecked.length; ++k)
             ConfigTables.setProtocolAvailable(unchecked[k], true)
@@ -230,5 +294,60 @@ SceneTestCase {
         click("applicationTab")
         compare(item("applicationVersion").text, QMLProxy.applicationVersion)
         compare(item("qtRuntimeVersion").text, QMLProxy.qtRuntimeVersion)
+    }
+
+    // Controls a user acts on or reads without an accessible name on themselves or above.
+    function unnamed(item, namedAbove, path, found) {
+        if (!item.visible || item.opacity === 0)
+            return found
+        const attached = item.Accessible
+        const name = attached && !attached.ignored ? attached.name : ""
+        const here = path + "/" + (item.objectName || String(item).split("(")[0])
+        if (!namedAbove && name === "") {
+            const clickable = item.pressAndHoldInterval !== undefined && item.acceptedButtons !== undefined
+            const text = item.text !== undefined && item.font !== undefined && item.wrapMode !== undefined
+            if (clickable && item.enabled)
+                found.push(here + " (click area)")
+            else if (text && String(item.text).trim() !== "")
+                found.push(here + " (text '" + item.text + "')")
+        }
+        for (let i = 0; i < item.children.length; ++i)
+            unnamed(item.children[i], namedAbove || name !== "", here, found)
+        return found
+    }
+
+    function test_everyControlIsNamed_data() {
+        return [
+            { tag: "first start", page: "FirstTimeSetup" },
+            { tag: "options", page: "MiscConfig" },
+            { tag: "protocols", page: "ProtocolConfig" },
+            { tag: "about", page: "About" },
+            { tag: "licences", page: "About", legal: true },
+            { tag: "country label", page: "LabelingSwipeView", guidePage: 0 },
+            { tag: "programming label", page: "LabelingSwipeView", guidePage: 1 },
+            { tag: "contact label", page: "LabelingSwipeView", guidePage: 2 },
+            { tag: "protection", page: "LabelingSwipeView", guidePage: 3 },
+            { tag: "RLS sticker", page: "LabelingSwipeView", guidePage: 4 }
+        ]
+    }
+
+    function test_everyControlIsNamed(data) {
+        TestBeacon.clearDatabase()
+        verify(TestBeacon.addBeaconToDatabase("10001", "Astrid"))
+        QMLProxy.dbBeacon = 0
+        if (data.page === "FirstTimeSetup")
+            TestBeacon.resetSettings(true)
+        openScene()
+        if (data.guidePage !== undefined)
+            mainView.setWithProperties("LabelingSwipeView.qml", { initialPage: data.guidePage })
+        else if (data.page !== "FirstTimeSetup")
+            mainView.set(data.page + ".qml")
+        const page = waitForPage(data.page)
+        if (data.legal)
+            click("legalTab")
+        wait(300)
+        const found = unnamed(page, false, "", [])
+        compare(found, [], "unnamed: " + found.join(", "))
+        TestBeacon.clearDatabase()
     }
 }

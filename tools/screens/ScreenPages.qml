@@ -71,6 +71,29 @@ QtObject {
 
 
         // Set-up, settings, labelling guide and about pages.
+        { file: "FirstTimeSetup.qml", firstStart: true },
+        { file: "MiscConfig.qml", page: "MiscConfig.qml",
+          before: "ConfigTables.defaultContactInfo = 'Aldmar Service\\n+47 555 01 234'" },
+        { file: "ProtocolConfig.qml", page: "ProtocolConfig.qml" },
+        { file: "LabelingPage_BoxCountry.qml", page: "LabelingSwipeView.qml",
+          properties: { initialPage: 0, exitPageUrl: "BeaconDbDisplaySingle.qml", allowBackExit: false },
+          database: [["31337", "Kari Nordmann"]], before: "QMLProxy.dbBeacon = 0" },
+        { file: "LabelingPage_Programming.qml", page: "LabelingSwipeView.qml",
+          properties: { initialPage: 1, exitPageUrl: "BeaconDbDisplaySingle.qml", allowBackExit: false },
+          database: [["31337", "Kari Nordmann"]], before: "QMLProxy.dbBeacon = 0" },
+        { file: "LabelingPage_ContactInfo.qml", page: "LabelingSwipeView.qml",
+          properties: { initialPage: 2, exitPageUrl: "BeaconDbDisplaySingle.qml", allowBackExit: false },
+          database: [["31337", "Kari Nordmann"]],
+          before: "QMLProxy.dbBeacon = 0; ConfigTables.defaultContactInfo = 'Aldmar Service\\n+47 555 01 234'" },
+        { file: "LabelingPage_Protection.qml", page: "LabelingSwipeView.qml",
+          properties: { initialPage: 3, exitPageUrl: "BeaconDbDisplaySingle.qml", allowBackExit: false },
+          database: [["31337", "Kari Nordmann"]], before: "QMLProxy.dbBeacon = 0" },
+        { file: "LabelingPage_BlockRLS.qml", page: "LabelingSwipeView.qml",
+          properties: { initialPage: 4, exitPageUrl: "BeaconDbDisplaySingle.qml", allowBackExit: false },
+          database: [["31337", "Kari Nordmann"]], before: "QMLProxy.dbBeacon = 0" },
+        { file: "About.qml", page: "About.qml" },
+        { file: "About.qml", suffix: "legal", page: "About.qml",
+          run: "page.tabBar.currentIndex = 1; page.licenseBox.currentIndex = 1" },
 
     ]
 }

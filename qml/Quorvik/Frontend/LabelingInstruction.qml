@@ -4,6 +4,7 @@ import Quorvik.Backend
 // One numbered line of a labelling page; the numbers of a page share one width.
 Row {
     id: root
+    spacing: 4
 
     property string number: ""
     property string text: ""

@@ -80,7 +80,7 @@ MiscConfigForm {
         id: installFailedBox
         objectName: "installFailedBox"
         title: qsTr("Failed to install Country.txt")
-        buttons: MessageDialog.Ok
+        buttons: MessageDialogValues.Ok
     }
 
     Connections {

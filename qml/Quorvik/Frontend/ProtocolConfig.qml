@@ -16,11 +16,12 @@ ProtocolConfigForm {
         return n
     }
 
-    grid.columns: columnCount
+    // Filled column by column: the row count decides the columns.
     grid.rows: Math.max(1, Math.ceil(shownCount / columnCount))
 
     protocolRepeater.model: ConfigTables.maxNoProtocolsAvailable()
     protocolRepeater.delegate: QuorvikCheckButton {
+        id: protocolButton
         required property int index
         objectName: "protocol_" + index
         width: (page.grid.width - page.grid.columnSpacing * (page.columnCount - 1)) / page.columnCount
@@ -29,9 +30,9 @@ ProtocolConfigForm {
         text: ConfigTables.protocolName(index, 0)
         checked: ConfigTables.protocolAvailable(index)
         visible: !ConfigTables.isProtocolHidden(index)
-        onClicked: ConfigTables.setProtocolAvailable(index, checked)
+        onClicked: ConfigTables.setProtocolAvailable(protocolButton.index, protocolButton.checked)
         Accessible.role: Accessible.CheckBox
-        Accessible.name: text
+        Accessible.name: protocolButton.text
     }
 
     Component.onDestruction: ConfigTables.setPersistentData()
