@@ -185,6 +185,40 @@ SceneTestCase {
         verify(TestBeacon.logged("Back -> isDatabase") === false)
     }
 
+    function test_removeTheRecordReplacedMeanwhile() {
+        const page = openList()
+        const table = item("dbTable", page)
+        saveAs(page, "all.tlr")
+        const report = JSON.parse(TestBeacon.readTextFile(TestBeacon.homeFolder + "/all.tlr"))
+        const newer = report.beacons.filter(function(b) { return b.beaconSerial === "777" })[0]
+        newer.progDate = "20991231"
+        newer.ownerName = "Newer Owner"
+        verify(TestBeacon.writeTextFile(TestBeacon.homeFolder + "/newer.tlr", JSON.stringify({ version: 2, beacons: [newer] })))
+
+        typeText("dbSearchField", "777")
+        tryCompare(table.tableView, "rows", 1)
+        mouseDoubleClickSequence(cell(table, 0, 1))
+        const single = waitForPage("BeaconDbDisplaySingle")
+        compare(item("nameRow", single).paramText, "Owner 777")
+        // The shown record is replaced while its page is open: the page follows it...
+        compare(QMLProxy.app.importReports(fileUrl("newer.tlr")), 0)
+        tryCompare(item("nameRow", single), "paramText", "Newer Owner")
+        // ... and removing it leaves neither the old nor the new one, in the list or the file.
+        click("removeButton", single)
+        const ask = item("removeDialog", single)
+        tryVerify(function() { return ask.visible })
+        click(dialogButton("Yes"))
+        waitForPage("BeaconDbDisplay")
+        compare(mainView.depth, 2)
+        compare(TestBeacon.databaseCount(), serials.length - 1)
+        tryCompare(table.tableView, "rows", serials.length - 1)
+        verify(shownSerials(table).indexOf("777") < 0)
+        const onDisk = TestBeacon.databaseFileSerials()
+        compare(onDisk.length, serials.length - 1)
+        verify(onDisk.indexOf("777") < 0)
+        compare(Datablock.serialNo, "N/A")
+    }
+
     function test_viewReportBackArrowAndSort() {
         const page = openList()
         const table = item("dbTable", page)
