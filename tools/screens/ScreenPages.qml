@@ -21,6 +21,7 @@ import QtQuick
 //   run         JavaScript run before the picture is taken, with `scene` (the window),
 //               `view` (QuorvikContext.mainView) and `page` (the current page) in scope;
 //               Quorvik.Backend and Quorvik.Frontend are imported
+//   shows       the wizard page the page must have led to by the time of the picture
 //   wait        extra milliseconds to wait before the picture (default 0)
 QtObject {
     readonly property var pages: [
@@ -38,7 +39,7 @@ QtObject {
         // Programming wizard and production pages.
         { file: "Main_StartProg.qml" },
         // The identification reads the simulated beacon and opens the wizard at its first page.
-        { file: "Prog_2_Identified.qml", page: "Prog_1_Identify.qml", wait: 1500,
+        { file: "Prog_2_Identified.qml", page: "Prog_1_Identify.qml", wait: 4000, shows: "Prog_2_Identified.qml",
           before: "QuorvikContext.menubar.menuProgrammingSetup()" },
         // The beacon has answered once and waits for its TEST button: the page waits with it.
         { file: "Prog_1_Identify.qml", page: "Prog_1_Identify.qml", run: "QuorvikContext.menubar.menuProgrammingSetup()" },
