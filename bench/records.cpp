@@ -1,13 +1,25 @@
 // Database figures for 10,000 P5 records: load, save, JSON export, JSON import and one
-// filter keystroke on the database page's proxy.
+// filter keystroke on the database page's proxy; then the database page itself in the real
+// window (offscreen): opening it, one search keystroke, and the memory with it open.
+#include "app/epirbapp.h"
 #include "config/configtables.h"
 #include "config/epirbconfig.h"
 #include "records/databaseifc.h"
 #include "records/progbeaconlist.h"
 #include "records/sortfilterproxymodel.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QDir>
+#include <QEventLoop>
+#include <QProcess>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQmlFileSelector>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QSettings>
+#include <QTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -17,6 +29,12 @@
 
 #include <cstdio>
 #include <functional>
+#include <memory>
+
+void qml_register_types_Quorvik_Backend();
+void qml_register_types_Quorvik_Frontend();
+static volatile auto keepBackendTypes = &qml_register_types_Quorvik_Backend;
+static volatile auto keepFrontendTypes = &qml_register_types_Quorvik_Frontend;
 
 namespace {
 
@@ -33,11 +51,108 @@ void report(const char *what, double ms, double targetMs)
     std::printf("%-28s %8.1f ms   target <= %6.0f ms%s\n", what, ms, targetMs, ms <= targetMs ? "" : "   (over)");
 }
 
+// Resident memory in MiB, -1 where /proc is not there.
+double residentMiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    }
+    return -1;
+}
+
+// Runs the event loop until the window has shown the next frame (or 10 s went by).
+bool nextFrame(QQuickWindow *window)
+{
+    QEventLoop loop;
+    QObject::connect(window, &QQuickWindow::frameSwapped, &loop, &QEventLoop::quit);
+    QTimer::singleShot(10000, &loop, [&loop] { loop.exit(1); });
+    window->update();
+    return loop.exec() == 0;
+}
+
+// Lets posted work (deferred calls, layouts) run for a while.
+void settle(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// The database page over the process-wide database, in the main window as the program shows it.
+int pageFigures(const QString &reportFile, int n)
+{
+    DatabaseIfc *db = DatabaseIfc::instance(nullptr);
+    db->clearAll();
+    db->ImportReports(reportFile);
+    if (db->count() != n) {
+        std::fprintf(stderr, "the page's database holds %d of %d records\n", db->count(), n);
+        return 1;
+    }
+    EpirbApp epirb({ QStringLiteral("comport=none") }, nullptr, EpirbApp::Headless);
+
+    QQmlEngine engine;
+    engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
+    auto *selector = new QQmlFileSelector(&engine, &engine);
+    selector->setExtraSelectors({ QStringLiteral("PLB") });
+    QQmlComponent sceneComponent(&engine, QUrl(QStringLiteral("qrc:/qt/qml/Quorvik/Frontend/QMLScene.qml")));
+    std::unique_ptr<QObject> scene(sceneComponent.create());
+    auto *window = qobject_cast<QQuickWindow *>(scene.get());
+    if (!window) {
+        std::fprintf(stderr, "QMLScene.qml: %s\n", qPrintable(sceneComponent.errorString()));
+        return 1;
+    }
+    window->show();
+    nextFrame(window);
+    settle(300);
+    QObject *mainView = window->findChild<QObject *>(QStringLiteral("mainView"));
+    if (!mainView)
+        return 1;
+
+    std::printf("database page, %d records in the list\n", n);
+    QElapsedTimer t;
+    t.start();
+    QMetaObject::invokeMethod(mainView, "set", Q_ARG(QVariant, QStringLiteral("BeaconDbDisplay.qml")));
+    nextFrame(window);
+    report("open page (to first frame)", double(t.nsecsElapsed()) / 1e6, 300);
+
+    settle(300);
+    auto *search = window->findChild<QQuickItem *>(QStringLiteral("dbSearchField"));
+    auto *filter = window->findChild<QObject *>(QStringLiteral("dbFilterModel"));
+    if (!search || !filter)
+        return 1;
+    search->setProperty("text", QStringLiteral("123"));
+    nextFrame(window);
+    settle(100);
+    t.restart();
+    search->setProperty("text", QStringLiteral("1234"));
+    nextFrame(window);
+    report("search keystroke (to frame)", double(t.nsecsElapsed()) / 1e6, 50);
+    std::printf("  rows shown after the keystroke: %d\n", filter->property("count").toInt());
+    const double rss = residentMiB();
+    std::printf("%-28s %8.1f MiB  target <= %6.0f MiB%s\n", "resident memory, page open", rss, 200.0,
+                rss <= 200 ? "" : "   (over)");
+    window->close();
+    return 0;
+}
+
 }
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // Settings and documents of the page run stay in a folder removed at the end.
+    QTemporaryDir home;
+    for (const char *name : { "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME" })
+        qputenv(name, QDir(home.path()).filePath(QString::fromLatin1(name)).toLocal8Bit());
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    // bench_records --page <report> <n>: the page figures alone, in a process of their own so
+    // that the memory figure is the page's and not what the database figures left behind.
+    const bool pageOnly = argc > 3 && qstrcmp(argv[1], "--page") == 0;
     QCoreApplication::setOrganizationName(QStringLiteral("Aldmar"));
     QCoreApplication::setApplicationName(QStringLiteral("Quorvik PLB"));
     QStandardPaths::setTestModeEnabled(true);
@@ -46,7 +161,14 @@ int main(int argc, char *argv[])
         if (type == QtWarningMsg || type == QtCriticalMsg || type == QtFatalMsg)
             std::fprintf(stderr, "%s\n", qPrintable(text));
     });
-    const int n = argc > 1 ? std::max(1, atoi(argv[1])) : 10000;
+    const int n = pageOnly ? std::max(1, atoi(argv[3])) : argc > 1 ? std::max(1, atoi(argv[1])) : 10000;
+    if (pageOnly) {
+        // An operator is set: the window opens on the start page, not the first-time set-up.
+        QSettings settings;
+        settings.setValue(QStringLiteral("Operator"), QStringLiteral("Bench"));
+        settings.sync();
+        return pageFigures(QString::fromLocal8Bit(argv[2]), n);
+    }
 
     QTemporaryDir dir;
     const QString seedFolder = dir.filePath(QStringLiteral("seed"));
@@ -112,5 +234,8 @@ int main(int argc, char *argv[])
     report("filter keystroke (*1234*)", keyMs, 30);
     std::printf("  rows shown after the keystroke: %d\n", proxy.count());
     delete db;
-    return 0;
+
+    std::fflush(stdout);
+    return QProcess::execute(QCoreApplication::applicationFilePath(),
+                             { QStringLiteral("--page"), report1, QString::number(n) });
 }

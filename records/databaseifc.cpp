@@ -462,6 +462,19 @@ void DatabaseIfc::deleteCurrent()
     saveDb();
 }
 
+void DatabaseIfc::clearAll()
+{
+    if (m_records.empty())
+        return;
+    emit beginResetModel();
+    emit clearDatablock();
+    clearRecords();
+    m_currentIndex = -1;
+    m_modified = true;
+    emit endResetModel();
+    saveDb();
+}
+
 bool DatabaseIfc::recordEdited(const EpirbConfig *record)
 {
     if (!record || std::find(m_records.begin(), m_records.end(), record) == m_records.end())

@@ -43,6 +43,8 @@ public:
     // A stored record was changed in place (its note, on the record page): write it out.
     // False when record is not stored here or the file could not be written.
     bool recordEdited(const EpirbConfig *record);
+    // Removes every record with one write of the file (tools and tests start from empty).
+    void clearAll();
 
     // 0, or -1 nothing to export, -2 cannot open, -3 cannot write.
     int ExportReports(const QString &fileName);

@@ -132,6 +132,15 @@ SceneTestCase {
         const matching = serials.filter(function(s) { return s.indexOf("1234") >= 0 })
         tryCompare(table.tableView, "rows", matching.length)
         compare(shownSerials(table).sort(), matching.slice().sort())
+        // Sorted, the narrowed list keeps to its rows, and narrows further.
+        mouseClick(item("tableHeader", page).itemAtCell(Qt.point(3, 0)))
+        tryCompare(table, "sortColumn", 3)
+        compare(shownSerials(table).sort(), matching.slice().sort())
+        typeText("dbSearchField", "5")
+        tryCompare(table.tableView, "rows", 1)
+        compare(shownSerials(table), ["12345"])
+        keyClick(Qt.Key_Backspace)
+        tryCompare(table.tableView, "rows", matching.length)
 
         // The last filtered row is not the stored row of that number: its own record opens.
         const row = matching.length - 1
@@ -176,6 +185,40 @@ SceneTestCase {
         verify(TestBeacon.logged("Back -> isDatabase") === false)
     }
 
+    function test_removeTheRecordReplacedMeanwhile() {
+        const page = openList()
+        const table = item("dbTable", page)
+        saveAs(page, "all.tlr")
+        const report = JSON.parse(TestBeacon.readTextFile(TestBeacon.homeFolder + "/all.tlr"))
+        const newer = report.beacons.filter(function(b) { return b.beaconSerial === "777" })[0]
+        newer.progDate = "20991231"
+        newer.ownerName = "Newer Owner"
+        verify(TestBeacon.writeTextFile(TestBeacon.homeFolder + "/newer.tlr", JSON.stringify({ version: 2, beacons: [newer] })))
+
+        typeText("dbSearchField", "777")
+        tryCompare(table.tableView, "rows", 1)
+        mouseDoubleClickSequence(cell(table, 0, 1))
+        const single = waitForPage("BeaconDbDisplaySingle")
+        compare(item("nameRow", single).paramText, "Owner 777")
+        // The shown record is replaced while its page is open: the page follows it...
+        compare(QMLProxy.app.importReports(fileUrl("newer.tlr")), 0)
+        tryCompare(item("nameRow", single), "paramText", "Newer Owner")
+        // ... and removing it leaves neither the old nor the new one, in the list or the file.
+        click("removeButton", single)
+        const ask = item("removeDialog", single)
+        tryVerify(function() { return ask.visible })
+        click(dialogButton("Yes"))
+        waitForPage("BeaconDbDisplay")
+        compare(mainView.depth, 2)
+        compare(TestBeacon.databaseCount(), serials.length - 1)
+        tryCompare(table.tableView, "rows", serials.length - 1)
+        verify(shownSerials(table).indexOf("777") < 0)
+        const onDisk = TestBeacon.databaseFileSerials()
+        compare(onDisk.length, serials.length - 1)
+        verify(onDisk.indexOf("777") < 0)
+        compare(Datablock.serialNo, "N/A")
+    }
+
     function test_viewReportBackArrowAndSort() {
         const page = openList()
         const table = item("dbTable", page)
@@ -210,6 +253,24 @@ SceneTestCase {
         waitForPage("BeaconDbDisplay")
         verify(TestBeacon.logged("Back -> isDatabase"))
         compare(mainView.depth, 2)
+
+        // Escape leaves a stored beacon's page as well; the labelling guide opens over it.
+        mouseDoubleClickSequence(cell(table, 0, 1))
+        let again = waitForPage("BeaconDbDisplaySingle")
+        keyClick(Qt.Key_Escape)
+        waitForPage("BeaconDbDisplay")
+        compare(mainView.depth, 2)
+        if (TestBeacon.hasPage("LabelingSwipeView.qml")) {
+            mouseDoubleClickSequence(cell(table, 0, 1))
+            again = waitForPage("BeaconDbDisplaySingle")
+            click("labelingGuideButton", again)
+            waitForPage("LabelingSwipeView")
+            compare(mainView.depth, 4)
+            mainView.pop()
+            waitForPage("BeaconDbDisplaySingle")
+            click("backButton", again)
+            waitForPage("BeaconDbDisplay")
+        }
 
         // Export PDF report: the selected row's report, handed to the viewer.
         TestBeacon.clearOpenedFiles()

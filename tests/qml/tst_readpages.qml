@@ -211,6 +211,14 @@ SceneTestCase {
         compare(currentPage(), "Main_StartLogRead")
         compare(LogDBModel.rowCount(), 0)
         compare(TestBeacon.readTextFile(csvPath), goodCsv)
+        // Five seconds on, the bar is green again and the beacon is asked once more.
+        TestBeacon.clearLog()
+        tryVerify(function() { return TestBeacon.logged("startEpirbLogRead activated from QML") }, 8000)
+        tryVerify(function() { return !Qt.colorEqual(fill.color, AldmarStyle.jProgressBarErrorColor) }, 1000)
+        TestBeacon.pressTest()
+        tryVerify(function() { return QMLProxy.app.progStatusError }, 30000)
+        verify(Qt.colorEqual(fill.color, AldmarStyle.jProgressBarErrorColor))
+        compare(currentPage(), "Main_StartLogRead")
 
         // Leaving stops the link.
         TestBeacon.clearLog()

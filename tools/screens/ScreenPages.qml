@@ -10,7 +10,10 @@ import QtQuick
 //   properties  properties of the page
 //   wizardPage  a wizard page: ProgrammingSwipeView opened with initialPage at that file
 //   firstStart  true: settings of a fresh installation (first-time set-up)
-//   database    [[serial, owner], ...] stored beacons before the page opens
+//   database    [[serial, owner, extra], ...] stored beacons before the page opens; extra (optional)
+//               may hold protocol (a ConfigTables protocol number), mmsi, beaconNo, additionalData,
+//               additionalDataType, address, other, note
+//   generated   that many more stored beacons (distinct serials and dates), as the benchmark has them
 //   popup       true: the settings pop-up open
 //   menu        index of the menu entry shown selected
 //   before      JavaScript run before the page is shown (same scope as `run`), e.g.
@@ -18,6 +21,7 @@ import QtQuick
 //   run         JavaScript run before the picture is taken, with `scene` (the window),
 //               `view` (QuorvikContext.mainView) and `page` (the current page) in scope;
 //               Quorvik.Backend and Quorvik.Frontend are imported
+//   shows       the wizard page the page must have led to by the time of the picture
 //   wait        extra milliseconds to wait before the picture (default 0)
 QtObject {
     readonly property var pages: [
@@ -35,7 +39,7 @@ QtObject {
         // Programming wizard and production pages.
         { file: "Main_StartProg.qml" },
         // The identification reads the simulated beacon and opens the wizard at its first page.
-        { file: "Prog_2_Identified.qml", page: "Prog_1_Identify.qml", wait: 1500,
+        { file: "Prog_2_Identified.qml", page: "Prog_1_Identify.qml", wait: 4000, shows: "Prog_2_Identified.qml",
           before: "QuorvikContext.menubar.menuProgrammingSetup()" },
         // The beacon has answered once and waits for its TEST button: the page waits with it.
         { file: "Prog_1_Identify.qml", page: "Prog_1_Identify.qml", run: "QuorvikContext.menubar.menuProgrammingSetup()" },
@@ -70,6 +74,35 @@ QtObject {
 
 
         // Read-out, boot-log and database pages.
+        { file: "BeaconDbDisplay.qml", page: "BeaconDbDisplay.qml", menu: 1, generated: 10000 },
+        { file: "BeaconDbDisplay.qml", suffix: "search", page: "BeaconDbDisplay.qml", menu: 1, generated: 10000,
+          run: "page.searchField.text = '1234'; page.table.headerClicked(3); page.table.cellClicked(1)" },
+        { file: "BeaconDbDisplaySingle.qml", suffix: "serial", page: "BeaconDbDisplaySingle.qml", menu: 1,
+          database: [["31337", "Kari Nordmann", { address: "Strandkaien 3, 5013 Bergen",
+                                                  other: "Email: kari@example.no",
+                                                  note: "Serviced together with the life raft." }]],
+          before: "QMLProxy.dbBeacon = 0" },
+        { file: "BeaconDbDisplaySingle.qml", suffix: "mmsi", page: "BeaconDbDisplaySingle.qml", menu: 1,
+          // E_UserLocationMmsi
+          database: [["31338", "Ola Nordmann", { protocol: 5, mmsi: "123456", beaconNo: 1 }]],
+          before: "QMLProxy.dbBeacon = 0" },
+        { file: "BeaconDbDisplaySingle.qml", suffix: "national", page: "BeaconDbDisplaySingle.qml", menu: 1,
+          // E_NationalLocationPlb
+          database: [["4242", "Per Hansen", { protocol: 18, additionalData: 12, additionalDataType: true }]],
+          before: "QMLProxy.dbBeacon = 0" },
+        { file: "BeaconDbDisplaySingle.qml", suffix: "narrow", page: "BeaconDbDisplaySingle.qml", menu: 1,
+          database: [["31337", "Kari Nordmann", { note: "One column when the window is narrow." }]],
+          before: "QMLProxy.dbBeacon = 0", run: "scene.width = 800; scene.height = 1000" },
+        // The simulator answers at once, so the reading state is shown on the pages' own form.
+        { file: "Main_StartRead.qml", page: "BeaconReadForm.ui.qml", push: true, menu: 2,
+          run: "page.progress = 40; page.statusText.text = 'Reading data from PLB...'" },
+        { file: "Main_StartRead.qml", suffix: "failed", page: "BeaconReadForm.ui.qml", push: true, menu: 2,
+          run: "page.progress = 100; page.progressFill.color = AldmarStyle.jProgressBarErrorColor; "
+               + "page.statusText.text = 'Read failed. Please retry: 3'" },
+        { file: "Main_StartLogRead.qml", page: "BeaconReadForm.ui.qml", push: true, menu: 3,
+          run: "page.heading.text = 'LOG READBACK'; page.progress = 0; page.statusText.text = 'Waiting for connection...'" },
+        // The log page comes up by itself once the read page has read the simulator's log.
+        { file: "BeaconLogDbDisplay.qml", page: "Main_StartLogRead.qml", push: true, menu: 3, wait: 6000 },
 
 
         // Set-up, settings, labelling guide and about pages.

@@ -45,11 +45,13 @@ QtObject {
             return ""
         if (!view.currentItem)
             return entry.page || entry.wizardPage ? "no page is shown" : ""
-        if (entry.wizardPage) {
+        // `shows`: the wizard page a page leads to by itself (the identification, once it has read).
+        const wizardWanted = entry.wizardPage || entry.shows
+        if (wizardWanted) {
             const loader = view.currentItem.swipeView ? view.currentItem.swipeView.currentItem : null
-            const wanted = entry.wizardPage.replace(/\.qml$/, "")
+            const wanted = wizardWanted.replace(/\.qml$/, "")
             if (!loader || !loader.item || String(loader.item).indexOf(wanted) !== 0)
-                return "the wizard does not show " + entry.wizardPage
+                return "the wizard does not show " + wizardWanted
         } else if (entry.page && !entry.push) {
             const wanted = entry.page.replace(/^.*\//, "").replace(/\.qml$/, "")
             if (String(view.currentItem).indexOf(wanted) !== 0)

@@ -11,12 +11,16 @@
 #include "beaconsimulator.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QCommandLineParser>
 #include <QDesktopServices>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFont>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQmlFileSelector>
@@ -63,6 +67,53 @@ EpirbConfig *plbConfig(const QString &serial, const QString &owner)
     return config;
 }
 
+// The optional third field of a "database" entry: protocol, mmsi, beaconNo, additionalData,
+// additionalDataType, address, other, note.
+void applyExtras(EpirbConfig &config, const QVariantMap &extra)
+{
+    if (extra.isEmpty())
+        return;
+    if (extra.contains(QStringLiteral("protocol")))
+        config.setProtocolId(extra.value(QStringLiteral("protocol")).toInt());
+    if (extra.contains(QStringLiteral("mmsi")))
+        config.setMmsi(extra.value(QStringLiteral("mmsi")).toString());
+    if (extra.contains(QStringLiteral("beaconNo")))
+        config.setBeaconNo(extra.value(QStringLiteral("beaconNo")).toInt());
+    if (extra.contains(QStringLiteral("additionalData")))
+        config.setAdditionalData(extra.value(QStringLiteral("additionalData")).toInt());
+    if (extra.contains(QStringLiteral("additionalDataType")))
+        config.setAdditionalDataType(extra.value(QStringLiteral("additionalDataType")).toBool());
+    config.setOwnerAddress(extra.value(QStringLiteral("address")).toString());
+    config.setOwnerOther(extra.value(QStringLiteral("other")).toString());
+    config.setAdditionalInfo(extra.value(QStringLiteral("note")).toString());
+    config.calculateCsMsg();
+}
+
+// n stored P5 beacons with distinct serials, programming and battery dates, through one
+// report import (one write of the file) as the records benchmark builds them.
+void fillDatabase(DatabaseIfc &db, int n)
+{
+    std::unique_ptr<EpirbConfig> p5(plbConfig(QStringLiteral("1"), QStringLiteral("Owner of a personal locator beacon")));
+    p5->setOwnerAddress(QStringLiteral("Harbour street 12, 5003 Bergen"));
+    db.addOrReplace(*p5);
+    QJsonObject beacon = db.exportObject().value(QStringLiteral("beacons")).toArray().at(0).toObject();
+    db.clearAll();
+    QJsonArray beacons;
+    const QDate first(2019, 1, 7);
+    for (int i = 0; i < n; ++i) {
+        const QDate programmed = first.addDays((i * 37) % 2500);
+        beacon.insert(QStringLiteral("beaconSerial"), QString::number(10000 + i));
+        beacon.insert(QStringLiteral("progDate"), programmed.toString(QStringLiteral("yyyyMMdd")));
+        beacon.insert(QStringLiteral("batteryExpiry"), programmed.addYears(7).toString(QStringLiteral("yyyyMMdd")));
+        beacons.append(beacon);
+    }
+    QBuffer report;
+    report.setData(QJsonDocument(QJsonObject { { QStringLiteral("version"), 2 },
+                                               { QStringLiteral("beacons"), beacons } }).toJson());
+    report.open(QIODevice::ReadOnly);
+    db.importReports(report);
+}
+
 void prepareState(const QVariantMap &entry)
 {
     QSettings settings;
@@ -76,21 +127,23 @@ void prepareState(const QVariantMap &entry)
     ConfigTables::instance(nullptr)->loadPersistentData();
 
     DatabaseIfc *db = DatabaseIfc::instance(nullptr);
-    for (int left = db->count(); left > 0; --left) {
-        db->setDbBeacon(0);
-        db->deleteCurrent();
-    }
+    db->clearAll();
     const QVariantList beacons = entry.value(QStringLiteral("database")).toList();
     for (const QVariant &beacon : beacons) {
-        const QStringList fields = beacon.toStringList();
-        std::unique_ptr<EpirbConfig> config(plbConfig(fields.value(0), fields.value(1)));
+        const QVariantList fields = beacon.toList();
+        std::unique_ptr<EpirbConfig> config(plbConfig(fields.value(0).toString(), fields.value(1).toString()));
+        applyExtras(*config, fields.value(2).toMap());
         // Through the data block, as a programmed beacon enters the database.
         EpirbConfig stored(nullptr);
         if (decodeDataBlock(encodeDataBlock(*config), stored)) {
             stored.setProgDate(QDate::currentDate());
+            stored.setAdditionalInfo(config->additionalInfo());
             db->addOrReplace(stored);
         }
     }
+    const int generated = entry.value(QStringLiteral("generated")).toInt();
+    if (generated > 0)
+        fillDatabase(*db, generated);
 }
 
 bool anyImageLoading(QQuickItem *item)
@@ -117,6 +170,8 @@ void settle(QQuickWindow *window, int extraMs)
     while (timer.elapsed() < 300 + extraMs
            || (anyImageLoading(window->contentItem()) && timer.elapsed() < 5000 + extraMs)) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        // Outside an event loop nothing deleted later goes away by itself (cells a table let go).
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QThread::msleep(5);
     }
 }

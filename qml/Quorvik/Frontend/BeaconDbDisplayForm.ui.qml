@@ -19,6 +19,7 @@ Item {
         text: qsTr("PROGRAMMED BEACONS LIST")
         anchors.topMargin: 10
         idTooltip.visible: true
+        idTooltip.anchors.leftMargin: 15
         idTooltip.text: qsTr("Double click report row or click view report button to see details")
     }
 
