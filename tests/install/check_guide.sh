@@ -11,9 +11,11 @@ pdftotext -f 2 -l 2 "$pdf" - | grep -q "Contents" || fail "page 2 is not the con
 # Page numbers in the footer: the last page carries its own number.
 pdftotext -f "$pages" -l "$pages" "$pdf" - | grep -qw "$pages" || fail "last page has no page number"
 text=$(pdftotext -raw "$pdf" - | tr -s '[:space:]' ' ')
-# Every status text the controller can set, taken from its source so that a new one must be documented.
-mapfile -t statuses < <(grep -oP '(setProgStatus(Text)?\(|const QString (text|error) = )tr\("\K[^"]+' \
-    "$src/app/epirbapp.cpp" | sed 's/[:[:space:]]*$//' | sort -u)
+# Every text the controller shows (status lines and boxes), taken from its source so that a new
+# one must be documented. Pieces of longer texts (ending in a word and a blank) and texts with
+# quotes are left out; "Read failed. Please retry: " is matched up to its colon.
+mapfile -t statuses < <(grep -oP 'tr\("\K[^"\\]+(?=")' "$src/app/epirbapp.cpp" \
+    | grep -v '[[:alnum:]] $' | sed 's/[[:space:]]*$//' | sort -u)
 [ "${#statuses[@]}" -ge 10 ] || fail "found only ${#statuses[@]} status texts in the controller"
 missing=0
 for s in "${statuses[@]}"; do
