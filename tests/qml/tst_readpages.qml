@@ -130,6 +130,24 @@ SceneTestCase {
         compare(mainView.depth, 1)
     }
 
+    // "Readback" then "Log" at once: the read page's stop lands after the log page's start
+    // and must not leave the log page waiting on a stopped link.
+    function test_quicklyReplacedReadPageKeepsTheLink() {
+        click("menuReadback")
+        click("menuLog")
+        waitForPage("Main_StartLogRead")
+        let pressedAt = 0
+        tryVerify(function() {
+            if (currentPage() === "BeaconLogDbDisplay")
+                return true
+            if (QMLProxy.app.progStatus === "Waiting for connection..." && Date.now() - pressedAt > 2000) {
+                TestBeacon.pressTest()
+                pressedAt = Date.now()
+            }
+            return false
+        }, 40000, "the log page never read the beacon: " + QMLProxy.app.progStatus)
+    }
+
     function test_bootLogFillsBothTablesAndCsv() {
         const log = {
             newest: 2,

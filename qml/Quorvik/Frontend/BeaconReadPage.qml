@@ -1,6 +1,7 @@
 import QtQuick
 import Quorvik.Backend
 import Quorvik.Frontend
+import "LinkOperation.js" as LinkOperation
 
 // Reads the beacon (or its boot log) until it answers; a failed read turns the bar
 // red and is retried after 5 s. Leaving the page stops the link.
@@ -11,6 +12,7 @@ BeaconReadForm {
     property bool logRead: false
     readonly property string pageName: logRead ? "Main_StartLogRead" : "Main_StartRead"
     property bool failed: false
+    property int linkToken: 0
 
     heading.text: logRead ? qsTr("LOG READBACK") : qsTr("BEACON READBACK")
     progress: QMLProxy.app.progProgress
@@ -31,17 +33,24 @@ BeaconReadForm {
         repeat: false
         onTriggered: {
             page.failed = false
-            page.startRead()
+            if (LinkOperation.owns(page.linkToken))
+                page.startRead()
         }
     }
 
     Connections {
         target: QMLProxy.app
         function onReadbackSucceeded() {
+            if (!LinkOperation.owns(page.linkToken))
+                return
+            // The read has ended by itself: nothing left to stop.
+            LinkOperation.release(page.linkToken)
             retryTimer.stop()
             QuorvikContext.mainView.set(page.logRead ? "BeaconLogDbDisplay.qml" : "BeaconDbDisplaySingle.qml")
         }
         function onReadbackFailed() {
+            if (!LinkOperation.owns(page.linkToken))
+                return
             page.failed = true
             QMLProxy.app.progProgress = 100
             retryTimer.restart()
@@ -50,11 +59,14 @@ BeaconReadForm {
 
     Component.onCompleted: {
         console.log(pageName + " component completed")
+        linkToken = LinkOperation.claim()
         startRead()
     }
     Component.onDestruction: {
         retryTimer.stop()
-        QMLProxy.app.stopEpirbReceive()
+        // A page that replaced this one may already have started its own operation.
+        if (LinkOperation.release(linkToken))
+            QMLProxy.app.stopEpirbReceive()
         console.log(pageName + " component destroyed")
     }
 }
