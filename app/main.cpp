@@ -1,16 +1,13 @@
+#include "app/applicationidentity.h"
 #include "app/epirbapp.h"
 #include "app/logger.h"
 #include "app/shutdownsignals.h"
-#include "app/uifonts.h"
-#include "documents/labelfonts.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
 #include <QCommandLineParser>
-#include <QFont>
-#include <QQuickStyle>
 #include <QTimer>
 
 #include <cstdio>
@@ -54,18 +51,12 @@ int main(int argc, char *argv[])
 {
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     auto *app = new QApplication(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Aldmar"));
-    QCoreApplication::setOrganizationDomain(QStringLiteral("aldmar.example"));
-    QCoreApplication::setApplicationName(QStringLiteral("Quorvik PLB"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("5.3.9"));
-    QQuickStyle::setStyle(QStringLiteral("Fusion"));
+    ApplicationIdentity::apply();
 
     auto *log = new logger::instance();
 
     // Resources are compiled into the program and registered before main runs.
-    LabelFonts::install();
-    UiFonts::install();
-    QApplication::setFont(QFont(QLatin1String(UiFonts::family())));
+    ApplicationIdentity::installFonts();
 
     auto *parser = new QCommandLineParser();
     parser->setApplicationDescription(QCoreApplication::translate("main", "Programming utility for Epirbs."));

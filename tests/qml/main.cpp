@@ -1,18 +1,15 @@
 // Qt Quick Test runner for the pages and controls: every tst_*.qml file of this folder
 // runs against the real back end (EpirbApp, QML proxy, settings and database in a
 // temporary home) and the beacon simulator on a pseudo-terminal.
+#include "app/applicationidentity.h"
 #include "app/epirbapp.h"
-#include "app/uifonts.h"
-#include "documents/labelfonts.h"
 #include "testbeacon.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFont>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQmlFileSelector>
-#include <QQuickStyle>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtQuickTest>
@@ -54,14 +51,8 @@ int main(int argc, char **argv)
 
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Aldmar"));
-    QCoreApplication::setOrganizationDomain(QStringLiteral("aldmar.example"));
-    QCoreApplication::setApplicationName(QStringLiteral("Quorvik PLB"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("5.3.9"));
-    QQuickStyle::setStyle(QStringLiteral("Fusion"));
-    LabelFonts::install();
-    UiFonts::install();
-    QApplication::setFont(QFont(QLatin1String(UiFonts::family())));
+    ApplicationIdentity::apply();
+    ApplicationIdentity::installFonts();
 
     TestBeacon beacon(home.path(), nullptr);
     g_beacon = &beacon;

@@ -1,11 +1,10 @@
 // quorvik-screens: one PNG per page of the front end, taken offscreen from the real
 // scenes with a simulated beacon on the serial line. The pages are listed in ScreenPages.qml.
+#include "app/applicationidentity.h"
 #include "app/epirbapp.h"
-#include "app/uifonts.h"
 #include "config/configtables.h"
 #include "config/datablockcodec.h"
 #include "config/epirbconfig.h"
-#include "documents/labelfonts.h"
 #include "records/databaseifc.h"
 
 #include "beaconsimulator.h"
@@ -16,7 +15,6 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFont>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -25,7 +23,6 @@
 #include <QQmlEngine>
 #include <QQmlFileSelector>
 #include <QQuickItem>
-#include <QQuickStyle>
 #include <QQuickWindow>
 #include <QSet>
 #include <QSettings>
@@ -258,14 +255,8 @@ int main(int argc, char *argv[])
 
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Aldmar"));
-    QCoreApplication::setOrganizationDomain(QStringLiteral("aldmar.example"));
-    QCoreApplication::setApplicationName(QStringLiteral("Quorvik PLB"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("5.3.9"));
-    QQuickStyle::setStyle(QStringLiteral("Fusion"));
-    LabelFonts::install();
-    UiFonts::install();
-    QApplication::setFont(QFont(QLatin1String(UiFonts::family())));
+    ApplicationIdentity::apply();
+    ApplicationIdentity::installFonts();
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Writes one PNG per page of the Quorvik PLB window."));
