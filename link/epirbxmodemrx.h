@@ -21,6 +21,8 @@ public:
     int pendingEchoCount() const { return m_echo.size(); }
     QByteArray receivedData() const { return m_data; }
     int state() const { return m_state; }
+    // Pause before each control byte, for the beacon's turnaround; 0 for a far end without one.
+    void setControlDelay(int ms) { m_controlDelay = ms; }
 
 signals:
     void success();
@@ -43,4 +45,5 @@ private:
     quint8 m_expectedBlock = 1;
     bool m_echoFilter = true;
     EpirbEchoQueue m_echo;
+    int m_controlDelay = 20;
 };
