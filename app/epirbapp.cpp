@@ -230,7 +230,7 @@ void EpirbApp::applyProductionDefaults(const QStringList &args)
         const QString serial = value.right(5);
         pending->setSerial(serial);
         pending->setMmsi(serial);
-        pending->setTacNo(m_tables->csApproval(ConfigTables::e_beaconTypes(pending->beaconType()), serial.toInt()));
+        pending->setTacNo(m_tables->csApproval(pending->beaconType(), serial.toInt()));
     }
     if (commandLineValue(args, QStringLiteral("protocol"), value)) {
         bool ok = false;
