@@ -203,6 +203,13 @@ void EpirbComm::on_readData()
         m_pendingData = true;
         return;
     }
+    // Once the read has ended (its last page, or the second page's timeout) the data is
+    // the controller's: late bytes on the line neither change it nor end the read again.
+    if (m_operation != Operation::Read) {
+        if (m_port && m_port->isOpen())
+            m_port->readAll();
+        return;
+    }
     m_inHandler = true;
     do {
         m_pendingData = false;
@@ -241,8 +248,11 @@ void EpirbComm::stepRead(QByteArray chunk)
             }
             if (c >= 'A' && c <= 'G') {
                 emit syncReceived(c);
-                if (!m_forceSinglePage && c == 'F')
-                    m_pages = QByteArray::fromRawData("\x00\x02", 2);
+                // A sync after a timeout starts the read over: nothing of the broken
+                // attempt, nor its page count, may stay.
+                m_readData.clear();
+                m_pages = !m_forceSinglePage && c == 'F' ? QByteArray::fromRawData("\x00\x02", 2)
+                                                         : QByteArray(1, 0);
                 m_port->write(&kHandshake, 1);
                 m_state = 1;
                 m_timeoutTimer->start();
