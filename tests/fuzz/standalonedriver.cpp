@@ -1,6 +1,7 @@
 // Runs a fuzz target without libFuzzer (compilers without it, e.g. gcc): every
 // file of the seed corpus, then a fixed number of deterministic mutations of them.
-// Usage: <target> [-runs=N] [-seed=S] [-max_len=N] [-dict=FILE] CORPUS_DIR_OR_FILE...
+// Usage: <target> [-runs=N] [-max_total_time=S] [-seed=S] [-max_len=N] [-dict=FILE] CORPUS_DIR_OR_FILE...
+// -runs=-1 runs until -max_total_time.
 #include "fuzzcommon.h"
 
 #include <QByteArray>
@@ -155,6 +156,7 @@ void run(const QByteArray &input)
 int main(int argc, char **argv)
 {
     long long runs = 0;
+    long long maxSeconds = 0;
     quint64 seed = 1;
     int maxLength = 4096;
     QList<QByteArray> dict;
@@ -163,6 +165,8 @@ int main(int argc, char **argv)
         const QByteArray arg(argv[i]);
         if (arg.startsWith("-runs="))
             runs = arg.mid(6).toLongLong();
+        else if (arg.startsWith("-max_total_time="))
+            maxSeconds = arg.mid(16).toLongLong();
         else if (arg.startsWith("-seed="))
             seed = arg.mid(6).toULongLong();
         else if (arg.startsWith("-max_len="))
@@ -215,7 +219,10 @@ int main(int argc, char **argv)
     QList<QByteArray> pool = seeds;
     if (pool.isEmpty())
         pool << QByteArray();
-    for (long long k = 0; k < runs; ++k) {
+    long long k = 0;
+    for (; runs < 0 || k < runs; ++k) {
+        if (maxSeconds > 0 && (k & 63) == 0 && timer.elapsed() >= maxSeconds * 1000)
+            break;
         const QByteArray input = mutate(pool.at(rng.below(pool.size())), seeds, dict, rng, maxLength);
         run(input);
         // Keep some mutants as parents: deeper changes without coverage feedback.
@@ -223,7 +230,7 @@ int main(int argc, char **argv)
             pool << input;
     }
     std::fprintf(out, "Done %lld runs (%lld seed inputs, %lld mutations) in %lld ms\n",
-                 static_cast<long long>(seeds.size()) + runs, static_cast<long long>(seeds.size()), runs,
+                 static_cast<long long>(seeds.size()) + k, static_cast<long long>(seeds.size()), k,
                  static_cast<long long>(timer.elapsed()));
     std::fflush(out);
     // Skips static destructors, as libFuzzer does.
