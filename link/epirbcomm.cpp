@@ -30,6 +30,15 @@ EpirbComm::EpirbComm(QObject *parent)
 
 EpirbComm::~EpirbComm() = default;
 
+void EpirbComm::setPauses(bool on)
+{
+    m_pauses = on;
+    if (m_rx)
+        m_rx->setPauses(on);
+    if (m_tx)
+        m_tx->setPauses(on);
+}
+
 void EpirbComm::setPage(quint8 page)
 {
     m_page = page;
@@ -49,6 +58,8 @@ void EpirbComm::prepare()
     m_port->setFlowControl(QSerialPort::NoFlowControl);
     m_rx = new EpirbXmodemRx(m_port, this);
     m_tx = new EpirbXmodemTx(m_port, this);
+    m_rx->setPauses(m_pauses);
+    m_tx->setPauses(m_pauses);
     m_timeoutTimer = new QTimer(this);
     m_timeoutTimer->setSingleShot(true);
     m_timeoutTimer->setInterval(10000);
@@ -96,6 +107,8 @@ void EpirbComm::setProgress(double value)
 
 void EpirbComm::pauseProcessingEvents(int ms)
 {
+    if (!m_pauses)
+        ms = 0;
     QDeadlineTimer deadline(ms);
     while (!deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::AllEvents, int(qMax<qint64>(1, deadline.remainingTime())));
@@ -129,7 +142,8 @@ bool EpirbComm::verifyStart()
     disconnectPort();
     m_operation = Operation::Read;
     if (m_xmodem) {
-        QThread::msleep(100);
+        if (m_pauses)
+            QThread::msleep(100);
         m_state = 2;
     } else {
         m_state = 1;
@@ -236,7 +250,8 @@ void EpirbComm::stepRead(QByteArray chunk)
                 qDebug("Starting xmodem RX");
                 m_answerTimer->stop();
                 disconnectPort();
-                QThread::msleep(20);
+                if (m_pauses)
+                    QThread::msleep(20);
                 // Whatever came before the handshake (a repeated sync character) is no
                 // answer to it and would be taken for a lost echo by the transfer.
                 m_port->clear(QSerialPort::Input);

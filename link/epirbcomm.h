@@ -32,6 +32,9 @@ public:
     bool forceSinglePage() const { return m_forceSinglePage; }
     void setAnswerDelay(int ms) { m_answerDelay = ms; }
     int answerDelay() const { return m_answerDelay; }
+    // The pauses that leave the beacon its turnaround (and those of both XMODEM
+    // engines); off only for a far end that needs none (tests, fuzzing).
+    void setPauses(bool on);
     QByteArray readData() const { return m_readData; }
     double progress() const { return m_progress; }
     int state() const { return m_state; }
@@ -107,4 +110,5 @@ private:
     Operation m_operation = Operation::None;
     bool m_inHandler = false;
     bool m_pendingData = false;
+    bool m_pauses = true;
 };

@@ -26,8 +26,8 @@ EpirbXmodemRx::EpirbXmodemRx(QSerialPort *port, QObject *parent)
 
 bool EpirbXmodemRx::sendControl(char byte)
 {
-    if (m_controlDelay > 0)
-        QThread::msleep(ulong(m_controlDelay));
+    if (m_pauses)
+        QThread::msleep(20);
     m_echo.add(byte);
     const bool accepted = m_port->write(&byte, 1) == 1;
     m_port->flush(); // out now, not at the next event loop turn: a close may follow

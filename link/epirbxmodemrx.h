@@ -21,8 +21,9 @@ public:
     int pendingEchoCount() const { return m_echo.size(); }
     QByteArray receivedData() const { return m_data; }
     int state() const { return m_state; }
-    // Pause before each control byte, for the beacon's turnaround; 0 for a far end without one.
-    void setControlDelay(int ms) { m_controlDelay = ms; }
+    // The pause before each control byte leaves the beacon its turnaround; off only
+    // for a far end that needs none (tests, fuzzing).
+    void setPauses(bool on) { m_pauses = on; }
 
 signals:
     void success();
@@ -45,5 +46,5 @@ private:
     quint8 m_expectedBlock = 1;
     bool m_echoFilter = true;
     EpirbEchoQueue m_echo;
-    int m_controlDelay = 20;
+    bool m_pauses = true;
 };

@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     port->clear();
 
     EpirbXmodemRx rx(port, nullptr);
-    rx.setControlDelay(0);
+    rx.setPauses(false);
     int successes = 0;
     QObject::connect(port, &QSerialPort::readyRead, &rx, &EpirbXmodemRx::notifyDataAvailable);
     QObject::connect(&rx, &EpirbXmodemRx::success, [&successes] { ++successes; });
