@@ -261,7 +261,7 @@ void EpirbApp::applyProductionDefaults(const QStringList &args)
         if (isProductionSerial(value)) {
             pending->setSerial(value);
             pending->setMmsi(value);
-            pending->setTacNo(m_tables->csApproval(ConfigTables::e_beaconTypes(pending->beaconType()), value.toInt()));
+            pending->setTacNo(m_tables->csApproval(pending->beaconType(), value.toInt()));
         } else {
             qWarning().noquote() << "serialno=" + value + " is not a serial number of 5 digits; not taken";
         }

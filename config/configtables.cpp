@@ -336,7 +336,7 @@ int ConfigTables::beaconIndexToId(int n) const
     return 0;
 }
 
-int ConfigTables::csApproval(ConfigTables::e_beaconTypes nId, int nSerialNo) const
+int ConfigTables::csApproval(int nId, int nSerialNo) const
 {
     if (nId < E_Skua11 || nId > E_Skua11R)
         return 0;
@@ -348,7 +348,7 @@ int ConfigTables::csApproval(ConfigTables::e_beaconTypes nId, int nSerialNo) con
         return m_tacListA.at(nId);
     if (range == 1)
         return m_tacListB.at(nId);
-    qWarning().noquote() << QStringLiteral("Unspported serial number %1 for beacon type %2").arg(nSerialNo).arg(int(nId));
+    qWarning().noquote() << QStringLiteral("Unspported serial number %1 for beacon type %2").arg(nSerialNo).arg(nId);
     return 0;
 }
 

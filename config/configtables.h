@@ -146,7 +146,9 @@ public:
     Q_INVOKABLE void setBeaconPresent(int nIdx, bool bStat);
     Q_INVOKABLE int beaconAvailableNo() const;
     Q_INVOKABLE int beaconIndexToId(int n) const;
-    Q_INVOKABLE int csApproval(ConfigTables::e_beaconTypes nId, int nSerialNo) const;
+    // A plain int: the type comes from stored and typed-in numbers, which may lie
+    // outside the enumeration.
+    Q_INVOKABLE int csApproval(int nId, int nSerialNo) const;
     Q_INVOKABLE int beaconSerialNumberLimit(ConfigTables::e_beaconTypes nId) const;
     Q_INVOKABLE int bracketAvailableNo() const;
     Q_INVOKABLE int bracketId(int nIdx) const;

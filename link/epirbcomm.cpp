@@ -60,6 +60,15 @@ int EpirbComm::writeTimeoutMs(int bytes)
     return kStartMs + int(blocksFor(bytes) * (1 + kResends) * perTry) + kEndMs;
 }
 
+void EpirbComm::setPauses(bool on)
+{
+    m_pauses = on;
+    if (m_rx)
+        m_rx->setPauses(on);
+    if (m_tx)
+        m_tx->setPauses(on);
+}
+
 void EpirbComm::setPage(quint8 page)
 {
     m_page = page;
@@ -79,6 +88,8 @@ void EpirbComm::prepare()
     m_port->setFlowControl(QSerialPort::NoFlowControl);
     m_rx = new EpirbXmodemRx(m_port, this);
     m_tx = new EpirbXmodemTx(m_port, this);
+    m_rx->setPauses(m_pauses);
+    m_tx->setPauses(m_pauses);
     m_timeoutTimer = new QTimer(this);
     m_timeoutTimer->setSingleShot(true);
     m_timeoutTimer->setInterval(10000);
@@ -137,6 +148,8 @@ void EpirbComm::setProgress(double value)
 bool EpirbComm::pauseProcessingEvents(int ms)
 {
     const quint64 generation = m_generation;
+    if (!m_pauses)
+        ms = 0;
     QDeadlineTimer deadline(ms);
     while (!deadline.hasExpired() && generation == m_generation)
         QCoreApplication::processEvents(QEventLoop::AllEvents, int(qMax<qint64>(1, deadline.remainingTime())));
@@ -197,7 +210,8 @@ bool EpirbComm::verifyStart()
     disconnectPort();
     m_operation = Operation::Read;
     if (m_xmodem) {
-        QThread::msleep(100);
+        if (m_pauses)
+            QThread::msleep(100);
         m_state = 2;
     } else {
         m_state = 1;
@@ -274,6 +288,13 @@ void EpirbComm::on_readData()
         m_pendingData = true;
         return;
     }
+    // Once the read has ended (its last page, or the second page's timeout) the data is
+    // the controller's: late bytes on the line neither change it nor end the read again.
+    if (m_operation != Operation::Read) {
+        if (m_port && m_port->isOpen())
+            m_port->readAll();
+        return;
+    }
     m_inHandler = true;
     do {
         m_pendingData = false;
@@ -300,7 +321,8 @@ void EpirbComm::stepRead(QByteArray chunk)
                 qDebug("Starting xmodem RX");
                 m_answerTimer->stop();
                 disconnectPort();
-                QThread::msleep(20);
+                if (m_pauses)
+                    QThread::msleep(20);
                 // Whatever came before the handshake (a repeated sync character) is no
                 // answer to it and would be taken for a lost echo by the transfer.
                 m_port->clear(QSerialPort::Input);
@@ -312,8 +334,11 @@ void EpirbComm::stepRead(QByteArray chunk)
             }
             if (c >= 'A' && c <= 'G') {
                 emit syncReceived(c);
-                if (!m_forceSinglePage && c == 'F')
-                    m_pages = QByteArray::fromRawData("\x00\x02", 2);
+                // A sync after a timeout starts the read over: nothing of the broken
+                // attempt, nor its page count, may stay.
+                m_readData.clear();
+                m_pages = !m_forceSinglePage && c == 'F' ? QByteArray::fromRawData("\x00\x02", 2)
+                                                         : QByteArray(1, 0);
                 m_port->write(&kHandshake, 1);
                 m_state = 1;
                 m_timeoutTimer->start(kOlderTimeoutMs);

@@ -35,6 +35,9 @@ public:
     bool forceSinglePage() const { return m_forceSinglePage; }
     void setAnswerDelay(int ms) { m_answerDelay = ms; }
     int answerDelay() const { return m_answerDelay; }
+    // The pauses that leave the beacon its turnaround (and those of both XMODEM
+    // engines); off only for a far end that needs none (tests, fuzzing).
+    void setPauses(bool on);
     QByteArray readData() const { return m_readData; }
     double progress() const { return m_progress; }
     int state() const { return m_state; }
@@ -126,4 +129,5 @@ private:
     // Changes at every start and stop, so a handler that let events run can tell that
     // the operation it was serving is gone.
     quint64 m_generation = 0;
+    bool m_pauses = true;
 };

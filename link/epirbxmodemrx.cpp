@@ -32,7 +32,8 @@ EpirbXmodemRx::EpirbXmodemRx(QSerialPort *port, QObject *parent)
 
 bool EpirbXmodemRx::sendControl(char byte)
 {
-    QThread::msleep(20);
+    if (m_pauses)
+        QThread::msleep(20);
     m_echo.add(byte);
     const bool accepted = m_port->write(&byte, 1) == 1;
     m_port->flush(); // out now, not at the next event loop turn: a close may follow

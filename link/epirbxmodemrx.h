@@ -24,6 +24,9 @@ public:
     int pendingEchoCount() const { return m_echo.size(); }
     QByteArray receivedData() const { return m_data; }
     int state() const { return m_state; }
+    // The pause before each control byte leaves the beacon its turnaround; off only
+    // for a far end that needs none (tests, fuzzing).
+    void setPauses(bool on) { m_pauses = on; }
 
 signals:
     void success();
@@ -54,4 +57,5 @@ private:
     bool m_endAcknowledged = false;
     bool m_echoFilter = true;
     EpirbEchoQueue m_echo;
+    bool m_pauses = true;
 };

@@ -61,7 +61,8 @@ void EpirbXmodemTx::abort()
 
 bool EpirbXmodemTx::sendControl(char byte)
 {
-    QThread::msleep(20);
+    if (m_pauses)
+        QThread::msleep(20);
     m_echo.add(byte);
     const bool accepted = m_port->write(&byte, 1) == 1;
     m_port->flush(); // out now, not at the next event loop turn: a close may follow
@@ -73,7 +74,8 @@ void EpirbXmodemTx::sendPacket()
     // Answers are only read once the whole packet is out; readyRead can fire from the
     // waits below and must not start a second send.
     m_sending = true;
-    QThread::msleep(20);
+    if (m_pauses)
+        QThread::msleep(20);
     m_packetBytesWritten = 0;
     const auto conn = connect(m_port, &QSerialPort::bytesWritten, this, &EpirbXmodemTx::onBytesWritten,
                               Qt::DirectConnection);
@@ -83,7 +85,8 @@ void EpirbXmodemTx::sendPacket()
         m_echo.add(c);
         m_port->write(&c, 1);
         m_port->waitForBytesWritten(30000);
-        QThread::msleep(10);
+        if (m_pauses)
+            QThread::msleep(10);
     }
     disconnect(conn);
     m_sending = false;

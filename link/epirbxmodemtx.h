@@ -28,6 +28,9 @@ public:
     void addEcho(const QByteArray &bytes) { m_echo.add(bytes); }
     int pendingEchoCount() const { return m_echo.size(); }
     int state() const { return m_state; }
+    // The pauses around control bytes and between packet bytes pace the beacon; off
+    // only for a far end that needs none (tests, fuzzing).
+    void setPauses(bool on) { m_pauses = on; }
 
     // CRC-16/XMODEM: polynomial 0x1021, initial 0, no reflection, no final XOR.
     static quint16 crc16(const QByteArray &data);
@@ -60,4 +63,5 @@ private:
     QTimer *m_timer;
     qint64 m_packetBytesWritten = 0;
     bool m_sending = false;
+    bool m_pauses = true;
 };

@@ -27,6 +27,7 @@ namespace {
 const char kDateFormat[] = "yyyyMMdd";
 // A report of 10,000 beacons is about 10 MiB; anything far beyond is not one.
 constexpr qint64 kMaxReportSize = 256 * 1024 * 1024;
+constexpr qint64 kReadPiece = 64 * 1024;
 
 qint32 signedByteSum(const QByteArray &bytes)
 {
@@ -537,7 +538,14 @@ int DatabaseIfc::importReports(QIODevice &device)
         qWarning() << "ImportReports: Invalid file format";
         return -2;
     }
-    const QByteArray bytes = device.read(kMaxReportSize + 1);
+    // In pieces: read(n) sizes its buffer to n before reading, and a report is small.
+    QByteArray bytes;
+    while (bytes.size() <= kMaxReportSize) {
+        const QByteArray piece = device.read(qMin<qint64>(kReadPiece, kMaxReportSize + 1 - bytes.size()));
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
+    }
     if (bytes.size() > kMaxReportSize) {
         qWarning() << "ImportReports: Invalid file format";
         return -2;

@@ -1203,6 +1203,8 @@ void TestCoding::cliRejectsBadInput_data()
     QTest::newRow("first-epirb 2") << p("9", { "--identity", "227123456", "--first-epirb", "2" });
     QTest::newRow("unknown option") << p("4", { "--foo" });
     QTest::newRow("missing value") << p("4", { "--serial" });
+    QTest::newRow("serial and newline") << p("4", { "--serial", "5\n" });
+    QTest::newRow("MMSI and newline") << p("2", { "--identity", "227123456\n" });
     const QStringList dec = { "msg", "decode" };
     QTest::newRow("odd length") << (dec + QStringList { "FFFE2F4E37A06072001EAD4EC54" });
     QTest::newRow("not hex") << (dec + QStringList { "FFFE2F4E37A06072001EAD4EC54X" });
@@ -1213,6 +1215,9 @@ void TestCoding::cliRejectsBadInput_data()
     QTest::newRow("long flag, short length") << (dec + QStringList { "FFFE2F901D87B475DFEFFA9DF4B8" });
     QTest::newRow("short flag, long length") << (dec + QStringList { "FFFE2F4E37A06072001EAD4EC54000000000" });
     QTest::newRow("16 digits") << (dec + QStringList { "9C6F40C0E4003D50" });
+    // A line end is no digit, not even the last character ("$" matches before one).
+    QTest::newRow("14 digits and newline") << (dec + QStringList { "2024F72524FFBF\n" });
+    QTest::newRow("hex ID and newline") << (dec + QStringList { "9C6F40C0E4003D5\n" });
     QTest::newRow("no sub-command") << QStringList { "msg" };
     QTest::newRow("bad sub-command") << QStringList { "msg", "frob" };
 }

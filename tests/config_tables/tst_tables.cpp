@@ -695,6 +695,10 @@ void TestTables::csApproval_data()
     QTest::newRow("SK11A") << 10 << 1 << 0 << false;
     QTest::newRow("P5") << 13 << 1 << 0 << false;
     QTest::newRow("negative type") << -1 << 1 << 0 << false;
+    // Types as a damaged record or a production command line may carry them.
+    QTest::newRow("end of the enumeration") << 14 << 1 << 0 << false;
+    QTest::newRow("type 16") << 16 << 1 << 0 << false;
+    QTest::newRow("type 255") << 255 << 1 << 0 << false;
     QTest::newRow("negative serial") << 3 << -5 << 0 << true;
 }
 
@@ -707,7 +711,7 @@ void TestTables::csApproval()
 
     ConfigTables tables(nullptr, true);
     WarningLog log;
-    QCOMPARE(tables.csApproval(ConfigTables::e_beaconTypes(beacon), serial), tac);
+    QCOMPARE(tables.csApproval(beacon, serial), tac);
     if (warns)
         QCOMPARE(log.lines, QStringList { QStringLiteral("Unspported serial number %1 for beacon type %2").arg(serial).arg(beacon) });
     else

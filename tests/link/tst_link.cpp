@@ -122,6 +122,7 @@ private slots:
     void readSurvivesLostByteAndLostAck();
     void stopThenStartInOneTurn();
     void verifyOnClosedPortWaitsForTheBeacon();
+    void olderReadEndsWithItsResult();
     void faultyBeacon_data();
     void faultyBeacon();
     void portThatDoesNotOpen_data();
@@ -813,6 +814,63 @@ void TestLink::verifyOnClosedPortWaitsForTheBeacon()
     QCOMPARE(sync.count(), 1);
     QCOMPARE(comm.readData(), sim.block());
     comm.on_requestStop(QString());
+}
+
+// Found by fuzzing the link: an older beacon's read must report exactly the pages of
+// the attempt that succeeded, and nothing that arrives after it ended.
+void TestLink::olderReadEndsWithItsResult()
+{
+    PtyEndpoint far;
+    QVERIFY(far.open());
+    auto fromHost = [&far](int count) {
+        QByteArray got;
+        QElapsedTimer t;
+        t.start();
+        while (got.size() < count && t.elapsed() < 3000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            got += far.read(5);
+        }
+        return got;
+    };
+    const QByteArray page(256, '\x11');
+    EpirbComm comm;
+    comm.setPortName(far.devicePath());
+    QSignalSpy ok(&comm, &EpirbComm::success);
+
+    // Page 2 never comes: the page time-out ends the read with page 0. Bytes after
+    // that neither join the data nor report a second success.
+    QVERIFY(comm.receiveStart());
+    far.write("F");
+    QCOMPARE(fromHost(2), QByteArray("\xAAR"));
+    far.write("r" + page);
+    QCOMPARE(fromHost(2), QByteArray("G\x02", 2));
+    QVERIFY(ok.wait(2000));
+    QCOMPARE(ok.last().at(0).toInt(), 256);
+    far.write("r" + QByteArray(239, '\x11') + QByteArray(17, '\x22'));
+    QTest::qWait(300);
+    QCOMPARE(ok.count(), 1);
+    QCOMPARE(comm.readData(), page);
+    comm.on_requestStop(QString());
+
+    // A time-out in the middle of page 0, then a one-page beacon syncs: its page alone
+    // is the result, not the broken attempt's bytes in front of it.
+    EpirbComm again;
+    again.setPortName(far.devicePath());
+    QSignalSpy okAgain(&again, &EpirbComm::success);
+    QVERIFY(again.receiveStart());
+    far.write("F");
+    QCOMPARE(fromHost(2), QByteArray("\xAAR"));
+    far.write("r" + page.left(100));
+    QTest::qWait(100);
+    QVERIFY(QMetaObject::invokeMethod(&again, "on_timeout")); // the 10 s time-out, without the wait
+    const QByteArray other(256, '\x33');
+    far.write("A");
+    QCOMPARE(fromHost(2), QByteArray("\xAAR"));
+    far.write("r" + other);
+    QVERIFY(okAgain.wait(2000));
+    QCOMPARE(okAgain.last().at(0).toInt(), 256);
+    QCOMPARE(again.readData(), other);
+    again.on_requestStop(QString());
 }
 
 void TestLink::faultyBeacon_data()

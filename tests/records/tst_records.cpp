@@ -10,6 +10,7 @@
 #include "records/sortfilterproxymodel.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -89,6 +90,7 @@ private slots:
     void dbImportSkipsBadEntries_data();
     void dbImportSkipsBadEntries();
     void dbImportReplacesShownRecord();
+    void dbImportReadsWhatTheFileHolds();
     void dbSurvivesKill();
     void beaconListAndProxy();
     void cliCommands();
@@ -1175,6 +1177,34 @@ void TestRecords::dbImportSkipsBadEntries()
     QCOMPARE(db.beaconAt(0)->beaconSerial(), QStringLiteral("1101"));
     QCOMPARE(db.lastImport().imported, 1);
     QCOMPARE(db.lastImport().skipped, 1);
+}
+
+// A device that notes the largest read the importer asks of it.
+class ReadSizeBuffer : public QBuffer
+{
+public:
+    using QBuffer::QBuffer;
+    qint64 largestRead = 0;
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        largestRead = qMax(largestRead, maxSize);
+        return QBuffer::readData(data, maxSize);
+    }
+};
+
+void TestRecords::dbImportReadsWhatTheFileHolds()
+{
+    // A read sized to the 256 MiB limit would allocate all of it for every import.
+    QByteArray text = reportText({ beaconJson(QStringLiteral("1500"), QDate(2024, 1, 2)) });
+    ReadSizeBuffer device(&text);
+    QVERIFY(device.open(QIODevice::ReadOnly));
+    DatabaseIfc db(QString(), nullptr);
+    QCOMPARE(db.importReports(device), 0);
+    QCOMPARE(db.count(), 1);
+    QCOMPARE(db.beaconAt(0)->beaconSerial(), QStringLiteral("1500"));
+    QVERIFY2(device.largestRead <= 1024 * 1024, qPrintable(QString::number(device.largestRead)));
 }
 
 void TestRecords::dbImportReplacesShownRecord()

@@ -20,7 +20,20 @@ void quietHandler(QtMsgType type, const QMessageLogContext &, const QString &tex
 
 int usageError(const QString &message)
 {
-    const QByteArray line = QStringLiteral("quorvik-cli: %1\n").arg(message).toLocal8Bit();
+    // One line whatever the message quotes: control characters of an argument are
+    // shown escaped.
+    QString text;
+    for (const QChar c : message) {
+        if (c == QLatin1Char('\n'))
+            text += QStringLiteral("\\n");
+        else if (c == QLatin1Char('\r'))
+            text += QStringLiteral("\\r");
+        else if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            text += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            text += c;
+    }
+    const QByteArray line = QStringLiteral("quorvik-cli: %1\n").arg(text).toLocal8Bit();
     std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
     return BadUsage;
 }

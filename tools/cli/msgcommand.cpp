@@ -120,7 +120,7 @@ bool carriesTac(int t)
 // Strict decimal: digits only, within [min, max].
 bool parseNumber(const QString &text, qint64 min, qint64 max, qint64 *out)
 {
-    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,10}$"));
+    static const QRegularExpression digits(QRegularExpression::anchoredPattern(QStringLiteral("[0-9]{1,10}")));
     if (!digits.match(text).hasMatch())
         return false;
     const qint64 v = text.toLongLong();
@@ -255,7 +255,7 @@ int runEncode(QStringList args)
     const int type = int(o.protocol);
     const QByteArray identity = o.identity.toLatin1();
     if (isMmsiProtocol(type)) {
-        static const QRegularExpression mmsi(QStringLiteral("^[0-9]{6,9}$"));
+        static const QRegularExpression mmsi(QRegularExpression::anchoredPattern(QStringLiteral("[0-9]{6,9}")));
         if (!o.hasIdentity || !mmsi.match(o.identity).hasMatch())
             return cli::usageError(QStringLiteral("protocol %1 needs --identity with an MMSI of 6 to 9 digits").arg(type));
     } else if (isCallSignProtocol(type)) {
@@ -345,7 +345,8 @@ int runDecode(const QStringList &args)
     if (args.size() != 1)
         return cli::usageError(QStringLiteral("decode needs exactly one HEX argument"));
     const QString text = args.first();
-    static const QRegularExpression hex(QStringLiteral("^[0-9A-Fa-f]*$"));
+    // The whole text: "$" would also match before a final newline.
+    static const QRegularExpression hex(QRegularExpression::anchoredPattern(QStringLiteral("[0-9A-Fa-f]*")));
     if (text.isEmpty() || !hex.match(text).hasMatch())
         return cli::usageError(QStringLiteral("\"%1\" is not hexadecimal").arg(text));
     const QByteArray digits = text.toLatin1().toUpper();
