@@ -328,7 +328,7 @@ int main(int argc, char *argv[])
     for (const bool production : { false, true }) {
         QStringList args{ QStringLiteral("comport=") + sim.devicePath() };
         if (production)
-            args << QStringLiteral("production") << QStringLiteral("serialno=12331337")
+            args << QStringLiteral("production") << QStringLiteral("serialno=31337")
                  << QStringLiteral("country=257");
         std::unique_ptr<EpirbApp> epirb;
         for (const QVariant &value : std::as_const(pages)) {
