@@ -7,6 +7,7 @@
 #include "coding/protocoltype.h"
 #include "coding/userradiocall.h"
 #include "config/epirbconfig.h"
+#include "config/messagedecoder.h"
 
 #include <QJsonObject>
 #include <QRegularExpression>
@@ -55,7 +56,8 @@ const char kHelp[] =
     "Output: one JSON object with hexMessage, hexId, checksum, protocolType, protocolName,\n"
     "protocolGroupName, countryCode, identity, serialNumber, tacNo, beaconNo,\n"
     "beaconCategoryName, firstEpirb, additionalDataType, nationalData, bch1Valid and bch2Valid\n"
-    "(null for a short message); decode leaves out what its input does not hold.\n"
+    "with bch1Computed and bch2Computed, the codes the message should carry, in hex (BCH-2\n"
+    "null for a short message); decode leaves out what its input does not hold.\n"
     "hexId is the registration ID: bits 26-85 with the position fields at their defaults, so a\n"
     "message carrying a position gives the ID the beacon is registered under. Location protocols\n"
     "add position: {latitude, longitude} in degrees (south and west negative), the coarse\n"
@@ -128,44 +130,6 @@ bool parseNumber(const QString &text, qint64 min, qint64 max, qint64 *out)
         return false;
     *out = v;
     return true;
-}
-
-QJsonObject describe(const EpirbMsgBase &m, bool wholeMessage)
-{
-    QJsonObject o;
-    // A transmitted position is not part of the beacon's identity.
-    const QByteArray hexId = EncodedPosition::registrationHexId(m);
-    if (wholeMessage)
-        o.insert(QStringLiteral("hexMessage"), QString::fromLatin1(m.hexMessage()));
-    o.insert(QStringLiteral("hexId"), QString::fromLatin1(hexId));
-    o.insert(QStringLiteral("checksum"), QString::fromLatin1(EpirbMsgBase::checksumOfHexId(hexId)));
-    o.insert(QStringLiteral("protocolType"), m.protocolType());
-    o.insert(QStringLiteral("protocolName"), m.protocolName());
-    o.insert(QStringLiteral("protocolGroupName"), m.protocolGroupName());
-    o.insert(QStringLiteral("countryCode"), m.countryCode());
-    o.insert(QStringLiteral("identity"), QString::fromLatin1(m.identity()));
-    o.insert(QStringLiteral("serialNumber"), m.serialNumber());
-    o.insert(QStringLiteral("tacNo"), m.tacNo());
-    o.insert(QStringLiteral("beaconNo"), m.beaconNo());
-    o.insert(QStringLiteral("beaconCategoryName"), m.beaconCategoryName());
-    o.insert(QStringLiteral("firstEpirb"), m.firstEpirb());
-    if (wholeMessage) {
-        // National data and BCH lie outside the hex ID.
-        o.insert(QStringLiteral("additionalDataType"), m.additionalDataType());
-        o.insert(QStringLiteral("nationalData"), m.nationalData());
-        o.insert(QStringLiteral("bch1Valid"), m.isBch1Valid());
-        o.insert(QStringLiteral("bch2Valid"), m.isLongFormat() ? QJsonValue(m.isBch2Valid()) : QJsonValue());
-        const EncodedPosition position = EncodedPosition::fromMessage(m);
-        if (position.hasFields()) {
-            QJsonObject at;
-            if (position.isKnown()) {
-                at.insert(QStringLiteral("latitude"), position.latitude());
-                at.insert(QStringLiteral("longitude"), position.longitude());
-            }
-            o.insert(QStringLiteral("position"), position.isKnown() ? QJsonValue(at) : QJsonValue());
-        }
-    }
-    return o;
 }
 
 struct EncodeOptions
@@ -336,7 +300,7 @@ int runEncode(QStringList args)
 
     if (m->protocolType() != type || !m->isBchValid())
         return cli::usageError(QStringLiteral("internal error: protocol %1 did not encode as itself").arg(type));
-    cli::printJson(describe(*m, true));
+    cli::printJson(MessageDecoder::describe(*m, true));
     return cli::Ok;
 }
 
@@ -344,59 +308,11 @@ int runDecode(const QStringList &args)
 {
     if (args.size() != 1)
         return cli::usageError(QStringLiteral("decode needs exactly one HEX argument"));
-    const QString text = args.first();
-    // The whole text: "$" would also match before a final newline.
-    static const QRegularExpression hex(QRegularExpression::anchoredPattern(QStringLiteral("[0-9A-Fa-f]*")));
-    if (text.isEmpty() || !hex.match(text).hasMatch())
-        return cli::usageError(QStringLiteral("\"%1\" is not hexadecimal").arg(text));
-    const QByteArray digits = text.toLatin1().toUpper();
-
-    if (digits.size() == 15) {
-        EpirbMsgBase bits;
-        for (int k = 0; k < 15; ++k)
-            bits.setBits(26 + 4 * k, 4, QByteArray(1, digits.at(k)).toUInt(nullptr, 16));
-        // Location protocols are long by definition; user ones read as their short form.
-        if (bits.bits(26, 1) == 0)
-            bits.setLongFormat();
-        MsgPtr m(EpirbMsgBase::fromBytes(bits.messageBytes()));
-        QJsonObject o = describe(*m, false);
-        if (bits.bits(26, 1) == 1 && m->protocolType() != ProtocolType::ProtocolMax) {
-            bits.setLongFormat();
-            o.insert(QStringLiteral("alternativeProtocolType"), bits.protocolType());
-        }
-        cli::printJson(o);
-        return cli::Ok;
-    }
-
-    QByteArray full;
-    bool withSync = true;
-    switch (digits.size()) {
-    case 28:
-    case 36:
-        full = digits;
-        break;
-    case 22:
-    case 30:
-        full = QByteArray("FFFE2F") + digits;
-        withSync = false;
-        break;
-    default:
-        return cli::usageError(QStringLiteral("expected 15, 22, 28, 30 or 36 hex digits, got %1").arg(digits.size()));
-    }
-    const bool selfTest = full.startsWith("FFFED0");
-    if (!full.startsWith("FFFE2F") && !selfTest)
-        return cli::usageError(QStringLiteral("message does not start with the sync FFFE2F (or FFFED0)"));
-    const QByteArray bytes = QByteArray::fromHex(full);
-    const bool longFormat = (quint8(bytes.at(3)) & 0x80) != 0;
-    if (longFormat != (bytes.size() == EpirbMsgBase::kLongBytes))
-        return cli::usageError(longFormat ? QStringLiteral("bit 25 marks a long message: 36 hex digits expected (30 without sync)")
-                                          : QStringLiteral("bit 25 marks a short message: 28 hex digits expected (22 without sync)"));
-
-    MsgPtr m(EpirbMsgBase::fromBytes(bytes));
-    QJsonObject o = describe(*m, true);
-    if (withSync)
-        o.insert(QStringLiteral("selfTest"), selfTest);
-    cli::printJson(o);
+    // The window's inspector decodes the same way; only its input is more forgiving.
+    const MessageDecoder::Result r = MessageDecoder::decodeHex(args.first().toLatin1());
+    if (!r.ok)
+        return cli::usageError(r.error);
+    cli::printJson(r.json);
     return cli::Ok;
 }
 
