@@ -1,5 +1,7 @@
 #include "documents/epirbdatablkwrapper.h"
 
+#include "config/messagedecoder.h"
+
 #include "coding/epirbmsgbase.h"
 #include "config/epirbconfig.h"
 #include "documents/documentfiles.h"
@@ -144,6 +146,11 @@ QString epirbdatablkWrapper::category() const
 QString epirbdatablkWrapper::hexId() const
 {
     return m_config ? m_config->epirbHexMsg() : kNA;
+}
+
+bool epirbdatablkWrapper::messageFails() const
+{
+    return m_config && MessageDecoder::storedMessageFails(m_config->messageBytes());
 }
 
 QString epirbdatablkWrapper::hexMsg() const

@@ -33,6 +33,8 @@ class epirbdatablkWrapper : public QObject
     Q_PROPERTY(QString category READ category NOTIFY configChanged)
     Q_PROPERTY(QString hexId READ hexId NOTIFY configChanged)
     Q_PROPERTY(QString hexMsg READ hexMsg NOTIFY configChanged)
+    // The stored message fails BCH-1 or BCH-2: rescuers' receivers would reject it.
+    Q_PROPERTY(bool messageFails READ messageFails NOTIFY configChanged)
     Q_PROPERTY(QString hexChecksum READ hexChecksum NOTIFY configChanged)
     Q_PROPERTY(QString callSign READ callSign NOTIFY configChanged)
     Q_PROPERTY(QString vesselName READ vesselName NOTIFY configChanged)
@@ -86,6 +88,7 @@ public:
     QString category() const;
     QString hexId() const;
     QString hexMsg() const;
+    bool messageFails() const;
     QString hexChecksum() const;
     QString callSign() const { return QStringLiteral("N/A"); }
     QString vesselName() const { return QStringLiteral("N/A"); }

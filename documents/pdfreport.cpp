@@ -1,5 +1,7 @@
 #include "documents/pdfreport.h"
 
+#include "config/messagedecoder.h"
+
 #include "coding/epirbmsgbase.h"
 #include "config/configtables.h"
 #include "config/epirbconfig.h"
@@ -188,6 +190,14 @@ void pdfReport::drawHeader(QPainter &p, const QRect &T, const EpirbConfig &confi
     drawRow(p, L, r + 80, QStringLiteral("Checksum:"), QString::fromLatin1(msg->hexIdChecksum()), 800);
     r += 160;
     qDebug() << "Pixel size: " << p.fontInfo().pixelSize();
+    // A beacon transmitting this message would be rejected by rescuers' receivers.
+    if (MessageDecoder::storedMessageFails(config.messageBytes())) {
+        const QPen pen = p.pen();
+        p.setPen(QPen(Qt::red, pen.widthF()));
+        p.drawText(QPoint(L.x() + 40, L.y() + r), QStringLiteral("The message stored in this beacon fails its check: reprogram it"));
+        p.setPen(pen);
+        r += 80;
+    }
 
     if (tables->isTestProtocol(code)) {
         const QPen pen = p.pen();

@@ -5,6 +5,7 @@
 #include "config/countrycodemodel.h"
 #include "config/datablockcodec.h"
 #include "config/epirbconfig.h"
+#include "config/messagedecoder.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -24,7 +25,9 @@ const char *const kHelp =
     "Usage: quorvik-cli block decode FILE\n"
     "       quorvik-cli block encode JSONFILE OUT\n\n"
     "decode  prints the configuration held in a 192-byte beacon data block as JSON\n"
-    "        (dates yyyy-MM-dd, the 406 MHz message as hex with hexId and checksum).\n"
+    "        (dates yyyy-MM-dd, the 406 MHz message as hex with hexId and checksum,\n"
+    "        bch1Valid/bch2Valid with bch1Computed/bch2Computed). A stored message that\n"
+    "        fails either BCH check is printed, then reported on stderr with exit code 1.\n"
     "encode  writes a data block from such JSON; without \"message\" the message is\n"
     "        computed from the identity members.\n";
 
@@ -79,7 +82,7 @@ int decodeCommand(const QStringList &args)
     if (!decodeDataBlock(block, config))
         return cli::usageError(QStringLiteral("%1 is not a decodable data block (%2)").arg(args.first(), WarningCapture::last()));
     cli::printJson(blockjson::toJson(config));
-    return cli::Ok;
+    return blockjson::reportBrokenMessage(config);
 }
 
 int encodeCommand(const QStringList &args)
@@ -133,6 +136,14 @@ int runBlockCommand(const QStringList &args)
 
 namespace blockjson {
 
+int reportBrokenMessage(const EpirbConfig &config)
+{
+    if (!MessageDecoder::storedMessageFails(config.messageBytes()))
+        return cli::Ok;
+    std::fputs("quorvik-cli: The message stored in this beacon fails its check: reprogram it\n", stderr);
+    return cli::Failure;
+}
+
 QJsonObject toJson(const EpirbConfig &config)
 {
     QJsonObject o;
@@ -153,6 +164,10 @@ QJsonObject toJson(const EpirbConfig &config)
     o.insert(QStringLiteral("message"), config.epirbAsciiMsg());
     o.insert(QStringLiteral("hexId"), config.epirbHexMsg());
     o.insert(QStringLiteral("checksum"), config.epirbHexChecksum());
+    // Whether the stored message would be accepted by a receiver, and what it should hold.
+    const QJsonObject bch = MessageDecoder::bchJson(config.messageBytes());
+    for (auto it = bch.begin(); it != bch.end(); ++it)
+        o.insert(it.key(), it.value());
     o.insert(QStringLiteral("sweepDirection"), config.sweepDirection());
     o.insert(QStringLiteral("useMorseCode"), config.useMorseCode());
     o.insert(QStringLiteral("morseSequence"), config.morseSequence());

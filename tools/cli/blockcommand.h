@@ -13,4 +13,6 @@ namespace blockjson {
 QJsonObject toJson(const EpirbConfig &config);
 // Fills the record from such an object; false with a reason for a malformed value.
 bool fromJson(const QJsonObject &json, EpirbConfig &config, QString *error);
+// A stored message that fails its BCH check: one line on stderr and the failure exit code.
+int reportBrokenMessage(const EpirbConfig &config);
 }

@@ -19,7 +19,8 @@ int runReadCommand(const QStringList &argsIn)
     if (args.value(0) == QLatin1String("--help")) {
         std::printf("%s\nReads the beacon's configuration through the programming adapter on PATH and\n"
                     "prints it as JSON (the shape 'block decode' prints). --wait bounds the wait for\n"
-                    "the beacon's first answer (default 60 s).\n", kUsage);
+                    "the beacon's first answer (default 60 s). Exit code 1 also when the message the beacon\n"
+                    "stores fails its BCH check (bch1Valid/bch2Valid false).\n", kUsage);
         return cli::Ok;
     }
     QString port;
@@ -37,5 +38,5 @@ int runReadCommand(const QStringList &argsIn)
         return cli::Failure;
     }
     cli::printJson(blockjson::toJson(*run.app()->configCurrent()));
-    return cli::Ok;
+    return blockjson::reportBrokenMessage(*run.app()->configCurrent());
 }
