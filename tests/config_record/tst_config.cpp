@@ -155,6 +155,8 @@ private slots:
     void cliEncodeDecodeRoundTrip();
     void cliRejectsNonBlocks_data();
     void cliRejectsNonBlocks();
+    void cliFlagsABrokenStoredMessage_data();
+    void cliFlagsABrokenStoredMessage();
 
 private:
     QTemporaryDir m_dir;
@@ -1359,4 +1361,73 @@ void TestConfig::cliRejectsNonBlocks()
 }
 
 QTEST_GUILESS_MAIN(TestConfig)
+// A beacon whose stored message fails BCH-1 or BCH-2 transmits what receivers reject: the
+// record still decodes, but block decode says so and fails.
+void TestConfig::cliFlagsABrokenStoredMessage_data()
+{
+    QTest::addColumn<int>("protocol");
+    QTest::addColumn<int>("flipBit"); // message bit to flip, 0 none
+    QTest::addColumn<QVariant>("bch1Valid");
+    QTest::addColumn<QVariant>("bch2Valid");
+    QTest::newRow("long, intact") << int(ConfigTables::E_RlsUserTacPlb) << 0 << QVariant(true) << QVariant(true);
+    QTest::newRow("long, PDF-1 bit flipped") << int(ConfigTables::E_RlsUserTacPlb) << 50 << QVariant(false) << QVariant(true);
+    QTest::newRow("long, BCH-1 bit flipped") << int(ConfigTables::E_RlsUserTacPlb) << 90 << QVariant(false) << QVariant(true);
+    QTest::newRow("long, PDF-2 bit flipped") << int(ConfigTables::E_RlsUserTacPlb) << 120 << QVariant(true) << QVariant(false);
+    QTest::newRow("short, intact") << int(ConfigTables::E_UserSerialPlb) << 0 << QVariant(true) << QVariant();
+    QTest::newRow("short, BCH-1 bit flipped") << int(ConfigTables::E_UserSerialPlb) << 100 << QVariant(false) << QVariant();
+}
+
+void TestConfig::cliFlagsABrokenStoredMessage()
+{
+    QFETCH(int, protocol);
+    QFETCH(int, flipBit);
+    QFETCH(QVariant, bch1Valid);
+    QFETCH(QVariant, bch2Valid);
+
+    EpirbConfig c;
+    fillRecord(c, protocol);
+    EpirbMsgBase msg;
+    msg.loadBytes(c.messageBytes());
+    QVERIFY(msg.isBchValid());
+    // What a receiver expects, computed before the damage.
+    const QString bch1 = QStringLiteral("%1").arg(msg.bits(86, 21), 6, 16, QLatin1Char('0')).toUpper();
+    const QString bch2 = QStringLiteral("%1").arg(msg.bits(133, 12), 3, 16, QLatin1Char('0')).toUpper();
+    if (flipBit)
+        msg.setBits(flipBit, 1, msg.bits(flipBit, 1) ^ 1u);
+    c.setMessageBytes(msg.messageBytes());
+    const QString blockPath = m_dir.filePath(QStringLiteral("broken.bin"));
+    {
+        QFile f(blockPath);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(encodeDataBlock(c));
+    }
+    QProcess cli;
+    cli.setProcessEnvironment(cliEnvironment(m_dir.path()));
+    cli.start(cliPath(), { QStringLiteral("block"), QStringLiteral("decode"), blockPath });
+    QVERIFY(cli.waitForFinished(30000));
+    const QJsonObject json = QJsonDocument::fromJson(cli.readAllStandardOutput()).object();
+    const QByteArray err = cli.readAllStandardError();
+    const bool broken = flipBit != 0;
+    QCOMPARE(cli.exitCode(), broken ? 1 : 0);
+    QCOMPARE(err.contains("The message stored in this beacon fails its check: reprogram it"), broken);
+    // The record is printed all the same.
+    QCOMPARE(json.value(QStringLiteral("beaconSerial")).toString(), QStringLiteral("12345"));
+    QCOMPARE(json.value(QStringLiteral("message")).toString(), QString::fromLatin1(msg.hexMessage()));
+    QVERIFY(json.value(QStringLiteral("bch1Valid")).isBool());
+    QCOMPARE(json.value(QStringLiteral("bch1Valid")).toBool(), bch1Valid.toBool());
+    if (bch2Valid.isValid()) {
+        QVERIFY(json.value(QStringLiteral("bch2Valid")).isBool());
+        QCOMPARE(json.value(QStringLiteral("bch2Valid")).toBool(), bch2Valid.toBool());
+    } else {
+        QVERIFY(json.value(QStringLiteral("bch2Valid")).isNull());
+    }
+    // A flipped BCH bit leaves the data the code is computed from intact.
+    if (flipBit == 0 || flipBit >= 86)
+        QCOMPARE(json.value(QStringLiteral("bch1Computed")).toString(), bch1);
+    if (bch2Valid.isValid() && flipBit < 107)
+        QCOMPARE(json.value(QStringLiteral("bch2Computed")).toString(), bch2);
+    if (!bch2Valid.isValid())
+        QVERIFY(json.value(QStringLiteral("bch2Computed")).isNull());
+}
+
 #include "tst_config.moc"

@@ -105,6 +105,9 @@ bool TestBeacon::restart(const QVariantMap &options)
     o.baud = options.value(QStringLiteral("baud"), 0).toInt();
     o.block = plbBlock(options.value(QStringLiteral("serial"), QStringLiteral("31337")).toString(),
                        options.value(QStringLiteral("owner")).toString());
+    // A block given whole, e.g. one whose stored message was damaged.
+    if (options.contains(QStringLiteral("block")))
+        o.block = QByteArray::fromHex(options.value(QStringLiteral("block")).toString().toLatin1());
     // Leave the link time to answer one sync before the next arrives.
     o.syncIntervalMs = options.value(QStringLiteral("syncIntervalMs"), 500).toInt();
     o.resyncMs = options.value(QStringLiteral("resyncMs"), 0).toInt();

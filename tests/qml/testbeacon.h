@@ -36,7 +36,8 @@ public:
 
     // Replaces the beacon by a new one. Keys: serial ("31337"), owner, sync ("H"), baud (0),
     // silent, stallAfter, nakFirst, dropRate, corruptRate, garbage, syncIntervalMs (500),
-    // resyncMs (0). The program's port follows the new device.
+    // resyncMs (0), block (the whole block in hex, instead of serial and owner).
+    // The program's port follows the new device.
     Q_INVOKABLE bool restart(const QVariantMap &options = {});
     // The configuration the beacon holds now, decoded; null when its block does not decode.
     Q_INVOKABLE EpirbConfig *stored();

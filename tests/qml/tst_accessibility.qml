@@ -64,6 +64,21 @@ SceneTestCase {
         compare(item("menuSettings").Accessible.name, "Settings")
     }
 
+    // The inspector: each decoded field and bit row is one named node, nothing left unnamed.
+    function test_inspectorNamesEveryField() {
+        click("menuDecode")
+        const page = waitForPage("MessageDecode")
+        typeText("decodeInput", "FFFE2F901D87B475DFEFFA9DF4B861F0FABE")
+        typeText("decodeCompareInput", "203B0F68EBBFDFF")
+        tryVerify(function() { return findChild(page, "field_hexId") !== null })
+        const found = unnamed(scene.contentItem, false, "", [])
+        compare(found, [], "unnamed: " + found.join(", "))
+        const field = item("field_serialNumber", page)
+        compare(field.Accessible.role, Accessible.StaticText)
+        compare(field.Accessible.name, "Serial number: 4567")
+        compare(item("menuDecode").Accessible.name, "Decode")
+    }
+
     function test_customButtonsAnswerThePressAction() {
         const popup = item("settingsPopup")
         item("menuSettings").Accessible.pressAction()

@@ -103,6 +103,14 @@ QtObject {
           run: "page.heading.text = 'LOG READBACK'; page.progress = 0; page.statusText.text = 'Waiting for connection...'" },
         // The log page comes up by itself once the read page has read the simulator's log.
         { file: "BeaconLogDbDisplay.qml", page: "Main_StartLogRead.qml", push: true, menu: 3, wait: 6000 },
+        // The message inspector: a message read from a label, then compared with the beacon's.
+        { file: "MessageDecode.qml", page: "MessageDecode.qml", menu: 4,
+          properties: { input: "FFFE2F901D87B475DFEFFA9DF4B861F0FABE" } },
+        { file: "MessageDecode.qml", suffix: "compare", page: "MessageDecode.qml", menu: 4,
+          properties: { input: "203B0F68EBBFDFF" },
+          run: "page.compareField.text = 'FFFE2F901D87B475DFEFFA9DF4B861F0FABF'" },
+        { file: "MessageDecode.qml", suffix: "refused", page: "MessageDecode.qml", menu: 4,
+          properties: { input: "9C6F40C0E4003D50" } },
 
 
         // Set-up, settings, labelling guide and about pages.

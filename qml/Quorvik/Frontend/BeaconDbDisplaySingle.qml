@@ -105,6 +105,13 @@ BeaconDbDisplaySingleForm {
         field.deselect()
     }
 
+    // The inspector decodes the whole stored message, so its checks and position show too.
+    function inspect() {
+        storeNote()
+        const message = Datablock.hexMsg
+        QuorvikContext.mainView.pushWithProperties("MessageDecode.qml", { input: message, recordMessage: message })
+    }
+
     function back() {
         if (Datablock.isReadback()) {
             console.log("Back -> isReadback")
@@ -165,6 +172,7 @@ BeaconDbDisplaySingleForm {
     telephoneRow.paramText: Datablock.ownerTelephone
     otherRow.paramText: Datablock.ownerOther
     hexIdField.text: Datablock.hexId
+    brokenMessageNote.visible: Datablock.messageFails
     checksumField.text: Datablock.hexChecksum
     addInfoArea.text: Datablock.addInfoNote
 
@@ -174,6 +182,8 @@ BeaconDbDisplaySingleForm {
     labelingButton.visible: ConfigTables.labelingPages(Datablock.beaconType, protocolCode).length > 0
 
     hexIdCopyButton.onClicked: copyField(hexIdField)
+    hexIdInspectButton.onClicked: inspect()
+    brokenMessageInspect.onClicked: inspect()
     checksumCopyButton.onClicked: copyField(checksumField)
     addInfoArea.onEditingFinished: storeNote()
     backButton.onClicked: back()

@@ -39,6 +39,10 @@ Item {
     property alias hexIdRow: hexIdRow
     property alias hexIdField: hexIdField
     property alias hexIdCopyButton: hexIdCopyButton
+    property alias hexIdInspectButton: hexIdInspectButton
+    property alias brokenMessageNote: brokenMessageNote
+    property alias brokenMessageText: brokenMessageText
+    property alias brokenMessageInspect: brokenMessageInspect
     property alias checksumRow: checksumRow
     property alias checksumField: checksumField
     property alias checksumCopyButton: checksumCopyButton
@@ -65,9 +69,41 @@ Item {
             Accessible.name: heading.text
         }
 
+        Row {
+            id: brokenMessageNote
+            objectName: "brokenMessageNote"
+            anchors.top: heading.bottom
+            anchors.topMargin: 10
+            anchors.left: parent.left
+            anchors.leftMargin: 10
+            spacing: 20
+            visible: false
+            height: visible ? implicitHeight : 0
+            QvText {
+                id: brokenMessageText
+                objectName: "brokenMessageText"
+                text: qsTr("The message stored in this beacon fails its check: reprogram it")
+                color: AldmarStyle.jTextErrorColor
+                font.pointSize: AldmarStyle.jFontSizeNormal
+                font.bold: true
+                anchors.verticalCenter: parent.verticalCenter
+                Accessible.role: Accessible.AlertMessage
+                Accessible.name: brokenMessageText.text
+            }
+            QvButton {
+                id: brokenMessageInspect
+                objectName: "brokenMessageInspect"
+                text: qsTr("Inspect the message")
+                image: "Pictures/inspect.png"
+                height: 32
+                Accessible.role: Accessible.Button
+                Accessible.name: brokenMessageInspect.text
+            }
+        }
+
         Grid {
             id: detailsGrid
-            anchors.top: heading.bottom
+            anchors.top: brokenMessageNote.bottom
             anchors.topMargin: 10
             anchors.left: parent.left
             anchors.right: parent.right
@@ -162,7 +198,7 @@ Item {
                             height: 26
                             font.pixelSize: 14
                             anchors.left: hexIdCaption.right
-                            anchors.right: hexIdCopyButton.left
+                            anchors.right: hexIdInspectButton.left
                             anchors.rightMargin: 5
                             anchors.verticalCenter: parent.verticalCenter
                             Accessible.role: Accessible.EditableText
@@ -181,6 +217,19 @@ Item {
                             anchors.verticalCenter: parent.verticalCenter
                             Accessible.role: Accessible.Button
                             Accessible.name: qsTr("Copy 15 Hex Id to clipboard")
+                        }
+                        ToolTipButton {
+                            id: hexIdInspectButton
+                            objectName: "hexIdInspectButton"
+                            backgroundImage: "Pictures/inspect.png"
+                            text: qsTr("Inspect")
+                            width: 26
+                            height: 26
+                            anchors.right: hexIdCopyButton.left
+                            anchors.rightMargin: 5
+                            anchors.verticalCenter: parent.verticalCenter
+                            Accessible.role: Accessible.Button
+                            Accessible.name: qsTr("Inspect the 15 Hex Id")
                         }
                     }
 

@@ -8,6 +8,7 @@ Rectangle {
     property alias reportsButton: idReports
     property alias readbackButton: idReadback
     property alias logButton: idLog
+    property alias decodeButton: idDecode
     property alias settingsIcon: idSettingsIcon
     property alias programmingBar: idProgrammingBar
     property alias programmingArea: idProgrammingArea
@@ -48,6 +49,12 @@ Rectangle {
             objectName: "menuLog"
             height: parent.height
             text: qsTr("Log")
+        }
+        MenubarButton {
+            id: idDecode
+            objectName: "menuDecode"
+            height: parent.height
+            text: qsTr("Decode")
         }
     }
 

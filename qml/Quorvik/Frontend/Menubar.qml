@@ -6,9 +6,10 @@ MenuBarForm {
     id: menubar
     objectName: "menubar"
 
+    // Entries: 0 Program, 1 Reports, 2 Readback, 3 Log, 4 Decode.
     // Last painted selection; 100 means none and makes the next selection repaint.
     property int selection: 0
-    readonly property var entries: [programButton, reportsButton, readbackButton, logButton]
+    readonly property var entries: [programButton, reportsButton, readbackButton, logButton, decodeButton]
 
     logButton.visible: QMLProxy.app.isBeaconLogAvailable()
     helpIcon.visible: QMLProxy.isHelpAvailable
@@ -75,6 +76,13 @@ MenuBarForm {
         function onClicked() {
             menubar.menuItemSelected(3)
             QuorvikContext.mainView.set("Main_StartLogRead.qml")
+        }
+    }
+    Connections {
+        target: menubar.decodeButton
+        function onClicked() {
+            menubar.menuItemSelected(4)
+            QuorvikContext.mainView.set("MessageDecode.qml")
         }
     }
     Connections {

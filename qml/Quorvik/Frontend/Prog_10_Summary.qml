@@ -86,6 +86,11 @@ Prog_10_SummaryForm {
     hexIdField.Accessible.name: hexIdCaption.text
     hexIdCopy.Accessible.role: Accessible.Button
     hexIdCopy.Accessible.name: qsTr("Copy hex ID to clipboard")
+    hexIdInspect.Accessible.role: Accessible.Button
+    hexIdInspect.Accessible.name: qsTr("Inspect the hex ID")
+    // The whole message that will be written, so the inspector shows its checks too.
+    hexIdInspect.onClicked: QuorvikContext.mainView.pushWithProperties("MessageDecode.qml",
+        { input: config.epirbAsciiMsg() || config.epirbHexMsg(), recordMessage: config.epirbAsciiMsg() })
     checksumField.Accessible.role: Accessible.EditableText
     checksumField.Accessible.name: checksumCaption.text
     checksumCopy.Accessible.role: Accessible.Button

@@ -22,6 +22,7 @@ ProgrammingPage {
     property alias hexIdCaption: hexIdCaption
     property alias hexIdField: hexIdField
     property alias hexIdCopy: hexIdCopy
+    property alias hexIdInspect: hexIdInspect
     property alias checksumRow: checksumRow
     property alias checksumCaption: checksumCaption
     property alias checksumField: checksumField
@@ -161,7 +162,7 @@ ProgrammingPage {
                 objectName: "hexIdField"
                 anchors.left: hexIdCaption.right
                 anchors.leftMargin: 10
-                anchors.right: hexIdCopy.left
+                anchors.right: hexIdInspect.left
                 anchors.rightMargin: 5
                 anchors.verticalCenter: parent.verticalCenter
                 height: 26
@@ -181,6 +182,15 @@ ProgrammingPage {
                 anchors.verticalCenter: parent.verticalCenter
                 backgroundImage: "Pictures/copyToClipboard.png"
                 text: qsTr("Copy to clipboard")
+            }
+            ToolTipButton {
+                id: hexIdInspect
+                objectName: "hexIdInspect"
+                anchors.right: hexIdCopy.left
+                anchors.rightMargin: 5
+                anchors.verticalCenter: parent.verticalCenter
+                backgroundImage: "Pictures/inspect.png"
+                text: qsTr("Inspect")
             }
         }
 
