@@ -107,8 +107,9 @@ QtObject {
         { file: "MessageDecode.qml", page: "MessageDecode.qml", menu: 4,
           properties: { input: "FFFE2F901D87B475DFEFFA9DF4B861F0FABE" } },
         { file: "MessageDecode.qml", suffix: "compare", page: "MessageDecode.qml", menu: 4,
-          properties: { input: "203B0F68EBBFDFF" },
-          run: "page.compareField.text = 'FFFE2F901D87B475DFEFFA9DF4B861F0FABF'" },
+          // A label one serial number off the beacon's message.
+          properties: { input: "203B0F68EC3FDFF" },
+          run: "page.compareField.text = 'FFFE2F901D87B475DFEFFA9DF4B861F0FABE'" },
         { file: "MessageDecode.qml", suffix: "refused", page: "MessageDecode.qml", menu: 4,
           properties: { input: "9C6F40C0E4003D50" } },
 

@@ -73,7 +73,8 @@ Item {
             id: brokenMessageNote
             objectName: "brokenMessageNote"
             anchors.top: heading.bottom
-            anchors.topMargin: 10
+            // Hidden, it takes no room: the details stay 10 below the heading.
+            anchors.topMargin: visible ? 10 : 0
             anchors.left: parent.left
             anchors.leftMargin: 10
             spacing: 20
