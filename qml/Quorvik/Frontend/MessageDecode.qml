@@ -34,6 +34,7 @@ MessageDecodeForm {
     adapterButton.enabled: !reading
 
     verdictText.text: verdict()
+    verdictText.visible: verdictText.text.length > 0
     verdictText.color: decoded.ok && comparedDecode.ok && differingKeys.length > 0 ? AldmarStyle.jTextErrorColor
                                                                                    : AldmarStyle.jTextColor
     compareStatus.text: reading || readFailed ? QMLProxy.app.progStatus : ""
