@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QJSEngine>
+#include <QQmlEngine>
 #include <QJsonDocument>
 #include <QPointer>
 #include <QVariantList>
@@ -25,9 +26,10 @@ MessageInspector *MessageInspector::instance(QObject *parent)
     return s_instance;
 }
 
-MessageInspector *MessageInspector::create(QQmlEngine *, QJSEngine *jsEngine)
+MessageInspector *MessageInspector::create(QQmlEngine *qmlEngine, QJSEngine *jsEngine)
 {
-    MessageInspector *inspector = instance(nullptr);
+    // It holds no state: the engine that first asks for it may as well own it.
+    MessageInspector *inspector = instance(qmlEngine);
     if (jsEngine)
         QJSEngine::setObjectOwnership(inspector, QJSEngine::CppOwnership);
     return inspector;

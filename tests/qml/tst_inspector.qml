@@ -304,6 +304,17 @@ SceneTestCase {
         // "This beacon record" compares against the message it was opened from.
         click("compareRecordButton", inspector)
         tryCompare(item("compareVerdict", inspector), "text", "Same beacon: every field both show is the same.")
+        // "Beacon on the adapter" reads the beacon again and compares with what it holds now.
+        const compareInput = item("decodeCompareInput", inspector)
+        compareInput.forceActiveFocus()
+        compareInput.selectAll()
+        keyClick(Qt.Key_Delete)
+        compare(compareInput.text, "")
+        TestBeacon.pressTest()
+        click("compareAdapterButton", inspector)
+        tryCompare(item("decodeCompareInput", inspector), "text", Datablock.hexMsg, 30000)
+        tryCompare(item("compareVerdict", inspector), "text", "Same beacon: every field both show is the same.")
+        verify(item("compareAdapterButton", inspector).enabled)
         keyClick(Qt.Key_Escape)
         waitForPage("BeaconDbDisplaySingle")
     }
