@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QElapsedTimer>
 #include <QJsonObject>
 #include <QPointer>
 #include <QProcess>
@@ -96,6 +97,7 @@ private slots:
     void dbSurvivesKill();
     void dbDamagedFileIsSaidSalvagedAndSetAside();
     void dbRollingBackupsAndRestore();
+    void dbHeldLockIsSaidAndRetried();
     void beaconListAndProxy();
     void cliCommands();
     void qmlTypes();
@@ -1428,6 +1430,39 @@ void TestRecords::dbRollingBackupsAndRestore()
     DatabaseIfc reread(folder, nullptr);
     QCOMPARE(reread.count(), 2);
     QCOMPARE(reread.beaconAt(1)->beaconSerial(), QStringLiteral("6002"));
+}
+
+// Another program holds the database too long: the change is not lost, and the text says who holds it.
+void TestRecords::dbHeldLockIsSaidAndRetried()
+{
+    const QString folder = freshFolder();
+    DatabaseIfc db(folder, nullptr);
+    addP5(db, QStringLiteral("7001"));
+    auto other = std::make_unique<QLockFile>(folder + QStringLiteral("/Quorvik.db.lock"));
+    QVERIFY(other->tryLock(0));
+    QSignalSpy failed(&db, &DatabaseIfc::writeFailed);
+    QElapsedTimer waited;
+    waited.start();
+    QVERIFY(db.addOrReplace(*makeP5(QStringLiteral("7002"))));
+    QVERIFY(waited.elapsed() >= DatabaseIfc::kLockWaitMs - 500);
+    QVERIFY(db.isModified());
+    QCOMPARE(failed.count(), 1);
+    const QString text = failed.at(0).at(0).toString();
+    QVERIFY2(text.contains(QStringLiteral("is in use by")) && text.contains(QString::number(QCoreApplication::applicationPid()))
+                 && text.contains(QStringLiteral("was not released within 10 s")),
+             qPrintable(text));
+    QCOMPARE(db.writeProblem(), text);
+    // Not only in memory: the programmed beacon waits in the pending file.
+    QVERIFY(QFile::exists(folder + QStringLiteral("/Quorvik-pending.db")));
+    QCOMPARE(db.pendingFile(), folder + QStringLiteral("/Quorvik-pending.db"));
+
+    // Released: the next try writes it, and the pending file goes.
+    other.reset();
+    QTRY_VERIFY_WITH_TIMEOUT(!db.isModified(), 15000);
+    QCOMPARE(db.writeProblem(), QString());
+    QVERIFY(!QFile::exists(folder + QStringLiteral("/Quorvik-pending.db")));
+    DatabaseIfc reread(folder, nullptr);
+    QCOMPARE(reread.count(), 2);
 }
 
 static int runChild(int argc, char **argv)
