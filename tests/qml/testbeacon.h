@@ -2,6 +2,7 @@
 
 #include "config/epirbconfig.h"
 
+#include <QFile>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -76,6 +77,8 @@ public:
     // Makes Quorvik.db unwritable (a folder takes its place, which holds even for root) and
     // back, the file as it was.
     Q_INVOKABLE bool setDatabaseWritable(bool writable) const;
+    // A byte copy (binary files such as database copies); false when to exists or it fails.
+    Q_INVOKABLE bool copyFile(const QString &from, const QString &to) const { return QFile::copy(from, to); }
 
     static void installLogCapture();
 

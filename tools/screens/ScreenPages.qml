@@ -72,13 +72,14 @@ QtObject {
         { file: "Prog_11_Transfer.qml", wizardPage: "Prog_11_Transfer.qml" },
         // Programmed, but the database folder could not be written: the run stops on that status.
         { file: "Prog_11_Transfer.qml", suffix: "notsaved", wizardPage: "Prog_11_Transfer.qml",
-          run: "QMLProxy.app.stopEpirbReceive(); QMLProxy.app.progProgress = 100;"
+          run: "const transfer = page.swipeView.currentItem.item;"
+               + " QMLProxy.app.stopEpirbReceive(); QMLProxy.app.progProgress = 100;"
                + " QMLProxy.app.progStatus = 'PLB programmed successfully, but not saved in the database';"
-               + " QMLProxy.app.progStatusError = true; page.progressBar.barColor = AldmarStyle.jProgressBarErrorColor;"
-               + " page.storeFailureBox.text = 'The PLB is programmed and verified, but it could not be saved in the database:<br><br>'"
+               + " QMLProxy.app.progStatusError = true; transfer.progressBar.barColor = AldmarStyle.jProgressBarErrorColor;"
+               + " transfer.storeFailureBox.text = 'The PLB is programmed and verified, but it could not be saved in the database:<br><br>'"
                + " + QMLProxy.database.databasePath + ' could not be written: Permission denied. The record is kept in'"
                + " + ' Quorvik-pending.db and is written to the database as soon as it can be.<br><br>Open the labelling guide now?<br>&nbsp;';"
-               + " page.storeFailureBox.open()" },
+               + " transfer.storeFailureBox.open()" },
         { file: "ProductionTransfer.qml", scene: "production" },
 
 
