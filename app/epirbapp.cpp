@@ -132,6 +132,11 @@ EpirbApp::EpirbApp(const QStringList &args, QObject *parent, StartMode mode)
 
     // 14. Main scene.
     handleSceneFailure(loadMainScene());
+
+    // A database that could not be read whole is said before anything is done with it.
+    const QString dbProblem = DatabaseIfc::instance(this)->loadProblem();
+    if (!dbProblem.isEmpty())
+        showWarningBox(tr("Database of programmed beacons damaged"), dbProblem);
 }
 
 EpirbApp::~EpirbApp()
@@ -871,8 +876,15 @@ bool EpirbApp::storeVerifiedBeacon()
         m_storeError = QStringLiteral("the database keeps beacons by a numeric serial number, not \"%1\"")
                            .arg(m_configCurrent->beaconSerial());
     else if (db->isModified())
-        // Kept in memory only: gone when the program ends.
-        m_storeError = QStringLiteral("the database file %1 could not be written").arg(db->databasePath());
+        // Written as soon as the database can be written again; meanwhile in the pending file.
+        m_storeError = (db->writeProblem().isEmpty()
+                            ? QStringLiteral("the database file %1 could not be written.").arg(db->databasePath())
+                            : db->writeProblem() + QLatin1Char('.'))
+            + (db->pendingFile().isEmpty()
+                   ? QStringLiteral(" No pending file could be written either: the record is kept in memory only, "
+                                    "and written to the database as soon as it can be while the program runs.")
+                   : QStringLiteral(" The record is kept in %1 and is written to the database as soon as it can be.")
+                         .arg(db->pendingFile()));
     return m_storeError.isEmpty();
 }
 

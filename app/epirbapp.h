@@ -106,7 +106,7 @@ public:
     QThread *commThread() const { return m_commThread; }
     QByteArray writeBlock() const { return m_writeBlock; }
     // Why the last verified beacon was not saved in the database; empty when it was.
-    QString storeError() const { return m_storeError; }
+    Q_INVOKABLE QString storeError() const { return m_storeError; }
 
 signals:
     void portIndexChanged();

@@ -78,6 +78,11 @@ EpirbQMLProxy *EpirbQMLProxy::create(QQmlEngine *qmlEngine, QJSEngine *jsEngine)
     return new EpirbQMLProxy(qmlEngine, g_app, g_configCurrent, g_configPending, g_countryModel, nullptr);
 }
 
+DatabaseIfc *EpirbQMLProxy::database() const
+{
+    return DatabaseIfc::instance(m_app);
+}
+
 void EpirbQMLProxy::deleteCurrent()
 {
     DatabaseIfc *db = DatabaseIfc::instance(m_app);

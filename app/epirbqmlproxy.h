@@ -13,8 +13,10 @@ Q_MOC_INCLUDE("app/epirbapp.h")
 Q_MOC_INCLUDE("config/countrycodemodel.h")
 Q_MOC_INCLUDE("config/epirbconfig.h")
 Q_MOC_INCLUDE("records/progbeaconlist.h")
+Q_MOC_INCLUDE("records/databaseifc.h")
 
 class CountryCodeModel;
+class DatabaseIfc;
 class EpirbApp;
 class EpirbConfig;
 class ProgBeaconList;
@@ -34,6 +36,8 @@ class EpirbQMLProxy : public QObject
     Q_PROPERTY(EpirbConfig *configCurrent READ configCurrent CONSTANT)
     Q_PROPERTY(EpirbConfig *configPending READ configPending CONSTANT)
     Q_PROPERTY(ProgBeaconList *beaconListModel READ beaconListModel CONSTANT)
+    // The stored beacons' file: its problems, backups and restore.
+    Q_PROPERTY(DatabaseIfc *database READ database CONSTANT)
     Q_PROPERTY(CountryCodeModel *countryModel READ countryModel CONSTANT)
     Q_PROPERTY(int dbBeacon READ dbBeacon WRITE setDbBeacon NOTIFY dbBeaconChanged)
     Q_PROPERTY(bool isHelpAvailable READ isHelpAvailable CONSTANT)
@@ -88,6 +92,7 @@ public:
     EpirbConfig *configCurrent() const { return m_configCurrent; }
     EpirbConfig *configPending() const { return m_configPending; }
     ProgBeaconList *beaconListModel() const { return m_beaconListModel; }
+    DatabaseIfc *database() const;
     CountryCodeModel *countryModel() const { return m_countryModel; }
     int dbBeacon() const;
     void setDbBeacon(int row);

@@ -1,24 +1,28 @@
 #include "records/databaseifc.h"
 
+#include "records/databasebackups.h"
+
 #include "config/configtables.h"
-#include "config/datablockcodec.h"
 #include "config/epirbconfig.h"
 
+#include <QCryptographicHash>
 #include <QDataStream>
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include <algorithm>
-#include <memory>
 
 DatabaseIfc *DatabaseIfc::s_instance = nullptr;
 
@@ -28,14 +32,9 @@ const char kDateFormat[] = "yyyyMMdd";
 // A report of 10,000 beacons is about 10 MiB; anything far beyond is not one.
 constexpr qint64 kMaxReportSize = 256 * 1024 * 1024;
 constexpr qint64 kReadPiece = 64 * 1024;
-
-qint32 signedByteSum(const QByteArray &bytes)
-{
-    quint32 sum = 0;
-    for (char c : bytes)
-        sum += quint32(qint32(qint8(c)));
-    return qint32(sum);
-}
+// A write holds the lock for milliseconds; one held this long belongs to a program that hangs.
+constexpr int kStaleLockMs = 60000;
+constexpr int kRetryMs = 5000;
 
 QString dateText(const QDate &date)
 {
@@ -45,6 +44,21 @@ QString dateText(const QDate &date)
 QDate parseDate(const QJsonValue &value)
 {
     return QDate::fromString(value.toString(), QLatin1String(kDateFormat));
+}
+
+QString stamp()
+{
+    return QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+}
+
+// A free name folder/<base>-<time>.db.
+QString asideName(const QString &folder, const QString &base)
+{
+    const QString time = stamp();
+    QString path = QDir(folder).filePath(QStringLiteral("%1-%2.db").arg(base, time));
+    for (int n = 2; QFileInfo::exists(path); ++n)
+        path = QDir(folder).filePath(QStringLiteral("%1-%2-%3.db").arg(base, time).arg(n));
+    return path;
 }
 
 QJsonObject beaconToJson(const EpirbConfig &c)
@@ -85,123 +99,6 @@ QJsonObject beaconToJson(const EpirbConfig &c)
     return o;
 }
 
-// Every member of a record, in the order of the format-102 database file. New
-// members go at the end: a reader ignores what follows the members it knows.
-QByteArray recordBytes(const EpirbConfig &c)
-{
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out.setVersion(QDataStream::Qt_6_0);
-    out << c.messageBytes() << c.sweepDirection() << c.useMorseCode() << c.morseSequence()
-        << quint8(c.blinkRate()) << quint8(c.morseSpeed());
-    out << quint8(c.hardwareType()) << c.hardwareSerial() << c.productionDate() << quint8(c.beaconType())
-        << quint8(c.vendorId()) << c.serialBytes() << quint8(c.aisSartMmsi()) << quint8(c.batteryType())
-        << quint16(c.tacNo()) << quint16(c.storedTacNoRls()) << quint16(c.storedTacNoRlsPlb());
-    out << c.batteryExpiryDate() << c.batteryProdDate() << quint8(c.batteryExpiryMode());
-    out << c.ownerName() << c.ownerAddress() << c.ownerTelephone() << c.ownerOther() << c.progOperator()
-        << quint32(c.progDealer()) << c.progStation() << c.progDate() << c.quorvikVersion() << c.additionalInfo();
-    out << qint32(c.protocolId()) << c.mmsi() << quint8(c.beaconNo()) << qint32(c.rawCountryCode())
-        << c.countryLabel() << c.firstEpirb() << c.additionalDataType() << qint32(c.additionalData())
-        << qint32(c.customSerial());
-    const ConfigExtraMetadata m = c.extraMetadata();
-    out << m.hexId() << m.batteryType() << m.batteryArticleNr() << m.batteryAssemblyDate() << m.batteryExpireDate()
-        << qint32(m.lastTestError()) << qint32(m.serial()) << qint32(m.type()) << qint32(m.batterySerial())
-        << qint32(m.approvedHours()) << qint32(m.activeUptime()) << qint32(m.numSelfTests())
-        << qint32(m.numGnssSelfTests()) << m.valid();
-    return bytes;
-}
-
-// False when the bytes end before the last member.
-bool readRecord(const QByteArray &bytes, EpirbConfig &c)
-{
-    QDataStream in(bytes);
-    in.setVersion(QDataStream::Qt_6_0);
-    QByteArray message, serial;
-    bool sweep = false, morse = false, firstEpirb = true, additionalDataType = true, valid = false;
-    QString morseSequence, ownerName, ownerAddress, ownerTelephone, ownerOther, progOperator, progStation;
-    QString version, additionalInfo, mmsi, countryLabel;
-    QString hexId, batteryType, articleNr, assemblyDate, expireDate;
-    quint8 blinkRate = 0, morseSpeed = 0, hwType = 0, beaconType = 0, vendor = 0, ais = 0, battery = 0;
-    quint8 expiryMode = 0, beaconNo = 0;
-    quint16 tac = 0, tacRls = 0, tacRlsPlb = 0;
-    quint32 hwSerial = 0, dealer = 0;
-    QDate productionDate, expiry, prod, progDate;
-    qint32 protocol = 0, country = 0, additionalData = 0, customSerial = 0;
-    qint32 lastTestError = -1, metaSerial = -1, metaType = -1, batterySerial = -1, approvedHours = -1;
-    qint32 activeUptime = -1, selfTests = -1, gnssSelfTests = -1;
-
-    in >> message >> sweep >> morse >> morseSequence >> blinkRate >> morseSpeed;
-    in >> hwType >> hwSerial >> productionDate >> beaconType >> vendor >> serial >> ais >> battery >> tac >> tacRls
-        >> tacRlsPlb;
-    in >> expiry >> prod >> expiryMode;
-    in >> ownerName >> ownerAddress >> ownerTelephone >> ownerOther >> progOperator >> dealer >> progStation
-        >> progDate >> version >> additionalInfo;
-    in >> protocol >> mmsi >> beaconNo >> country >> countryLabel >> firstEpirb >> additionalDataType
-        >> additionalData >> customSerial;
-    in >> hexId >> batteryType >> articleNr >> assemblyDate >> expireDate >> lastTestError >> metaSerial >> metaType
-        >> batterySerial >> approvedHours >> activeUptime >> selfTests >> gnssSelfTests >> valid;
-    if (in.status() != QDataStream::Ok)
-        return false;
-
-    // The message first: storing it derives identity members, which the stored ones then overwrite.
-    c.setSerialBytes(serial);
-    c.setMessageBytes(message);
-    c.setSweepDirection(sweep);
-    c.setUseMorseCode(morse);
-    c.setMorseSequence(morseSequence);
-    c.setBlinkRate(blinkRate);
-    c.setMorseSpeed(morseSpeed);
-    c.setHardwareType(hwType);
-    c.setHardwareSerial(hwSerial);
-    c.setProductionDate(productionDate);
-    c.setBeaconType(beaconType);
-    c.setVendorId(vendor);
-    c.setAisSartMmsi(ais);
-    c.setBatteryType(battery);
-    c.setTacNo(tac);
-    c.setTacNumberRls(tacRls);
-    c.setTacNumberRlsPlb(tacRlsPlb);
-    c.setBatteryExpiry(QDateTime(expiry, QTime(0, 0)));
-    c.setBatteryProd(QDateTime(prod, QTime(0, 0)));
-    c.setBatteryExpiryMode(expiryMode);
-    c.setOwnerName(ownerName);
-    c.setOwnerAddress(ownerAddress);
-    c.setOwnerTelephone(ownerTelephone);
-    c.setOwnerOther(ownerOther);
-    c.setProgOperator(progOperator);
-    c.setProgDealer(dealer);
-    c.setProgStation(progStation);
-    c.setProgDate(progDate);
-    c.setQuorvikVersion(version);
-    c.setAdditionalInfo(additionalInfo);
-    c.setProtocolId(protocol);
-    c.setMmsi(mmsi);
-    c.setBeaconNo(beaconNo);
-    c.setCountryCode(country);
-    c.setCountryLabel(countryLabel);
-    c.setFirstEpirb(firstEpirb);
-    c.setAdditionalDataType(additionalDataType);
-    c.setAdditionalData(additionalData);
-    c.setCustomSerial(customSerial);
-    ConfigExtraMetadata m;
-    m.setHexId(hexId);
-    m.setBatteryType(batteryType);
-    m.setBatteryArticleNr(articleNr);
-    m.setBatteryAssemblyDate(assemblyDate);
-    m.setBatteryExpireDate(expireDate);
-    m.setLastTestError(lastTestError);
-    m.setSerial(metaSerial);
-    m.setType(metaType);
-    m.setBatterySerial(batterySerial);
-    m.setApprovedHours(approvedHours);
-    m.setActiveUptime(activeUptime);
-    m.setNumSelfTests(selfTests);
-    m.setNumGnssSelfTests(gnssSelfTests);
-    m.setValid(valid);
-    c.setExtraMetadata(m);
-    return true;
-}
-
 // The first key whose value is present but of another JSON type than the report uses.
 QString badlyTypedKey(const QJsonObject &o)
 {
@@ -233,35 +130,65 @@ QString badlyTypedKey(const QJsonObject &o)
 
 }
 
+
 DatabaseIfc::DatabaseIfc(const QString &folder, QObject *parent)
     : QObject(parent)
     , m_folder(folder)
+    , m_retry(new QTimer(this))
 {
+    m_retry->setInterval(kRetryMs);
+    connect(m_retry, &QTimer::timeout, this, [this] {
+        if (sync(false))
+            m_retry->stop();
+    });
     if (folder.isEmpty() || !QDir().mkpath(folder))
         return;
     m_databasePath = folder + QDir::separator() + QStringLiteral("Quorvik.db");
     qDebug().noquote() << "Loading Quorvik.db from " + m_databasePath;
 
-    QFile file(m_databasePath);
-    if (file.exists() && file.open(QIODevice::ReadOnly)) {
-        QDataStream stream(&file);
-        if (loadDb(stream)) {
-            file.close();
-            // Keeps the first good database: an existing backup is not replaced.
-            QFile::copy(m_databasePath, folder + QDir::separator() + QStringLiteral("Quorvikbackup.db"));
-            if (m_loadedFormat != kFormatVersion)
-                upgradeFile();
-        } else {
-            m_damagedOnDisk = true;
+    QByteArray bytes;
+    QString error;
+    if (!DatabaseFile::readFile(m_databasePath, bytes, m_diskExists, &error)) {
+        m_loadProblem = tr("%1 could not be read: %2. No beacons are shown; nothing will be written to it until it "
+                           "can be read.")
+                            .arg(m_databasePath, error);
+        qWarning().noquote() << m_loadProblem;
+        // Writing now would replace a file nobody has seen.
+        m_diskExists = true;
+        m_diskDamaged = true;
+        m_diskBytes = QByteArray();
+    } else if (m_diskExists) {
+        DatabaseFile::Contents contents = DatabaseFile::decode(bytes);
+        m_loadedFormat = contents.format;
+        m_diskBytes = bytes;
+        for (auto &record : contents.records) {
+            record->setParent(this);
+            m_records.push_back(std::move(record));
         }
+        if (contents.whole) {
+            DatabaseBackups(m_folder).keep(bytes, nullptr);
+        } else {
+            qDebug() << "problem reading file";
+            m_diskDamaged = true;
+            m_damagedCopy = setAside(bytes);
+            m_loadProblem = describeLoadProblem(contents);
+            qWarning().noquote() << m_loadProblem;
+        }
+        if (m_loadedFormat == 100 || m_loadedFormat == 101)
+            upgradeFile();
     }
     m_currentIndex = -1;
     m_modified = false;
+    // Beacons an earlier run could not store are stored now.
+    const QStringList pending = pendingPaths();
+    if (std::any_of(pending.begin(), pending.end(), [](const QString &path) { return QFileInfo::exists(path); }))
+        sync(true);
 }
 
 DatabaseIfc::~DatabaseIfc()
 {
     saveDb();
+    m_retry->stop();
     clearRecords();
     if (s_instance == this)
         s_instance = nullptr;
@@ -272,62 +199,83 @@ DatabaseIfc *DatabaseIfc::instance(QObject *parent)
     if (!s_instance) {
         const QStringList folders = QStandardPaths::standardLocations(QStandardPaths::AppDataLocation);
         s_instance = new DatabaseIfc(folders.value(0), parent);
+        s_instance->watchDisk();
     }
     return s_instance;
 }
 
+void DatabaseIfc::watchDisk()
+{
+    if (m_watcher || m_folder.isEmpty())
+        return;
+    m_watcher = new QFileSystemWatcher(this);
+    m_refreshSoon = new QTimer(this);
+    m_refreshSoon->setSingleShot(true);
+    m_refreshSoon->setInterval(200);
+    connect(m_refreshSoon, &QTimer::timeout, this, &DatabaseIfc::refresh);
+    // A write replaces the file by a rename: the folder changes, the old file is gone.
+    m_watcher->addPath(m_folder);
+    connect(m_watcher, &QFileSystemWatcher::directoryChanged, m_refreshSoon, qOverload<>(&QTimer::start));
+}
+
+QString DatabaseIfc::describeLoadProblem(const DatabaseFile::Contents &contents) const
+{
+    QString text = tr("%1 could not be read whole. %2").arg(m_databasePath, contents.problems.join(QLatin1Char(' ')));
+    text += QLatin1Char(' ') + tr("%1 beacon records could be read and are shown.").arg(contents.records.size());
+    if (!m_damagedCopy.isEmpty())
+        text += QLatin1Char(' ') + tr("The damaged file is kept as %1.").arg(m_damagedCopy);
+    else
+        text += QLatin1Char(' ') + tr("The damaged file could not be kept aside; it is not overwritten.");
+    const QString backup = DatabaseBackups(m_folder).latest();
+    if (!backup.isEmpty())
+        text += QLatin1Char(' ') + tr("The last good copy is %1.").arg(backup);
+    else
+        text += QLatin1Char(' ') + tr("There is no earlier good copy.");
+    text += QLatin1Char(' ')
+        + tr("Check the list of programmed beacons. The next change saves what was read; if beacons are "
+             "missing, put the last good copy back with \"Restore from backup\" on the Options page.");
+    return text;
+}
+
+QString DatabaseIfc::setAside(const QByteArray &bytes)
+{
+    // Every program that meets the damaged file reports it; one copy of it is enough.
+    const QDir dir(m_folder);
+    for (const QString &name : dir.entryList({ QStringLiteral("Quorvik-damaged-*.db") }, QDir::Files)) {
+        QFile kept(dir.filePath(name));
+        if (kept.size() == bytes.size() && kept.open(QIODevice::ReadOnly) && kept.readAll() == bytes)
+            return kept.fileName();
+    }
+    const QString aside = asideName(m_folder, QStringLiteral("Quorvik-damaged"));
+    QString error;
+    if (!DatabaseFile::writeFile(aside, bytes, &error)) {
+        qWarning().noquote() << "Damaged database could not be kept aside as " + aside + " (" + error
+                + "); not overwriting it";
+        return QString();
+    }
+    qWarning().noquote() << "Damaged database kept as " + aside;
+    return aside;
+}
+
 void DatabaseIfc::clearRecords()
 {
-    for (EpirbConfig *record : m_records)
-        delete record;
     m_records.clear();
 }
 
 bool DatabaseIfc::loadDb(QDataStream &stream)
 {
-    stream.setVersion(QDataStream::Qt_5_6);
-    qint32 magic = 0;
-    stream >> magic;
-    qint32 format = 0;
-    if (magic == kMagic)
-        stream >> format;
-    if (format == 100 || format == 101 || format == kFormatVersion) {
-        m_loadedFormat = format;
-        if (format != 100)
-            stream.setVersion(QDataStream::Qt_6_0);
-        quint32 n = 0;
-        stream >> n;
-        qint32 checksum = 0;
-        // A damaged count must not keep the loop going once the data has run out.
-        for (quint32 i = 0; i < n && stream.status() == QDataStream::Ok; ++i) {
-            auto record = std::make_unique<EpirbConfig>(nullptr);
-            QByteArray block;
-            stream >> block;
-            const qint32 sum = signedByteSum(block);
-            bool decoded = false;
-            if (format == kFormatVersion) {
-                decoded = readRecord(block, *record);
-            } else {
-                // Older files keep the data block and the additional information only.
-                decoded = isDataBlock(block) && decodeDataBlock(block, *record);
-                QString info;
-                stream >> info;
-                record->setAdditionalInfo(info);
-            }
-            if (decoded && stream.status() == QDataStream::Ok) {
-                checksum = qint32(quint32(checksum) + quint32(sum));
-                m_records.push_back(record.release());
-            } else {
-                qDebug() << "Error in input data";
-            }
-        }
-        qint32 stored = 0;
-        stream >> stored;
-        if (stream.status() == QDataStream::Ok && stored == checksum)
-            return true;
+    QByteArray bytes;
+    if (QIODevice *device = stream.device())
+        bytes = device->readAll();
+    DatabaseFile::Contents contents = DatabaseFile::decode(bytes);
+    m_loadedFormat = contents.format;
+    for (auto &record : contents.records) {
+        record->setParent(this);
+        m_records.push_back(std::move(record));
     }
-    qDebug() << "problem reading file";
-    return false;
+    if (!contents.whole)
+        qDebug() << "problem reading file";
+    return contents.whole;
 }
 
 void DatabaseIfc::upgradeFile()
@@ -341,59 +289,375 @@ void DatabaseIfc::upgradeFile()
                                  .arg(m_loadedFormat).arg(kFormatVersion).arg(old);
 }
 
-bool DatabaseIfc::keepDamagedFile()
+std::unique_ptr<EpirbConfig> DatabaseIfc::copyOf(const EpirbConfig &record)
 {
-    if (!m_damagedOnDisk)
-        return true;
-    if (!QFileInfo::exists(m_databasePath)) {
-        m_damagedOnDisk = false;
-        return true;
+    auto copy = std::make_unique<EpirbConfig>(nullptr);
+    copy->copyFrom(record);
+    return copy;
+}
+
+DatabaseIfc::Change DatabaseIfc::addOrReplaceChange(const EpirbConfig &config)
+{
+    std::shared_ptr<const EpirbConfig> proto = copyOf(config);
+    return [proto](RecordList &records, RecordList &dropped) {
+        const QByteArray serial = proto->serialBytes();
+        for (auto &r : records) {
+            if (r->beaconType() == proto->beaconType() && r->serialBytes() == serial) {
+                dropped.push_back(std::move(r));
+                r = copyOf(*proto);
+                return;
+            }
+        }
+        records.push_back(copyOf(*proto));
+    };
+}
+
+void DatabaseIfc::fixCurrent(EpirbConfig *previous, const QString &previousIdentity)
+{
+    if (m_currentIndex < 0)
+        return;
+    for (size_t i = 0; i < m_records.size(); ++i) {
+        if (m_records[i].get() == previous) {
+            m_currentIndex = int(i);
+            return;
+        }
     }
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString aside = m_folder + QDir::separator() + QStringLiteral("Quorvik-damaged-%1.db").arg(stamp);
-    for (int n = 2; QFileInfo::exists(aside); ++n)
-        aside = m_folder + QDir::separator() + QStringLiteral("Quorvik-damaged-%1-%2.db").arg(stamp).arg(n);
-    if (!QFile::copy(m_databasePath, aside)) {
-        qWarning().noquote() << "Damaged database could not be kept aside as " + aside + "; not overwriting it";
+    for (size_t i = 0; i < m_records.size(); ++i) {
+        if (DatabaseFile::identity(*m_records[i]) == previousIdentity) {
+            m_currentIndex = int(i);
+            emit showInDatablock(m_records[i].get());
+            return;
+        }
+    }
+    emit clearDatablock();
+    m_currentIndex = -1;
+}
+
+void DatabaseIfc::applyInMemory(const Change &change)
+{
+    EpirbConfig *previous = m_currentIndex >= 0 ? m_records[size_t(m_currentIndex)].get() : nullptr;
+    const QString previousIdentity = previous ? DatabaseFile::identity(*previous) : QString();
+    RecordList dropped;
+    emit beginResetModel();
+    change(m_records, dropped);
+    for (auto &r : m_records) {
+        if (r->parent() != this)
+            r->setParent(this);
+    }
+    fixCurrent(previous, previousIdentity);
+    emit endResetModel();
+    // Only now: the view has let go of them.
+    dropped.clear();
+}
+
+void DatabaseIfc::adopt(RecordList records)
+{
+    EpirbConfig *previous = m_currentIndex >= 0 ? m_records[size_t(m_currentIndex)].get() : nullptr;
+    const QString previousIdentity = previous ? DatabaseFile::identity(*previous) : QString();
+    std::vector<EpirbConfig *> before;
+    QHash<QString, size_t> old;
+    for (size_t i = 0; i < m_records.size(); ++i) {
+        before.push_back(m_records[i].get());
+        old.insert(DatabaseFile::identity(*m_records[i]), i);
+    }
+    RecordList dropped;
+    std::vector<EpirbConfig *> after;
+    for (auto &record : records) {
+        const auto it = old.constFind(DatabaseFile::identity(*record));
+        if (it != old.constEnd() && m_records[*it]
+            && DatabaseFile::recordBytes(*m_records[*it]) == DatabaseFile::recordBytes(*record)) {
+            dropped.push_back(std::move(record));
+            record = std::move(m_records[*it]);
+        }
+        after.push_back(record.get());
+    }
+    if (after == before) {
+        // Every object was kept: nothing for the views to hear about.
+        m_records = std::move(records);
+        return;
+    }
+    emit beginResetModel();
+    for (auto &r : m_records) {
+        if (r)
+            dropped.push_back(std::move(r));
+    }
+    m_records = std::move(records);
+    for (auto &r : m_records) {
+        if (r->parent() != this)
+            r->setParent(this);
+    }
+    fixCurrent(previous, previousIdentity);
+    emit endResetModel();
+    dropped.clear();
+}
+
+QStringList DatabaseIfc::pendingPaths() const
+{
+    QStringList paths;
+    if (m_databasePath.isEmpty())
+        return paths;
+    // Beside the database, or (when its folder cannot be written) in the settings folder,
+    // named after the database it belongs to.
+    paths << QDir(m_folder).filePath(QStringLiteral("Quorvik-pending.db"));
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    if (!config.isEmpty() && QDir(config) != QDir(m_folder)) {
+        const QByteArray key = QCryptographicHash::hash(QFileInfo(m_databasePath).absoluteFilePath().toUtf8(),
+                                                        QCryptographicHash::Sha1)
+                                   .toHex()
+                                   .left(12);
+        paths << QDir(config).filePath(QStringLiteral("Quorvik-pending-%1.db").arg(QString::fromLatin1(key)));
+    }
+    return paths;
+}
+
+void DatabaseIfc::savePending()
+{
+    if (m_pendingRecords.empty())
+        return;
+    for (const QString &path : pendingPaths()) {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        // What an earlier failure kept there stays.
+        QByteArray bytes;
+        bool exists = false;
+        RecordList kept;
+        if (DatabaseFile::readFile(path, bytes, exists, nullptr) && exists)
+            kept = std::move(DatabaseFile::decode(bytes).records);
+        RecordList dropped;
+        for (const auto &record : m_pendingRecords)
+            addOrReplaceChange(*record)(kept, dropped);
+        QString error;
+        if (DatabaseFile::writeFile(path, DatabaseFile::encode(kept), &error)) {
+            if (m_pendingFile != path)
+                qWarning().noquote() << "Programmed beacons not yet in the database are kept in " + path;
+            m_pendingFile = path;
+            return;
+        }
+    }
+    m_pendingFile.clear();
+    qWarning().noquote() << "No pending file could be written: programmed beacons not yet in the database are "
+                            "kept in memory only until it can be written";
+}
+
+QString DatabaseIfc::lockFailure(const QLockFile &lock) const
+{
+    qint64 pid = 0;
+    QString host, program;
+    if (lock.error() == QLockFile::LockFailedError && lock.getLockInfo(&pid, &host, &program))
+        return tr("the database is in use by %1 (process %2 on %3) and was not released within %4 s")
+            .arg(program.isEmpty() ? tr("another program") : program)
+            .arg(pid)
+            .arg(host)
+            .arg(kLockWaitMs / 1000);
+    if (lock.error() == QLockFile::LockFailedError)
+        return tr("the database is in use by another program and was not released within %1 s").arg(kLockWaitMs / 1000);
+    return tr("its lock file %1 cannot be created (is the folder writable?)").arg(m_databasePath + QStringLiteral(".lock"));
+}
+
+bool DatabaseIfc::failWrite(const QString &reason)
+{
+    const QString text = tr("%1 could not be written: %2").arg(m_databasePath, reason);
+    qWarning().noquote() << "saveDb: could not write " + m_databasePath + ": " + reason;
+    savePending();
+    if (!m_databasePath.isEmpty())
+        m_retry->start();
+    const bool changed = text != m_writeProblem;
+    m_writeProblem = text;
+    if (changed)
+        emit problemChanged();
+    emit writeFailed(text);
+    return false;
+}
+
+bool DatabaseIfc::sync(bool force)
+{
+    const QStringList pending = [this] {
+        QStringList found;
+        for (const QString &path : pendingPaths()) {
+            if (QFileInfo::exists(path))
+                found << path;
+        }
+        return found;
+    }();
+    if (!force && m_journal.empty() && pending.isEmpty())
+        return true;
+    if (m_databasePath.isEmpty())
         return false;
+
+    QLockFile lock(m_databasePath + QStringLiteral(".lock"));
+    lock.setStaleLockTime(kStaleLockMs);
+    if (!lock.tryLock(kLockWaitMs))
+        return failWrite(lockFailure(lock));
+
+    QByteArray disk;
+    bool exists = false;
+    QString error;
+    if (!DatabaseFile::readFile(m_databasePath, disk, exists, &error))
+        return failWrite(tr("it cannot be read first (%1)").arg(error));
+
+    QByteArray bytes;
+    bool merged = false;
+    RecordList records;
+    if (exists == m_diskExists && disk == m_diskBytes && pending.isEmpty() && !m_diskDamaged) {
+        // Nobody wrote since this program did: the list in memory is the file plus the queued changes.
+        bytes = DatabaseFile::encode(m_records);
+    } else {
+        // Another program wrote meanwhile (or the file is damaged): its records, then the
+        // pending beacons, then this program's queued changes.
+        if (exists) {
+            DatabaseFile::Contents contents = DatabaseFile::decode(disk);
+            if (!contents.whole && setAside(disk).isEmpty())
+                return failWrite(tr("it is damaged and could not be kept aside"));
+            records = std::move(contents.records);
+        }
+        RecordList dropped;
+        for (const QString &path : pending) {
+            QByteArray pendingBytes;
+            bool pendingExists = false;
+            if (DatabaseFile::readFile(path, pendingBytes, pendingExists, nullptr) && pendingExists) {
+                for (const auto &record : DatabaseFile::decode(pendingBytes).records)
+                    addOrReplaceChange(*record)(records, dropped);
+            }
+        }
+        for (const Change &change : m_journal)
+            change(records, dropped);
+        bytes = DatabaseFile::encode(records);
+        merged = true;
     }
-    qWarning().noquote() << "Damaged database kept as " + aside;
-    m_damagedOnDisk = false;
+    if (!DatabaseFile::writeFile(m_databasePath, bytes, &error))
+        return failWrite(error);
+
+    // A backup is made only of what was read back as written.
+    QByteArray back;
+    bool backExists = false;
+    if (DatabaseFile::readFile(m_databasePath, back, backExists, nullptr) && back == bytes)
+        DatabaseBackups(m_folder).keep(bytes, nullptr);
+    else
+        qWarning().noquote() << "saveDb: " + m_databasePath + " does not read back as written; no backup made of it";
+    for (const QString &path : pending) {
+        if (QFile::remove(path))
+            qInfo().noquote() << "Pending beacons of " + path + " are now in the database";
+    }
+    lock.unlock();
+
+    m_journal.clear();
+    m_pendingRecords.clear();
+    m_pendingFile.clear();
+    m_diskBytes = bytes;
+    m_diskExists = true;
+    m_diskDamaged = false;
+    m_modified = false;
+    m_retry->stop();
+    const bool problemsChanged = !m_writeProblem.isEmpty();
+    m_writeProblem.clear();
+    if (merged)
+        adopt(std::move(records));
+    if (problemsChanged)
+        emit problemChanged();
+    qDebug() << "saveDb No of reports:" << m_records.size();
     return true;
+}
+
+bool DatabaseIfc::commit(const Change &change, bool inMemory)
+{
+    if (inMemory)
+        applyInMemory(change);
+    m_journal.push_back(change);
+    m_modified = true;
+    return sync(false);
 }
 
 bool DatabaseIfc::saveDb()
 {
-    return !m_modified || writeDb();
+    return !m_modified || sync(true);
 }
 
 bool DatabaseIfc::writeDb()
 {
-    bool written = false;
-    if (!m_databasePath.isEmpty() && keepDamagedFile()) {
-        QSaveFile file(m_databasePath);
-        if (file.open(QIODevice::WriteOnly)) {
-            QDataStream stream(&file);
-            stream.setVersion(QDataStream::Qt_5_6);
-            stream << kMagic << kFormatVersion;
-            stream.setVersion(QDataStream::Qt_6_0);
-            stream << qint32(m_records.size());
-            quint32 checksum = 0;
-            for (const EpirbConfig *record : m_records) {
-                const QByteArray bytes = recordBytes(*record);
-                stream << bytes;
-                checksum += quint32(signedByteSum(bytes));
-            }
-            stream << qint32(checksum);
-            written = stream.status() == QDataStream::Ok && file.commit();
-            if (written)
-                m_modified = false;
-            else
-                qWarning().noquote() << "saveDb: could not write " + m_databasePath + ": " + file.errorString();
-        }
+    m_modified = true;
+    return sync(true);
+}
+
+bool DatabaseIfc::refresh()
+{
+    if (m_databasePath.isEmpty())
+        return false;
+    QByteArray bytes;
+    bool exists = false;
+    if (!DatabaseFile::readFile(m_databasePath, bytes, exists, nullptr) || !exists
+        || (exists == m_diskExists && bytes == m_diskBytes))
+        return false;
+    DatabaseFile::Contents contents = DatabaseFile::decode(bytes);
+    // A damaged file is met by the next write; what is shown stays until then.
+    if (!contents.whole)
+        return false;
+    RecordList records = std::move(contents.records);
+    RecordList dropped;
+    for (const Change &change : m_journal)
+        change(records, dropped);
+    m_diskBytes = bytes;
+    m_diskExists = true;
+    const int before = count();
+    adopt(std::move(records));
+    qDebug().noquote() << QStringLiteral("Database changed on disk by another program: %1 records, %2 before")
+                              .arg(count())
+                              .arg(before);
+    return true;
+}
+
+QStringList DatabaseIfc::backups() const
+{
+    return DatabaseBackups(m_folder).list();
+}
+
+QString DatabaseIfc::restoreBackup(const QString &path)
+{
+    if (m_databasePath.isEmpty())
+        return tr("There is no database folder.");
+    QByteArray bytes;
+    bool exists = false;
+    QString error;
+    if (!DatabaseFile::readFile(path, bytes, exists, &error) || !exists)
+        return tr("%1 cannot be read: %2").arg(path, exists ? error : tr("no such file"));
+    DatabaseFile::Contents contents = DatabaseFile::decode(bytes);
+    if (!contents.whole)
+        return tr("%1 is not a whole database: %2").arg(path, contents.problems.join(QLatin1Char(' ')));
+
+    QLockFile lock(m_databasePath + QStringLiteral(".lock"));
+    lock.setStaleLockTime(kStaleLockMs);
+    if (!lock.tryLock(kLockWaitMs))
+        return tr("%1 was not restored: %2").arg(path, lockFailure(lock));
+    QByteArray current;
+    bool currentExists = false;
+    DatabaseFile::readFile(m_databasePath, current, currentExists, nullptr);
+    QString kept;
+    if (currentExists && current != bytes) {
+        // The database being replaced may hold beacons the copy lacks: it stays aside.
+        kept = asideName(m_folder, QStringLiteral("Quorvik-replaced"));
+        if (!DatabaseFile::writeFile(kept, current, &error))
+            return tr("%1 was not restored: the current database could not be kept aside as %2 (%3)")
+                .arg(path, kept, error);
     }
-    qDebug() << "saveDb No of reports:" << m_records.size();
-    return written;
+    const QByteArray restored = DatabaseFile::encode(contents.records);
+    if (!DatabaseFile::writeFile(m_databasePath, restored, &error))
+        return tr("%1 was not restored: %2 could not be written (%3)").arg(path, m_databasePath, error);
+    lock.unlock();
+
+    m_journal.clear();
+    m_pendingRecords.clear();
+    m_diskBytes = restored;
+    m_diskExists = true;
+    m_diskDamaged = false;
+    m_modified = false;
+    m_retry->stop();
+    m_loadProblem.clear();
+    m_writeProblem.clear();
+    adopt(std::move(contents.records));
+    emit problemChanged();
+    qInfo().noquote() << QStringLiteral("Database restored from %1 (%2 records)%3")
+                             .arg(path)
+                             .arg(count())
+                             .arg(kept.isEmpty() ? QString() : QStringLiteral("; the replaced file is kept as ") + kept);
+    return QString();
 }
 
 void DatabaseIfc::setDbBeacon(int index)
@@ -401,48 +665,25 @@ void DatabaseIfc::setDbBeacon(int index)
     if (index < 0 || index >= count() || !m_records[size_t(index)])
         return;
     m_currentIndex = index;
-    EpirbConfig *record = m_records[size_t(index)];
+    EpirbConfig *record = m_records[size_t(index)].get();
     emit showInDatablock(record);
     qDebug().noquote() << "setDbBeacon: " + record->beaconSerial() + " " + QString::number(index);
     emit dbBeaconChanged();
 }
 
-void DatabaseIfc::replaceAt(int index, EpirbConfig *record)
-{
-    EpirbConfig *old = m_records[size_t(index)];
-    m_records[size_t(index)] = record;
-    if (index == m_currentIndex)
-        emit showInDatablock(record);
-    delete old;
-}
-
 bool DatabaseIfc::addOrReplace(const EpirbConfig &config)
 {
-    auto copy = std::make_unique<EpirbConfig>(this);
-    copy->copyFrom(config);
     const QByteArray serial = config.serialBytes();
-
-    int match = -1;
-    for (int i = 0; i < count(); ++i) {
-        const EpirbConfig *r = m_records[size_t(i)];
-        if (r->beaconType() == config.beaconType() && r->serialBytes() == serial) {
-            match = i;
-            break;
-        }
-    }
+    const bool stored = std::any_of(m_records.begin(), m_records.end(), [&](const auto &r) {
+        return r->beaconType() == config.beaconType() && r->serialBytes() == serial;
+    });
     bool numeric = false;
     QString::fromLatin1(serial).toLongLong(&numeric);
-    if (match < 0 && (config.beaconType() == ConfigTables::E_BeaconMax || !numeric))
+    if (!stored && (config.beaconType() == ConfigTables::E_BeaconMax || !numeric))
         return false;
-
-    emit beginResetModel();
-    if (match >= 0)
-        replaceAt(match, copy.release());
-    else
-        m_records.push_back(copy.release());
-    m_modified = true;
-    emit endResetModel();
-    saveDb();
+    // Until it is on disk, the beacon is also kept in the pending file.
+    m_pendingRecords.push_back(copyOf(config));
+    commit(addOrReplaceChange(config));
     return true;
 }
 
@@ -452,42 +693,54 @@ void DatabaseIfc::deleteCurrent()
         qDebug() << "databaseifc: Cannot delete current target";
         return;
     }
-    emit beginResetModel();
-    emit clearDatablock();
-    EpirbConfig *record = m_records[size_t(m_currentIndex)];
-    m_records.erase(m_records.begin() + m_currentIndex);
-    delete record;
-    m_currentIndex = -1;
-    m_modified = true;
-    emit endResetModel();
-    saveDb();
+    const QString identity = DatabaseFile::identity(*m_records[size_t(m_currentIndex)]);
+    commit([identity](RecordList &records, RecordList &dropped) {
+        for (auto it = records.begin(); it != records.end(); ++it) {
+            if (DatabaseFile::identity(**it) == identity) {
+                dropped.push_back(std::move(*it));
+                records.erase(it);
+                return;
+            }
+        }
+    });
 }
 
 void DatabaseIfc::clearAll()
 {
     if (m_records.empty())
         return;
-    emit beginResetModel();
-    emit clearDatablock();
-    clearRecords();
-    m_currentIndex = -1;
-    m_modified = true;
-    emit endResetModel();
-    saveDb();
+    commit([](RecordList &records, RecordList &dropped) {
+        for (auto &r : records)
+            dropped.push_back(std::move(r));
+        records.clear();
+    });
 }
 
 bool DatabaseIfc::recordEdited(const EpirbConfig *record)
 {
-    if (!record || std::find(m_records.begin(), m_records.end(), record) == m_records.end())
+    const auto it = std::find_if(m_records.begin(), m_records.end(), [record](const auto &r) { return r.get() == record; });
+    if (!record || it == m_records.end())
         return false;
-    m_modified = true;
-    return saveDb();
+    // Changed in place already: on disk, the stored record of its identity takes the change.
+    std::shared_ptr<const EpirbConfig> proto = copyOf(*record);
+    return commit(
+        [proto](RecordList &records, RecordList &dropped) {
+            const QString identity = DatabaseFile::identity(*proto);
+            for (auto &r : records) {
+                if (DatabaseFile::identity(*r) == identity) {
+                    dropped.push_back(std::move(r));
+                    r = copyOf(*proto);
+                    return;
+                }
+            }
+        },
+        false);
 }
 
 QJsonObject DatabaseIfc::exportObject() const
 {
     QJsonArray beacons;
-    for (const EpirbConfig *record : m_records)
+    for (const auto &record : m_records)
         beacons.append(beaconToJson(*record));
     QJsonObject top;
     top.insert(QStringLiteral("version"), 2);
@@ -569,13 +822,8 @@ int DatabaseIfc::importReports(QIODevice &device)
     const QJsonArray beacons = beaconsValue.toArray();
     ConfigTables *tables = ConfigTables::instance(nullptr);
 
-    // First stored record of each type and serial, as the linear search would find it.
-    QHash<QPair<int, QByteArray>, int> firstMatch;
-    firstMatch.reserve(count() + beacons.size());
-    for (int i = count() - 1; i >= 0; --i)
-        firstMatch.insert({ m_records[size_t(i)]->beaconType(), m_records[size_t(i)]->serialBytes() }, i);
-
-    emit beginResetModel();
+    // Parsed first; merged by a change, which a later write applies again to what the file holds then.
+    auto entries = std::make_shared<std::vector<std::pair<qsizetype, std::unique_ptr<EpirbConfig>>>>();
     ImportCounts counts;
     for (qsizetype n = 0; n < beacons.size(); ++n) {
         const QJsonValue element = beacons.at(n);
@@ -638,33 +886,50 @@ int DatabaseIfc::importReports(QIODevice &device)
         r->setAisSartMmsi(o.value(QStringLiteral("aisSartMmsi")).toInt() & 0xFF);
         r->setBatteryType(o.value(QStringLiteral("batteryType")).toInt() & 0xFF);
 
-        const QPair<int, QByteArray> key { r->beaconType(), r->serialBytes() };
-        const int match = firstMatch.value(key, -1);
-        if (match < 0) {
-            firstMatch.insert(key, count());
-            r->setParent(this);
-            m_records.push_back(r.release());
-            ++counts.imported;
-        } else {
+        entries->emplace_back(n, std::move(r));
+    }
+
+    auto result = std::make_shared<ImportCounts>(counts);
+    auto firstRun = std::make_shared<bool>(true);
+    const Change change = [entries, result, firstRun](RecordList &records, RecordList &dropped) {
+        // First stored record of each type and serial, as the linear search would find it.
+        QHash<QPair<int, QByteArray>, size_t> firstMatch;
+        firstMatch.reserve(qsizetype(records.size() + entries->size()));
+        for (size_t i = records.size(); i-- > 0;)
+            firstMatch.insert({ records[i]->beaconType(), records[i]->serialBytes() }, i);
+        for (const auto &[n, entry] : *entries) {
+            const QPair<int, QByteArray> key { entry->beaconType(), entry->serialBytes() };
+            const auto match = firstMatch.constFind(key);
+            if (match == firstMatch.constEnd()) {
+                firstMatch.insert(key, records.size());
+                records.push_back(copyOf(*entry));
+                ++result->imported;
+                continue;
+            }
             // A null date is the earliest: QDate orders it before every valid one.
-            const QDate storedDate = m_records[size_t(match)]->progDate();
-            if (r->progDate().isValid() && (!storedDate.isValid() || r->progDate() > storedDate)) {
-                r->setParent(this);
-                replaceAt(match, r.release());
-                ++counts.replaced;
+            const QDate storedDate = records[*match]->progDate();
+            if (entry->progDate().isValid() && (!storedDate.isValid() || entry->progDate() > storedDate)) {
+                dropped.push_back(std::move(records[*match]));
+                records[*match] = copyOf(*entry);
+                ++result->replaced;
             } else {
-                qInfo().noquote() << QStringLiteral("ImportReports: Entry %1 (serial %2) is not newer than the stored beacon; keeping the stored one")
-                                         .arg(n).arg(QString::fromLatin1(key.second));
-                ++counts.unchanged;
+                if (*firstRun)
+                    qInfo().noquote() << QStringLiteral("ImportReports: Entry %1 (serial %2) is not newer than the stored beacon; keeping the stored one")
+                                             .arg(n).arg(QString::fromLatin1(key.second));
+                ++result->unchanged;
             }
         }
-    }
+        *firstRun = false;
+    };
+    // The counts are those of the list as shown when the import ran.
+    applyInMemory(change);
+    m_lastImport = *result;
+    counts = *result;
+    m_journal.push_back(change);
     m_modified = true;
-    m_lastImport = counts;
-    emit endResetModel();
     qInfo().noquote() << QStringLiteral("Imported %1 new beacons and updated %2 existing beacons").arg(counts.imported).arg(counts.replaced);
     if (counts.skipped)
         qWarning().noquote() << QStringLiteral("ImportReports: Skipped %1 of %2 entries").arg(counts.skipped).arg(beacons.size());
-    saveDb();
+    sync(false);
     return 0;
 }

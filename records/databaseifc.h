@@ -1,27 +1,47 @@
 #pragma once
 
+#include "records/databasefile.h"
+
 #include <QObject>
 #include <QString>
+#include <QtQml/qqmlregistration.h>
 
+#include <functional>
+#include <memory>
 #include <vector>
 
 class EpirbConfig;
 class QDataStream;
+class QFileSystemWatcher;
 class QIODevice;
 class QJsonObject;
+class QLockFile;
+class QTimer;
 
 // The programmed-beacon database: owns the stored records, keeps them in
 // "Quorvik.db" and exchanges them with other installations as JSON reports.
-// Every change is written to disk at once, atomically.
+// Every change is written to disk at once, atomically, and as a read-modify-write
+// under a lock beside the file: what another program wrote meanwhile is merged, not
+// overwritten. A change that cannot be written stays queued and is tried again; a
+// programmed beacon in that queue is also kept in a pending file.
 class DatabaseIfc : public QObject
 {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("The database is reached through QMLProxy.database")
+    // Why the file found at start could not be read whole; empty when it could.
+    Q_PROPERTY(QString loadProblem READ loadProblem NOTIFY problemChanged)
+    // Why the last change could not be written; empty once every change is on disk.
+    Q_PROPERTY(QString writeProblem READ writeProblem NOTIFY problemChanged)
+    Q_PROPERTY(QString databasePath READ databasePath CONSTANT)
 
 public:
-    static constexpr qint32 kMagic = 0x45670099;
+    static constexpr qint32 kMagic = DatabaseFile::kMagic;
     // 102 keeps every member of a record; 100 and 101 kept the data block and the
     // additional information only, and are rewritten as 102 when loaded.
-    static constexpr qint32 kFormatVersion = 102;
+    static constexpr qint32 kFormatVersion = DatabaseFile::kFormatVersion;
+    // How long a change waits for another program to release the file.
+    static constexpr int kLockWaitMs = 10000;
 
     // Loads "Quorvik.db" from folder (created when missing).
     DatabaseIfc(const QString &folder, QObject *parent);
@@ -31,10 +51,26 @@ public:
     static DatabaseIfc *instance(QObject *parent);
 
     int count() const { return int(m_records.size()); }
-    EpirbConfig *beaconAt(int index) const { return m_records[size_t(index)]; }
+    EpirbConfig *beaconAt(int index) const { return m_records[size_t(index)].get(); }
     int currentIndex() const { return m_currentIndex; }
     QString databasePath() const { return m_databasePath; }
     bool isModified() const { return m_modified; }
+    QString loadProblem() const { return m_loadProblem; }
+    QString writeProblem() const { return m_writeProblem; }
+    // Where the damaged file found at start was set aside; empty when none was.
+    QString damagedCopy() const { return m_damagedCopy; }
+    // Where programmed beacons not yet in the database are kept; empty when none are.
+    QString pendingFile() const { return m_pendingFile; }
+
+    // The good copies to go back to, newest first.
+    Q_INVOKABLE QStringList backups() const;
+    // Puts a good copy back in place of the database (the replaced file is kept aside).
+    // Empty when done, else why not.
+    Q_INVOKABLE QString restoreBackup(const QString &path);
+    // Reads the file again when another program changed it; true when the list changed.
+    bool refresh();
+    // Follows changes other programs make to the file (the window's database does).
+    void watchDisk();
 
     void setDbBeacon(int index);
     // Stores a copy of config, replacing the record of the same type and serial.
@@ -74,6 +110,9 @@ public:
     bool loadDb(QDataStream &stream);
 
 signals:
+    void problemChanged();
+    // A change could not be written; text names the file and the reason.
+    void writeFailed(const QString &text);
     void dbBeaconChanged();
     void beginResetModel();
     void endResetModel();
@@ -83,21 +122,56 @@ signals:
     void clearDatablock();
 
 private:
-    // Puts record in place of the one at index and deletes the old one.
-    void replaceAt(int index, EpirbConfig *record);
-    bool keepDamagedFile();
+    using RecordList = DatabaseFile::RecordList;
+    // One change, applied to the records in memory and again to those on disk at each write.
+    using Change = std::function<void(RecordList &records, RecordList &dropped)>;
+
+    static std::unique_ptr<EpirbConfig> copyOf(const EpirbConfig &record);
+    static Change addOrReplaceChange(const EpirbConfig &config);
+
+    // Applies change in memory and writes it; false when it is not on disk yet.
+    bool commit(const Change &change, bool applyInMemory = true);
+    void applyInMemory(const Change &change);
+    // Takes over records read from disk, keeping the objects of unchanged ones.
+    void adopt(RecordList records);
+    // The current record after the list changed: kept, its replacement shown, or the view cleared.
+    void fixCurrent(EpirbConfig *previous, const QString &previousIdentity);
+    // Writes the queued changes under the lock, merged into what the file holds now.
+    bool sync(bool force);
+    bool failWrite(const QString &reason);
+    QString lockFailure(const QLockFile &lock) const;
+    // Keeps a copy of damaged bytes (once) and returns where; empty when it could not.
+    QString setAside(const QByteArray &bytes);
+    QStringList pendingPaths() const;
+    void savePending();
     void upgradeFile();
     void clearRecords();
+    QString describeLoadProblem(const DatabaseFile::Contents &contents) const;
 
     static DatabaseIfc *s_instance;
 
     QString m_folder;
     QString m_databasePath;
-    std::vector<EpirbConfig *> m_records;
+    RecordList m_records;
     int m_currentIndex = -1;
     bool m_modified = false;
-    // The file on disk failed its checks and still holds what the list may lack.
-    bool m_damagedOnDisk = false;
     qint32 m_loadedFormat = 0;
     ImportCounts m_lastImport;
+
+    // Changes not yet on disk, in order.
+    std::vector<Change> m_journal;
+    // Programmed beacons among them, for the pending file.
+    RecordList m_pendingRecords;
+    // The file's bytes as this program last read or wrote them.
+    QByteArray m_diskBytes;
+    bool m_diskExists = false;
+    // The file read at start failed its checks: the next write salvages it.
+    bool m_diskDamaged = false;
+    QString m_loadProblem;
+    QString m_writeProblem;
+    QString m_damagedCopy;
+    QString m_pendingFile;
+    QTimer *m_retry = nullptr;
+    QTimer *m_refreshSoon = nullptr;
+    QFileSystemWatcher *m_watcher = nullptr;
 };

@@ -40,6 +40,7 @@
 #include <QtTest>
 
 #include <atomic>
+#include <tuple>
 #include <memory>
 
 namespace {
@@ -206,6 +207,8 @@ private slots:
     void mainWindowTitleFromProxy();
 
     void cliAgainstSimulatorProcess();
+    void concurrentProgramsKeepEveryRecord();
+    void cliDatabaseDamageImportAndRestore();
 
 private:
     std::unique_ptr<EpirbApp> makeApp(const QStringList &args = {});
@@ -231,8 +234,9 @@ void TestController::init()
 {
     QSettings().clear();
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QFile::remove(data + QStringLiteral("/Quorvik.db"));
-    QFile::remove(data + QStringLiteral("/Quorvikbackup.db"));
+    // The database, its good copies, damaged and pending files: each test starts without any.
+    for (const QString &name : QDir(data).entryList({ QStringLiteral("Quorvik*.db") }, QDir::Files))
+        QFile::remove(data + QLatin1Char('/') + name);
     QFile::remove(data + QStringLiteral("/Country.txt"));
     g_warnings.clear();
     m_opened.urls.clear();
@@ -1454,6 +1458,169 @@ void TestController::cliAgainstSimulatorProcess()
                    QStringLiteral("1") },
                  &out, &err),
              1);
+}
+
+namespace {
+
+// A simulator executable on its own pseudo-terminal; the device path, or empty.
+QString startSimProcess(QProcess &sim, const QString &blockFile)
+{
+    sim.start(QStringLiteral(QUORVIK_BIN_DIR) + QStringLiteral("/quorvik-beacon-sim"),
+              { QStringLiteral("--block"), blockFile, QStringLiteral("--baud"), QStringLiteral("0"),
+                QStringLiteral("--resync-ms"), QStringLiteral("1000"), QStringLiteral("--sync-interval"),
+                QStringLiteral("500") });
+    if (!sim.waitForReadyRead(10000))
+        return QString();
+    return QString::fromLocal8Bit(sim.readLine()).trimmed();
+}
+
+QStringList dumpedSerials(const QByteArray &dump)
+{
+    QStringList serials;
+    for (const QJsonValue &b : QJsonDocument::fromJson(dump).object().value(QStringLiteral("beacons")).toArray())
+        serials << b.toObject().value(QStringLiteral("beaconSerial")).toString();
+    serials.sort();
+    return serials;
+}
+
+}
+
+// Two programs programming at the same moment on one station, and the window's database
+// open beside them: every beacon reported as saved is on disk.
+void TestController::concurrentProgramsKeepEveryRecord()
+{
+    QTemporaryDir home;
+    const QProcessEnvironment env = cliEnvironment(home);
+    const QString blockFile = home.filePath(QStringLiteral("start.bin"));
+    {
+        QFile f(blockFile);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(plbBlock(QStringLiteral("40000"), QStringLiteral("Factory")));
+    }
+    QProcess simA, simB;
+    const QString deviceA = startSimProcess(simA, blockFile);
+    const QString deviceB = startSimProcess(simB, blockFile);
+    QVERIFY2(deviceA.startsWith(QLatin1String("/dev/")) && deviceB.startsWith(QLatin1String("/dev/")),
+             qPrintable(deviceA + QLatin1Char(' ') + deviceB));
+    const auto stopSims = qScopeGuard([&] {
+        simA.terminate();
+        simB.terminate();
+        simA.waitForFinished(5000);
+        simB.waitForFinished(5000);
+    });
+
+    // The window's database on the folder the command line uses.
+    const QString folder = home.path() + QStringLiteral("/data/Aldmar/Quorvik PLB");
+    DatabaseIfc window(folder, nullptr);
+    window.watchDisk();
+    auto addFromWindow = [&](const QString &serial) {
+        EpirbConfig config(nullptr);
+        fillPlb(config, serial, QStringLiteral("Window"));
+        return window.addOrReplace(config);
+    };
+    QVERIFY(addFromWindow(QStringLiteral("42000")));
+
+    QStringList expected { QStringLiteral("42000") };
+    const int rounds = 20;
+    for (int round = 0; round < rounds; ++round) {
+        QProcess a, b;
+        const QString serialA = QString::number(41000 + 2 * round);
+        const QString serialB = QString::number(41001 + 2 * round);
+        for (auto [cli, device, serial] : { std::tuple(&a, deviceA, serialA), std::tuple(&b, deviceB, serialB) }) {
+            cli->setProcessEnvironment(env);
+            cli->start(QStringLiteral(QUORVIK_BIN_DIR) + QStringLiteral("/quorvik-cli"),
+                       { QStringLiteral("program"), QStringLiteral("--port"), device, QStringLiteral("--skipreadback"),
+                         QStringLiteral("--serial"), serial, QStringLiteral("--country"), QStringLiteral("257"),
+                         QStringLiteral("--protocol"), QStringLiteral("16"), QStringLiteral("--owner-name"),
+                         QStringLiteral("Round %1").arg(round) });
+        }
+        // The window saves while both programs run.
+        const QString windowSerial = QString::number(43000 + round);
+        QVERIFY(addFromWindow(windowSerial));
+        for (QProcess *cli : { &a, &b }) {
+            QVERIFY(cli->waitForFinished(90000));
+            QVERIFY2(cli->exitStatus() == QProcess::NormalExit && cli->exitCode() == 0,
+                     cli->readAllStandardError().constData());
+        }
+        expected << serialA << serialB << windowSerial;
+    }
+    expected.sort();
+
+    QByteArray out, err;
+    QCOMPARE(runCli({ QStringLiteral("db"), QStringLiteral("dump") }, env, &out, &err), 0);
+    QCOMPARE(dumpedSerials(out), expected);
+    // The window follows what the others wrote, and its next save keeps all of it.
+    QTRY_COMPARE_WITH_TIMEOUT(window.count(), expected.size(), 10000);
+    QVERIFY(addFromWindow(QStringLiteral("42001")));
+    expected << QStringLiteral("42001");
+    expected.sort();
+    QCOMPARE(runCli({ QStringLiteral("db"), QStringLiteral("dump") }, env, &out, &err), 0);
+    QCOMPARE(dumpedSerials(out), expected);
+    QCOMPARE(window.count(), expected.size());
+}
+
+// What quorvik-cli says about a damaged database, an import it could not save, and a restore.
+void TestController::cliDatabaseDamageImportAndRestore()
+{
+    QTemporaryDir home;
+    const QProcessEnvironment env = cliEnvironment(home);
+    const QString folder = home.path() + QStringLiteral("/data/Aldmar/Quorvik PLB");
+    const QString dbFile = folder + QStringLiteral("/Quorvik.db");
+    // Three beacons as a report from elsewhere.
+    const QString report = home.filePath(QStringLiteral("three.tlr"));
+    {
+        QTemporaryDir elsewhere;
+        DatabaseIfc other(elsewhere.path(), nullptr);
+        for (const char *serial : { "51001", "51002", "51003" }) {
+            EpirbConfig config(nullptr);
+            fillPlb(config, QString::fromLatin1(serial), QStringLiteral("Owner"));
+            config.setProgDate(QDate(2024, 5, 1));
+            QVERIFY(other.addOrReplace(config));
+        }
+        QCOMPARE(other.ExportReports(report), 0);
+    }
+    QByteArray out, err;
+    QCOMPARE(runCli({ QStringLiteral("db"), QStringLiteral("import"), report }, env, &out, &err), 0);
+    QCOMPARE(QJsonDocument::fromJson(out).object().value(QStringLiteral("saved")).toBool(), true);
+
+    // Cut to half its length.
+    QByteArray whole;
+    {
+        QFile f(dbFile);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        whole = f.readAll();
+    }
+    {
+        QFile f(dbFile);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(whole.left(whole.size() / 2));
+    }
+    QCOMPARE(runCli({ QStringLiteral("db"), QStringLiteral("dump") }, env, &out, &err), 1);
+    QVERIFY2(err.contains("could not be read whole") && err.contains("cut short") && err.contains("Quorvik-damaged-")
+                 && err.contains("Quorvikbackup-"),
+             err.constData());
+    const QStringList salvaged = dumpedSerials(out);
+    QVERIFY2(!salvaged.isEmpty() && salvaged.size() < 3, qPrintable(salvaged.join(',')));
+    QCOMPARE(QDir(folder).entryList({ QStringLiteral("Quorvik-damaged-*.db") }).size(), 1);
+
+    // The last good copy goes back after its check.
+    QCOMPARE(runCli({ QStringLiteral("db"), QStringLiteral("restore") }, env, &out, &err), 1);
+    const QJsonArray backups = QJsonDocument::fromJson(out).object().value(QStringLiteral("backups")).toArray();
+    QCOMPARE(backups.size(), 1);
+    QCOMPARE(runCli({ QStringLiteral("db"), QStringLiteral("restore"), QFileInfo(backups.at(0).toString()).fileName() },
+                    env, &out, &err),
+             0);
+    QCOMPARE(runCli({ QStringLiteral("db"), QStringLiteral("dump") }, env, &out, &err), 0);
+    QCOMPARE(dumpedSerials(out), (QStringList { "51001", "51002", "51003" }));
+    QVERIFY2(err.isEmpty() || !err.contains("could not be read"), err.constData());
+
+    // An import the database cannot keep is a failure, whatever its counts.
+    QFile::remove(dbFile);
+    QVERIFY(QDir().mkpath(dbFile));
+    const auto unblock = qScopeGuard([&] { QDir(dbFile).removeRecursively(); });
+    QCOMPARE(runCli({ QStringLiteral("db"), QStringLiteral("import"), report }, env, &out, &err), 1);
+    QVERIFY2(err.contains("not saved") && err.contains("Quorvik.db could not be written"), err.constData());
+    QCOMPARE(QJsonDocument::fromJson(out).object().value(QStringLiteral("saved")).toBool(), false);
 }
 
 // Both QML modules are static libraries: reference their registrations so they are linked.

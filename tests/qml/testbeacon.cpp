@@ -263,6 +263,20 @@ bool TestBeacon::hasPage(const QString &file) const
     return QFile::exists(QStringLiteral(":/qt/qml/Quorvik/Frontend/") + file);
 }
 
+bool TestBeacon::setDatabaseWritable(bool writable) const
+{
+    const QString path = dataFolder() + QStringLiteral("/Quorvik.db");
+    const QString held = path + QStringLiteral(".held");
+    if (!writable) {
+        if (QFileInfo(path).isFile() && !QFile::rename(path, held))
+            return false;
+        return QDir().mkpath(path);
+    }
+    if (QFileInfo(path).isDir() && !QDir(path).removeRecursively())
+        return false;
+    return !QFile::exists(held) || QFile::rename(held, path);
+}
+
 QStringList TestBeacon::databaseFileSerials() const
 {
     // A second database on the same folder sees only what reached the file.

@@ -2,6 +2,7 @@
 
 #include "config/epirbconfig.h"
 
+#include <QFile>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -74,6 +75,11 @@ public:
     // Whole text files, for exported and damaged files; readTextFile gives "" when missing.
     Q_INVOKABLE QString readTextFile(const QString &path) const;
     Q_INVOKABLE bool writeTextFile(const QString &path, const QString &text) const;
+    // Makes Quorvik.db unwritable (a folder takes its place, which holds even for root) and
+    // back, the file as it was.
+    Q_INVOKABLE bool setDatabaseWritable(bool writable) const;
+    // A byte copy (binary files such as database copies); false when to exists or it fails.
+    Q_INVOKABLE bool copyFile(const QString &from, const QString &to) const { return QFile::copy(from, to); }
 
     static void installLogCapture();
 

@@ -305,6 +305,68 @@ SceneTestCase {
         compare(TestBeacon.stored().customSerial(), 1234)
     }
 
+    // The database folder cannot be written when the beacon has been programmed: the run
+    // stops on that status, says where and why, keeps the record in a pending file and
+    // writes it once the database can be written again.
+    function test_unwritableDatabaseStopsTheRun() {
+        verify(TestBeacon.setDatabaseWritable(false))
+        try {
+            const page = openTransfer()
+            const notSaved = "PLB programmed successfully, but not saved in the database"
+            pressTestUntil(function () { return QMLProxy.app.progStatus === notSaved }, 40000,
+                           "the run did not end on the store failure: " + QMLProxy.app.progStatus)
+            verify(QMLProxy.app.progStatusError)
+            const box = page.storeFailureBox
+            tryVerify(function () { return box.visible }, 3000, "no message box about the store failure")
+            const dbPath = TestBeacon.dataFolder + "/Quorvik.db"
+            verify(box.text.indexOf(dbPath + " could not be written") >= 0, box.text)
+            verify(box.text.indexOf("Quorvik-pending.db") >= 0, box.text)
+            verify(Qt.colorEqual(barColor(page), AldmarStyle.jProgressBarErrorColor), "the bar is not red")
+            // The record is not only in memory.
+            verify(TestBeacon.readTextFile(TestBeacon.dataFolder + "/Quorvik-pending.db").length > 0)
+            verify(TestBeacon.logged("saveDb: could not write " + dbPath))
+
+            // The guide only when asked for: "No" stays on the page with its status.
+            wait(400)
+            let no = null
+            const walk = function (node) {
+                for (let i = 0; node && i < node.children.length && !no; ++i) {
+                    const child = node.children[i]
+                    if (child.visible && child.text === "No" && child.clicked !== undefined)
+                        no = child
+                    else
+                        walk(child)
+                }
+            }
+            walk(scene.contentItem.parent)
+            verify(no, "the box offers no \"No\"")
+            mouseClick(no)
+            tryVerify(function () { return !box.visible }, 3000)
+            wait(500)
+            verify(findChild(mainView.currentItem, "Prog_11_Transfer"), "the transfer page was left")
+            verify(!TestBeacon.logged("Replacing most items with : LabelingSwipeView.qml"))
+            compare(QMLProxy.app.progStatus, notSaved)
+
+            // Reports says it too, until the record is written.
+            click("menuProgrammingBar")
+            waitForPage("Main_StartProg")
+            click("menuReports")
+            const reports = waitForPage("BeaconDbDisplay")
+            const line = item("dbProblemLine", reports)
+            verify(line.visible)
+            verify(line.text.indexOf("Not saved: " + dbPath + " could not be written") === 0, line.text)
+
+            // Writable again: the waiting record is written without anything being done.
+            verify(TestBeacon.setDatabaseWritable(true))
+            tryCompare(QMLProxy.database, "writeProblem", "", 15000)
+            tryVerify(function () { return !line.visible }, 3000)
+            compare(TestBeacon.databaseFileSerials(), [beaconSerial])
+            compare(TestBeacon.readTextFile(TestBeacon.dataFolder + "/Quorvik-pending.db"), "")
+        } finally {
+            TestBeacon.setDatabaseWritable(true)
+        }
+    }
+
     function test_exitDuringTransferStopsTheLink() {
         // At 2400 baud a write takes long enough to leave in the middle of it.
         verify(TestBeacon.restart({ serial: beaconSerial, baud: 2400 }))

@@ -214,6 +214,40 @@ SceneTestCase {
         compare(countryNames(), standard)
     }
 
+    // A good copy of the database put back from the Options page after a confirmation;
+    // the database it replaces stays aside.
+    function test_restoreDatabaseFromBackup() {
+        TestBeacon.clearDatabase()
+        verify(TestBeacon.addBeaconToDatabase("61001", "Before"))
+        const today = QMLProxy.database.backups()[0]
+        verify(today.indexOf("/Quorvikbackup-") > 0, today)
+        const older = TestBeacon.dataFolder + "/Quorvikbackup-20000101.db"
+        verify(TestBeacon.copyFile(today, older))
+        try {
+            verify(TestBeacon.addBeaconToDatabase("61002", "After"))
+            compare(TestBeacon.databaseCount(), 2)
+
+            openScene()
+            const page = openFromSettings("popupOptions", "MiscConfig")
+            const box = item("backupBox")
+            compare(box.count, 2)
+            compare(box.textAt(1), "Quorvikbackup-20000101.db")
+            box.currentIndex = 1
+            click("restoreButton")
+            tryVerify(function() { return page.restoreConfirmBox.visible })
+            verify(page.restoreConfirmBox.text.indexOf(older) >= 0, page.restoreConfirmBox.text)
+            click(dialogButton("Yes"))
+            tryVerify(function() { return page.restoreResultBox.visible })
+            compare(page.restoreResultBox.title, "Database restored")
+            compare(TestBeacon.databaseCount(), 1)
+            compare(TestBeacon.databaseFileSerials(), ["61001"])
+            click(dialogButton("OK"))
+            tryVerify(function() { return !page.restoreResultBox.visible })
+        } finally {
+            TestBeacon.clearDatabase()
+        }
+    }
+
     function test_protocolPageDecidesTheWizardPages() {
         openScene()
         openFromSettings("popupProtocol", "ProtocolConfig")

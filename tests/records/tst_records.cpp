@@ -3,6 +3,7 @@
 
 #include "records/epirblogcounterbinding.h"
 #include "records/epirblogdb.h"
+#include "records/databasebackups.h"
 #include "records/databaseifc.h"
 #include "records/epirblogdbbinding.h"
 #include "records/progbeaconlist.h"
@@ -15,6 +16,7 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QElapsedTimer>
 #include <QJsonObject>
 #include <QPointer>
 #include <QProcess>
@@ -25,6 +27,7 @@
 #include <QStandardItemModel>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <QtTest>
 
 #include <memory>
@@ -92,6 +95,9 @@ private slots:
     void dbImportReplacesShownRecord();
     void dbImportReadsWhatTheFileHolds();
     void dbSurvivesKill();
+    void dbDamagedFileIsSaidSalvagedAndSetAside();
+    void dbRollingBackupsAndRestore();
+    void dbHeldLockIsSaidAndRetried();
     void beaconListAndProxy();
     void cliCommands();
     void qmlTypes();
@@ -664,7 +670,7 @@ static QString writeFile(const QString &path, const QByteArray &bytes)
 void TestRecords::dbRoundTripAndBackup()
 {
     const QString folder = freshFolder();
-    const QString backup = folder + QStringLiteral("/Quorvikbackup.db");
+    const QString backup = folder + QLatin1Char('/') + DatabaseBackups::fileName(QDate::currentDate());
     {
         DatabaseIfc db(folder, nullptr);
         QCOMPARE(db.count(), 0);
@@ -672,7 +678,6 @@ void TestRecords::dbRoundTripAndBackup()
         addP5(db, QStringLiteral("99"), QDate());
         addP5(db, QStringLiteral("1003"));
     }
-    QVERIFY(!QFile::exists(backup));
     const QByteArray written = dbBytes(folder);
     QCOMPARE(written.left(8), QByteArray::fromHex("4567009900000066"));
     {
@@ -692,7 +697,7 @@ void TestRecords::dbRoundTripAndBackup()
         }
         QVERIFY(!db.beaconAt(1)->progDate().isValid());
     }
-    // The backup is a byte copy made at the first start that found a good file.
+    // Today's backup is a byte copy of the last good file.
     QVERIFY(QFile::exists(backup));
     QFile copy(backup);
     QVERIFY(copy.open(QIODevice::ReadOnly));
@@ -706,8 +711,10 @@ void TestRecords::dbRoundTripAndBackup()
         DatabaseIfc db(folder, nullptr);
         QCOMPARE(db.count(), 4);
     }
+    // It follows the file: the copy of today is the last good state.
     QVERIFY(copy.open(QIODevice::ReadOnly));
-    QCOMPARE(copy.readAll(), written);
+    QCOMPARE(copy.readAll(), dbBytes(folder));
+    QVERIFY(!QFile::exists(folder + QStringLiteral("/Quorvikbackup.db")));
 }
 
 void TestRecords::dbChangedByteFailsChecksum()
@@ -728,15 +735,17 @@ void TestRecords::dbChangedByteFailsChecksum()
     bytes[offset] = char(bytes[offset] ^ 0x20);
     writeFile(folder + QStringLiteral("/Quorvik.db"), bytes);
 
+    const QString backup = folder + QLatin1Char('/') + DatabaseBackups::fileName(QDate::currentDate());
+    QFile::remove(backup);
     {
         QTest::ignoreMessage(QtDebugMsg, "problem reading file");
+        // The damaged file is kept aside at once, not at the next save.
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Damaged database kept as .*Quorvik-damaged-.*\\.db$")));
         DatabaseIfc db(folder, nullptr);
         QCOMPARE(db.count(), 2);
-        QVERIFY(!QFile::exists(folder + QStringLiteral("/Quorvikbackup.db")));
+        QVERIFY(db.loadProblem().contains(QStringLiteral("checksum does not match")));
+        QVERIFY(!QFile::exists(backup));
         QCOMPARE(dbBytes(folder), bytes);
-
-        // The first save keeps the damaged file aside.
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Damaged database kept as .*Quorvik-damaged-.*\\.db$")));
         addP5(db, QStringLiteral("2003"));
     }
     const QStringList aside = QDir(folder).entryList({ QStringLiteral("Quorvik-damaged-*.db") });
@@ -748,7 +757,7 @@ void TestRecords::dbChangedByteFailsChecksum()
         QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
         DatabaseIfc db(folder, nullptr);
         QCOMPARE(db.count(), 3);
-        QVERIFY(QFile::exists(folder + QStringLiteral("/Quorvikbackup.db")));
+        QVERIFY(QFile::exists(backup));
     }
 }
 
@@ -794,8 +803,9 @@ void TestRecords::dbEveryChangeIsOnDisk()
                                      reportText({ beaconJson(QStringLiteral("3003"), QDate(2024, 1, 1)) }));
     QCOMPARE(db.ImportReports(report), 0);
     QCOMPARE(countOnDisk(), 2);
-    // No half-written temporary files are left behind.
-    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList { "Quorvik.db" });
+    // No half-written temporary files or locks are left behind; beside the file only its backup.
+    QCOMPARE(QDir(folder).entryList(QDir::Files),
+             (QStringList { "Quorvik.db", DatabaseBackups::fileName(QDate::currentDate()) }));
 }
 
 // A database file as the two earlier formats wrote it: each record its data block and its note.
@@ -837,9 +847,10 @@ void TestRecords::dbFormat100And101AreUpgraded()
     const QByteArray older = olderFormatFile(format, { p5.get(), old.get() });
     writeFile(folder + QStringLiteral("/Quorvik.db"), older);
     {
-        QTest::ignoreMessage(QtDebugMsg, "Error in input data");
         DatabaseIfc db(folder, nullptr);
         QCOMPARE(db.count(), 1);
+        // The record the old format could not keep is counted and said, not dropped silently.
+        QVERIFY2(db.loadProblem().contains(QStringLiteral("1 records could not be decoded")), qPrintable(db.loadProblem()));
         QCOMPARE(db.beaconAt(0)->beaconSerial(), QStringLiteral("1400"));
         QCOMPARE(db.beaconAt(0)->compare(*p5), 0);
         QCOMPARE(db.beaconAt(0)->additionalInfo(), p5->additionalInfo());
@@ -851,9 +862,6 @@ void TestRecords::dbFormat100And101AreUpgraded()
         // The current format keeps what the old one could not: an old model now survives a restart.
         QVERIFY(db.addOrReplace(*old));
     }
-    QFile backup(folder + QStringLiteral("/Quorvikbackup.db"));
-    QVERIFY(backup.open(QIODevice::ReadOnly));
-    QCOMPARE(backup.readAll(), older);
     QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
     DatabaseIfc db(folder, nullptr);
     QCOMPARE(db.count(), 2);
@@ -1247,6 +1255,214 @@ void TestRecords::dbSurvivesKill()
     DatabaseIfc db(folder, nullptr);
     QCOMPARE(db.count(), 1);
     QCOMPARE(db.beaconAt(0)->beaconSerial(), QStringLiteral("4242"));
+}
+
+// A database damaged in the ways a full disk, a crash or a bad copy damage it: what is
+// said, what is read, that the damaged file is kept at once, and that the next save
+// keeps everything that was readable.
+void TestRecords::dbDamagedFileIsSaidSalvagedAndSetAside()
+{
+    const QStringList serials { "5001", "5002", "5003", "5004" };
+    QByteArray good;
+    {
+        const QString folder = freshFolder();
+        DatabaseIfc db(folder, nullptr);
+        for (const QString &s : serials)
+            addP5(db, s);
+        good = dbBytes(folder);
+    }
+    // Where each record's length stands: the header is 12 bytes, each record its 4-byte length and bytes.
+    QList<int> starts;
+    for (int at = 12; at < good.size() - 4;) {
+        starts << at;
+        at += 4 + int(qFromBigEndian<quint32>(good.constData() + at));
+    }
+    QCOMPARE(starts.size(), 4);
+
+    struct Case
+    {
+        const char *name;
+        QByteArray bytes;
+        QStringList salvaged;
+        const char *said;
+    };
+    QList<Case> cases;
+    cases.append({ "cut short", good.left(good.size() / 2), {}, "cut short" });
+    for (int i = 0; i < 4; ++i) {
+        if (starts[i] + 4 + int(qFromBigEndian<quint32>(good.constData() + starts[i])) <= good.size() / 2)
+            cases.last().salvaged << serials[i];
+    }
+    QVERIFY(!cases.last().salvaged.isEmpty());
+    QVERIFY(cases.last().salvaged.size() < 4);
+
+    QByteArray flipped = good;
+    QByteArray note;
+    for (const QChar c : QStringLiteral("note for 5002"))
+        note.append('\0').append(char(c.unicode()));
+    const int noteAt = int(flipped.indexOf(note)) + 1;
+    flipped[noteAt] = char(flipped[noteAt] ^ 0x20);
+    cases.append({ "bytes flipped in a record", flipped, serials, "checksum does not match" });
+
+    // A string length inside the third record: that record no longer decodes, the others do.
+    QByteArray inner = good;
+    const QByteArray owner = QByteArray("\0K\0a\0r\0i", 8);
+    const int ownerAt = int(inner.indexOf(owner, starts[2]));
+    QVERIFY(ownerAt > starts[2]);
+    qToBigEndian<quint32>(0x7FFFFFF0u, inner.data() + ownerAt - 4);
+    cases.append({ "a record that does not decode", inner, { "5001", "5002", "5004" }, "1 records could not be decoded" });
+
+    // The second record's own length: the reader finds the third again.
+    QByteArray length = good;
+    qToBigEndian<quint32>(0x00FFFFFFu, length.data() + starts[1]);
+    cases.append({ "a damaged record length", length, { "5001", "5003", "5004" }, "skipped" });
+
+    QByteArray count = good;
+    qToBigEndian<quint32>(9u, count.data() + 8);
+    cases.append({ "a wrong count", count, serials, "It announces 9 records, 4 were found." });
+
+    QByteArray magic = good;
+    magic[0] = char(0x12);
+    cases.append({ "a wrong magic", magic, serials, "first bytes are not those of a database" });
+
+    for (const Case &c : cases) {
+        const QString folder = freshFolder();
+        writeFile(folder + QStringLiteral("/Quorvik.db"), good);
+        // The good file read once: that made the last good copy.
+        QString backup;
+        {
+            DatabaseIfc db(folder, nullptr);
+            QVERIFY2(db.loadProblem().isEmpty(), c.name);
+            backup = db.backups().value(0);
+            QVERIFY2(backup.contains(QStringLiteral("Quorvikbackup-")), c.name);
+        }
+        writeFile(folder + QStringLiteral("/Quorvik.db"), c.bytes);
+
+        const QStringList before = QDir(folder).entryList({ QStringLiteral("Quorvik-damaged-*.db") });
+        QVERIFY(before.isEmpty());
+        {
+            DatabaseIfc db(folder, nullptr);
+            QStringList got;
+            for (int i = 0; i < db.count(); ++i)
+                got << db.beaconAt(i)->beaconSerial();
+            QVERIFY2(got == c.salvaged, qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(c.name), got.join(','))));
+            const QString said = db.loadProblem();
+            QVERIFY2(said.contains(QLatin1String(c.said)), qPrintable(QLatin1String(c.name) + QStringLiteral(": ") + said));
+            QVERIFY2(said.contains(QStringLiteral("%1 beacon records could be read").arg(c.salvaged.size())), qPrintable(said));
+            QVERIFY2(said.contains(backup), qPrintable(said));
+            QVERIFY2(said.contains(QStringLiteral("Restore from backup")), qPrintable(said));
+            // Set aside at once, before any save; named in what is said.
+            const QStringList aside = QDir(folder).entryList({ QStringLiteral("Quorvik-damaged-*.db") });
+            QCOMPARE(aside.size(), 1);
+            QVERIFY(said.contains(db.damagedCopy()));
+            QFile kept(db.damagedCopy());
+            QVERIFY(kept.open(QIODevice::ReadOnly));
+            QCOMPARE(kept.readAll(), c.bytes);
+            // The damaged file is no good copy.
+            QCOMPARE(db.backups().value(0), backup);
+            {
+                // A second program meeting the same damage keeps no second copy.
+                DatabaseIfc other(folder, nullptr);
+                QCOMPARE(other.damagedCopy(), db.damagedCopy());
+            }
+            addP5(db, QStringLiteral("5009"));
+            QVERIFY(!db.isModified());
+        }
+        DatabaseIfc db(folder, nullptr);
+        QVERIFY2(db.loadProblem().isEmpty(), qPrintable(db.loadProblem()));
+        QStringList got;
+        for (int i = 0; i < db.count(); ++i)
+            got << db.beaconAt(i)->beaconSerial();
+        QCOMPARE(got, c.salvaged + QStringList { "5009" });
+        QCOMPARE(QDir(folder).entryList({ QStringLiteral("Quorvik-damaged-*.db") }).size(), 1);
+    }
+}
+
+void TestRecords::dbRollingBackupsAndRestore()
+{
+    const QString folder = freshFolder();
+    QDate today = QDate::currentDate();
+    {
+        // One copy a day, the newest three days kept.
+        DatabaseBackups backups(folder);
+        for (int d = 5; d >= 1; --d)
+            QVERIFY(backups.keep(QByteArray("day ") + QByteArray::number(d), nullptr, today.addDays(-d)));
+        const QStringList kept = backups.list();
+        QCOMPARE(kept.size(), 3);
+        QVERIFY(kept[0].endsWith(DatabaseBackups::fileName(today.addDays(-1))));
+        QVERIFY(kept[2].endsWith(DatabaseBackups::fileName(today.addDays(-3))));
+        for (const QString &path : kept)
+            QFile::remove(path);
+    }
+
+    // Each save refreshes today's copy with what was read back as written.
+    DatabaseIfc db(folder, nullptr);
+    addP5(db, QStringLiteral("6001"));
+    addP5(db, QStringLiteral("6002"));
+    const QString todays = folder + QLatin1Char('/') + DatabaseBackups::fileName(today);
+    QFile copy(todays);
+    QVERIFY(copy.open(QIODevice::ReadOnly));
+    QCOMPARE(copy.readAll(), dbBytes(folder));
+    copy.close();
+    // Yesterday's copy held two beacons; today a third was added.
+    const QString yesterday = folder + QLatin1Char('/') + DatabaseBackups::fileName(today.addDays(-1));
+    QVERIFY(QFile::rename(todays, yesterday));
+    addP5(db, QStringLiteral("6003"));
+    QCOMPARE(db.backups(), (QStringList { todays, yesterday }));
+
+    // A copy that does not read whole is refused, and nothing changes.
+    const QString cut = writeFile(m_tmp.filePath(QStringLiteral("cut.db")), dbBytes(folder).left(40));
+    const QByteArray before = dbBytes(folder);
+    QVERIFY(db.restoreBackup(cut).contains(QStringLiteral("is not a whole database")));
+    QVERIFY(db.restoreBackup(folder + QStringLiteral("/none.db")).contains(QStringLiteral("no such file")));
+    QCOMPARE(dbBytes(folder), before);
+    QCOMPARE(db.count(), 3);
+
+    QSignalSpy reset(&db, &DatabaseIfc::endResetModel);
+    QCOMPARE(db.restoreBackup(yesterday), QString());
+    QCOMPARE(db.count(), 2);
+    QVERIFY(reset.count() >= 1);
+    // The replaced database stays aside.
+    const QStringList replaced = QDir(folder).entryList({ QStringLiteral("Quorvik-replaced-*.db") });
+    QCOMPARE(replaced.size(), 1);
+    QFile aside(folder + QLatin1Char('/') + replaced.first());
+    QVERIFY(aside.open(QIODevice::ReadOnly));
+    QCOMPARE(aside.readAll(), before);
+    DatabaseIfc reread(folder, nullptr);
+    QCOMPARE(reread.count(), 2);
+    QCOMPARE(reread.beaconAt(1)->beaconSerial(), QStringLiteral("6002"));
+}
+
+// Another program holds the database too long: the change is not lost, and the text says who holds it.
+void TestRecords::dbHeldLockIsSaidAndRetried()
+{
+    const QString folder = freshFolder();
+    DatabaseIfc db(folder, nullptr);
+    addP5(db, QStringLiteral("7001"));
+    auto other = std::make_unique<QLockFile>(folder + QStringLiteral("/Quorvik.db.lock"));
+    QVERIFY(other->tryLock(0));
+    QSignalSpy failed(&db, &DatabaseIfc::writeFailed);
+    QElapsedTimer waited;
+    waited.start();
+    QVERIFY(db.addOrReplace(*makeP5(QStringLiteral("7002"))));
+    QVERIFY(waited.elapsed() >= DatabaseIfc::kLockWaitMs - 500);
+    QVERIFY(db.isModified());
+    QCOMPARE(failed.count(), 1);
+    const QString text = failed.at(0).at(0).toString();
+    QVERIFY2(text.contains(QStringLiteral("is in use by")) && text.contains(QString::number(QCoreApplication::applicationPid()))
+                 && text.contains(QStringLiteral("was not released within 10 s")),
+             qPrintable(text));
+    QCOMPARE(db.writeProblem(), text);
+    // Not only in memory: the programmed beacon waits in the pending file.
+    QVERIFY(QFile::exists(folder + QStringLiteral("/Quorvik-pending.db")));
+    QCOMPARE(db.pendingFile(), folder + QStringLiteral("/Quorvik-pending.db"));
+
+    // Released: the next try writes it, and the pending file goes.
+    other.reset();
+    QTRY_VERIFY_WITH_TIMEOUT(!db.isModified(), 15000);
+    QCOMPARE(db.writeProblem(), QString());
+    QVERIFY(!QFile::exists(folder + QStringLiteral("/Quorvik-pending.db")));
+    DatabaseIfc reread(folder, nullptr);
+    QCOMPARE(reread.count(), 2);
 }
 
 static int runChild(int argc, char **argv)

@@ -70,6 +70,16 @@ QtObject {
           before: "const c = QMLProxy.configPending; c.setCountryCode(227); c.setProtocolId(ConfigTables.E_NationalLocationPlb);"
                   + " c.setCustomSerial(4711); c.setAdditionalDataType(true); c.setAdditionalData(42); c.calculateCsMsg()" },
         { file: "Prog_11_Transfer.qml", wizardPage: "Prog_11_Transfer.qml" },
+        // Programmed, but the database folder could not be written: the run stops on that status.
+        { file: "Prog_11_Transfer.qml", suffix: "notsaved", wizardPage: "Prog_11_Transfer.qml",
+          run: "const transfer = page.swipeView.currentItem.item;"
+               + " QMLProxy.app.stopEpirbReceive(); QMLProxy.app.progProgress = 100;"
+               + " QMLProxy.app.progStatus = 'PLB programmed successfully, but not saved in the database';"
+               + " QMLProxy.app.progStatusError = true; transfer.progressBar.barColor = AldmarStyle.jProgressBarErrorColor;"
+               + " transfer.storeFailureBox.text = 'The PLB is programmed and verified, but it could not be saved in the database:<br><br>'"
+               + " + QMLProxy.database.databasePath + ' could not be written: Permission denied. The record is kept in'"
+               + " + ' Quorvik-pending.db and is written to the database as soon as it can be.<br><br>Open the labelling guide now?<br>&nbsp;';"
+               + " transfer.storeFailureBox.open()" },
         { file: "ProductionTransfer.qml", scene: "production" },
 
 

@@ -17,6 +17,10 @@ BeaconDbDisplayForm {
     viewButton.enabled: rowSelected
     exportPdfButton.enabled: rowSelected
     exportAllButton.enabled: exportAllowed
+    // A change not written (import, delete, a note) before a damaged file found at start.
+    problemLine.text: QMLProxy.database.writeProblem.length > 0
+                      ? qsTr("Not saved: ") + QMLProxy.database.writeProblem
+                      : QMLProxy.database.loadProblem
 
     SortFilterProxyModel {
         id: filterModel
@@ -90,6 +94,12 @@ BeaconDbDisplayForm {
         const code = QMLProxy.app.importReports(url.toString())
         if (code === 0) {
             exportAllowed = QMLProxy.beaconListModel.rowCount() > 0
+            if (QMLProxy.database.writeProblem.length > 0) {
+                showError(qsTr("Reports imported, but not saved"),
+                          qsTr("The imported reports are shown, but the database could not be written:<br>%1<br>It is tried again every few seconds.<br>&nbsp;")
+                          .arg(QMLProxy.database.writeProblem))
+                return
+            }
             // Entries the database refused are not to pass unnoticed.
             const counts = QMLProxy.app.lastImportCounts()
             if (counts.skipped > 0) {

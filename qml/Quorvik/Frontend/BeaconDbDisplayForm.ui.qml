@@ -13,6 +13,7 @@ Item {
     property alias exportAllButton: exportAllButton
     property alias exportPdfButton: exportPdfButton
     property alias importButton: importButton
+    property alias problemLine: problemLine
 
     PageIdentifierText {
         id: heading
@@ -42,10 +43,28 @@ Item {
         Accessible.name: qsTr("Search programmed beacons")
     }
 
+    QvText {
+        id: problemLine
+        objectName: "dbProblemLine"
+        anchors.top: searchField.bottom
+        anchors.topMargin: visible ? 10 : 0
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.leftMargin: 20
+        anchors.rightMargin: 20
+        height: visible ? implicitHeight : 0
+        visible: text.length > 0
+        color: AldmarStyle.jTextErrorColor
+        font.pointSize: AldmarStyle.jFontSizeSmall
+        wrapMode: Text.Wrap
+        maximumLineCount: 5
+        elide: Text.ElideRight
+    }
+
     AldmarTableView {
         id: table
         objectName: "dbTable"
-        anchors.top: searchField.bottom
+        anchors.top: problemLine.bottom
         anchors.topMargin: 10
         anchors.left: parent.left
         anchors.right: parent.right

@@ -11,6 +11,9 @@ MiscConfigForm {
     property bool completed: false
     readonly property alias fileDialog: countryFileDialog
     readonly property alias failureBox: installFailedBox
+    readonly property alias restoreConfirmBox: restoreConfirm
+    readonly property alias restoreResultBox: restoreResult
+    property var backupFiles: QMLProxy.database.backups()
 
     function cut(field, length) {
         if (field.text.length > length)
@@ -67,6 +70,54 @@ MiscConfigForm {
     removeButton.enabled: customCountryFile.length > 0
     removeButton.onClicked: QMLProxy.app.removeCustomCountryFile()
     loadButton.onClicked: countryFileDialog.open()
+
+    // Shown by file name, newest first; the full path goes to the database.
+    backupBox.model: backupFiles.length > 0 ? backupFiles.map(function (path) { return path.replace(/^.*[\\/]/, "") })
+                                            : [qsTr("No backups")]
+    backupBox.enabled: backupFiles.length > 0
+    restoreButton.enabled: backupFiles.length > 0
+    restoreButton.onClicked: {
+        restoreConfirm.text = qsTr("Replace the database of programmed beacons by the copy %1?<br><br>The database in use now is kept aside, not deleted.<br>&nbsp;")
+                              .arg(backupFiles[backupBox.currentIndex])
+        restoreAnswered = false
+        restoreConfirm.open()
+    }
+
+    property bool restoreAnswered: false
+
+    function restoreChosen() {
+        if (restoreAnswered)
+            return
+        restoreAnswered = true
+        const path = backupFiles[backupBox.currentIndex]
+        const error = QMLProxy.database.restoreBackup(path)
+        restoreResult.title = error.length === 0 ? qsTr("Database restored") : qsTr("Database not restored")
+        restoreResult.text = (error.length === 0
+                              ? qsTr("The programmed beacons are now those of %1 (%2 beacons).").arg(path)
+                                .arg(QMLProxy.beaconListModel.rowCount())
+                              : error) + "<br>&nbsp;"
+        restoreResult.open()
+        backupFiles = QMLProxy.database.backups()
+    }
+
+    MessageDialog {
+        id: restoreConfirm
+        objectName: "restoreConfirmBox"
+        title: qsTr("Restore from backup")
+        buttons: MessageDialogValues.Yes | MessageDialogValues.No
+        onButtonClicked: function (button, role) {
+            if (button === MessageDialogValues.Yes)
+                page.restoreChosen()
+        }
+        // Yes may come as the button or as an acceptance; either is one answer.
+        onAccepted: page.restoreChosen()
+    }
+
+    MessageDialog {
+        id: restoreResult
+        objectName: "restoreResultBox"
+        buttons: MessageDialogValues.Ok
+    }
 
     FileDialog {
         id: countryFileDialog

@@ -21,6 +21,8 @@ AldmarScrollView {
     property alias countryFileToolTip: idCountryFileToolTip
     property alias removeButton: idRemove
     property alias loadButton: idLoad
+    property alias backupBox: idBackupBox
+    property alias restoreButton: idRestore
 
     PageIdentifierText {
         id: idHeading
@@ -243,6 +245,35 @@ AldmarScrollView {
                 id: idLoad
                 objectName: "loadButton"
                 text: qsTr("Load country file...")
+                Accessible.role: Accessible.Button
+                Accessible.name: text
+            }
+        }
+
+        QvText {
+            Layout.alignment: Qt.AlignRight | Qt.AlignVCenter
+            Layout.topMargin: 20
+            font.pointSize: AldmarStyle.jFontSizeNormal
+            font.bold: true
+            text: qsTr("Database backup:")
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
+        }
+        RowLayout {
+            Layout.topMargin: 20
+            spacing: 10
+            QvComboBox {
+                id: idBackupBox
+                objectName: "backupBox"
+                Layout.preferredWidth: 260
+                Accessible.role: Accessible.ComboBox
+                Accessible.name: qsTr("Database backup:")
+                Accessible.description: displayText
+            }
+            QvButton {
+                id: idRestore
+                objectName: "restoreButton"
+                text: qsTr("Restore from backup")
                 Accessible.role: Accessible.Button
                 Accessible.name: text
             }

@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Dialogs
 import Quorvik.Backend
 import "LinkOperation.js" as LinkOperation
 
@@ -43,21 +44,59 @@ Prog_11_TransferForm {
         retryTimer.start()
     }
 
+    function showResult() {
+        const pages = ConfigTables.labelingPages(Datablock.beaconType, Datablock.protocolCode)
+        if (pages.length > 0 && guideAvailable())
+            QuorvikContext.mainView.setWithProperties("LabelingSwipeView.qml", {
+                                                          "exitPageUrl": "BeaconDbDisplaySingle.qml",
+                                                          "allowBackExit": false
+                                                      })
+        else
+            QuorvikContext.mainView.set("BeaconDbDisplaySingle.qml")
+    }
+
+    property bool guideAnswered: false
+    readonly property alias storeFailureBox: storeFailedBox
+
+    MessageDialog {
+        id: storeFailedBox
+        objectName: "storeFailedBox"
+        title: qsTr("PLB programmed successfully, but not saved in the database")
+        buttons: MessageDialogValues.Yes | MessageDialogValues.No
+        onButtonClicked: function (button, role) {
+            if (page.guideAnswered)
+                return
+            page.guideAnswered = true
+            if (button === MessageDialogValues.Yes)
+                page.showResult()
+        }
+        // Yes may come as the button or as an acceptance; either is one answer.
+        onAccepted: {
+            if (page.guideAnswered)
+                return
+            page.guideAnswered = true
+            page.showResult()
+        }
+    }
+
     Connections {
         target: QMLProxy.app
         function onReadbackSucceeded() {
             if (!LinkOperation.owns(page.linkToken))
                 return
             LinkOperation.release(page.linkToken)
+            if (QMLProxy.app.progStatusError) {
+                // Programmed, but no record of it in the database: the run stops here and says so.
+                page.pageBrowserNavigationVisible(true, false, true)
+                page.progressBar.barColor = AldmarStyle.jProgressBarErrorColor
+                storeFailedBox.text = qsTr("The PLB is programmed and verified, but it could not be saved in the database:<br><br>%1<br><br>Open the labelling guide now?<br>&nbsp;")
+                                      .arg(QMLProxy.app.storeError())
+                page.guideAnswered = false
+                storeFailedBox.open()
+                return
+            }
             page.pageBrowserNavigationVisible(true, true, true)
-            const pages = ConfigTables.labelingPages(Datablock.beaconType, Datablock.protocolCode)
-            if (pages.length > 0 && page.guideAvailable())
-                QuorvikContext.mainView.setWithProperties("LabelingSwipeView.qml", {
-                                                              "exitPageUrl": "BeaconDbDisplaySingle.qml",
-                                                              "allowBackExit": false
-                                                          })
-            else
-                QuorvikContext.mainView.set("BeaconDbDisplaySingle.qml")
+            page.showResult()
         }
         function onReadbackFailed(msg) { page.failed() }
         function onWriteFailed(msg) { page.failed() }
