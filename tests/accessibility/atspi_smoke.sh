@@ -59,7 +59,7 @@ for attempt in $(seq 1 40); do
         path=${first#* }
         if [ "$(name "$dest" "$path")" = "Reports" ]; then
             role=$(call "$dest" "$path" org.a11y.atspi.Accessible.GetRoleName)
-            state=$(call "$dest" "$path" org.a11y.atspi.Accessible.GetState | grep -o '[0-9]\+' | head -n 1)
+            state=$(call "$dest" "$path" org.a11y.atspi.Accessible.GetState | sed 's/uint32//g' | grep -o '[0-9]\+' | head -n 1)
             echo "found Reports at $dest $path: role $role, state $state"
             case "$role" in *button*) ;; *) echo "Reports is not a button"; exit 1 ;; esac
             # ATSPI_STATE_ENABLED is bit 8 of the first state word.
