@@ -81,7 +81,8 @@ AldmarTableViewForm {
         const current = selectionModel.currentIndex
         if (current && current.valid)
             return current.row
-        return -1
+        const selected = selectionModel.hasSelection ? selectionModel.selectedRows(0) : []
+        return selected.length > 0 ? selected[0].row : -1
     }
 
     // Up/Down/Page keys/Home/End move the current row (and select it where rows are selected),
@@ -95,8 +96,7 @@ AldmarTableViewForm {
         const index = model.index(row, 0)
         if (selectionMode === AldmarTableView.SingleSelection)
             cellClicked(row)
-        else
-            selectionModel.setCurrentIndex(index, ItemSelectionModel.NoUpdate)
+        selectionModel.setCurrentIndex(index, ItemSelectionModel.NoUpdate)
         tableView.positionViewAtRow(row, TableView.Contain)
     }
 
