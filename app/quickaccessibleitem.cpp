@@ -1,5 +1,6 @@
 #include "quickaccessibleitem.h"
 
+#include <QCoreApplication>
 #include <QQuickItem>
 #include <QRegularExpression>
 #include <QTextDocument>
@@ -9,6 +10,8 @@ namespace {
 
 // Set while Qt's own interface of an item is made, so that the factory below steps aside.
 thread_local bool makingInner = false;
+// After the application object is gone Qt's interface cache may be gone too.
+bool applicationGone = false;
 
 QAccessibleInterface *quickItemFactory(const QString &className, QObject *object)
 {
@@ -37,7 +40,8 @@ QuickAccessibleItem::QuickAccessibleItem(QQuickItem *item, QAccessibleInterface 
 QuickAccessibleItem::~QuickAccessibleItem()
 {
     // Qt's interface stays registered under its own id; it goes with this one.
-    QAccessible::deleteAccessibleInterface(m_innerId);
+    if (!applicationGone)
+        QAccessible::deleteAccessibleInterface(m_innerId);
 }
 
 void QuickAccessibleItem::install()
@@ -47,6 +51,7 @@ void QuickAccessibleItem::install()
         return;
     installed = true;
     QAccessible::installFactory(quickItemFactory);
+    qAddPostRoutine([] { applicationGone = true; });
 }
 
 QString QuickAccessibleItem::plainText(const QString &text)
