@@ -1,6 +1,7 @@
 #include "epirbapp.h"
 
 #include "app/epirbqmlproxy.h"
+#include "app/quickaccessibleitem.h"
 #include "config/configextrametadata.h"
 #include "config/configtables.h"
 #include "config/countrycodemodel.h"
@@ -46,6 +47,9 @@ EpirbApp::EpirbApp(const QStringList &args, QObject *parent, StartMode mode)
     : QObject(parent)
     , m_headless(mode == Headless)
 {
+    // Before any window exists, so that every item's interface carries its enabled state.
+    QuickAccessibleItem::install();
+
     // 1. Configuration records (pending first), then the label picture.
     m_configPending = new EpirbConfig(this);
     m_configCurrent = new EpirbConfig(this);

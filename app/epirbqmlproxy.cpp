@@ -1,6 +1,7 @@
 #include "epirbqmlproxy.h"
 
 #include "app/epirbapp.h"
+#include "app/quickaccessibleitem.h"
 #include "config/configtables.h"
 #include "config/countrycodemodel.h"
 #include "config/epirbconfig.h"
@@ -96,6 +97,11 @@ void EpirbQMLProxy::deleteCurrent()
         return;
     }
     db->deleteCurrent();
+}
+
+QString EpirbQMLProxy::plainText(const QString &text) const
+{
+    return QuickAccessibleItem::plainText(text);
 }
 
 bool EpirbQMLProxy::regexTest(const QString &expr, const QString &str) const

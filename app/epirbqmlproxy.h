@@ -87,6 +87,8 @@ public:
     Q_INVOKABLE QString initialStackItem() const { return QStringLiteral("Main_StartProg.qml"); }
     Q_INVOKABLE void resetConfig(bool fullReset);
     Q_INVOKABLE qsizetype utf8ByteLength(const QString &s) const { return s.toUtf8().size(); }
+    // A text as a screen reader speaks it (see QuickAccessibleItem::plainText).
+    Q_INVOKABLE QString plainText(const QString &text) const;
 
     EpirbApp *app() const { return m_app; }
     EpirbConfig *configCurrent() const { return m_configCurrent; }

@@ -16,6 +16,7 @@ AldmarScrollView {
     PageIdentifierText {
         text: "CONTROL GALLERY"
         idTooltip.visible: true
+        idTooltip.text: "Every shared control, as the pages use them"
     }
 
     Row {
@@ -166,7 +167,7 @@ AldmarScrollView {
                     font.pointSize: AldmarStyle.jFontSizeNormal
                     displayImage: TextResource.beaconImage(ConfigTables.E_SkuaP5)
                 }
-                ToolTipButton { backgroundImage: "Pictures/help.png"; text: "Help text" }
+                ToolTipButton { backgroundImage: "Pictures/help.png"; text: "Help text"; subject: "the gallery" }
             }
 
             Caption { text: "QvProductLabel (contact label)" }
@@ -201,6 +202,7 @@ AldmarScrollView {
             model: SortFilterProxyModel { sourceModel: QMLProxy.beaconListModel }
             selectionMode: AldmarTableView.SingleSelection
             columnWidthProvider: function(column) { return table.width / 4 }
+            Accessible.name: "Stored beacons"
             Component.onCompleted: {
                 headerClicked(1)
                 if (rowCount() > 1)

@@ -87,6 +87,10 @@ QtObject {
         { file: "BeaconDbDisplay.qml", page: "BeaconDbDisplay.qml", menu: 1, generated: 10000 },
         { file: "BeaconDbDisplay.qml", suffix: "search", page: "BeaconDbDisplay.qml", menu: 1, generated: 10000,
           run: "page.searchField.text = '1234'; page.table.headerClicked(3); page.table.cellClicked(1)" },
+        // From the keyboard: the table has the focus frame, Down has selected the first row.
+        { file: "BeaconDbDisplay.qml", suffix: "keyboard", page: "BeaconDbDisplay.qml", menu: 1,
+          database: [["20002", "Bjorn"], ["10001", "Astrid"], ["30003", "Carl"]],
+          run: "page.table.forceActiveFocus(Qt.TabFocusReason); page.table.moveKeyRow(1)" },
         { file: "BeaconDbDisplaySingle.qml", suffix: "serial", page: "BeaconDbDisplaySingle.qml", menu: 1,
           database: [["31337", "Kari Nordmann", { address: "Strandkaien 3, 5013 Bergen",
                                                   other: "Email: kari@example.no",

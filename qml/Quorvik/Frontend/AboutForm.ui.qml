@@ -193,6 +193,8 @@ Item {
             }
             Accessible.role: Accessible.PageTab
             Accessible.name: text
+
+            FocusFrame { gap: -2 }
         }
         TabButton {
             id: idLegalTab
@@ -213,6 +215,8 @@ Item {
             }
             Accessible.role: Accessible.PageTab
             Accessible.name: text
+
+            FocusFrame { gap: -2 }
         }
     }
 }

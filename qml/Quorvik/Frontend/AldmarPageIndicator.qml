@@ -37,10 +37,17 @@ Item {
             height: root.navButtonSize
             source: "Pictures/swipebkw.png"
             fillMode: Image.PreserveAspectFit
-            opacity: root.backwardEnabled ? 1 : 0.6
+            enabled: root.backwardEnabled
+            opacity: enabled ? 1 : 0.6
+            activeFocusOnTab: true
+            Keys.onSpacePressed: root.tapBackward()
+            Keys.onReturnPressed: root.tapBackward()
+            Keys.onEnterPressed: root.tapBackward()
             Accessible.role: Accessible.Button
             Accessible.name: qsTr("Back")
             Accessible.onPressAction: root.tapBackward()
+
+            FocusFrame {}
 
             MouseArea {
                 anchors.fill: parent
@@ -90,10 +97,17 @@ Item {
             height: root.navButtonSize
             source: "Pictures/swipefwd.png"
             fillMode: Image.PreserveAspectFit
-            opacity: root.forwardEnabled ? 1 : 0.6
+            enabled: root.forwardEnabled
+            opacity: enabled ? 1 : 0.6
+            activeFocusOnTab: true
+            Keys.onSpacePressed: root.tapForward()
+            Keys.onReturnPressed: root.tapForward()
+            Keys.onEnterPressed: root.tapForward()
             Accessible.role: Accessible.Button
             Accessible.name: qsTr("Forward")
             Accessible.onPressAction: root.tapForward()
+
+            FocusFrame {}
 
             MouseArea {
                 anchors.fill: parent

@@ -48,6 +48,22 @@ Item {
         }
     }
 
+    // Where Tab moves the keyboard, the view follows.
+    Connections {
+        target: root.Window.window
+        function onActiveFocusItemChanged() {
+            const focused = root.Window.activeFocusItem
+            if (!focused || !root.interactive || !root.visible)
+                return
+            for (let up = focused.parent; up; up = up.parent) {
+                if (up === contentArea) {
+                    root.scrollToItem(focused)
+                    return
+                }
+            }
+        }
+    }
+
     Flickable {
         id: flick
         anchors.fill: parent

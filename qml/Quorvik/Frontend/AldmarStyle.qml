@@ -90,4 +90,9 @@ QtObject {
     }
     readonly property int jInputFormMargin: 20
     readonly property int jInputFieldPadding: 10
+
+    // Keyboard focus: a frame around the focused control, on light and on dark ground.
+    readonly property color jFocusFrameColor: jColorCorporate
+    readonly property color jFocusFrameOnDarkColor: jColorSignal
+    readonly property int jFocusFrameWidth: 2
 }

@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Shapes
 import QtQml.Models
+import Quorvik.Backend
 
 // Table with a sortable header and row selection.
 AldmarTableViewForm {
@@ -75,6 +76,72 @@ AldmarTableViewForm {
         }
     }
 
+    // The row the keyboard is on: the current row of the selection, else the first selected.
+    function keyRow() {
+        const current = selectionModel.currentIndex
+        if (current && current.valid)
+            return current.row
+        const selected = selectionModel.hasSelection ? selectionModel.selectedRows(0) : []
+        return selected.length > 0 ? selected[0].row : -1
+    }
+
+    // Up/Down/Page keys/Home/End move the current row (and select it where rows are selected),
+    // Space selects it, Return opens it as a double click would.
+    function moveKeyRow(step) {
+        const rows = tableView.rows
+        if (!model || rows <= 0)
+            return
+        const from = keyRow()
+        const row = Math.max(0, Math.min(rows - 1, from < 0 ? (step > 0 ? 0 : rows - 1) : from + step))
+        const index = model.index(row, 0)
+        if (selectionMode === AldmarTableView.SingleSelection)
+            cellClicked(row)
+        selectionModel.setCurrentIndex(index, ItemSelectionModel.NoUpdate)
+        tableView.positionViewAtRow(row, TableView.Contain)
+    }
+
+    function pageRows() {
+        return Math.max(1, Math.floor(tableView.height / 40) - 1)
+    }
+
+    activeFocusOnTab: true
+    Keys.onUpPressed: moveKeyRow(-1)
+    Keys.onDownPressed: moveKeyRow(1)
+    Keys.onPressed: function (event) {
+        if (event.key === Qt.Key_PageUp)
+            moveKeyRow(-pageRows())
+        else if (event.key === Qt.Key_PageDown)
+            moveKeyRow(pageRows())
+        else if (event.key === Qt.Key_Home)
+            moveKeyRow(-tableView.rows)
+        else if (event.key === Qt.Key_End)
+            moveKeyRow(tableView.rows)
+        else if (event.key === Qt.Key_Space && keyRow() >= 0)
+            cellClicked(keyRow())
+        else if ((event.key === Qt.Key_Return || event.key === Qt.Key_Enter) && keyRow() >= 0)
+            doubleClicked(Qt.LeftButton, keyRow(), 0)
+        else
+            return
+        event.accepted = true
+    }
+
+    FocusFrame { gap: 0 }
+
+    // A cell's row read out: "column title: value" for every column.
+    function rowText(row) {
+        if (!model || row < 0)
+            return ""
+        const parts = []
+        const columns = tableView.columns
+        for (let c = 0; c < columns; ++c) {
+            const title = model.headerData(c, Qt.Horizontal)
+            const value = model.data(model.index(row, c))
+            parts.push((title !== undefined && title !== null ? title + ": " : "")
+                       + (value !== undefined && value !== null ? value : ""))
+        }
+        return QMLProxy.plainText(parts.join(", "))
+    }
+
     function columnWidth(column) {
         if (typeof columnWidthProvider !== "function")
             return -1
@@ -105,6 +172,7 @@ AldmarTableViewForm {
 
     Accessible.role: Accessible.Table
     Accessible.name: objectName
+    Accessible.description: qsTr("%n row(s)", "", tableView.rows)
 
     Component {
         id: headerDelegate
@@ -119,7 +187,7 @@ AldmarTableViewForm {
                            + (automaticWidth && sorted ? root.sortIndicatorSize + 2 * root.sortIndicatorMargins : 0)
             color: AldmarStyle.jTableHeaderColor
             Accessible.role: Accessible.ColumnHeader
-            Accessible.name: title.text
+            Accessible.name: QMLProxy.plainText(title.text)
             Accessible.onPressAction: root.headerClicked(headerCell.index)
 
             Text {
@@ -173,13 +241,25 @@ AldmarTableViewForm {
                 root.selectionRevision
                 return root.selectionModel.isRowSelected(cell.row)
             }
+            // A cell the table keeps for reuse is out of sight and out of the accessibility tree.
+            property bool pooled: false
+            TableView.onPooled: pooled = true
+            TableView.onReused: pooled = false
+            visible: !pooled
             implicitWidth: 200
             implicitHeight: 40
             color: selected ? AldmarStyle.jTableRowSelectedColor
                             : (cell.row % 2 ? AldmarStyle.jTableRowSecondaryColor : AldmarStyle.jTableRowPrimaryColor)
             Accessible.role: Accessible.Cell
-            Accessible.name: cellText.text
+            Accessible.name: QMLProxy.plainText(cellText.text)
+            // The whole row, so that a reader landing on any cell hears what the row is.
+            Accessible.description: {
+                cell.display
+                return cell.pooled ? "" : root.rowText(cell.row)
+            }
+            Accessible.selectable: root.selectionMode !== AldmarTableView.NoSelection
             Accessible.selected: selected
+            Accessible.onPressAction: root.cellClicked(cell.row)
 
             Text {
                 id: cellText

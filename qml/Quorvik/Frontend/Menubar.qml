@@ -95,7 +95,12 @@ MenuBarForm {
     }
     Connections {
         target: menubar.settingsIcon
-        function onClicked() { menubar.popupMenu.visible = !menubar.popupMenu.visible }
+        function onClicked() {
+            menubar.popupMenu.visible = !menubar.popupMenu.visible
+            // From the keyboard the pop-up's entries come next.
+            if (menubar.popupMenu.visible && menubar.settingsIcon.activeFocus)
+                menubar.popupMenu.protocolButton.forceActiveFocus(Qt.TabFocusReason)
+        }
     }
     Connections {
         target: menubar.helpIcon

@@ -4,6 +4,13 @@ MenubarButtonForm {
     id: button
     signal clicked()
 
+    activeFocusOnTab: true
+    Keys.onSpacePressed: button.clicked()
+    Keys.onReturnPressed: button.clicked()
+    Keys.onEnterPressed: button.clicked()
+
+    FocusFrame { gap: -2; onDark: true }
+
     Accessible.role: Accessible.Button
     Accessible.name: text
     Accessible.onPressAction: button.clicked()

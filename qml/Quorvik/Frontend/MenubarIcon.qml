@@ -7,6 +7,13 @@ Image {
     signal clicked()
 
     fillMode: Image.PreserveAspectFit
+    activeFocusOnTab: true
+    Keys.onSpacePressed: icon.clicked()
+    Keys.onReturnPressed: icon.clicked()
+    Keys.onEnterPressed: icon.clicked()
+
+    FocusFrame { onDark: true }
+
     Accessible.role: Accessible.Button
     Accessible.name: name
     Accessible.onPressAction: icon.clicked()

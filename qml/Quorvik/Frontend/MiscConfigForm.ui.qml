@@ -143,6 +143,8 @@ AldmarScrollView {
             contentItem: Item {}
             Accessible.role: Accessible.CheckBox
             Accessible.name: qsTr("Allow serial override:")
+
+            FocusFrame {}
         }
 
         QvText {

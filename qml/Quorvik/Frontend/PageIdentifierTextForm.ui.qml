@@ -37,5 +37,6 @@ Item {
         width: height
         backgroundImage: "Pictures/help.png"
         text: qsTr("This is the default tooltip text")
+        subject: headingText.text
     }
 }

@@ -7,6 +7,20 @@ PopupMenuForm {
     Accessible.role: Accessible.PopupMenu
     Accessible.name: qsTr("Settings")
 
+    // Arrows move between the entries, Escape closes the pop-up where it was opened.
+    function moveFocus(forward) {
+        const focused = popup.Window.activeFocusItem
+        const next = focused ? focused.nextItemInFocusChain(forward) : null
+        if (next)
+            next.forceActiveFocus(forward ? Qt.TabFocusReason : Qt.BacktabFocusReason)
+    }
+    Keys.onUpPressed: moveFocus(false)
+    Keys.onDownPressed: moveFocus(true)
+    Keys.onEscapePressed: {
+        popup.visible = false
+        QuorvikContext.menubar.settingsIcon.forceActiveFocus(Qt.OtherFocusReason)
+    }
+
     function choose(n) {
         QuorvikContext.menubar.clearMenuBar()
         popup.visible = false

@@ -53,6 +53,8 @@ ProgrammingSwipeViewForm {
             required property var modelData
             objectName: "Quorvik_dontScrollTo"
             active: wizard.started && SwipeView.isCurrentItem
+            // A loader is a focus scope: without focus nothing on its page could take the keyboard.
+            focus: SwipeView.isCurrentItem
 
             function load() {
                 if (loader.active)

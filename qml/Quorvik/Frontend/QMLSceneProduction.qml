@@ -37,6 +37,8 @@ ApplicationWindow {
             anchors.top: header.bottom
             anchors.bottom: companyBar.top
             source: "ProductionTransfer.qml"
+            // A loader is a focus scope: the page's buttons take the keyboard only through it.
+            focus: true
         }
 
         CompanyBar {

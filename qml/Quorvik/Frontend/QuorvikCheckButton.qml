@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import Quorvik.Backend
 
 CheckBox {
     id: control
@@ -20,7 +21,9 @@ CheckBox {
     font.family: AldmarStyle.jFont
     font.pointSize: AldmarStyle.jFontSizeNormal
     hoverEnabled: true
-    Accessible.name: text
+    Accessible.name: QMLProxy.plainText(text)
+
+    FocusFrame {}
     leftPadding: 0
     rightPadding: indicator.width + 10
 

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import Quorvik.Backend
 
 RadioButton {
     id: control
@@ -19,7 +20,9 @@ RadioButton {
     font.family: AldmarStyle.jFont
     font.pointSize: AldmarStyle.jFontSizeNormal
     hoverEnabled: true
-    Accessible.name: text
+    Accessible.name: QMLProxy.plainText(text)
+
+    FocusFrame {}
     leftPadding: 0
     rightPadding: indicator.width + 10
 

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import Quorvik.Backend
 
 Item {
     id: input
@@ -18,6 +19,8 @@ Item {
 
     implicitWidth: 300
     implicitHeight: captionRow.height + AldmarStyle.jInputFieldPadding + textInputHeight
+    // The value field stands for the whole input (caption as its name, help as its description).
+    Accessible.ignored: true
 
     Item {
         id: captionRow
@@ -55,6 +58,7 @@ Item {
             height: width
             backgroundImage: "Pictures/help.png"
             visible: text !== ""
+            subject: input.description
         }
     }
 
@@ -73,7 +77,8 @@ Item {
         rightPadding: AldmarStyle.jInputFieldPadding
         inputValid: !asterisk.visible
         borderWidth: input.borderWidth
-        Accessible.name: input.description
+        // Fixed leading digits: part of the value field's description, no input of its own.
+        Accessible.ignored: true
     }
 
     QvTextField {
@@ -91,6 +96,7 @@ Item {
         inputValid: !asterisk.visible
         borderWidth: input.borderWidth
         Accessible.role: Accessible.EditableText
-        Accessible.name: input.description
+        Accessible.name: QMLProxy.plainText(input.description)
+        Accessible.description: prefixField.visible ? qsTr("Starts with %1").arg(prefixField.text) : ""
     }
 }

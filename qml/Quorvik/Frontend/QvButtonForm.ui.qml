@@ -52,6 +52,8 @@ Rectangle {
         Accessible.ignored: true
     }
 
+    FocusFrame {}
+
     MouseArea {
         id: idMouseArea
         anchors.fill: parent

@@ -15,6 +15,9 @@ ComboBox {
     rightPadding: indicator.width + spacing
 
     Accessible.name: displayText
+    Accessible.onPressAction: if (enabled) popup.open()
+
+    FocusFrame {}
 
     contentItem: Text {
         text: box.displayText

@@ -1,8 +1,10 @@
 import QtQuick
 import QtQuick.Controls
+import Quorvik.Backend
 
 Label {
     color: AldmarStyle.jTextColor
     font.family: AldmarStyle.jFont
-    Accessible.name: text
+    Accessible.role: Accessible.StaticText
+    Accessible.name: QMLProxy.plainText(text)
 }

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import Quorvik.Backend
 
 TextArea {
     id: area
@@ -21,7 +22,23 @@ TextArea {
     // The hint names the field for assistive technology, also after it was cleared.
     property string hint: ""
     Accessible.role: Accessible.EditableText
-    Accessible.name: hint !== "" ? hint : text
+    Accessible.name: QMLProxy.plainText(hint !== "" ? hint : text)
+
+    FocusFrame {}
+
+    // Tab moves on, as in every other field; a tab character has no place in these texts.
+    Keys.onTabPressed: function (event) {
+        const next = area.nextItemInFocusChain(true)
+        if (next)
+            next.forceActiveFocus(Qt.TabFocusReason)
+        event.accepted = true
+    }
+    Keys.onBacktabPressed: function (event) {
+        const previous = area.nextItemInFocusChain(false)
+        if (previous)
+            previous.forceActiveFocus(Qt.BacktabFocusReason)
+        event.accepted = true
+    }
 
     onTextChanged: if (text.length > 0) placeholderText = ""
     onPlaceholderTextChanged: if (placeholderText !== "") hint = placeholderText

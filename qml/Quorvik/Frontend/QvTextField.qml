@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import Quorvik.Backend
 
 TextField {
     id: field
@@ -26,7 +27,9 @@ TextField {
     // The hint names the field for assistive technology, also after it was cleared.
     property string hint: ""
     Accessible.role: Accessible.EditableText
-    Accessible.name: hint !== "" ? hint : text
+    Accessible.name: QMLProxy.plainText(hint !== "" ? hint : text)
+
+    FocusFrame {}
 
     onTextChanged: if (text.length > 0) placeholderText = ""
     onPlaceholderTextChanged: if (placeholderText !== "") hint = placeholderText

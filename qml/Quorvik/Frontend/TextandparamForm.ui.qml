@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import Quorvik.Backend
 
 Item {
     id: row
@@ -14,6 +15,9 @@ Item {
 
     implicitHeight: Math.max(40, Math.max(lead.height, param.height) + 18)
     implicitWidth: lead.implicitWidth + param.implicitWidth + 20
+    // Read as one line: caption, then value.
+    Accessible.role: Accessible.StaticText
+    Accessible.name: QMLProxy.plainText(lead.text + " " + param.text)
 
     Rectangle {
         id: background
@@ -28,6 +32,7 @@ Item {
         text: qsTr("Text")
         font.pointSize: AldmarStyle.jFontSizeNormal
         verticalAlignment: Text.AlignTop
+        Accessible.ignored: true
     }
 
     QvLabel {
@@ -39,5 +44,6 @@ Item {
         text: qsTr("Param")
         font.pointSize: AldmarStyle.jFontSizeNormal
         verticalAlignment: Text.AlignTop
+        Accessible.ignored: true
     }
 }
