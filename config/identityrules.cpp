@@ -3,6 +3,7 @@
 #include "coding/epirbmsgbase.h"
 #include "coding/protocolnames.h"
 #include "config/configtables.h"
+#include "config/countrycodemodel.h"
 #include "config/epirbconfig.h"
 
 #include <QJSEngine>
@@ -332,6 +333,7 @@ QVariantMap IdentityRules::decode(const QByteArray &messageBytes)
     out.insert(QStringLiteral("protocol"), protocol);
     out.insert(QStringLiteral("protocolName"), tables()->protocolName(protocol, country));
     out.insert(QStringLiteral("country"), country);
+    out.insert(QStringLiteral("countryLabel"), CountryCodeModel::instance(nullptr)->countryLabelText(country));
     out.insert(QStringLiteral("fields"), fields(protocol));
     out.insert(QStringLiteral("mmsi"), plainIdentity(msg->identity()));
     out.insert(QStringLiteral("beaconNo"),
@@ -449,9 +451,13 @@ QString IdentityRules::protocolProblem(EpirbConfig *config)
         return {};
     const int protocol = config->protocolId();
     const int raw = config->rawCountryCode();
-    if (fields(protocol).isEmpty() || !enabledFor(protocol, raw))
+    if (!fields(protocol).isEmpty() && enabledFor(protocol, raw))
+        return {};
+    if (tables()->protocolsAvailableNo() <= 1)
         return tr("No enabled protocol fits country %1: check the protocol settings").arg(raw);
-    return {};
+    if (fields(protocol).isEmpty() || !tables()->isProtocolValid(protocol))
+        return tr("This protocol is not enabled: choose another, or check the protocol settings");
+    return tr("%1 is not allowed for country %2").arg(tables()->protocolName(protocol, raw)).arg(raw);
 }
 
 QString IdentityRules::checkRecord(const EpirbConfig &config)
