@@ -716,7 +716,7 @@ bool EpirbApp::messageMatchesRecord(const QByteArray &message)
         why = IdentityRules::checkRecord(*m_configPending);
     if (why.isEmpty())
         return true;
-    const QString text = tr("Write refused: %1").arg(why);
+    const QString text = tr("Write refused: ") + why;
     qWarning().noquote() << "Write refused, nothing written: " + why;
     emit requestComStop(text);
     setProgStatus(text, true);

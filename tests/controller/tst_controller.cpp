@@ -167,6 +167,7 @@ private slots:
     void programmingRunsThreePhasesAndStores();
     void readBeforeWriteChecksSerial_data();
     void readBeforeWriteChecksSerial();
+    void eachRunStartsClean();
     void lastCheckRefusesRecordUnlikeMessage_data();
     void lastCheckRefusesRecordUnlikeMessage();
     void alteredReadbackFailsVerificationThenRetry();
@@ -445,6 +446,45 @@ void TestController::readBeforeWriteChecksSerial()
         QCOMPARE(m_sim->stats().writesCompleted, 1);
         QCOMPARE(databaseCount(), 1);
     }
+}
+
+// Nothing of one beacon's run reaches the next: not through a read-out, not without one.
+void TestController::eachRunStartsClean()
+{
+    QVERIFY(startSim(simOptions(plbBlock(QString::fromLatin1(kSerial), QStringLiteral("Old Owner")))));
+    auto app = makeApp();
+    EpirbConfig *pending = app->configPending();
+    fillPlb(*pending, QString::fromLatin1(kSerial), QStringLiteral("Beacon A Owner"));
+    pending->setAdditionalInfo(QStringLiteral("X"));
+    app->startEpirbWrite();
+    QCOMPARE(waitResult(*app), QStringLiteral("ok"));
+    QCOMPARE(DatabaseIfc::instance(nullptr)->beaconAt(0)->additionalInfo(), QStringLiteral("X"));
+
+    // The next beacon is read: the note typed for the previous one is not its note.
+    m_sim->pressTest();
+    app->startEpirbRecieve(false);
+    QCOMPARE(waitResult(*app), QStringLiteral("ok"));
+    QVERIFY(pending->additionalInfo().isEmpty());
+    QVERIFY(app->configCurrent()->additionalInfo().isEmpty());
+
+    // Without a read-out: no serial, owner, note, identity or battery expiry of the previous run.
+    pending->setAdditionalInfo(QStringLiteral("X"));
+    app->startManualRun(ConfigTables::E_SkuaP5);
+    QVERIFY(pending->beaconSerial().isEmpty());
+    QVERIFY(pending->ownerName().isEmpty());
+    QVERIFY(pending->additionalInfo().isEmpty());
+    QVERIFY(pending->messageBytes().isEmpty());
+    QVERIFY(!pending->batteryExpiryDate().isValid());
+    QCOMPARE(pending->beaconType(), int(ConfigTables::E_SkuaP5));
+
+    // Nothing typed: the write is refused before the beacon is touched.
+    pending->setCountryCode(211);
+    pending->setProtocolId(ConfigTables::E_StdLocationSerialPlb);
+    QSignalSpy failed(app.get(), &EpirbApp::writeFailed);
+    app->startEpirbWrite();
+    QCOMPARE(failed.count(), 1);
+    QCOMPARE(app->progStatus(), QStringLiteral("Write refused: Serial number 0 in the message, none entered"));
+    QCOMPARE(m_sim->stats().writesCompleted, 1);
 }
 
 void TestController::lastCheckRefusesRecordUnlikeMessage_data()
@@ -1509,6 +1549,15 @@ void TestController::cliAgainstSimulatorProcess()
                  &out, &err),
              1);
     QVERIFY2(err.contains("Wrong beacon type or serial number..."), err.constData());
+
+    // An MMSI no beacon could carry is refused by the pages' own rules, and nothing is written.
+    QCOMPARE(cli({ QStringLiteral("program"), QStringLiteral("--port"), device, QStringLiteral("--serial"),
+                   QStringLiteral("44444"), QStringLiteral("--country"), QStringLiteral("211"),
+                   QStringLiteral("--protocol"), QStringLiteral("20"), QStringLiteral("--mmsi"), QStringLiteral("ABC") },
+                 &out, &err),
+             2);
+    QVERIFY2(err.contains("nothing written: The MMSI takes digits only"), err.constData());
+    QVERIFY(out.isEmpty());
 
     QCOMPARE(cli({ QStringLiteral("log"), QStringLiteral("--port"), device }, &out, &err), 0);
     const QJsonObject log = QJsonDocument::fromJson(out).object();
