@@ -7,6 +7,7 @@
 #include "config/countrycodemodel.h"
 #include "config/datablockcodec.h"
 #include "config/epirbconfig.h"
+#include "config/identityrules.h"
 #include "documents/epirbdatablkwrapper.h"
 #include "documents/labelglyphatlas.h"
 #include "link/epirbcomm.h"
@@ -269,7 +270,8 @@ void EpirbApp::applyProductionDefaults(const QStringList &args)
         // program a beacon with an identity nobody asked for.
         if (isProductionSerial(value)) {
             pending->setSerial(value);
-            pending->setMmsi(value);
+            // The MMSI field of the message holds six digits: the record holds what it will carry.
+            pending->setMmsi(value.rightJustified(6, QLatin1Char('0')));
             pending->setTacNo(m_tables->csApproval(pending->beaconType(), value.toInt()));
         } else {
             qWarning().noquote() << "serialno=" + value + " is not a serial number of 5 digits; not taken";
@@ -591,6 +593,21 @@ void EpirbApp::startEpirbRecieve(bool readback_mode)
     emit requestReceiveStart();
 }
 
+void EpirbApp::startManualRun(int beaconType)
+{
+    // Without a read-out nothing is known of the beacon, and nothing of an earlier run
+    // (serial, owner, note, identity, battery expiry) may pass for it.
+    for (EpirbConfig *config : { m_configCurrent, m_configPending }) {
+        config->reset();
+        config->setSerial(QString());
+        config->setMessageBytes(QByteArray());
+        config->setBatteryExpiry(QDateTime());
+    }
+    m_configPending->setProtocolId(ConfigTables::E_StdLocationMmsi);
+    m_configPending->setBeaconType(beaconType);
+    qDebug() << "Manual run for beacon type" << beaconType;
+}
+
 void EpirbApp::startEpirbLogRead()
 {
     startProgress(1);
@@ -647,6 +664,8 @@ void EpirbApp::on_successRead(int nNo)
     }
     m_configCurrent->setExtraMetadata(ConfigExtraMetadata());
     m_configCurrent->applyMetadataBatteryExpiry();
+    // The block carries no note: one left in the record belongs to an earlier beacon.
+    m_configCurrent->setAdditionalInfo(QString());
     m_configPending->copyFrom(*m_configCurrent);
     epirbdatablkWrapper::instance(this)->setConfig(m_configCurrent, epirbdatablkWrapper::ReadbackView);
     emit requestComStop(QString());
@@ -699,12 +718,38 @@ void EpirbApp::prepareWrite()
     m_configPending->calculateCsMsg();
 }
 
+bool EpirbApp::messageMatchesRecord(const QByteArray &message)
+{
+    QString why = IdentityRules::compareMessage(*m_configPending, message);
+    if (why.isEmpty())
+        why = IdentityRules::checkRecord(*m_configPending);
+    if (why.isEmpty())
+        return true;
+    const QString text = tr("Write refused: ") + why;
+    qWarning().noquote() << "Write refused, nothing written: " + why;
+    emit requestComStop(text);
+    setProgStatus(text, true);
+    emit writeFailed(text);
+    return false;
+}
+
+QByteArray EpirbApp::messageOfBlock(const QByteArray &block) const
+{
+    EpirbConfig written(nullptr);
+    if (decodeDataBlock(block, written))
+        return written.messageBytes();
+    // The older models' blocks are not decoded: their message is the record's.
+    return m_configPending->messageBytes();
+}
+
 void EpirbApp::startEpirbWrite()
 {
     startProgress(3);
     qDebug() << "startEpirbWrite: startEpirbWrite activated from QML";
     prepareWrite();
     endRunningOperation();
+    if (!messageMatchesRecord(m_configPending->messageBytes()))
+        return;
     m_comm->setPage(0);
     connectSync();
     connectTimeout();
@@ -755,6 +800,11 @@ void EpirbApp::on_successReadBeforeWrite(int nNo)
         setProgStatus(tr("Write failed. Please retry."), true);
         emit writeFailed(QString());
         qWarning() << "on_successReadBeforeWrite: the configuration does not make a data block";
+        return;
+    }
+    // The last look before the beacon gets it: the block's message against the record.
+    if (!messageMatchesRecord(messageOfBlock(m_writeBlock))) {
+        m_writeBlock.clear();
         return;
     }
     setProgStatus(tr("Writing data to PLB..."), false);
@@ -985,6 +1035,10 @@ void EpirbApp::startProductionEpirbWrite()
         setProgStatus(text, true);
         emit requestComStop(text);
         emit writeFailed(text);
+        return;
+    }
+    if (!messageMatchesRecord(messageOfBlock(m_writeBlock))) {
+        m_writeBlock.clear();
         return;
     }
     endRunningOperation();

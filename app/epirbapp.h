@@ -79,6 +79,8 @@ public:
     Q_INVOKABLE void retryWrite();
     Q_INVOKABLE void startEpirbLogRead();
     Q_INVOKABLE bool skipReadback() const { return m_skipReadback; }
+    // A run without read-out starts from an empty record of the chosen model.
+    Q_INVOKABLE void startManualRun(int beaconType);
     Q_INVOKABLE void restoreBatteryExpiry();
     Q_INVOKABLE void startProductionEpirbWrite();
     Q_INVOKABLE void installCountryFile(const QUrl &file);
@@ -166,6 +168,10 @@ private:
     void setProgStatus(const QString &text, bool error);
     void startProgress(int phaseCount);
     void prepareWrite();
+    // The last check before a write: false (status, log line, writeFailed) when the
+    // message does not carry the identity the pending record holds.
+    bool messageMatchesRecord(const QByteArray &message);
+    QByteArray messageOfBlock(const QByteArray &block) const;
     void disconnectLink();
     bool isCurrentLinkEvent() const { return m_linkActive && m_stopsDone == m_stopsRequested; }
     void endRunningOperation();

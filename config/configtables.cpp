@@ -455,6 +455,12 @@ bool ConfigTables::isProtocolAllowed(int protocol, int countryCode) const
     return m_protocols.contains(protocol);
 }
 
+bool ConfigTables::isProtocolAllowedInCountry(int protocol, int countryCode) const
+{
+    const CountryRule *rule = countryRule(countryCode);
+    return !rule || rule->allowedProtocols.count(protocol) > 0;
+}
+
 QString ConfigTables::customProtocolInputDescriptionText(int protocol, int countryCode) const
 {
     const CountryRule *rule = countryRule(countryCode);
@@ -707,6 +713,12 @@ bool ConfigTables::prepareConfig(EpirbConfig &config)
                                  || CountryCodeModel::isCountryNewZealand(country)));
 
     const int protocol = config.protocolId();
+    // The RLS TAC field never carries 0 (the encoder makes it 1): the record takes the
+    // number the message will carry, so summary, database and labels all show it.
+    if ((protocol == E_RlsUserTacEpirb || protocol == E_RlsUserTacTest) && config.storedTacNoRls() % 1000 == 0)
+        config.setTacNumberRls(config.storedTacNoRls() + 1);
+    if (protocol == E_RlsUserTacPlb && config.storedTacNoRlsPlb() % 1000 == 0)
+        config.setTacNumberRlsPlb(config.storedTacNoRlsPlb() + 1);
     if (protocol == E_StdLocationSerialEpirb || protocol == E_UserSerialEpirb || protocol == E_UserLocationSerialEpirb)
         config.setMmsi(config.beaconSerial());
     return true;

@@ -161,6 +161,8 @@ public:
     Q_INVOKABLE int protocolsAvailableNo() const;
     Q_INVOKABLE ProtocolModel *allowedProtocols(int countryCode) const;
     Q_INVOKABLE bool isProtocolAllowed(int protocol, int countryCode) const;
+    // The country's own restriction only, whatever protocols are enabled.
+    Q_INVOKABLE bool isProtocolAllowedInCountry(int protocol, int countryCode) const;
     Q_INVOKABLE QString customProtocolInputDescriptionText(int protocol, int countryCode) const;
     Q_INVOKABLE QString protocolInputValidationExpr(int protocol, int countryCode) const;
     Q_INVOKABLE Qt::InputMethodHints protocolInputMethodHints(int protocol, int countryCode) const;

@@ -244,6 +244,9 @@ bool EpirbConfig::isSgBeacon() const
 
 int EpirbConfig::encodedSerial() const
 {
+    // A national ID is never the beacon's serial number: 0 is a national ID of its own.
+    if (m_protocolId == ConfigTables::E_NationalLocationPlb || m_protocolId == ConfigTables::E_NationalLocationTest)
+        return m_customSerial;
     if (m_customSerial > 0)
         return m_customSerial;
     return int(unsignedNumber(m_serial));

@@ -2,6 +2,7 @@
 #include "config/configtables.h"
 #include "config/countrycodemodel.h"
 #include "config/epirbconfig.h"
+#include "config/identityrules.h"
 #include "config/osslicensemodel.h"
 #include "config/protocolmodel.h"
 
@@ -113,6 +114,7 @@ private slots:
     void batteryTypeDisplayString();
     void labelingPagesAndPictures();
     void countryNameUsesCountryModel();
+    void identityFollowsProtocolAndCountry();
     void prepareConfig_data();
     void prepareConfig();
     void documentFolders();
@@ -984,6 +986,56 @@ void TestTables::countryNameUsesCountryModel()
     QCOMPARE(tables.countryName(319), QStringLiteral("Cayman Islands"));
     QVERIFY(tables.countryName(232).isEmpty());
     QVERIFY(tables.countryName(0).isEmpty());
+}
+
+// A new protocol or country keeps only what is valid and means the same for it; with one
+// protocol enabled, the country's own one is applied, or the record says why none fits.
+void TestTables::identityFollowsProtocolAndCountry()
+{
+    // The rules ask the process-wide tables; they go with their owner at the end.
+    QObject owner;
+    ConfigTables *tables = ConfigTables::instance(&owner);
+    CountryCodeModel::instance(&owner);
+    tables->updateProtocolList(ConfigTables::E_SkuaP5);
+
+    EpirbConfig c(nullptr);
+    c.setBeaconType(ConfigTables::E_SkuaP5);
+    c.setSerial(QStringLiteral("33333"));
+    c.setCountryCode(211);
+    c.setProtocolId(ConfigTables::E_NationalLocationPlb);
+    c.setCustomSerial(4711);
+    IdentityRules::changeProtocol(&c, ConfigTables::E_StdLocationSerialPlb);
+    QCOMPARE(c.customSerial(), 0); // a national ID is no serial number
+
+    IdentityRules::changeCountry(&c, 257);
+    IdentityRules::changeProtocol(&c, ConfigTables::E_RlsUserTacPlb);
+    c.setCustomSerial(1234); // "LC1234"
+    IdentityRules::changeCountry(&c, 265);
+    QCOMPARE(c.customSerial(), 0); // elsewhere 1234 would be a serial number nobody typed
+
+    c.setProtocolId(ConfigTables::E_StdLocationMmsi);
+    c.setMmsi(QStringLiteral("123456"));
+    c.setBeaconNo(9);
+    IdentityRules::changeProtocol(&c, ConfigTables::E_RlsUserMmsiPlb);
+    QCOMPARE(c.mmsi(), QStringLiteral("123456"));
+    QCOMPARE(c.beaconNo(), 0);
+    IdentityRules::changeProtocol(&c, ConfigTables::E_StdLocationSerialPlb);
+    QVERIFY(c.mmsi().isEmpty());
+
+    for (int p = 0; p < ConfigTables::E_ProtocolMax; ++p)
+        tables->setProtocolAvailable(p, p == ConfigTables::E_RlsUserMmsiPlb);
+    tables->updateProtocolList(ConfigTables::E_SkuaP5);
+    QCOMPARE(tables->protocolsAvailableNo(), 1);
+    c.setProtocolId(ConfigTables::E_StdLocationSerialPlb); // as read: now disabled
+    IdentityRules::changeCountry(&c, 219);
+    QCOMPARE(c.protocolId(), int(ConfigTables::E_RlsUserMmsiPlb));
+    QVERIFY(IdentityRules::protocolProblem(&c).isEmpty());
+    IdentityRules::changeCountry(&c, 257);
+    QCOMPARE(IdentityRules::protocolProblem(&c),
+             QStringLiteral("No enabled protocol fits country 257: check the protocol settings"));
+    c.setMmsi(QStringLiteral("123456"));
+    QVERIFY2(IdentityRules::checkRecord(c).endsWith(QLatin1String(" is not allowed for country 257")),
+             qPrintable(IdentityRules::checkRecord(c)));
 }
 
 void TestTables::prepareConfig_data()

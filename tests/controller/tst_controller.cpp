@@ -76,8 +76,8 @@ void fillPlb(EpirbConfig &config, const QString &serial, const QString &owner)
     config.reset();
     config.setBeaconType(ConfigTables::E_SkuaP5);
     config.setSerial(serial);
-    config.setCountryCode(257);
-    config.setProtocolId(ConfigTables::E_UserSerialPlb);
+    config.setCountryCode(211);
+    config.setProtocolId(ConfigTables::E_StdLocationSerialPlb);
     config.setOwnerName(owner);
     config.setOwnerTelephone(QStringLiteral("+47 555 01 234"));
     config.calculateCsMsg();
@@ -168,6 +168,9 @@ private slots:
     void programmingRunsThreePhasesAndStores();
     void readBeforeWriteChecksSerial_data();
     void readBeforeWriteChecksSerial();
+    void eachRunStartsClean();
+    void lastCheckRefusesRecordUnlikeMessage_data();
+    void lastCheckRefusesRecordUnlikeMessage();
     void alteredReadbackFailsVerificationThenRetry();
     void stalledBeaconIsCommunicationError();
     void lateLinkEventsAfterTheEndAreIgnored();
@@ -449,6 +452,111 @@ void TestController::readBeforeWriteChecksSerial()
     }
 }
 
+// Nothing of one beacon's run reaches the next: not through a read-out, not without one.
+void TestController::eachRunStartsClean()
+{
+    QVERIFY(startSim(simOptions(plbBlock(QString::fromLatin1(kSerial), QStringLiteral("Old Owner")))));
+    auto app = makeApp();
+    EpirbConfig *pending = app->configPending();
+    fillPlb(*pending, QString::fromLatin1(kSerial), QStringLiteral("Beacon A Owner"));
+    pending->setAdditionalInfo(QStringLiteral("X"));
+    app->startEpirbWrite();
+    QCOMPARE(waitResult(*app), QStringLiteral("ok"));
+    QCOMPARE(DatabaseIfc::instance(nullptr)->beaconAt(0)->additionalInfo(), QStringLiteral("X"));
+
+    // The next beacon is read: the note typed for the previous one is not its note.
+    m_sim->pressTest();
+    app->startEpirbRecieve(false);
+    QCOMPARE(waitResult(*app), QStringLiteral("ok"));
+    QVERIFY(pending->additionalInfo().isEmpty());
+    QVERIFY(app->configCurrent()->additionalInfo().isEmpty());
+
+    // Without a read-out: no serial, owner, note, identity or battery expiry of the previous run.
+    pending->setAdditionalInfo(QStringLiteral("X"));
+    app->startManualRun(ConfigTables::E_SkuaP5);
+    QVERIFY(pending->beaconSerial().isEmpty());
+    QVERIFY(pending->ownerName().isEmpty());
+    QVERIFY(pending->additionalInfo().isEmpty());
+    QVERIFY(pending->messageBytes().isEmpty());
+    QVERIFY(!pending->batteryExpiryDate().isValid());
+    QCOMPARE(pending->beaconType(), int(ConfigTables::E_SkuaP5));
+
+    // Nothing typed: the write is refused before the beacon is touched.
+    pending->setCountryCode(211);
+    pending->setProtocolId(ConfigTables::E_StdLocationSerialPlb);
+    QSignalSpy failed(app.get(), &EpirbApp::writeFailed);
+    app->startEpirbWrite();
+    QCOMPARE(failed.count(), 1);
+    QCOMPARE(app->progStatus(), QStringLiteral("Write refused: Serial number 0 in the message, none entered"));
+    QCOMPARE(m_sim->stats().writesCompleted, 1);
+}
+
+void TestController::lastCheckRefusesRecordUnlikeMessage_data()
+{
+    QTest::addColumn<int>("protocol");
+    QTest::addColumn<int>("country");
+    QTest::addColumn<QString>("mmsi");
+    QTest::addColumn<int>("customSerial");
+    // Changed after the pending record made its message, as a page or script could.
+    QTest::addColumn<QString>("tamperedMmsi");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("full MMSI of another country")
+        << int(ConfigTables::E_StdLocationMmsi) << 211 << "265123456" << 0 << ""
+        << "Write refused: MMSI 123456 in the message, 265123456 entered";
+    QTest::newRow("letters as MMSI") << int(ConfigTables::E_RlsUserMmsiPlb) << 211 << "ABC" << 0 << ""
+                                     << "Write refused: MMSI 000000 in the message, ABC entered";
+    QTest::newRow("five digits as MMSI") << int(ConfigTables::E_RlsUserMmsiPlb) << 211 << "12345" << 0 << ""
+                                         << "Write refused: MMSI 012345 in the message, 12345 entered";
+    QTest::newRow("national ID beyond its field")
+        << int(ConfigTables::E_NationalLocationPlb) << 211 << "" << 300000 << ""
+        << "Write refused: National ID 37856 in the message, 300000 entered";
+    QTest::newRow("call sign protocol without a call sign")
+        << int(ConfigTables::E_RlsUserTacPlb) << 257 << "" << 0 << ""
+        << "Write refused: Serial number LC4953 in the message, none entered";
+    QTest::newRow("record tampered after its message was made")
+        << int(ConfigTables::E_RlsUserMmsiPlb) << 211 << "123456" << 0 << "654321"
+        << "Write refused: MMSI 123456 in the message, 654321 entered";
+}
+
+void TestController::lastCheckRefusesRecordUnlikeMessage()
+{
+    QFETCH(int, protocol);
+    QFETCH(int, country);
+    QFETCH(QString, mmsi);
+    QFETCH(int, customSerial);
+    QFETCH(QString, tamperedMmsi);
+    QFETCH(QString, status);
+    const QByteArray block = plbBlock(QString::fromLatin1(kSerial), QStringLiteral("Old Owner"));
+    QVERIFY(startSim(simOptions(block)));
+    auto app = makeApp();
+    EpirbConfig *pending = app->configPending();
+    fillPlb(*pending, QString::fromLatin1(kSerial), QStringLiteral("New Owner"));
+    pending->setCountryCode(country);
+    pending->setProtocolId(protocol);
+    pending->setMmsi(mmsi);
+    pending->setCustomSerial(customSerial);
+    if (!tamperedMmsi.isEmpty()) {
+        // The block about to be written carries the message made before the change.
+        connect(app.get(), &EpirbApp::requestReceiveStart, this, [&] { pending->setMmsi(tamperedMmsi); });
+    }
+    // Refused at once, or at the last moment before the block goes out.
+    QSignalSpy failed(app.get(), &EpirbApp::writeFailed);
+    QSignalSpy succeeded(app.get(), &EpirbApp::readbackSucceeded);
+    app->startEpirbWrite();
+    if (failed.isEmpty())
+        QVERIFY(failed.wait(kOpTimeoutMs));
+    QTest::qWait(50);
+    QCOMPARE(succeeded.count(), 0);
+    QCOMPARE(app->progStatus(), status);
+    QCOMPARE(failed.first().first().toString(), status);
+    QVERIFY(app->progStatusError());
+    QVERIFY2(g_warnings.filter(QStringLiteral("Write refused, nothing written: ")).size() == 1,
+             qPrintable(g_warnings.join('\n')));
+    QCOMPARE(m_sim->stats().writesCompleted, 0);
+    QCOMPARE(m_sim->block(), block);
+    QCOMPARE(databaseCount(), 0);
+}
+
 void TestController::alteredReadbackFailsVerificationThenRetry()
 {
     QVERIFY(startSim(simOptions(plbBlock(QString::fromLatin1(kSerial), QStringLiteral("Old Owner")))));
@@ -629,6 +737,9 @@ void TestController::unsavedRecordIsReported()
     {
         auto app = makeApp();
         fillPlb(*app->configPending(), serial, QStringLiteral("New Owner"));
+        // "SN-7" is no number a serial protocol could carry: the MMSI is the identity.
+        app->configPending()->setProtocolId(ConfigTables::E_RlsUserMmsiPlb);
+        app->configPending()->setMmsi(QStringLiteral("123456"));
         app->startEpirbWrite();
         // The beacon is programmed and verified: not a failure.
         QCOMPARE(waitResult(*app), QStringLiteral("ok"));
@@ -662,8 +773,9 @@ void TestController::unsavedRecordIsReported()
     QTemporaryDir home;
     QByteArray out, err;
     QCOMPARE(runCli({ QStringLiteral("program"), QStringLiteral("--port"), m_sim->devicePath(), QStringLiteral("--serial"),
-                      serial, QStringLiteral("--country"), QStringLiteral("257"), QStringLiteral("--protocol"),
-                      QStringLiteral("16"), QStringLiteral("--owner-name"), QStringLiteral("Cli Owner") },
+                      serial, QStringLiteral("--country"), QStringLiteral("211"), QStringLiteral("--protocol"),
+                      QStringLiteral("20"), QStringLiteral("--mmsi"), QStringLiteral("123456"),
+                      QStringLiteral("--owner-name"), QStringLiteral("Cli Owner") },
                     cliEnvironment(home), &out, &err),
              3);
     QVERIFY2(err.contains("not saved in the database"), err.constData());
@@ -1436,11 +1548,20 @@ void TestController::cliAgainstSimulatorProcess()
 
     // Another beacon's identity is refused before anything is written.
     QCOMPARE(cli({ QStringLiteral("program"), QStringLiteral("--port"), device, QStringLiteral("--serial"),
-                   QStringLiteral("77777"), QStringLiteral("--country"), QStringLiteral("257"),
-                   QStringLiteral("--protocol"), QStringLiteral("16") },
+                   QStringLiteral("77777"), QStringLiteral("--country"), QStringLiteral("211"),
+                   QStringLiteral("--protocol"), QStringLiteral("15") },
                  &out, &err),
              1);
     QVERIFY2(err.contains("Wrong beacon type or serial number..."), err.constData());
+
+    // An MMSI no beacon could carry is refused by the pages' own rules, and nothing is written.
+    QCOMPARE(cli({ QStringLiteral("program"), QStringLiteral("--port"), device, QStringLiteral("--serial"),
+                   QStringLiteral("44444"), QStringLiteral("--country"), QStringLiteral("211"),
+                   QStringLiteral("--protocol"), QStringLiteral("20"), QStringLiteral("--mmsi"), QStringLiteral("ABC") },
+                 &out, &err),
+             2);
+    QVERIFY2(err.contains("nothing written: The MMSI takes digits only"), err.constData());
+    QVERIFY(out.isEmpty());
 
     QCOMPARE(cli({ QStringLiteral("log"), QStringLiteral("--port"), device }, &out, &err), 0);
     const QJsonObject log = QJsonDocument::fromJson(out).object();

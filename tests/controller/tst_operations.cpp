@@ -27,8 +27,8 @@ void fillPlb(EpirbConfig &config, const QString &owner)
     config.reset();
     config.setBeaconType(ConfigTables::E_SkuaP5);
     config.setSerial(QString::fromLatin1(kSerial));
-    config.setCountryCode(257);
-    config.setProtocolId(ConfigTables::E_UserSerialPlb);
+    config.setCountryCode(211);
+    config.setProtocolId(ConfigTables::E_StdLocationSerialPlb);
     config.setOwnerName(owner);
     config.calculateCsMsg();
 }

@@ -243,6 +243,132 @@ SceneTestCase {
         compare(stored.epirbHexMsg(), hexId)
     }
 
+    function back() {
+        click(item("navigatorBack", mainView.currentItem))
+    }
+
+    // What the technician types, on the pages as a user would, for every protocol this PLB
+    // offers and several countries; then what the summary shows and what the beacon got,
+    // decoded from the bits the simulator stored, must all be what was typed.
+    function test_identityAsTyped_data() {
+        const P = ConfigTables
+        return [
+            // The whole MMSI of the country typed into "last 6 digits" is its last six.
+            { tag: "Sweden, Std Location MMSI, whole MMSI", search: "265", country: 265,
+              protocol: P.E_StdLocationMmsi, mmsi: "265123456", beaconNo: "2",
+              identity: "265 123456", expect: { mmsi: "123456", beaconNo: 2 } },
+            // Letters and five digits never pass; the beacon's serial is not offered as MMSI.
+            { tag: "Germany, RLS MMSI PLB, refused inputs first", search: "Germany", country: 211,
+              protocol: P.E_RlsUserMmsiPlb, refused: ["ABC", "12345", "265765432"], mmsi: "211765432",
+              identity: "211 765432", expect: { mmsi: "765432" } },
+            { tag: "Denmark, RLS MMSI EPIRB, second beacon", search: "219", country: 219,
+              protocol: P.E_RlsUserMmsiEpirb, mmsi: "000111", beaconNo: "1",
+              identity: "219 000111", expect: { mmsi: "000111", beaconNo: 1 } },
+            // The beacon's own serial number, wrapped into the protocol's 14 bits.
+            { tag: "Denmark, Std Location serial PLB", search: "219", country: 219,
+              protocol: P.E_StdLocationSerialPlb, identity: "14953", expect: { serial: "14953" } },
+            // A national ID typed before, then another protocol: the ID is not the serial.
+            { tag: "Germany, Std Location serial EPIRB after a national ID", search: "Germany", country: 211,
+              via: { protocol: P.E_NationalLocationPlb, nationalId: "4711" },
+              protocol: P.E_StdLocationSerialEpirb, identity: "14953", expect: { serial: "14953" } },
+            // A stored RLS TAC of 0 goes out as 1: summary and database say what the message says.
+            { tag: "Sweden, RLS TAC EPIRB", search: "265", country: 265, protocol: P.E_RlsUserTacEpirb,
+              identity: "14953", expect: { serial: "14953", tac: 1001 } },
+            { tag: "Norway, call sign", search: "257", country: 257, protocol: P.E_RlsUserTacPlb,
+              callSign: "LC1234", identity: "LC1234", expect: { serial: "LC1234", tac: 3001 } },
+            // An ID typed while the data field is wrong is stored all the same.
+            { tag: "Sweden, national, ID typed while data wrong", search: "265", country: 265,
+              protocol: P.E_NationalLocationPlb, nationalId: "4711", badData: "99", nationalData: "42",
+              identity: "4711", expect: { nationalId: 4711, nationalData: 42, deltaPosition: true } }
+        ]
+    }
+
+    function test_identityAsTyped(data) {
+        startAndIdentify()
+        forward()
+        pickCountry(data.search, data.country)
+        forward()
+        if (data.via) {
+            pickProtocol(data.via.protocol)
+            forward()
+            const first = wizardPage("Prog_7_ProtocolParticular")
+            retype(item("nationalIdField", first), data.via.nationalId)
+            compare(QMLProxy.configPending.customSerial(), parseInt(data.via.nationalId, 10))
+            back()
+        }
+        pickProtocol(data.protocol)
+        forward()
+
+        const page = wizardPage("Prog_7_ProtocolParticular")
+        verify(!item("protocolProblem", page).visible, item("protocolProblem", page).text)
+        const config = QMLProxy.configPending
+        if (data.mmsi !== undefined) {
+            const mmsi = item("mmsiField", page)
+            compare(mmsi.text, "", "the beacon's serial number is not offered as an MMSI")
+            verify(!forwardAllowed())
+            for (const wrong of (data.refused || [])) {
+                retype(mmsi, wrong)
+                compare(mmsi.text, wrong, "typed text is kept as typed")
+                verify(!forwardAllowed(), wrong + " passed as an MMSI")
+                verify(item("mmsiError", page).visible && item("mmsiError", page).text !== "")
+            }
+            retype(mmsi, data.mmsi)
+            if (data.beaconNo !== undefined)
+                retype(item("beaconNoField", page), data.beaconNo)
+        } else if (data.callSign !== undefined) {
+            const serial = item("serialField", page)
+            retype(serial, "LC0000")
+            verify(!forwardAllowed(), "LC0000 stands for no serial number")
+            retype(serial, data.callSign)
+        } else if (data.nationalId !== undefined) {
+            compare(item("nationalIdField", page).text, "", "no national ID is offered")
+            verify(!forwardAllowed(), "a national ID has to be typed")
+            click(item("deltaPosition", page))
+            retype(item("nationalDataField", page), data.badData)
+            retype(item("nationalIdField", page), data.nationalId)
+            verify(!forwardAllowed())
+            retype(item("nationalDataField", page), data.nationalData)
+        } else {
+            const serial = item("serialField", page)
+            verify(!serial.enabled, "the beacon's own serial number")
+            compare(serial.text, data.identity)
+            compare(config.customSerial(), 0)
+        }
+        forward()
+        wizardPage("Prog_8_OwnerInfo")
+        forward()
+
+        const summary = wizardPage("Prog_10_Summary")
+        const shownIdentity = item("identityRow", summary).paramText
+        compare(shownIdentity, data.identity)
+        const shownHexId = item("hexIdField", summary).text
+        const shownExtra = item("beaconNoRow", summary).visible ? item("beaconNoRow", summary).paramText : ""
+        forward()
+        transferAndFinish()
+
+        // The beacon's message, decoded: what was typed and what the summary showed.
+        const stored = TestBeacon.stored()
+        verify(stored, "the beacon's block does not decode")
+        const onBeacon = IdentityRules.decodeRecord(stored)
+        verify(onBeacon.valid)
+        compare(onBeacon.protocol, data.protocol)
+        compare(onBeacon.country, data.country)
+        compare(onBeacon.hexId, shownHexId)
+        for (const key in data.expect)
+            compare(onBeacon[key], data.expect[key], key)
+        if (data.expect.mmsi !== undefined)
+            compare(String(onBeacon.country) + " " + onBeacon.mmsi, shownIdentity)
+        if (data.expect.beaconNo !== undefined)
+            compare(String(onBeacon.beaconNo), shownExtra)
+        if (data.expect.tac !== undefined) {
+            compare(String(onBeacon.tac), shownExtra)
+            const tac = data.protocol === ConfigTables.E_RlsUserTacPlb ? stored.tacNoRlsPlb() : stored.tacNoRls()
+            compare(tac, onBeacon.tac, "the database keeps the TAC the beacon got")
+        }
+        if (data.expect.nationalData !== undefined)
+            compare(String(onBeacon.nationalData), shownExtra)
+    }
+
     // After the identification, the wizard opened at its last page with an identity set
     // directly: for the tests of the transfer itself.
     function openTransfer() {
@@ -445,16 +571,35 @@ SceneTestCase {
         config.setBeaconNo(0)
         let page = openWizardAt("Prog_7_ProtocolParticular")
         let mmsi = item("mmsiField", page)
+        // What is typed stays as typed; the rules say what is wrong with it.
         retype(mmsi, "12a345")
-        compare(mmsi.text, "12345", "a letter is removed at once")
+        compare(mmsi.text, "12A345")
+        compare(item("mmsiError", page).text, "The MMSI takes digits only")
+        verify(!forwardAllowed())
+        retype(mmsi, "12345")
         verify(!forwardAllowed(), "five digits are not an MMSI")
         verify(mmsi.idAsterisk.visible)
-        typeText(mmsi.idValue, "67")
-        compare(mmsi.text, "123456", "a seventh digit is cut")
+        compare(item("mmsiError", page).text, "The MMSI needs 6 digits: its last 6, or all 9")
+        typeText(mmsi.idValue, "6")
         verify(forwardAllowed())
+        compare(config.mmsi(), "123456")
+        typeText(mmsi.idValue, "7")
+        verify(!forwardAllowed(), "seven digits are no MMSI")
+        retype(mmsi, "265123456")
+        compare(item("mmsiError", page).text, "MMSI 265123456 does not start with 211, the MID of the country chosen")
+        verify(!forwardAllowed())
+        retype(mmsi, "2111234567")
+        compare(mmsi.text, "211123456", "typing stops at the nine digits of a whole MMSI")
+        verify(forwardAllowed())
+        compare(config.mmsi(), "123456", "a whole MMSI of the country means its last six digits")
         const beaconNo = item("beaconNoField", page)
         retype(beaconNo, "99")
-        compare(beaconNo.text, "15", "beacon numbers stop at 15")
+        compare(beaconNo.text, "99", "nothing typed is changed into another number")
+        compare(item("mmsiError", page).text, "Beacon number must be 0 to 15")
+        verify(!forwardAllowed())
+        compare(config.beaconNo(), 9, "of \"99\" only the \"9\" that passed is stored")
+        retype(beaconNo, "15")
+        verify(forwardAllowed())
         compare(config.beaconNo(), 15)
 
         config.setProtocolId(ConfigTables.E_RlsUserMmsiEpirb)
@@ -466,18 +611,15 @@ SceneTestCase {
         compare(item("beaconNoField", page).text, "1", "one digit only")
         verify(!config.firstEpirb(), "1 is the second EPIRB")
 
+        // A protocol this PLB does not offer is refused on the page, not written.
         config.setProtocolId(ConfigTables.E_UserRadiocall)
         page = openWizardAt("Prog_7_ProtocolParticular")
+        verify(item("protocolProblem", page).visible)
+        compare(item("protocolProblem", page).text,
+                "This protocol is not enabled: choose another, or check the protocol settings")
         mmsi = item("mmsiField", page)
         compare(mmsi.description, "Radio Call Sign:")
-        retype(mmsi, "lcab")
-        compare(mmsi.text, "LCAB", "upper case")
-        typeText(mmsi.idValue, "x12")
-        compare(mmsi.text, "LCAB12", "only digits after the fourth character")
-        compare(config.mmsi(), "LCAB12")
         retype(mmsi, "LC1")
-        verify(forwardAllowed(), "three characters make a call sign")
-        keyClick(Qt.Key_Backspace)
         verify(!forwardAllowed())
 
         // 30 + space + 30 bytes fit; one more does not; Ø takes two bytes.

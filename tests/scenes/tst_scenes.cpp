@@ -165,7 +165,7 @@ void TestScenes::productionWindowWritesOnItsOwn()
         QCOMPARE(sim.block().mid(2, serial.size()), serial.toLatin1());
         const EpirbConfig *pending = app->configPending();
         QCOMPARE(pending->beaconSerial(), serial);
-        QCOMPARE(pending->mmsi(), serial);
+        QCOMPARE(pending->mmsi(), serial.rightJustified(6, QLatin1Char('0')));
         QCOMPARE(pending->countryCode(), 257);
         QCOMPARE(pending->batteryExpiry().date(), QDate(2031, 12, 1));
         QCOMPARE(DatabaseIfc::instance(nullptr)->count(), 1);
@@ -246,8 +246,18 @@ void TestScenes::withoutPortOrReadbackTheWizardTakesATypedSerial()
     typeText(window, "1234567890");
     QCOMPARE(entry->property("text").toString(), QStringLiteral("12345-67890"));
     QCOMPARE(app->configPending()->beaconSerial(), QStringLiteral("12345"));
+    // Without a read-out the battery expiry is asked for too.
+    QVERIFY(!indicator->property("forwardEnabled").toBool());
+    QQuickItem *expiry = findItem(window, QStringLiteral("expiryEntry"));
+    QVERIFY(expiry && expiry->isVisible());
+    click(window, expiry);
+    expiry->forceActiveFocus();
+    QTest::keyClick(window, Qt::Key_Home);
+    typeText(window, "122031");
+    QCOMPARE(app->configPending()->batteryExpiryDate(), QDate(2031, 12, 1));
     QVERIFY(indicator->property("forwardEnabled").toBool());
     QVERIFY(!indicator->property("backwardEnabled").toBool());
+    entry->forceActiveFocus();
     // Five characters or fewer are no serial number.
     QTest::keyClick(window, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(window, Qt::Key_Backspace);

@@ -7,6 +7,7 @@
 #include "app/epirbapp.h"
 #include "config/configtables.h"
 #include "config/epirbconfig.h"
+#include "config/identityrules.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -152,6 +153,12 @@ int runProgramCommand(const QStringList &argsIn)
             return cli::usageError(QStringLiteral("--serial is required"));
     }
 
+    // The same rules as the pages: an identity they would not let through is not tried.
+    const QString refused = IdentityRules::checkRecord(*pending);
+    if (!refused.isEmpty())
+        return cli::usageError(QStringLiteral("nothing written: %1").arg(refused));
+
+    // The controller still checks the message against the record before it writes.
     const bool ok = run.run([](EpirbApp *app) { app->startEpirbWrite(); }, wait);
     const QString storeError = run.app()->storeError();
     // A beacon programmed but not saved is neither a success nor a failed run.

@@ -22,7 +22,7 @@ ProductionTransferForm {
     modelName.text: TextResource.beaconName(beacon)
     modelName.Accessible.role: Accessible.Heading
     modelName.Accessible.name: modelName.text
-    serialRow.paramText: config.mmsi()
+    serialRow.paramText: config.beaconSerial()
     tacRow.paramText: tacNumber()
     countryRow.paramText: country
     batteryRow.paramText: QMLProxy.dateString(config.batteryExpiry, "MM yyyy", "en_US")

@@ -11,13 +11,9 @@ Prog_10_SummaryForm {
     readonly property int country: config.countryCode()
     readonly property int protocol: config.protocolId()
 
-    function tacNumber() {
-        if (protocol === ConfigTables.E_RlsUserTacTest || protocol === ConfigTables.E_RlsUserTacEpirb)
-            return config.tacNoRls()
-        if (protocol === ConfigTables.E_RlsUserTacPlb)
-            return config.tacNoRlsPlb()
-        return config.tacNo()
-    }
+    // What the message that will be written says, decoded from its bits: what rescuers will see.
+    readonly property var decoded: IdentityRules.decodeRecord(config)
+    readonly property var decodedFields: decoded.valid ? decoded.fields : []
 
     function describeRow(row) {
         row.Accessible.role = Accessible.StaticText
@@ -25,62 +21,63 @@ Prog_10_SummaryForm {
     }
 
     function fillIdentity() {
-        const mmsi = config.mmsi()
         const raw = config.rawCountryCode()
+        const decodedProtocol = decoded.valid ? decoded.protocol : protocol
         let caption = ""
         let value = ""
-        switch (protocol) {
-        case ConfigTables.E_UserMmsi:
-        case ConfigTables.E_UserLocationMmsi:
-            caption = qsTr("MMSI / Call sign:")
-            // A call sign has letters and stands alone.
-            value = /^[0-9]*$/.test(mmsi) ? raw + " " + mmsi : mmsi
-            break
-        case ConfigTables.E_StdLocationMmsi:
-        case ConfigTables.E_RlsUserMmsiEpirb:
-        case ConfigTables.E_RlsUserMmsiPlb:
-        case ConfigTables.E_RlsUserMmsiTest:
-            caption = qsTr("MMSI:")
-            value = raw + " " + mmsi
-            beaconNoRow.visible = protocol !== ConfigTables.E_RlsUserMmsiTest
-                                  && protocol !== ConfigTables.E_RlsUserMmsiPlb
-            break
-        case ConfigTables.E_UserRadiocall:
-        case ConfigTables.E_UserLocationRadioCallsign:
-            caption = qsTr("Radio Call Sign:")
-            value = mmsi
-            break
-        case ConfigTables.E_NationalLocationPlb:
-        case ConfigTables.E_NationalLocationTest:
+        beaconNoRow.visible = false
+        if (decodedFields.indexOf("mmsi") >= 0) {
+            const mmsi = decoded.mmsi
+            if (decodedProtocol === ConfigTables.E_UserRadiocall
+                    || decodedProtocol === ConfigTables.E_UserLocationRadioCallsign) {
+                caption = qsTr("Radio Call Sign:")
+                value = mmsi
+            } else if (decodedProtocol === ConfigTables.E_UserMmsi || decodedProtocol === ConfigTables.E_UserLocationMmsi) {
+                caption = qsTr("MMSI / Call sign:")
+                // A call sign has letters and stands alone.
+                value = /^[0-9]*$/.test(mmsi) ? decoded.country + " " + mmsi : mmsi
+            } else {
+                caption = qsTr("MMSI:")
+                value = decoded.country + " " + mmsi
+            }
+            if (decodedFields.indexOf("beaconNo") >= 0) {
+                beaconNoRow.visible = true
+                beaconNoRow.paramText = String(decoded.beaconNo)
+            }
+        } else if (decodedFields.indexOf("nationalId") >= 0) {
             caption = qsTr("National ID:")
-            value = ConfigTables.protocolTransformIdentity(protocol, country, config.customSerial())
+            value = String(decoded.nationalId)
+            beaconNoRow.visible = true
             beaconNoRow.leadText = qsTr("Additional data:")
-            beaconNoRow.paramText = config.additionalData()
+            beaconNoRow.paramText = String(decoded.nationalData)
             deltaRow.visible = true
-            deltaRow.paramText = config.additionalDataType() ? qsTr("Yes") : qsTr("No")
-            break
-        default:
+            deltaRow.paramText = decoded.deltaPosition ? qsTr("Yes") : qsTr("No")
+        } else if (decodedFields.indexOf("serial") >= 0) {
             caption = qsTr("C/S Serial ID:")
-            value = ConfigTables.protocolTransformIdentity(protocol, country, config.protocolSerial())
+            value = decoded.serial
+            beaconNoRow.visible = true
             beaconNoRow.leadText = qsTr("C/S TAC No:")
-            beaconNoRow.paramText = tacNumber()
-            break
+            beaconNoRow.paramText = String(decoded.tac)
+        } else {
+            caption = qsTr("Identity:")
+            value = qsTr("the message does not decode")
+            identityRow.idParam.color = AldmarStyle.jTextErrorColor
         }
-        const custom = ConfigTables.customProtocolInputDescriptionText(protocol, country)
+        const custom = ConfigTables.customProtocolInputDescriptionText(decodedProtocol, raw)
         identityRow.leadText = custom.length > 0 ? custom : caption
         identityRow.paramText = value
     }
 
     beaconRow.paramText: TextResource.beaconName(beacon) + " / " + config.beaconSerial()
     batteryRow.paramText: QMLProxy.dateString(config.batteryExpiry, "yyyy MMM", "en_US")
-    protocolRow.paramText: ConfigTables.protocolName(protocol, country)
-    countryRow.paramText: config.countryLabel()
+    protocolRow.paramText: decoded.valid ? ConfigTables.protocolName(decoded.protocol, decoded.country) : ""
+    countryRow.paramText: decoded.valid ? decoded.countryLabel : config.countryLabel()
     nameRow.paramText: config.ownerName()
     addressRow.paramText: config.ownerAddress()
     telephoneRow.paramText: config.ownerTelephone()
     otherRow.paramText: config.ownerOther()
-    hexIdField.text: config.epirbHexMsg()
-    checksumField.text: config.epirbHexChecksum()
+    hexIdField.text: decoded.valid ? decoded.hexId : ""
+    checksumField.text: decoded.valid ? decoded.checksum : ""
 
     hexIdField.Accessible.role: Accessible.EditableText
     hexIdField.Accessible.name: hexIdCaption.text
@@ -108,8 +105,6 @@ Prog_10_SummaryForm {
     checksumCopy.onReleased: checksumField.deselect()
 
     Component.onCompleted: {
-        beaconNoRow.paramText = protocol === ConfigTables.E_RlsUserMmsiEpirb ? (config.firstEpirb() ? "0" : "1")
-                                                                           : String(config.beaconNo())
         fillIdentity()
         if (config.isTestProtocol())
             protocolRow.idParam.color = AldmarStyle.jTextErrorColor

@@ -25,7 +25,8 @@ Prog_1_EpirbSelectForm {
         Accessible.role: Accessible.RadioButton
         Accessible.name: text
         onClicked: {
-            QMLProxy.configPending.beaconType = beaconId
+            // A new run: nothing of the previous beacon is offered for this one.
+            QMLProxy.app.startManualRun(beaconId)
             QuorvikContext.mainView.push("ProgrammingSwipeView.qml")
         }
     }

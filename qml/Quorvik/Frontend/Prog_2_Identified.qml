@@ -36,27 +36,59 @@ Prog_2_IdentifiedForm {
         infoText.text = text
     }
 
-    serialEntry.onTextEdited: {
+    expiryEntryRow.visible: skipReadback
+    expiryEntry.Accessible.role: Accessible.EditableText
+    expiryEntry.Accessible.name: expiryEntryCaption.text
+
+    // The serial part of "12345-67890" as on the label.
+    function typedSerial() {
         const text = serialEntry.text
-        const longEnough = text.length > 5
-        page.pageBrowserNavigationVisible(true, longEnough, false)
-        if (!longEnough) {
-            QMLProxy.configPending.setSerial("")
-            return
-        }
         const hyphen = text.indexOf("-")
-        const serial = hyphen === 0 ? text.substring(1) : (hyphen > 0 ? text.substring(0, hyphen) : text)
-        QMLProxy.configPending.setSerial(serial)
-        if (!QMLProxy.configPending.isSgBeacon()) {
+        return hyphen >= 0 ? text.substring(0, hyphen) : text
+    }
+
+    // Without a read-out the technician gives serial and battery expiry; the rules say when they will do.
+    function checkManualEntry() {
+        const serial = typedSerial()
+        const serialProblem = IdentityRules.checkBeaconSerial(beacon, serial)
+        const expiryProblem = IdentityRules.checkBatteryExpiry(expiryEntry.text)
+        QMLProxy.configPending.setSerial(serialProblem === "" ? serial : "")
+        if (expiryProblem === "")
+            QMLProxy.configPending.batteryExpiry = IdentityRules.batteryExpiryDate(expiryEntry.text)
+        if (serialProblem === "" && !QMLProxy.configPending.isSgBeacon()) {
             const tac = ConfigTables.csApproval(beacon, parseInt(serial, 10))
             if (tac !== 0) {
                 console.log("Setting TAC: " + tac)
                 QMLProxy.configPending.setTacNo(tac)
             }
         }
+        const problem = serialProblem !== "" ? serialProblem : expiryProblem
+        if (problem !== "")
+            warn(problem)
+        else
+            calm(qsTr("Please verify serial no. with physical label on beacon."))
+        page.pageBrowserNavigationVisible(true, problem === "", false)
     }
 
+    function calm(text) {
+        infoBox.color = "transparent"
+        infoText.color = AldmarStyle.jTextColor
+        infoText.text = text
+    }
+
+    serialEntry.onTextEdited: checkManualEntry()
+    expiryEntry.onTextEdited: checkManualEntry()
+
     Component.onCompleted: {
+        if (skipReadback) {
+            // Shown again from the pending record: what was accepted before stays.
+            serialEntry.text = QMLProxy.configPending.beaconSerial()
+            const expiry = QMLProxy.configPending.batteryExpiry
+            if (!isNaN(expiry.getTime()))
+                expiryEntry.text = QMLProxy.dateString(expiry, "MM/yyyy", "en_US")
+            checkManualEntry()
+            return
+        }
         const allowed = serialAllowed()
         pageBrowserNavigationVisible(true, allowed, false)
         const protocol = QMLProxy.configPending.protocolId()

@@ -10,6 +10,9 @@ ProgrammingPage {
     property alias serialEntryRow: serialEntryRow
     property alias serialEntryCaption: serialEntryCaption
     property alias serialEntry: serialEntry
+    property alias expiryEntryRow: expiryEntryRow
+    property alias expiryEntry: expiryEntry
+    property alias expiryEntryCaption: expiryEntryCaption
     property alias infoBox: infoBox
     property alias infoText: infoText
 
@@ -80,7 +83,41 @@ ProgrammingPage {
                 anchors.topMargin: 10
                 width: 170
                 height: 40
-                inputMask: "9NNNN-99999;_"
+                inputMask: "99999-99999;_"
+                font.pointSize: AldmarStyle.jFontSizeNormal
+            }
+        }
+
+        Item {
+            id: expiryEntryRow
+            width: parent.width
+            height: 50
+            visible: false
+
+            QvLabel {
+                id: expiryEntryCaption
+                anchors.left: parent.left
+                anchors.leftMargin: 15
+                anchors.top: parent.top
+                anchors.topMargin: 10
+                width: 150
+                height: 40
+                verticalAlignment: Text.AlignVCenter
+                text: qsTr("Battery Expiry:")
+                font.pointSize: AldmarStyle.jFontSizeNormal
+            }
+
+            QvTextField {
+                id: expiryEntry
+                objectName: "expiryEntry"
+                anchors.left: expiryEntryCaption.right
+                anchors.leftMargin: 15
+                anchors.top: parent.top
+                anchors.topMargin: 10
+                width: 170
+                height: 40
+                inputMask: "99/9999;_"
+                placeholderText: qsTr("MM/YYYY")
                 font.pointSize: AldmarStyle.jFontSizeNormal
             }
         }

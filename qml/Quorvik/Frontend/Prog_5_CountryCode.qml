@@ -44,7 +44,7 @@ Prog_5_CountryCodeForm {
             const code = countryFilter.data(index)
             console.log("Country selected: " + code)
             if (code !== undefined) {
-                QMLProxy.configPending.setCountryCode(parseInt(code, 10))
+                IdentityRules.changeCountry(QMLProxy.configPending, parseInt(code, 10))
                 page.pageBrowserNavigationVisible(true, true, true)
             }
         }

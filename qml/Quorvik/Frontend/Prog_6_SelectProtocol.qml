@@ -23,8 +23,9 @@ Prog_6_SelectProtocolForm {
         Accessible.name: text
         onClicked: {
             const valid = ConfigTables.isProtocolAllowed(protocolId, page.country)
+            // What the previous protocol's fields held goes unless it means the same here.
             if (valid)
-                QMLProxy.configPending.setProtocolId(protocolId)
+                IdentityRules.changeProtocol(QMLProxy.configPending, protocolId)
             page.pageBrowserNavigationVisible(true, valid, true)
         }
     }

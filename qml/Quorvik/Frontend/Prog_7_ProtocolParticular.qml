@@ -12,33 +12,18 @@ Prog_7_ProtocolParticularForm {
     readonly property int country: config.countryCode()
     readonly property int protocol: config.protocolId()
 
-    readonly property var mmsiProtocols: [ConfigTables.E_UserMmsi, ConfigTables.E_UserRadiocall,
-        ConfigTables.E_UserLocationMmsi, ConfigTables.E_UserLocationRadioCallsign, ConfigTables.E_StdLocationMmsi,
-        ConfigTables.E_RlsUserMmsiEpirb, ConfigTables.E_RlsUserMmsiPlb, ConfigTables.E_RlsUserMmsiTest,
-        ConfigTables.E_UserTestEpirb, ConfigTables.E_UserTestPlb]
-    readonly property var serialProtocols: [ConfigTables.E_UserSerialEpirb, ConfigTables.E_UserLocationSerialEpirb,
-        ConfigTables.E_UserSerialPlb, ConfigTables.E_UserLocationSerialPlb, ConfigTables.E_StdLocationSerialEpirb,
-        ConfigTables.E_StdLocationSerialPlb, ConfigTables.E_RlsUserTacEpirb, ConfigTables.E_RlsUserTacPlb,
-        ConfigTables.E_RlsUserTacTest, ConfigTables.E_StdLocationTest, ConfigTables.E_UserLocationTestEpirb,
-        ConfigTables.E_UserLocationTestPlb]
-    readonly property var nationalProtocols: [ConfigTables.E_NationalLocationPlb, ConfigTables.E_NationalLocationTest]
+    readonly property int raw: config.rawCountryCode()
+    // Which fields the protocol's identity has, and every check of them, come from the rules.
+    readonly property var identityFields: IdentityRules.fields(protocol)
+    readonly property string problem: IdentityRules.protocolProblem(config)
     // Second-generation models and the ones without a 121.5 MHz Morse option.
     readonly property var noMorseBeacons: [ConfigTables.E_Skua31A, ConfigTables.E_Skua11A, ConfigTables.E_Skua11RA,
         ConfigTables.E_SkuaP5, ConfigTables.E_SkuaRcap, ConfigTables.E_Skua11R]
 
-    readonly property bool isMmsiGroup: mmsiProtocols.indexOf(protocol) >= 0
-    readonly property bool isSerialGroup: serialProtocols.indexOf(protocol) >= 0
-    readonly property bool isNationalGroup: nationalProtocols.indexOf(protocol) >= 0
-    readonly property bool isRadioCall: protocol === ConfigTables.E_UserRadiocall
-                                        || protocol === ConfigTables.E_UserLocationRadioCallsign
-    // These take exactly six digits of the MMSI.
-    readonly property bool isStrictMmsi: protocol === ConfigTables.E_StdLocationMmsi
-                                         || protocol === ConfigTables.E_RlsUserMmsiEpirb
-                                         || protocol === ConfigTables.E_RlsUserMmsiTest
-    readonly property int identityLimit: isRadioCall ? 8 : 7
-    readonly property int beaconMax: protocol === ConfigTables.E_StdLocationMmsi ? 16
-                                     : (protocol === ConfigTables.E_RlsUserMmsiEpirb ? 2 : 36)
-    readonly property int beaconFieldLength: Math.floor(Math.log10(beaconMax)) + 1
+    readonly property bool isMmsiGroup: identityFields.indexOf("mmsi") >= 0
+    readonly property bool isSerialGroup: identityFields.indexOf("serial") >= 0
+    readonly property bool isNationalGroup: identityFields.indexOf("nationalId") >= 0
+    readonly property bool hasBeaconNo: identityFields.indexOf("beaconNo") >= 0
     readonly property bool serialOverrideAllowed: overrideAllowed()
     readonly property bool customSerialForced: ConfigTables.isCustomSerialForced(protocol, country)
     readonly property int nationalDataMax: deltaPosition.checked ? 63 : 1048575
@@ -46,9 +31,18 @@ Prog_7_ProtocolParticularForm {
     caption.text: ConfigTables.protocolName(protocol, country)
     caption.Accessible.role: Accessible.StaticText
     caption.Accessible.name: caption.text
+    protocolProblem.text: problem
+    protocolProblem.visible: problem !== ""
+    protocolProblem.Accessible.role: Accessible.AlertMessage
+    protocolProblem.Accessible.name: protocolProblem.text
+    mmsiError.Accessible.role: Accessible.AlertMessage
+    mmsiError.Accessible.name: mmsiError.text
+    nationalError.Accessible.role: Accessible.AlertMessage
+    nationalError.Accessible.name: nationalError.text
 
     mmsiGroup.visible: isMmsiGroup
-    mmsiField.description: identityCaption()
+    mmsiField.description: IdentityRules.caption("mmsi", protocol, raw)
+    mmsiField.idValue.maximumLength: IdentityRules.maxLength("mmsi", protocol, raw)
     mmsiField.idPrefix.visible: true
     mmsiField.idPrefix.enabled: true
     mmsiField.idPrefix.readOnly: true
@@ -57,10 +51,9 @@ Prog_7_ProtocolParticularForm {
     mmsiField.idPrefix.text: config.rawCountryCode()
     mmsiField.Accessible.role: Accessible.EditableText
     mmsiField.Accessible.name: mmsiField.description
-    beaconNoField.visible: protocol !== ConfigTables.E_RlsUserMmsiTest && protocol !== ConfigTables.E_RlsUserMmsiPlb
-    beaconNoField.description: protocol === ConfigTables.E_StdLocationMmsi ? qsTr("Beacon number (0-15):")
-                               : (protocol === ConfigTables.E_RlsUserMmsiEpirb ? qsTr("Beacon number (0-1):")
-                                                                              : qsTr("Beacon number (0-35):"))
+    beaconNoField.visible: hasBeaconNo
+    beaconNoField.description: IdentityRules.caption("beaconNo", protocol, raw)
+    beaconNoField.idValue.maximumLength: IdentityRules.maxLength("beaconNo", protocol, raw)
     beaconNoField.Accessible.role: Accessible.EditableText
     beaconNoField.Accessible.name: beaconNoField.description
     morseMmsi.visible: noMorseBeacons.indexOf(beacon) < 0
@@ -68,7 +61,8 @@ Prog_7_ProtocolParticularForm {
     morseMmsi.Accessible.name: morseMmsi.text
 
     serialGroup.visible: isSerialGroup
-    serialField.description: identityCaption()
+    serialField.description: IdentityRules.caption("serial", protocol, raw)
+    serialField.idValue.maximumLength: IdentityRules.maxLength("serial", protocol, raw)
     serialField.enabled: config.isTestProtocol() || customSerialForced
                          || (!useBeaconSerial.checked && serialOverrideAllowed)
     serialField.Accessible.role: Accessible.EditableText
@@ -90,13 +84,13 @@ Prog_7_ProtocolParticularForm {
     morseSerial.Accessible.name: morseSerial.text
     tacLabel.Accessible.role: Accessible.StaticText
     tacLabel.Accessible.name: tacLabel.text
-    serialError.visible: !serialField.idValue.acceptableInput
+    serialError.visible: false
     serialError.Accessible.role: Accessible.AlertMessage
     serialError.Accessible.name: serialError.text
 
     nationalGroup.visible: isNationalGroup
     nationalIdField.idToolTip.text: "0-262143"
-    nationalIdField.idAsterisk.visible: !nationalIdField.idValue.acceptableInput
+    nationalIdField.idValue.maximumLength: IdentityRules.maxLength("nationalId", protocol, raw)
     nationalIdField.Accessible.role: Accessible.EditableText
     nationalIdField.Accessible.name: nationalIdField.description
     dataUsageLabel.Accessible.role: Accessible.StaticText
@@ -107,41 +101,15 @@ Prog_7_ProtocolParticularForm {
     nationalDataChoice.Accessible.name: nationalDataChoice.text
     nationalDataField.placeholderText: "0-" + nationalDataMax
     nationalDataField.idToolTip.text: qsTr("Value from 0 to ") + nationalDataMax
-    nationalDataField.idAsterisk.visible: !nationalDataField.idValue.acceptableInput
+    nationalDataField.idValue.maximumLength: IdentityRules.maxLength("nationalData", protocol, raw)
     nationalDataField.Accessible.role: Accessible.EditableText
     nationalDataField.Accessible.name: nationalDataField.description
 
-    RegularExpressionValidator { id: serialExprValidator }
-    IntValidator { id: serialIntValidator; bottom: 1; locale: "C" }
-    IntValidator { id: nationalIdValidator; bottom: 0; top: 262143; locale: "C" }
-    IntValidator { id: nationalDataValidator; bottom: 0; top: page.nationalDataMax; locale: "C" }
 
     // The setting is both a property and an invokable of the same name on the tables.
     function overrideAllowed() {
         const value = ConfigTables.serialOverrideAllowed
         return typeof value === "function" ? value.call(ConfigTables) !== 0 : !!value
-    }
-
-    function identityCaption() {
-        const custom = ConfigTables.customProtocolInputDescriptionText(protocol, country)
-        if (custom.length > 0)
-            return custom
-        const digits = config.isAssociatedCraft() ? 4 : 6
-        switch (protocol) {
-        case ConfigTables.E_UserMmsi:
-        case ConfigTables.E_UserLocationMmsi:
-            return qsTr("MMSI (last %1 digits) / Call sign:").arg(digits)
-        case ConfigTables.E_UserRadiocall:
-        case ConfigTables.E_UserLocationRadioCallsign:
-            return qsTr("Radio Call Sign:")
-        case ConfigTables.E_StdLocationMmsi:
-        case ConfigTables.E_RlsUserMmsiEpirb:
-        case ConfigTables.E_RlsUserMmsiPlb:
-        case ConfigTables.E_RlsUserMmsiTest:
-            return qsTr("MMSI number (last %1 digits):").arg(digits)
-        default:
-            return qsTr("Serial number:")
-        }
     }
 
     // The serial number the field stands for ("LC1234" is 1234 where a call sign is the identity).
@@ -161,90 +129,69 @@ Prog_7_ProtocolParticularForm {
         tacLabel.text = qsTr("C/S TAC No: ") + tacNumber()
     }
 
+    // Shows a field's problem beside it; true when there is none.
+    function fieldOk(field, input, text) {
+        const why = IdentityRules.check(field, protocol, raw, text, deltaPosition.checked)
+        input.idAsterisk.visible = why !== ""
+        return why
+    }
+
+    function showProblems(label, problems) {
+        const shown = problems.filter(function (p) { return p !== "" })
+        label.text = shown.length > 0 ? shown[0] : ""
+        label.visible = shown.length > 0
+        return shown.length === 0
+    }
+
     function controlForward() {
-        const beaconValue = parseInt(beaconNoField.text, 10)
-        const beaconValid = !isNaN(beaconValue) && beaconValue < beaconMax
-        beaconNoField.idAsterisk.visible = !beaconValid
-
-        let mmsiValid = false
+        let valid = problem === "" && identityFields.length > 0
         if (isMmsiGroup) {
-            const text = mmsiField.text
-            if (isStrictMmsi) {
-                mmsiValid = text.length === identityLimit - 1 && QMLProxy.regexTest("^[0-9]+$", text)
-                console.log("Standard Location MMSI value:,", mmsiValid)
-            } else {
-                mmsiValid = text.length > 2
-                console.log("User MMSI value: ", mmsiValid)
-            }
-            mmsiField.idAsterisk.visible = !mmsiValid
+            const problems = [fieldOk("mmsi", mmsiField, mmsiField.text)]
+            if (hasBeaconNo)
+                problems.push(fieldOk("beaconNo", beaconNoField, beaconNoField.text))
+            valid = showProblems(mmsiError, problems) && valid
+            console.log("MMSI value valid:", valid)
         }
-
-        let serialValid = false
         if (isSerialGroup) {
-            serialValid = serialField.text.length > 0
-                          && (serialField.idValue.validator === null || serialField.idValue.acceptableInput)
-            console.log("SerialValid Value: ", serialValid)
+            // The beacon's own number needs no entry; an entered one is checked.
+            const problems = serialField.enabled ? [fieldOk("serial", serialField, serialField.text)] : []
+            valid = showProblems(serialError, problems) && valid
+            console.log("SerialValid Value: ", valid)
         }
-
-        let nationalValid = false
-        if (isNationalGroup)
-            nationalValid = nationalIdField.idValue.acceptableInput && nationalDataField.idValue.acceptableInput
-                            && (deltaPosition.checked || nationalDataChoice.checked)
-
-        const allValid = (beaconValid && mmsiValid) || serialValid || nationalValid
-        pageBrowserNavigationVisible(true, allValid, true)
-        return allValid
+        if (isNationalGroup) {
+            const problems = [fieldOk("nationalId", nationalIdField, nationalIdField.text),
+                              fieldOk("nationalData", nationalDataField, nationalDataField.text)]
+            if (!deltaPosition.checked && !nationalDataChoice.checked)
+                problems.push(qsTr("Choose how protected data field 2 is used"))
+            valid = showProblems(nationalError, problems) && valid
+        }
+        pageBrowserNavigationVisible(true, valid, true)
+        return valid
     }
 
-    function lastCharacterAllowed(text) {
-        const last = text.charAt(text.length - 1)
-        if (isStrictMmsi)
-            return /[0-9]/.test(last)
-        if (protocol === ConfigTables.E_UserMmsi || protocol === ConfigTables.E_UserLocationMmsi)
-            return /[0-9A-Z]/.test(last)
-        if (isRadioCall)
-            return text.length <= 4 ? /[0-9A-Z]/.test(last) : /[0-9]/.test(last)
-        return true
-    }
-
+    // What was typed is kept as typed; the record takes what it means once the rules accept it.
     function mmsiEdited() {
-        let text = mmsiField.text
-        if (text.length < identityLimit) {
-            text = text.toUpperCase()
-            if (text.length > 0 && !lastCharacterAllowed(text))
-                text = text.substring(0, text.length - 1)
-        } else {
-            text = text.substring(0, identityLimit - 1)
-        }
-        if (text !== mmsiField.text)
-            mmsiField.text = text
+        const upper = mmsiField.text.toUpperCase()
+        if (upper !== mmsiField.text)
+            mmsiField.text = upper
+        const text = mmsiField.text
+        const ok = IdentityRules.check("mmsi", protocol, raw, text) === ""
+        const value = ok ? IdentityRules.meaning("mmsi", protocol, raw, text) : text
         if (config.isAssociatedCraft()) {
-            config.setMmsi(String(config.countryCode()).substring(1, 3) + text)
+            config.setMmsi(String(config.countryCode()).substring(1, 3) + value)
         } else {
-            config.setMmsi(text)
+            config.setMmsi(value)
             console.log("Setting MMSI directly")
         }
         controlForward()
     }
 
     function beaconNoEdited() {
-        let text = beaconNoField.text
-        if (text.length <= beaconFieldLength) {
-            if (text.length > 0 && !/[0-9]/.test(text.charAt(text.length - 1)))
-                text = text.substring(0, text.length - 1)
-        } else {
-            text = text.substring(0, beaconFieldLength)
-        }
-        let value = parseInt(text, 10)
-        if (!isNaN(value) && value >= beaconMax) {
-            value = beaconMax - 1
-            text = String(value)
-        }
-        if (text !== beaconNoField.text)
-            beaconNoField.text = text
+        const text = beaconNoField.text
         controlForward()
-        if (isNaN(value))
+        if (IdentityRules.check("beaconNo", protocol, raw, text) !== "")
             return
+        const value = parseInt(text, 10)
         if (protocol === ConfigTables.E_RlsUserMmsiEpirb)
             config.setFirstEpirb(value === 0)
         else
@@ -255,20 +202,28 @@ Prog_7_ProtocolParticularForm {
         if (!serialField.enabled)
             return
         const text = serialField.text
-        const number = parseInt(ConfigTables.protocolInputValidationExprCapture(protocol, country, text), 10)
+        const ok = IdentityRules.check("serial", protocol, raw, text) === ""
+        const number = ok ? parseInt(IdentityRules.meaning("serial", protocol, raw, text), 10) : 0
         console.log("Override serial number", text, number)
-        config.setCustomSerial(isNaN(number) ? 0 : number)
+        config.setCustomSerial(number)
+        refreshTac()
         controlForward()
     }
 
-    // The data field's range depends on the usage chosen for protected data field 2.
+    // Each national field is stored as soon as its own check passes.
     function applyNational() {
         if (!isNationalGroup)
             return
-        if (controlForward()) {
-            config.setAdditionalDataType(deltaPosition.checked)
+        controlForward()
+        config.setAdditionalDataType(deltaPosition.checked)
+        if (IdentityRules.check("nationalData", protocol, raw, nationalDataField.text, deltaPosition.checked) === "")
             config.setAdditionalData(parseInt(nationalDataField.text, 10))
-        }
+    }
+
+    function nationalIdEdited() {
+        controlForward()
+        if (IdentityRules.check("nationalId", protocol, raw, nationalIdField.text) === "")
+            config.setCustomSerial(parseInt(nationalIdField.text, 10))
     }
 
     Connections {
@@ -285,10 +240,7 @@ Prog_7_ProtocolParticularForm {
     }
     Connections {
         target: page.nationalIdField.idValue
-        function onTextEdited() {
-            if (page.controlForward())
-                page.config.setCustomSerial(parseInt(page.nationalIdField.text, 10))
-        }
+        function onTextEdited() { page.nationalIdEdited() }
     }
     Connections {
         target: page.nationalDataField.idValue
@@ -329,19 +281,24 @@ Prog_7_ProtocolParticularForm {
     Component.onCompleted: {
         console.log("Prog_7 with protocol", protocol)
 
+        // 2. What a beacon read with a protocol without an MMSI holds there (its serial
+        //    number) is no MMSI: it is not offered as one, whatever this protocol.
+        if (isMmsiGroup && IdentityRules.fields(QMLProxy.configCurrent.protocolId()).indexOf("mmsi") < 0
+                && config.mmsi() === QMLProxy.configCurrent.mmsi())
+            config.setMmsi("")
+
         // Initial values, from the pending configuration.
         // A beacon without an MMSI holds blanks; they would push typed digits past the limit.
         const mmsi = config.mmsi().trim()
         mmsiField.text = config.isAssociatedCraft() ? mmsi.substring(2, 6) : mmsi
         beaconNoField.text = protocol === ConfigTables.E_RlsUserMmsiEpirb ? (config.firstEpirb() ? "0" : "1")
                                                                          : String(config.beaconNo())
-        serialField.text = ConfigTables.protocolTransformIdentity(protocol, country, config.protocolSerial())
+        serialField.text = ConfigTables.protocolTransformIdentity(protocol, raw, config.protocolSerial())
         useBeaconSerial.visible = serialOverrideAllowed
         useBeaconSerial.checked = config.customSerial() === 0
         refreshTac()
-        nationalIdField.idValue.validator = nationalIdValidator
-        nationalDataField.idValue.validator = nationalDataValidator
-        nationalIdField.text = String(config.customSerial())
+        // A national ID is typed in: 0 is an ID of its own, never a default.
+        nationalIdField.text = config.customSerial() > 0 ? String(config.customSerial()) : ""
         deltaPosition.checked = config.additionalDataType()
         nationalDataChoice.checked = !config.additionalDataType()
         nationalDataField.text = String(config.additionalData())
@@ -349,13 +306,6 @@ Prog_7_ProtocolParticularForm {
         // 1. Morse option.
         morseMmsi.checked = config.useMorseCode()
         morseSerial.checked = config.useMorseCode()
-
-        // 2. A serial number read from the beacon is not offered as an MMSI.
-        const mmsiOnly = [ConfigTables.E_StdLocationMmsi, ConfigTables.E_UserMmsi, ConfigTables.E_UserLocationMmsi,
-                          ConfigTables.E_RlsUserMmsiEpirb, ConfigTables.E_RlsUserMmsiTest]
-        if (mmsiOnly.indexOf(protocol) >= 0 && mmsiOnly.indexOf(QMLProxy.configCurrent.protocolId()) < 0
-                && config.mmsi().padStart(6, "0") === config.beaconSerial().padStart(6, "0"))
-            mmsiField.text = ""
 
         // 3. Focus.
         if (isMmsiGroup)
@@ -368,28 +318,16 @@ Prog_7_ProtocolParticularForm {
         if (customSerialForced) {
             useBeaconSerial.checked = false
             useBeaconSerial.visible = false
-            if (!ConfigTables.isCustomSerialInUse(config.beaconSerial(), String(config.protocolSerial()), protocol,
-                                                  country))
+            if (config.customSerial() <= 0)
                 serialField.text = ""
         }
 
         // 6.
-        if (useBeaconSerial.checked)
+        if (isSerialGroup && useBeaconSerial.checked)
             config.setCustomSerial(0)
 
-        // 7. Serial field input rules.
-        const expr = ConfigTables.protocolInputValidationExpr(protocol, country)
-        const maximum = ConfigTables.protocolInputValidationInt(protocol, country)
-        if (expr.length > 0) {
-            serialExprValidator.regularExpression = new RegExp(expr)
-            serialField.idValue.validator = serialExprValidator
-        } else if (maximum !== 0) {
-            serialIntValidator.top = maximum
-            serialField.idValue.validator = serialIntValidator
-        } else {
-            serialField.idValue.validator = null
-        }
-        serialField.valueInputMethodHints = ConfigTables.protocolInputMethodHints(protocol, country)
+        // 7. Serial field input: the rules check it, the input method gets the country's hints.
+        serialField.valueInputMethodHints = ConfigTables.protocolInputMethodHints(protocol, raw)
 
         // 8.
         controlForward()

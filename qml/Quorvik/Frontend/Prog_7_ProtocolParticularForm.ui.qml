@@ -19,6 +19,9 @@ ProgrammingPage {
     property alias morseSerial: morseSerial
     property alias tacLabel: tacLabel
     property alias serialError: serialError
+    property alias protocolProblem: protocolProblem
+    property alias mmsiError: mmsiError
+    property alias nationalError: nationalError
 
     property alias nationalGroup: nationalGroup
     property alias nationalIdField: nationalIdField
@@ -46,10 +49,25 @@ ProgrammingPage {
         font.pointSize: AldmarStyle.jFontSizeLarge
     }
 
+    QvLabel {
+        id: protocolProblem
+        objectName: "protocolProblem"
+        anchors.top: caption.bottom
+        anchors.topMargin: visible ? 10 : 0
+        anchors.horizontalCenter: parent.horizontalCenter
+        width: root.groupWidth
+        height: visible ? implicitHeight : 0
+        visible: false
+        wrapMode: Text.WordWrap
+        horizontalAlignment: Text.AlignHCenter
+        color: AldmarStyle.jTextErrorColor
+        font.pointSize: AldmarStyle.jFontSizeNormal
+    }
+
     Grid {
         id: mmsiGroup
         objectName: "mmsiGroup"
-        anchors.top: caption.bottom
+        anchors.top: protocolProblem.bottom
         anchors.topMargin: 20
         anchors.horizontalCenter: parent.horizontalCenter
         width: root.groupWidth
@@ -73,6 +91,16 @@ ProgrammingPage {
             valueInputMethodHints: Qt.ImhDigitsOnly
         }
 
+        QvLabel {
+            id: mmsiError
+            objectName: "mmsiError"
+            width: parent.width
+            visible: false
+            wrapMode: Text.WordWrap
+            color: AldmarStyle.jTextErrorColor
+            font.pointSize: AldmarStyle.jFontSizeNormal
+        }
+
         QuorvikCheckButton {
             id: morseMmsi
             objectName: "morseMmsi"
@@ -84,7 +112,7 @@ ProgrammingPage {
     Grid {
         id: serialGroup
         objectName: "serialGroup"
-        anchors.top: caption.bottom
+        anchors.top: protocolProblem.bottom
         anchors.topMargin: 20
         anchors.horizontalCenter: parent.horizontalCenter
         width: root.groupWidth
@@ -158,7 +186,7 @@ ProgrammingPage {
     Grid {
         id: nationalGroup
         objectName: "nationalGroup"
-        anchors.top: caption.bottom
+        anchors.top: protocolProblem.bottom
         anchors.topMargin: 20
         anchors.horizontalCenter: parent.horizontalCenter
         width: root.groupWidth
@@ -210,6 +238,16 @@ ProgrammingPage {
             height: 100
             description: qsTr("National Data")
             valueInputMethodHints: Qt.ImhDigitsOnly
+        }
+
+        QvLabel {
+            id: nationalError
+            objectName: "nationalError"
+            width: parent.width
+            visible: false
+            wrapMode: Text.WordWrap
+            color: AldmarStyle.jTextErrorColor
+            font.pointSize: AldmarStyle.jFontSizeNormal
         }
     }
 }
