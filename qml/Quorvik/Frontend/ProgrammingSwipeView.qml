@@ -74,10 +74,12 @@ ProgrammingSwipeViewForm {
                 wizard.completedPressed()
         }
         function onBackwardTapped() {
-            if (wizard.swipeView.currentIndex > 0)
-                wizard.swipeView.decrementCurrentIndex()
-            else
-                wizard.exitPressed()
+            QuorvikContext.menubar.confirmEndWrite(function() {
+                if (wizard.swipeView.currentIndex > 0)
+                    wizard.swipeView.decrementCurrentIndex()
+                else
+                    wizard.exitPressed()
+            })
         }
     }
 
