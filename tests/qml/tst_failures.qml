@@ -72,6 +72,13 @@ SceneTestCase {
         return String(Datablock.getReportFileNameURI()).replace(/^file:\/\//, "")
     }
 
+    // A click while the guide's pages still slide would stop the slide instead of reaching the page.
+    function settled(guide, page) {
+        tryVerify(function() { return Math.abs(page.mapToItem(guide, 0, 0).x) < 1 }, 3000, "the page does not settle")
+        waitForRendering(scene.contentItem)
+        return page
+    }
+
     function notice() {
         return item("documentNotice", scene)
     }
@@ -136,6 +143,7 @@ SceneTestCase {
             click("navigatorForward", guide)
         let page = null
         tryVerify(function() { page = findChild(guide, "LabelingPage_ContactInfo"); return page !== null })
+        settled(guide, page)
         const label = item("contactLabel", page)
         // Nothing to print: the buttons say so instead of doing nothing.
         verify(!item("openPdfButton", label).enabled, "Open PDF enabled for an empty label")
@@ -158,6 +166,7 @@ SceneTestCase {
         tryVerify(function() { return findChild(guide, "LabelingPage_ContactInfo") === null })
         click("navigatorForward", guide)
         tryVerify(function() { page = findChild(guide, "LabelingPage_ContactInfo"); return page !== null })
+        settled(guide, page)
         compare(item("contactText", page).text, "Call 112")
     }
 

@@ -129,7 +129,7 @@ AldmarScrollView {
 
         Item {
             Layout.columnSpan: 2
-            Layout.preferredHeight: 200
+            Layout.preferredHeight: 125
         }
 
         QvText {
