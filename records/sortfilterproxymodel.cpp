@@ -100,7 +100,7 @@ bool SortFilterProxyModel::lessThan(const QModelIndex &left, const QModelIndex &
         break;
     }
     case SortText:
-        order = l.toString().compare(r.toString(), sortCaseSensitivity());
+        order = l.toString().compare(r.toString());
         break;
     }
     if (order != 0)

@@ -100,12 +100,14 @@ QtObject {
           run: "page.progress = 100; page.progressFill.color = AldmarStyle.jProgressBarErrorColor; "
                + "page.statusText.text = 'Read failed. Please retry: 3'" },
         // A laptop-sized window: the page scrolls so that the failed status is in view.
-        { file: "Main_StartRead.qml", suffix: "800x600", page: "BeaconReadForm.ui.qml", push: true, menu: 2, wait: 500,
+        { file: "Main_StartRead.qml", suffix: "800x600", page: "BeaconReadForm.ui.qml", push: true, menu: 2, wait: 1000,
           run: "scene.width = 800; scene.height = 600; page.progress = 100; "
                + "page.progressFill.color = AldmarStyle.jProgressBarErrorColor; "
                + "page.statusText.color = AldmarStyle.jTextErrorColor; page.statusText.text = 'Read failed. Please retry: 3'; "
-               + "page.scrollView.updateContentHeight(); "
-               + "page.scrollView.flickable.contentY = page.scrollView.flickable.contentHeight - page.scrollView.flickable.height" },
+               // The window takes its new size a moment later; then the page scrolls as the read page does.
+               + "const t = Qt.createQmlObject('import QtQuick; Timer { interval: 300; running: true }', page); "
+               + "t.triggered.connect(function() { page.scrollView.updateContentHeight(); const f = page.scrollView.flickable; "
+               + "f.contentY = Math.max(0, f.contentHeight - f.height) })" },
         { file: "Main_StartLogRead.qml", page: "BeaconReadForm.ui.qml", push: true, menu: 3,
           run: "page.heading.text = 'LOG READBACK'; page.progress = 0; page.statusText.text = 'Waiting for connection...'" },
         // The log page comes up by itself once the read page has read the simulator's log.
