@@ -124,6 +124,7 @@ EpirbApp::EpirbApp(const QStringList &args, QObject *parent, StartMode mode)
     // stop must not reach the next status or result.
     connect(this, &EpirbApp::requestComStop, this, [this] {
         m_linkActive = false;
+        setWriteInProgress(false);
         ++m_stopsRequested;
         disconnectLink();
     });
@@ -190,8 +191,27 @@ void EpirbApp::connectDatabaseView(DatabaseIfc *db)
     connect(db, &DatabaseIfc::clearDatablock, view, &epirbdatablkWrapper::clearConfig);
     // A note written on a stored beacon's page must survive the run.
     connect(view, &epirbdatablkWrapper::addInfoChanged, db, [db, view] {
-        if (view->viewMode() == epirbdatablkWrapper::DatabaseView)
-            db->recordEdited(view->config());
+        const EpirbConfig *shown = view->config();
+        if (!shown)
+            return;
+        if (view->viewMode() == epirbdatablkWrapper::DatabaseView) {
+            db->recordEdited(shown);
+            return;
+        }
+        // Right after a run the page shows the controller's record; the note belongs to
+        // the stored copy of that beacon.
+        if (view->viewMode() != epirbdatablkWrapper::ProgrammingView)
+            return;
+        for (int i = 0; i < db->count(); ++i) {
+            EpirbConfig *stored = db->beaconAt(i);
+            if (stored->beaconType() == shown->beaconType() && stored->serialBytes() == shown->serialBytes()) {
+                stored->setAdditionalInfo(shown->additionalInfo());
+                if (!db->recordEdited(stored))
+                    qWarning().noquote() << "The note of beacon " + shown->beaconSerial() + " could not be saved";
+                return;
+            }
+        }
+        qWarning().noquote() << "The note of beacon " + shown->beaconSerial() + " has no stored record to go to";
     });
 }
 
@@ -315,7 +335,7 @@ void EpirbApp::logStartupReport() const
 void EpirbApp::readSettings()
 {
     QSettings settings;
-    m_comPort = settings.value(QStringLiteral("ComPort"), QString::fromLatin1(kDefaultComPort)).toString();
+    m_comPort = settings.value(QStringLiteral("ComPort"), defaultComPort()).toString();
     m_savedComPort = m_comPort;
     if (!m_comPortOverride.isEmpty())
         m_comPort = m_comPortOverride;
@@ -368,7 +388,25 @@ QStringList EpirbApp::serialPorts() const
         if (m_allSerial || info.manufacturer() == QLatin1String("FTDI"))
             names << info.portName();
     }
+    // The port in use is shown even when the list leaves it out (another maker's adapter,
+    // a device path), so that the options never show a port that is not the one used.
+    if (!m_comPort.isEmpty() && (QFileInfo::exists(m_comPort) || !QSerialPortInfo(m_comPort).isNull())) {
+        const QString name = m_comPort.section(QRegularExpression(QStringLiteral("[/\\\\]")), -1);
+        if (!names.contains(m_comPort) && !names.contains(name))
+            names.prepend(m_comPort);
+    }
     return names;
+}
+
+QString EpirbApp::defaultComPort()
+{
+    // Only Windows has COM ports: elsewhere the one USB serial adapter present is the one meant.
+    if (QOperatingSystemVersion::currentType() != QOperatingSystemVersion::Windows) {
+        const QStringList usb = QDir(QStringLiteral("/dev")).entryList({ QStringLiteral("ttyUSB*") }, QDir::System);
+        if (usb.size() == 1)
+            return QStringLiteral("/dev/") + usb.first();
+    }
+    return QString::fromLatin1(kDefaultComPort);
 }
 
 void EpirbApp::chooseRenderer(const QStringList &args)
@@ -637,6 +675,8 @@ void EpirbApp::on_syncReceived(char ch)
         return;
     m_syncChar = ch;
     qDebug() << "on_syncReceived: " << ch;
+    if (m_writing && !m_production)
+        setWriteInProgress(true);
     if (m_production)
         setProgStatus(tr("Writing to PLB..."), false);
     else if (m_writing && m_phase > 0)
@@ -646,6 +686,14 @@ void EpirbApp::on_syncReceived(char ch)
         setProgStatus(tr("Checking PLB before programming..."), false);
     else
         setProgStatus(tr("Reading data from PLB..."), false);
+}
+
+void EpirbApp::setWriteInProgress(bool inProgress)
+{
+    if (m_writeInProgress == inProgress)
+        return;
+    m_writeInProgress = inProgress;
+    emit writeInProgressChanged();
 }
 
 void EpirbApp::on_successRead(int nNo)

@@ -30,6 +30,8 @@ class EpirbApp : public QObject
     Q_PROPERTY(bool progStatusError READ progStatusError WRITE setProgStatusError NOTIFY progStatusErrorChanged)
     Q_PROPERTY(double progProgress READ progProgress WRITE setProgProgress NOTIFY progProgressChanged)
     Q_PROPERTY(bool beaconLogAvailable READ isBeaconLogAvailable NOTIFY beaconLogAvailableChanged)
+    // A programming run is talking to the beacon: ending it now may leave the beacon half written.
+    Q_PROPERTY(bool writeInProgress READ writeInProgress NOTIFY writeInProgressChanged)
     Q_PROPERTY(bool isBetaVersion READ isBetaVersion CONSTANT)
     Q_PROPERTY(QString applicationName READ applicationName CONSTANT)
     Q_PROPERTY(QString applicationFolderName READ applicationFolderName CONSTANT)
@@ -56,6 +58,7 @@ public:
     QString progStatus() const { return m_progStatus; }
     void setProgStatusText(const QString &text);
     bool progStatusError() const { return m_progStatusError; }
+    bool writeInProgress() const { return m_writeInProgress; }
     void setProgStatusError(bool error);
     double progProgress() const { return m_progProgress; }
     void setProgProgress(double progress);
@@ -111,6 +114,7 @@ public:
     Q_INVOKABLE QString storeError() const { return m_storeError; }
 
 signals:
+    void writeInProgressChanged();
     void portIndexChanged();
     void readbackChanged();
     void progStatusChanged();
@@ -175,6 +179,9 @@ private:
     void disconnectLink();
     bool isCurrentLinkEvent() const { return m_linkActive && m_stopsDone == m_stopsRequested; }
     void endRunningOperation();
+    void setWriteInProgress(bool inProgress);
+    // The port a first start uses: the only USB serial adapter present, or COM33 on Windows.
+    static QString defaultComPort();
     // Each link signal reaches at most one slot: these only ever connect queued and unique.
     void connectSync();
     void connectTimeout();
@@ -222,6 +229,7 @@ private:
     EpirbConfig *m_configPending = nullptr;
     CountryCodeModel *m_countryModel = nullptr;
     bool m_writing = false;
+    bool m_writeInProgress = false;
     // An operation is under way on the link (between its start and its requestComStop).
     bool m_linkActive = false;
     // Stops asked of the link, and stops it has carried out: until the two agree, what

@@ -26,6 +26,7 @@
 #include <QQuickItem>
 #include <QQuickStyle>
 #include <QRegularExpression>
+#include <QSaveFile>
 
 namespace {
 QPointer<EpirbApp> g_app;
@@ -203,29 +204,32 @@ bool EpirbQMLProxy::createContactLabel(const QString &number, bool pdf)
 {
     if (number.isEmpty())
         return false;
+    epirbdatablkWrapper *view = epirbdatablkWrapper::instance(this);
     const QString folder = documentFolder(1);
-    if (folder.isEmpty())
-        return false;
     const QString fileName = folder + (pdf ? QStringLiteral("/contact_label.pdf") : QStringLiteral("/contact_label.lbx"));
-    QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    if (folder.isEmpty()) {
+        view->reportNotWritten(fileName, tr("No documents folder is available."));
+        return false;
+    }
+    // Swapped in only when complete, like the other labels.
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly)) {
         qWarning().noquote() << "Failed to to open " + fileName + ": " + file.errorString();
+        view->reportNotWritten(fileName, file.errorString());
         return false;
     }
     const int result = pdf ? LabelWriter::writeContactLabelPdf(number, &file) : LabelWriter::writeContactLabelLbx(number, &file);
-    file.close();
-    if (result != 0) {
+    if (result != 0 || !file.commit()) {
         qWarning().noquote() << (pdf ? "Could not create contact label PDF (" : "Could not create contact label LBX (")
                 + fileName + "): " + QString::number(result);
+        view->reportNotWritten(fileName, result != 0 ? tr("The label could not be made.") : file.errorString());
         return false;
     }
     if (pdf)
-        DocumentFiles::openFile(fileName, QStringLiteral("Contact Label"), QStringLiteral("application/pdf"),
-                                QStringLiteral("com.adobe.pdf"));
-    else
-        DocumentFiles::openFile(fileName, QStringLiteral("Contact Label"), QStringLiteral("application/x-zip"),
-                                QStringLiteral("public.zip-archive"));
-    return true;
+        return view->openDocument(fileName, QStringLiteral("Contact Label"), QStringLiteral("application/pdf"),
+                                  QStringLiteral("com.adobe.pdf"));
+    return view->openDocument(fileName, QStringLiteral("Contact Label"), QStringLiteral("application/x-zip"),
+                              QStringLiteral("public.zip-archive"));
 }
 
 bool EpirbQMLProxy::createContactLabelLBX(const QString &number)

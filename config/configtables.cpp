@@ -1,6 +1,7 @@
 #include "config/configtables.h"
 
 #include "config/countrycodemodel.h"
+#include "config/datablockcodec.h"
 #include "config/epirbconfig.h"
 #include "config/osslicensemodel.h"
 #include "config/protocolmodel.h"
@@ -406,6 +407,16 @@ void ConfigTables::setProtocolAvailable(int nIdx, bool bStat)
         m_protocolAvailable[nIdx] = bStat;
 }
 
+int ConfigTables::shownProtocolsEnabled() const
+{
+    int n = 0;
+    for (int i = 0; i < kProtocolCount; ++i) {
+        if (m_protocolAvailable.at(i) && !isProtocolHidden(i))
+            ++n;
+    }
+    return n;
+}
+
 bool ConfigTables::isProtocolHidden(int protocolCode) const
 {
     if (m_hiddenProtocols.contains(protocolCode))
@@ -663,6 +674,22 @@ bool ConfigTables::needFirstTimeSetup() const
     return m_needFirstTimeSetup;
 }
 
+void ConfigTables::finishFirstTimeSetup()
+{
+    m_needFirstTimeSetup = false;
+    setPersistentData();
+}
+
+int ConfigTables::operatorNameMaxLength() const
+{
+    return kDataBlockOperatorWidth;
+}
+
+int ConfigTables::progStationMaxLength() const
+{
+    return kDataBlockStationWidth;
+}
+
 QList<int> ConfigTables::updateBracketList(int beaconType)
 {
     m_brackets = QList<int> { E_UnknownBracket } + bracketsOf(beaconType);
@@ -737,7 +764,7 @@ void ConfigTables::loadPersistentData()
         m_protocolAvailable[j] = protocols.at(j).toBool();
 
     const QString operatorName = settings.value(QStringLiteral("Operator"), QString()).toString();
-    m_needFirstTimeSetup = operatorName.isEmpty();
+    m_needFirstTimeSetup = operatorName.isEmpty() || settings.value(QStringLiteral("FirstTimeSetupPending"), false).toBool();
     m_operatorName = operatorName.isEmpty() ? defaultUserName() : operatorName;
     m_progStation = settings.value(QStringLiteral("ProgStation"), defaultUserName()).toString();
     m_dealerNo = settings.value(QStringLiteral("DealerNo"), QString()).toString();
@@ -760,6 +787,11 @@ void ConfigTables::setPersistentData()
     settings.setValue(QStringLiteral("ProgStation"), m_progStation);
     settings.setValue(QStringLiteral("DealerNo"), m_dealerNo);
     settings.setValue(QStringLiteral("DefaultContactInfo"), m_defaultContactInfo);
+    // The operator name is kept even when set-up was left unfinished; the next start asks again.
+    if (m_needFirstTimeSetup)
+        settings.setValue(QStringLiteral("FirstTimeSetupPending"), true);
+    else
+        settings.remove(QStringLiteral("FirstTimeSetupPending"));
 }
 
 QString ConfigTables::defaultUserName()

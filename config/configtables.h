@@ -33,6 +33,13 @@ class ConfigTables : public QObject
     Q_PROPERTY(QString defaultContactInfo READ defaultContactInfo WRITE setDefaultContactInfo NOTIFY defaultContactInfoChanged)
     Q_PROPERTY(bool serialOverrideAllowed READ isSerialOverrideAllowed NOTIFY serialOverrideAllowedChanged)
     Q_PROPERTY(QAbstractListModel *ossLicenseList READ ossLicenseList CONSTANT)
+    // What the data block can hold of the operator settings: the fields take no more.
+    Q_PROPERTY(int operatorNameMaxLength READ operatorNameMaxLength CONSTANT)
+    Q_PROPERTY(int progStationMaxLength READ progStationMaxLength CONSTANT)
+    Q_PROPERTY(int dealerNoMaxLength READ dealerNoMaxLength CONSTANT)
+    // Characters the block stores as typed (printable Latin-1), and the dealer number (digits).
+    Q_PROPERTY(QString blockTextPattern READ blockTextPattern CONSTANT)
+    Q_PROPERTY(QString dealerNoPattern READ dealerNoPattern CONSTANT)
 
 public:
     enum e_beaconTypes {
@@ -156,6 +163,8 @@ public:
     Q_INVOKABLE bool protocolAvailable(int nIdx) const;
     Q_INVOKABLE void setProtocolAvailable(int nIdx, bool bStat);
     Q_INVOKABLE bool isProtocolHidden(int protocolCode) const;
+    // Protocols ticked on the protocol page (hidden ones do not count).
+    Q_INVOKABLE int shownProtocolsEnabled() const;
     Q_INVOKABLE QString protocolName(int protocolCode, int countryCode) const;
     Q_INVOKABLE bool hasLocalizedProtocolName(int protocolCode, int countryCode) const;
     Q_INVOKABLE int protocolsAvailableNo() const;
@@ -187,6 +196,14 @@ public:
     Q_INVOKABLE bool isRlsProtocol(ConfigTables::e_protocolTypes protocol) const;
     Q_INVOKABLE QString countryName(int countryCode) const;
     Q_INVOKABLE bool needFirstTimeSetup() const;
+    // Only "Continue" on the welcome page ends set-up; closing the window there does not.
+    Q_INVOKABLE void finishFirstTimeSetup();
+
+    int operatorNameMaxLength() const;
+    int progStationMaxLength() const;
+    int dealerNoMaxLength() const { return 5; }
+    QString blockTextPattern() const { return QStringLiteral("[\\x20-\\x7E\\xA0-\\xFF]*"); }
+    QString dealerNoPattern() const { return QStringLiteral("[0-9]{0,5}"); }
 
     QList<int> updateBracketList(int beaconType);
     QList<int> updateProtocolList(int beaconType);

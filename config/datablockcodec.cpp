@@ -39,8 +39,8 @@ enum Offset {
 constexpr int kSerialWidth = 8;
 constexpr int kMorseWidth = 9;
 constexpr int kOwnerWidth = 61;
-constexpr int kStationWidth = 16;
-constexpr int kOperatorWidth = 10;
+constexpr int kStationWidth = kDataBlockStationWidth;
+constexpr int kOperatorWidth = kDataBlockOperatorWidth;
 constexpr int kVersionWidth = 8;
 constexpr quint16 kMarker = 0xCAFE;
 constexpr quint8 kSkuaP5TypeId = 21;

@@ -15,6 +15,9 @@ constexpr int kDataBlockSize = 192;
 constexpr int kDataBlockMinSize = 172;
 // The 406 MHz message field holds at most a long (144-bit) message.
 constexpr int kDataBlockMaxMessage = 18;
+// Widths of the programming station and operator texts in the block (Latin-1).
+constexpr int kDataBlockStationWidth = 16;
+constexpr int kDataBlockOperatorWidth = 10;
 
 // A new 192-byte block from the record; empty when the record's message does not fit the block.
 QByteArray encodeDataBlock(const EpirbConfig &config);

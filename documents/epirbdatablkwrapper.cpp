@@ -9,6 +9,11 @@
 #include "documents/pdfreport.h"
 
 #include <QDebug>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QUrl>
 #include <QJSEngine>
 #include <QLocale>
 #include <QSaveFile>
@@ -263,25 +268,60 @@ void epirbdatablkWrapper::setAddInfoNote(const QString &note)
     emit addInfoChanged();
 }
 
-void epirbdatablkWrapper::createReport()
+bool epirbdatablkWrapper::createReport()
 {
     const QString file = reportFileName();
     qDebug().noquote() << file;
-    if (file.isEmpty() || !m_config)
-        return;
+    if (!m_config)
+        return false;
+    if (file.isEmpty()) {
+        reportNotWritten(file, tr("No documents folder is available."));
+        return false;
+    }
     const int kind = m_mode == ReadbackView ? pdfReport::Readback
         : m_mode == ProgrammingView         ? pdfReport::Programmed
                                             : pdfReport::Database;
-    auto *report = new pdfReport(this);
-    report->writeReport(kind, file, *m_config);
-    delete report;
+    pdfReport report;
+    if (!report.writeReport(kind, file, *m_config)) {
+        reportNotWritten(file, report.errorString());
+        return false;
+    }
+    return true;
 }
 
 bool epirbdatablkWrapper::showReport()
 {
     const QString file = reportFileName();
-    if (!file.isEmpty() && m_config)
-        DocumentFiles::openFile(file, QStringLiteral("Beacon report"), QLatin1String(kPdfMime), QLatin1String(kPdfUti));
+    if (file.isEmpty() || !m_config)
+        return false;
+    if (!QFile::exists(file)) {
+        reportNotWritten(file, tr("The report has not been created."));
+        return false;
+    }
+    return openDocument(file, QStringLiteral("Beacon report"), QLatin1String(kPdfMime), QLatin1String(kPdfUti));
+}
+
+bool epirbdatablkWrapper::openDocument(const QString &path, const QString &title, const QString &mimeType,
+                                       const QString &uti)
+{
+    if (DocumentFiles::openFile(path, title, mimeType, uti))
+        return true;
+    emit documentNotOpened(QDir::toNativeSeparators(path));
+    return false;
+}
+
+void epirbdatablkWrapper::reportNotWritten(const QString &path, const QString &reason)
+{
+    qWarning().noquote() << "Document not written: " + path + ": " + reason;
+    emit documentNotWritten(QDir::toNativeSeparators(path), reason);
+}
+
+bool epirbdatablkWrapper::openFolderOf(const QString &path)
+{
+    const QString folder = QFileInfo(QDir::fromNativeSeparators(path)).absolutePath();
+    if (QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
+        return true;
+    qWarning().noquote() << "Could not open folder " + folder;
     return false;
 }
 
@@ -346,16 +386,18 @@ bool epirbdatablkWrapper::createProgrammingLabel(bool pdf)
     QSaveFile out(file);
     if (!out.open(QIODevice::WriteOnly)) {
         qWarning().noquote() << "Could not open label " + kindText + " file: " + out.errorString();
+        reportNotWritten(file, out.errorString());
         return false;
     }
     const int code = pdf ? LabelWriter::writeProgrammingLabelPdf(*m_config, &out)
                          : LabelWriter::writeProgrammingLabelLbx(*m_config, &out);
     if (code != 0 || !out.commit()) {
         qWarning().noquote() << "Could not create label " + kindText + ": " + QString::number(code);
+        reportNotWritten(file, code != 0 ? tr("The label could not be made.") : out.errorString());
         return false;
     }
-    if (!DocumentFiles::openFile(file, QStringLiteral("Programming Label"), QLatin1String(pdf ? kPdfMime : kZipMime),
-                                 QLatin1String(pdf ? kPdfUti : kZipUti))) {
+    if (!openDocument(file, QStringLiteral("Programming Label"), QLatin1String(pdf ? kPdfMime : kZipMime),
+                      QLatin1String(pdf ? kPdfUti : kZipUti))) {
         qWarning().noquote() << "Could not open " + kindText + " at " + file;
         return false;
     }
@@ -377,6 +419,7 @@ bool epirbdatablkWrapper::createCountryLabel(const QString &customName, bool pdf
     QSaveFile out(file);
     if (!out.open(QIODevice::WriteOnly)) {
         qWarning().noquote() << "Failed to to open " + file + ": " + out.errorString();
+        reportNotWritten(file, out.errorString());
         return false;
     }
     const int country = m_config->countryCode();
@@ -384,10 +427,11 @@ bool epirbdatablkWrapper::createCountryLabel(const QString &customName, bool pdf
                          : LabelWriter::writeCountryLabelLbx(country, customName, &out);
     if (code != 0 || !out.commit()) {
         qWarning().noquote() << "Could not create country label " + kindText + " (" + file + "): " + QString::number(code);
+        reportNotWritten(file, code != 0 ? tr("The label could not be made.") : out.errorString());
         return false;
     }
-    if (!DocumentFiles::openFile(file, QStringLiteral("Country Label"), QLatin1String(pdf ? kPdfMime : kZipMime),
-                                 QLatin1String(pdf ? kPdfUti : kZipUti))) {
+    if (!openDocument(file, QStringLiteral("Country Label"), QLatin1String(pdf ? kPdfMime : kZipMime),
+                      QLatin1String(pdf ? kPdfUti : kZipUti))) {
         qWarning().noquote() << "Could not open " + kindText + " at " + file;
         return false;
     }

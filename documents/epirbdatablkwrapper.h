@@ -113,12 +113,20 @@ public:
     QString addInfoNote() const;
     void setAddInfoNote(const QString &note);
 
-    Q_INVOKABLE void createReport();
+    // True when the report file was written; otherwise documentNotWritten() tells why.
+    Q_INVOKABLE bool createReport();
     Q_INVOKABLE bool createProgrammingLabelPDF();
     Q_INVOKABLE bool createProgrammingLabelLBX();
     Q_INVOKABLE bool createCountryLabelLBX(const QString &customName);
     Q_INVOKABLE bool createCountryLabelPDF(const QString &customName);
+    // True when a viewer took the report; otherwise documentNotOpened() names the file.
     Q_INVOKABLE bool showReport();
+    // Hands a written document to the desktop; a refusal is announced, not only logged.
+    bool openDocument(const QString &path, const QString &title, const QString &mimeType, const QString &uti);
+    // Announces a document that could not be written, with the reason.
+    void reportNotWritten(const QString &path, const QString &reason);
+    // Opens the folder that holds the file, for when no viewer takes the file itself.
+    Q_INVOKABLE bool openFolderOf(const QString &path);
     Q_INVOKABLE bool shareReport();
     Q_INVOKABLE QString getReportFileNameURI();
     Q_INVOKABLE bool isReadback();
@@ -126,6 +134,9 @@ public:
 
 signals:
     void addInfoChanged();
+    // The file was saved, but no program on this computer opened it.
+    void documentNotOpened(const QString &path);
+    void documentNotWritten(const QString &path, const QString &reason);
     void configChanged();
 
 private:

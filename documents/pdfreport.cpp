@@ -66,6 +66,7 @@ QString pdfReport::registrationLinkUrl()
 bool pdfReport::writeReport(int mode, const QString &filePath, const EpirbConfig &config)
 {
     m_mode = mode;
+    m_error.clear();
     {
         const std::unique_ptr<EpirbMsgBase> msg(config.createMessage());
         if (msg)
@@ -76,7 +77,8 @@ bool pdfReport::writeReport(int mode, const QString &filePath, const EpirbConfig
     // write never costs the technician the previous report.
     QSaveFile file(filePath);
     if (!file.open(QIODevice::WriteOnly)) {
-        qWarning().noquote() << "Could not open report file " + filePath + ": " + file.errorString();
+        m_error = file.errorString();
+        qWarning().noquote() << "Could not open report file " + filePath + ": " + m_error;
         return false;
     }
     if (QFile::exists(filePath))
@@ -87,12 +89,23 @@ bool pdfReport::writeReport(int mode, const QString &filePath, const EpirbConfig
     writer.setResolution(300);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     QPainter painter;
-    if (!painter.begin(&writer))
+    if (!painter.begin(&writer)) {
+        m_error = tr("The PDF could not be drawn");
+        qWarning().noquote() << "Could not draw report file " + filePath;
         return false;
+    }
     drawReport(mode, painter, writer.width(), writer.height(), config);
-    if (!painter.end())
+    if (!painter.end()) {
+        m_error = tr("The PDF could not be drawn");
+        qWarning().noquote() << "Could not finish report file " + filePath;
         return false;
-    return file.commit();
+    }
+    if (!file.commit()) {
+        m_error = file.errorString();
+        qWarning().noquote() << "Could not write report file " + filePath + ": " + m_error;
+        return false;
+    }
+    return true;
 }
 
 bool pdfReport::drawReport(int mode, QPainter &p, int W, int H, const EpirbConfig &config)

@@ -21,6 +21,8 @@ public:
 
     // True when the PDF was completed; an existing file is replaced only then.
     bool writeReport(int mode, const QString &filePath, const EpirbConfig &config);
+    // Why the last writeReport() failed, for the technician.
+    QString errorString() const { return m_error; }
     // Draws onto an active painter whose device is width x height pixels.
     bool drawReport(int mode, QPainter &painter, int width, int height, const EpirbConfig &config);
 
@@ -37,4 +39,5 @@ private:
     void drawFooter(QPainter &p, const QRect &area);
 
     int m_mode = Programmed;
+    QString m_error;
 };

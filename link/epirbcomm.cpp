@@ -181,6 +181,11 @@ bool EpirbComm::startReading(const char *what)
     abortTransfers();
     if (!openPort(what))
         return false;
+    // On a retry, what the line still holds from the attempt before (the adapter's echo of
+    // its last bytes) is no sync; a beacon repeats its sync, so nothing is lost by dropping it.
+    if (m_readBefore)
+        m_port->clear(QSerialPort::Input);
+    m_readBefore = true;
     m_readData.clear();
     disconnectPort();
     m_timeoutTimer->disconnect(this);

@@ -129,5 +129,7 @@ private:
     // Changes at every start and stop, so a handler that let events run can tell that
     // the operation it was serving is gone.
     quint64 m_generation = 0;
+    // A read was started on this link before: the next one drains the line first.
+    bool m_readBefore = false;
     bool m_pauses = true;
 };

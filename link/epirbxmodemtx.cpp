@@ -1,5 +1,7 @@
 #include "link/epirbxmodemtx.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QSerialPort>
 #include <QThread>
 #include <QTimer>
@@ -69,7 +71,7 @@ bool EpirbXmodemTx::sendControl(char byte)
     return accepted;
 }
 
-void EpirbXmodemTx::sendPacket()
+bool EpirbXmodemTx::sendPacket()
 {
     // Answers are only read once the whole packet is out; readyRead can fire from the
     // waits below and must not start a second send.
@@ -81,15 +83,24 @@ void EpirbXmodemTx::sendPacket()
                               Qt::DirectConnection);
     const int offset = kBlockSize * (m_block - 1);
     const QByteArray p = packet(m_block, m_data.mid(offset, kBlockSize));
+    bool stopped = false;
     for (char c : p) {
         m_echo.add(c);
         m_port->write(&c, 1);
         m_port->waitForBytesWritten(30000);
         if (m_pauses)
             QThread::msleep(10);
+        // A packet takes seconds at 2400 baud: a stop asked for meanwhile is taken between
+        // bytes, so that nothing more goes out once the technician has left the page.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+        if (m_state == 0 || !m_port->isOpen()) {
+            stopped = true;
+            break;
+        }
     }
     disconnect(conn);
     m_sending = false;
+    return !stopped;
 }
 
 void EpirbXmodemTx::onBytesWritten(qint64 bytes)
@@ -130,7 +141,8 @@ void EpirbXmodemTx::handleByte(char byte)
     case 1:
         if (b == CRC_START) {
             m_timer->stop();
-            sendPacket();
+            if (!sendPacket())
+                return;
             m_timer->start(2000);
             m_state = 2;
         }
@@ -144,7 +156,8 @@ void EpirbXmodemTx::handleByte(char byte)
                 m_state = 3;
             } else {
                 ++m_block;
-                sendPacket();
+                if (!sendPacket())
+                    return;
             }
             m_timer->start(100);
         } else if (b == NAK) {
@@ -152,7 +165,8 @@ void EpirbXmodemTx::handleByte(char byte)
             ++m_nakCount;
             if (m_nakCount <= 5) {
                 m_timer->stop();
-                sendPacket();
+                if (!sendPacket())
+                    return;
                 m_timer->start(100);
             } else {
                 sendControl(char(CAN));

@@ -49,7 +49,8 @@ public slots:
 
 private:
     bool sendControl(char byte);
-    void sendPacket();
+    // False when the transfer was stopped while the packet went out.
+    bool sendPacket();
     void handleByte(char byte);
     void fail(int code);
 

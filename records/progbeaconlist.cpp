@@ -69,6 +69,11 @@ QVariant ProgBeaconList::data(const QModelIndex &index, int role) const
         }
         break;
     }
+    case SortFilterProxyModel::SearchTextRole:
+        // A beacon is found by its serial or by its hex ID.
+        if (column == BeaconSerial)
+            return QString::fromLatin1(record->serialBytes()) + QLatin1Char(' ') + record->epirbHexMsg();
+        return data(index, Qt::DisplayRole);
     case SortFilterProxyModel::SortTypeRole:
         // Each column sorts by what it shows: the type by its name.
         switch (column) {

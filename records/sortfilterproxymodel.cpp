@@ -83,16 +83,48 @@ bool SortFilterProxyModel::lessThan(const QModelIndex &left, const QModelIndex &
 
     const QVariant l = source->data(left, Qt::DisplayRole);
     const QVariant r = source->data(right, Qt::DisplayRole);
+    int order = 0;
     switch (type) {
-    case SortNumeric:
-        return l.toLongLong() < r.toLongLong();
+    case SortNumeric: {
+        const qlonglong a = l.toLongLong();
+        const qlonglong b = r.toLongLong();
+        order = a < b ? -1 : (b < a ? 1 : 0);
+        break;
+    }
     case SortDate: {
         const QVariant formatValue = source->data(left, DateFormatRole);
         const QString format = formatValue.isValid() ? formatValue.toString() : QStringLiteral("yyyy MMM");
-        return QDate::fromString(l.toString(), format) < QDate::fromString(r.toString(), format);
-    }
-    case SortText:
+        const QDate a = QDate::fromString(l.toString(), format);
+        const QDate b = QDate::fromString(r.toString(), format);
+        order = a < b ? -1 : (b < a ? 1 : 0);
         break;
     }
-    return l.toString() < r.toString();
+    case SortText:
+        order = l.toString().compare(r.toString());
+        break;
+    }
+    if (order != 0)
+        return order < 0;
+    // Equal values keep the source order, so a descending sort shows the later row first.
+    return left.row() < right.row();
+}
+
+bool SortFilterProxyModel::filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const
+{
+    const QRegularExpression expression = filterRegularExpression();
+    if (expression.pattern().isEmpty())
+        return true;
+    const QAbstractItemModel *source = sourceModel();
+    const int key = filterKeyColumn();
+    const int first = key < 0 ? 0 : key;
+    const int last = key < 0 ? source->columnCount(sourceParent) - 1 : key;
+    for (int column = first; column <= last; ++column) {
+        const QModelIndex index = source->index(sourceRow, column, sourceParent);
+        QVariant value = source->data(index, SearchTextRole);
+        if (!value.isValid())
+            value = source->data(index, filterRole());
+        if (value.toString().contains(expression))
+            return true;
+    }
+    return false;
 }

@@ -25,6 +25,8 @@ public:
     // Roles a source model answers per column.
     static constexpr int SortTypeRole = Qt::UserRole + 100;
     static constexpr int DateFormatRole = Qt::UserRole + 101;
+    // What a search matches in a cell, when it is more than the cell shows (a record's hex ID).
+    static constexpr int SearchTextRole = Qt::UserRole + 102;
 
     explicit SortFilterProxyModel(QObject *parent = nullptr);
 
@@ -46,6 +48,7 @@ signals:
 
 protected:
     bool lessThan(const QModelIndex &left, const QModelIndex &right) const override;
+    bool filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const override;
 
 private:
     void applyFilter();

@@ -539,7 +539,14 @@ void TestTables::settingsRoundTrip()
         tables.setProtocolAvailable(0, false);
         tables.setProtocolAvailable(24, false);
         tables.setPersistentData();
-        QVERIFY(tables.needFirstTimeSetup()); // seen as done at the next start
+    }
+    {
+        // Stored, but set-up not finished (the welcome page's window closed): asked again.
+        ConfigTables tables(nullptr, false);
+        QVERIFY(tables.needFirstTimeSetup());
+        QCOMPARE(tables.operatorName(), QStringLiteral("Ola"));
+        tables.finishFirstTimeSetup();
+        QVERIFY(!tables.needFirstTimeSetup());
     }
     ConfigTables tables(nullptr, false);
     QVERIFY(!tables.needFirstTimeSetup());

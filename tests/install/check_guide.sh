@@ -8,6 +8,8 @@ pages=$(pdfinfo "$pdf" | awk '/^Pages:/ {print $2}')
 [ "$pages" -ge 5 ] || fail "guide has only $pages pages"
 pdfinfo "$pdf" | grep -q "595 x 842 pts (A4)" || fail "guide is not A4"
 pdftotext -f 2 -l 2 "$pdf" - | grep -q "Contents" || fail "page 2 is not the contents page"
+# Every page keeps its text searchable: no ligature may swallow letters of the text layer.
+pdftotext -f 1 -l 1 "$pdf" - | grep -q "Programming utility for 406 MHz" || fail "the title page's text layer lost letters"
 # Page numbers in the footer: the last page carries its own number.
 pdftotext -f "$pages" -l "$pages" "$pdf" - | grep -qw "$pages" || fail "last page has no page number"
 text=$(pdftotext -raw "$pdf" - | tr -s '[:space:]' ' ')

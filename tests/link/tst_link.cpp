@@ -116,6 +116,7 @@ private slots:
     void syncCrossingTheHandshake();
     void sixNaksCancelTheWrite();
     void timeoutThenNewSyncOnOpenPort();
+    void retryDropsWhatTheLineStillHolds();
     void pacedWriteSurvivesNaks_data();
     void pacedWriteSurvivesNaks();
     void readSurvivesLostByteAndLostAck_data();
@@ -414,6 +415,34 @@ void TestLink::rxCanReturnsToStartWithoutAnswer()
     QCOMPARE(rx.state(), 1);
     // Back at the start the receiver asks for the transfer again.
     QCOMPARE(far.take(1, 1000), QByteArray("C"));
+}
+
+void TestLink::retryDropsWhatTheLineStillHolds()
+{
+    ScriptedAdapter far;
+    QVERIFY(far.pty.open());
+    EpirbComm comm;
+    comm.setPortName(far.pty.devicePath());
+    QSignalSpy sync(&comm, &EpirbComm::syncReceived);
+    QSignalSpy failures(&comm, &EpirbComm::failure);
+    // A first read that failed: the host asked for the transfer ("C"), then the line went quiet.
+    QVERIFY(comm.receiveStart());
+    far.send("H");
+    QTRY_COMPARE(sync.count(), 1);
+    comm.on_requestStop(QString());
+    // The adapter's echo of that request arrives after the port closed ...
+    far.send("C");
+    QTest::qWait(50);
+    // ... and the retry must not take it for an older beacon's sync.
+    sync.clear();
+    QVERIFY(comm.receiveStart());
+    QTest::qWait(300);
+    QCOMPARE(sync.count(), 0);
+    far.send("H");
+    QTRY_COMPARE(sync.count(), 1);
+    QCOMPARE(sync.first().at(0).value<char>(), 'H');
+    QCOMPARE(failures.count(), 0);
+    comm.on_requestStop(QString());
 }
 
 // Stands in for the controller: talks to the link only through queued signals.

@@ -191,6 +191,13 @@ void TestBeacon::openFile(const QUrl &url)
     emit openedFilesChanged();
 }
 
+void TestBeacon::setViewerInstalled(bool installed)
+{
+    // A handler whose method does not exist makes openUrl() fail as on a desktop without a
+    // program for the file, whatever this machine has installed.
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), this, installed ? "openFile" : "noProgramForFiles");
+}
+
 void TestBeacon::clearOpenedFiles()
 {
     m_opened.clear();

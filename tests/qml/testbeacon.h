@@ -55,6 +55,8 @@ public:
     Q_INVOKABLE void captureLog() { installLogCapture(); }
 
     Q_INVOKABLE void clearOpenedFiles();
+    // false: the desktop has no program for files (none is opened, openUrl fails).
+    Q_INVOKABLE void setViewerInstalled(bool installed);
     // Empties the settings and brings the enabled protocols and models back to how the run
     // started; unless firstStart, an operator is stored so the start page shows.
     Q_INVOKABLE void resetSettings(bool firstStart = false);

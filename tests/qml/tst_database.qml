@@ -348,4 +348,74 @@ SceneTestCase {
         verify(TestBeacon.databaseFileSerials().indexOf("60606") >= 0)
         verify(TestBeacon.databaseFileSerials().indexOf("4444") < 0)
     }
+    // Remove is done when confirmed: leaving while the page fades neither keeps the record
+    // nor pops a second page; the page's other buttons wait meanwhile.
+    function test_removeThenLeaveAtOnce() {
+        const page = openList()
+        const table = item("dbTable", page)
+        mouseDoubleClickSequence(cell(table, 0, 1))
+        let single = waitForPage("BeaconDbDisplaySingle")
+        const gone = item("serialRow", single).paramText
+        click("removeButton", single)
+        tryVerify(function() { return item("removeDialog", single).visible })
+        click(dialogButton("Yes"))
+        verify(!item("labelingGuideButton", single).enabled, "the guide opens over a record being removed")
+        verify(!item("makeReportButton", single).enabled)
+        keyClick(Qt.Key_Escape)
+        waitForPage("BeaconDbDisplay")
+        wait(800)
+        compare(currentPage(), "BeaconDbDisplay")
+        compare(mainView.depth, 2)
+        compare(TestBeacon.databaseCount(), serials.length - 1)
+        verify(TestBeacon.databaseFileSerials().indexOf(gone) < 0, "the removal never happened")
+        tryCompare(table.tableView, "rows", serials.length - 1)
+    }
+
+    // Found by serial or hex ID, newest first as the guide says, the hint back when the
+    // field is empty, typed text taken literally, and nothing to export once nothing is left.
+    function test_searchByHexNewestFirstAndExportState() {
+        let page = openList()
+        saveAs(page, "dated.tlr")
+        const report = JSON.parse(TestBeacon.readTextFile(TestBeacon.homeFolder + "/dated.tlr"))
+        const dates = { "1234": "20210301", "51234": "20240615", "777": "20200101", "12345": "20250102", "8888": "20221111" }
+        report.beacons.forEach(function(b) { b.progDate = dates[b.beaconSerial] })
+        verify(TestBeacon.writeTextFile(TestBeacon.homeFolder + "/dated.tlr", JSON.stringify(report)))
+        TestBeacon.clearDatabase()
+        page = openList()
+        openFrom(page, "dated.tlr")
+        tryCompare(item("dbTable", page).tableView, "rows", serials.length)
+        click("menuProgram")
+        page = openList()
+        const table = item("dbTable", page)
+        compare(shownSerials(table), ["12345", "51234", "8888", "1234", "777"], "newest first")
+
+        mouseDoubleClickSequence(cell(table, 4, 1))
+        const single = waitForPage("BeaconDbDisplaySingle")
+        compare(item("serialRow", single).paramText, "777")
+        const hex = item("hexIdField", single).text
+        compare(hex.length, 15)
+        click("backButton", single)
+        waitForPage("BeaconDbDisplay")
+
+        const field = item("dbSearchField", page)
+        compare(field.placeholderText, "Search...")
+        typeText(field, hex)
+        tryCompare(table.tableView, "rows", 1)
+        compare(shownSerials(table), ["777"])
+        field.selectAll()
+        keyClick(Qt.Key_Delete)
+        tryCompare(table.tableView, "rows", serials.length)
+        compare(field.placeholderText, "Search...", "the hint does not come back")
+        typeText(field, "[")
+        tryCompare(table.tableView, "rows", 0)
+        field.selectAll()
+        keyClick(Qt.Key_Delete)
+        tryCompare(table.tableView, "rows", serials.length)
+
+        verify(item("exportAllButton", page).enabled)
+        TestBeacon.clearDatabase()
+        tryCompare(table.tableView, "rows", 0)
+        tryVerify(function() { return !item("exportAllButton", page).enabled }, 2000,
+                  "Export all reports stays enabled with no records")
+    }
 }

@@ -399,6 +399,24 @@ SceneTestCase {
         }, timeout, message)
     }
 
+    // A button of an open message box, found by its text as a user reads it.
+    function dialogButton(text) {
+        wait(400) // the box grows into place when it opens
+        let found = null
+        const walk = function(node) {
+            for (let i = 0; node && i < node.children.length && !found; ++i) {
+                const child = node.children[i]
+                if (child.visible && child.text === text && child.clicked !== undefined)
+                    found = child
+                else
+                    walk(child)
+            }
+        }
+        walk(scene.contentItem.parent)
+        verify(found, "no button " + text)
+        return found
+    }
+
     function barColor(page) {
         return item("progressFill", page).color
     }
@@ -502,6 +520,20 @@ SceneTestCase {
         const before = TestBeacon.storedBlockHex()
         TestBeacon.pressTest()
         tryCompare(QMLProxy.app, "progStatus", "Writing data to PLB...", 30000)
+        // Leaving in the middle of a write is asked first; "No" keeps the write going.
+        const ask = item("endWriteQuestion", menubar)
+        click("menuProgrammingBar")
+        tryVerify(function() { return ask.visible }, 5000, "the write was ended without asking")
+        compare(currentPage(), "ProgrammingSwipeView")
+        click(dialogButton("No"))
+        tryVerify(function() { return !ask.visible })
+        compare(currentPage(), "ProgrammingSwipeView")
+        verify(QMLProxy.app.writeInProgress)
+        // The transfer page's back arrow asks too; "Yes" ends the write.
+        click(item("navigatorBack", mainView.currentItem))
+        tryVerify(function() { return ask.visible }, 5000, "the back arrow ended the write without asking")
+        click(dialogButton("Yes"))
+        tryVerify(function() { return currentPage() !== "ProgrammingSwipeView" || pageName(currentWizardPage()) !== "Prog_11_Transfer" })
         click("menuProgrammingBar")
         waitForPage("Main_StartProg")
         verify(TestBeacon.logged("Prog_11 component destroyed"))
@@ -514,6 +546,29 @@ SceneTestCase {
         compare(TestBeacon.storedBlockHex(), before)
         compare(TestBeacon.databaseCount(), 0)
         verify(QMLProxy.app.progStatus !== "PLB programmed successfully")
+    }
+
+    // The note typed on the beacon's page right after the run is the stored beacon's note, and
+    // Escape there ends programming as "Exit Programming" does.
+    function test_noteAfterRunIsStoredAndEscapeEndsProgramming() {
+        openTransfer()
+        pressTestUntil(function () { return QMLProxy.app.progStatus === "PLB programmed successfully" }, 40000,
+                       "the run did not succeed: " + QMLProxy.app.progStatus)
+        runFinished()
+        if (currentPage() === "LabelingSwipeView") {
+            const pages = ConfigTables.labelingPages(Datablock.beaconType, Datablock.protocolCode)
+            for (let i = 0; i < pages.length; ++i)
+                click(item("navigatorForward", mainView.currentItem))
+        }
+        const single = waitForPage("BeaconDbDisplaySingle")
+        verify(single.fromProgramming)
+        const note = item("addInfoArea", single)
+        typeText(note, "Sold to Hansen")
+        keyClick(Qt.Key_Escape)
+        waitForPage("Main_StartProg")
+        verify(!item("menuProgrammingBar").visible, "the programming bar stays after the run")
+        verify(item("menuProgram").visible)
+        compare(TestBeacon.databaseFileNote(beaconSerial), "Sold to Hansen")
     }
 
     // A page replaced by another is destroyed after the new one has started its operation:

@@ -90,6 +90,39 @@ SceneTestCase {
         return found
     }
 
+    // On an 800 x 600 window both read pages scroll: the bar and the status stay in view,
+    // clear of the footer, and a failed status is red.
+    function test_smallWindowKeepsTheStatusInView_data() {
+        return [ { tag: "readback", menu: "menuReadback", page: "Main_StartRead" },
+                 { tag: "log", menu: "menuLog", page: "Main_StartLogRead" } ]
+    }
+
+    function test_smallWindowKeepsTheStatusInView(data) {
+        // The beacon falls silent in the middle of its answer: the read fails.
+        TestBeacon.restart({ serial: "24680", stallAfter: 40 })
+        scene.width = 800
+        scene.height = 600
+        click(data.menu)
+        const page = waitForPage(data.page)
+        const footer = item("companyBar")
+        const visibleBottom = Math.min(footer.mapToItem(scene.contentItem, 0, 0).y,
+                                       mainView.mapToItem(scene.contentItem, 0, mainView.height).y)
+        const inView = function(it) {
+            const top = it.mapToItem(scene.contentItem, 0, 0).y
+            const bottom = it.mapToItem(scene.contentItem, 0, it.height).y
+            return top >= mainView.mapToItem(scene.contentItem, 0, 0).y && bottom <= visibleBottom - 10
+        }
+        const status = item("readStatusText", page)
+        tryVerify(function() { return status.text !== "" && inView(status) }, 5000,
+                  "the status is hidden behind the footer")
+        verify(inView(item("readProgressBar", page)), "the bar is hidden behind the footer")
+        // The failure shows in the view, in red.
+        TestBeacon.pressTest()
+        tryVerify(function() { return QMLProxy.app.progStatusError }, 30000, "the read did not fail")
+        tryVerify(function() { return inView(status) })
+        verify(Qt.colorEqual(status.color, AldmarStyle.jTextErrorColor), "the failed status is not red")
+    }
+
     function test_readbackShowsTheBeaconAndBackGoesToStart() {
         click("menuReadback")
         waitForPage("Main_StartRead")
@@ -193,6 +226,12 @@ SceneTestCase {
         compare(entries.tableView.columnWidth(4), 240)
         compare(entries.tableView.columnWidth(5), 100)
         compare(entries.tableView.columnWidth(6), 400)
+        // The log keeps the beacon's order: a header click shows no sort arrow it would not honour.
+        mouseClick(item("tableHeader", entries).itemAtCell(Qt.point(0, 0)))
+        wait(100)
+        const arrow = findChild(item("tableHeader", entries), "sortIndicator")
+        verify(!arrow || !arrow.visible, "a sort arrow over a table that does not reorder")
+        compare(cellText(entries, 0, 0), "Test aborted")
 
         // log.csv: the header and one line per entry, as the table shows them.
         const lines = TestBeacon.readTextFile(csvPath).split("\n").filter(function(l) { return l.length > 0 })

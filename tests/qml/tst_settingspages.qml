@@ -96,13 +96,22 @@ SceneTestCase {
         waitForPage("FirstTimeSetup")
         compare(mainView.depth, 1, "the welcome page is the home page")
 
+        // Each field takes what the beacon's block stores, and says so where it is typed.
         const operator = item("operatorField")
+        compare(item("operatorHint").text, "At most 10 characters")
+        compare(item("stationHint").text, "At most 16 characters")
+        compare(item("dealerHint").text, "Digits only, at most 5")
         replaceText(operator, "Kari Nordmann")
+        compare(operator.text, "Kari Nordm", "shown as stored")
+        verify(Qt.colorEqual(item("operatorHint").color, AldmarStyle.jTextErrorColor), "the full field is pointed out")
+        replaceText(operator, "Kari N")
+        verify(!Qt.colorEqual(item("operatorHint").color, AldmarStyle.jTextErrorColor))
         keyClick(Qt.Key_Return)
-        compare(ConfigTables.operatorName, "Kari Nordmann")
+        compare(ConfigTables.operatorName, "Kari N")
         replaceText(item("stationField"), "Bergen Service Station")
-        replaceText(item("dealerField"), "123456")
-        compare(item("dealerField").text, "12345", "at most five characters")
+        compare(item("stationField").text, "Bergen Service S")
+        replaceText(item("dealerField"), "1a2b3456")
+        compare(item("dealerField").text, "12345", "digits only, at most five")
         // Continue straight from a field that is still being edited.
         click("continueButton")
         if (TestBeacon.hasPage("Main_StartProg.qml")) {
@@ -111,7 +120,7 @@ SceneTestCase {
         } else {
             tryVerify(function() { return currentPage() !== "FirstTimeSetup" })
         }
-        compare(ConfigTables.progStation, "Bergen Service Station")
+        compare(ConfigTables.progStation, "Bergen Service S")
         compare(ConfigTables.dealerNo, "12345")
         verify(Qt.colorEqual(item("menuProgram").color, AldmarStyle.jMenuSelectedColor), "normal menu with Program")
 
@@ -124,23 +133,53 @@ SceneTestCase {
         if (TestBeacon.hasPage("Main_StartProg.qml"))
             waitForPage("Main_StartProg")
         openFromSettings("popupOptions", "MiscConfig")
-        compare(item("operatorField").text, "Kari Nordmann")
-        compare(item("stationField").text, "Bergen Service Station")
+        compare(item("operatorField").text, "Kari N")
+        compare(item("stationField").text, "Bergen Service S")
         compare(item("dealerField").text, "12345")
     }
 
-    function test_optionsFieldsAndContactPreview() {
+    // Closing the window on the welcome page does not finish set-up; what was typed stays.
+    function test_closingTheWelcomePageIsNotFinishingSetup() {
+        TestBeacon.resetSettings(true)
         openScene()
+        waitForPage("FirstTimeSetup")
+        replaceText(item("operatorField"), "Kari")
+        closeScene()
+        TestBeacon.reloadSettings()
+        verify(ConfigTables.needFirstTimeSetup(), "closing the window counted as finishing set-up")
+        openScene()
+        waitForPage("FirstTimeSetup")
+        compare(item("operatorField").text, "Kari")
+        click("continueButton")
+        tryVerify(function() { return currentPage() !== "FirstTimeSetup" })
+        closeScene()
+        TestBeacon.reloadSettings()
+        verify(!ConfigTables.needFirstTimeSetup())
+        compare(ConfigTables.operatorName, "Kari")
+    }
+
+    function test_optionsFieldsAndContactPreview() {
+        // The port in use is shown, also when the adapter list leaves it out.
+        verify(TestBeacon.restart({ serial: "31337" }))
+        openScene()
+        openFromSettings("popupOptions", "MiscConfig")
+        compare(item("portBox").displayText, TestBeacon.devicePath, "the options show another port than the one in use")
+        leavePage()
+        // A port that is not there is not offered.
+        QMLProxy.app.setSerialText("/dev/quorvik-no-such-port")
         openFromSettings("popupOptions", "MiscConfig")
         const ports = item("portBox")
         compare(ports.displayText, "No devices found")
         verify(!ports.enabled, "nothing to choose without an adapter")
+        verify(TestBeacon.restart({ serial: "31337" }))
 
         const operator = item("operatorField")
         replaceText(operator, "ABCDEFGHIJKLMNOPQ")
-        compare(operator.text, "ABCDEFGHIJKLMNOP")
+        compare(operator.text, "ABCDEFGHIJ")
         replaceText(item("stationField"), "123456789012345678901234567")
-        compare(item("stationField").text.length, 26)
+        compare(item("stationField").text.length, 16)
+        replaceText(item("dealerField"), "D42")
+        compare(item("dealerField").text, "42", "letters are no dealer number")
 
         const override = item("serialOverrideBox")
         compare(override.checked, ConfigTables.serialOverrideAllowed)
@@ -162,7 +201,8 @@ SceneTestCase {
         // Leaving the page keeps what was typed, even in the field still being edited.
         leavePage()
         TestBeacon.reloadSettings()
-        compare(ConfigTables.operatorName, "ABCDEFGHIJKLMNOP")
+        compare(ConfigTables.operatorName, "ABCDEFGHIJ")
+        compare(ConfigTables.dealerNo, "42")
         compare(ConfigTables.defaultContactInfo, "Call +47 22 00 00 00 #1")
     }
 
@@ -277,6 +317,12 @@ SceneTestCase {
         }
         verify(unchecked.length >= 2)
         verify(ConfigTables.protocolAvailable(keep))
+        // The last one stays, and the page says why.
+        verify(!item("keepOneNotice").visible)
+        click("protocol_" + keep)
+        verify(item("protocol_" + keep).checked, "every protocol could be unticked")
+        verify(ConfigTables.protocolAvailable(keep))
+        verify(item("keepOneNotice").visible)
         leavePage()
         // Stored when the page was left.
         TestBeacon.reloadSettings()

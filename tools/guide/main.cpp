@@ -44,16 +44,23 @@ QString readText(const QString &path)
     return QString::fromUtf8(file.readAll());
 }
 
+// Every text of the guide is drawn in this font. Any letter spacing turns ligatures off, so
+// the PDF's text layer keeps "ti" and "tt" searchable (a reader copies "Written", not "Wri en"),
+// on the title page and in the footers as much as in the chapters.
+QFont guideFont(qreal pointSize)
+{
+    QFont font(QStringLiteral("Carlito"));
+    font.setPointSizeF(pointSize);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 0.05);
+    return font;
+}
+
 void setupDocument(QTextDocument &doc, QPdfWriter &writer, const QSizeF &page)
 {
     doc.documentLayout()->setPaintDevice(&writer);
     doc.setPageSize(page);
     doc.setDocumentMargin(0);
-    QFont font(QStringLiteral("Carlito"));
-    font.setPointSizeF(11);
-    // Any letter spacing turns ligatures off, so the PDF's text layer keeps "ti" and "tt"
-    // searchable (a reader copies "Written", not "Wri en").
-    font.setLetterSpacing(QFont::AbsoluteSpacing, 0.05);
+    const QFont font = guideFont(11);
     doc.setDefaultFont(font);
     doc.setDefaultStyleSheet(QStringLiteral("code { font-family: monospace; }"));
 }
@@ -102,8 +109,7 @@ QList<Heading> chapterStarts(QTextDocument &doc, qreal pageHeight)
 
 void drawFooter(QPainter &painter, const QSizeF &page, int number, const QString &title)
 {
-    QFont font(QStringLiteral("Carlito"));
-    font.setPointSizeF(9);
+    const QFont font = guideFont(9);
     painter.save();
     painter.setFont(font);
     painter.setPen(QColor(0x4c, 0x68, 0x88));
@@ -211,8 +217,7 @@ int main(int argc, char *argv[])
             painter.drawImage(QRectF((sheet.width() - w) / 2, y, w, h), logo);
             y += h + 60;
         }
-        QFont font(QStringLiteral("Carlito"));
-        font.setPointSizeF(28);
+        QFont font = guideFont(28);
         font.setBold(true);
         painter.setFont(font);
         painter.setPen(QColor(0x00, 0x28, 0x55));

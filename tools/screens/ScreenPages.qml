@@ -113,6 +113,15 @@ QtObject {
         { file: "Main_StartRead.qml", suffix: "failed", page: "BeaconReadForm.ui.qml", push: true, menu: 2,
           run: "page.progress = 100; page.progressFill.color = AldmarStyle.jProgressBarErrorColor; "
                + "page.statusText.text = 'Read failed. Please retry: 3'" },
+        // A laptop-sized window: the page scrolls so that the failed status is in view.
+        { file: "Main_StartRead.qml", suffix: "800x600", page: "BeaconReadForm.ui.qml", push: true, menu: 2, wait: 1000,
+          run: "scene.width = 800; scene.height = 600; page.progress = 100; "
+               + "page.progressFill.color = AldmarStyle.jProgressBarErrorColor; "
+               + "page.statusText.color = AldmarStyle.jTextErrorColor; page.statusText.text = 'Read failed. Please retry: 3'; "
+               // The window takes its new size a moment later; then the page scrolls as the read page does.
+               + "const t = Qt.createQmlObject('import QtQuick; Timer { interval: 300; running: true }', page); "
+               + "t.triggered.connect(function() { page.scrollView.updateContentHeight(); const f = page.scrollView.flickable; "
+               + "f.contentY = Math.max(0, f.contentHeight - f.height) })" },
         { file: "Main_StartLogRead.qml", page: "BeaconReadForm.ui.qml", push: true, menu: 3,
           run: "page.heading.text = 'LOG READBACK'; page.progress = 0; page.statusText.text = 'Waiting for connection...'" },
         // The log page comes up by itself once the read page has read the simulator's log.
@@ -149,6 +158,10 @@ QtObject {
         { file: "LabelingPage_BlockRLS.qml", page: "LabelingSwipeView.qml",
           properties: { initialPage: 4, exitPageUrl: "BeaconDbDisplaySingle.qml", allowBackExit: false },
           database: [["31337", "Kari Nordmann"]], before: "QMLProxy.dbBeacon = 0" },
+        // A report saved, but no program on the computer opened it.
+        { file: "DocumentNotice.qml", suffix: "no-viewer", page: "BeaconDbDisplaySingle.qml", menu: 1, wait: 600,
+          database: [["31337", "Kari Nordmann"]], before: "QMLProxy.dbBeacon = 0",
+          run: "Datablock.documentNotOpened(String(Datablock.getReportFileNameURI()).substring(7))" },
         { file: "About.qml", page: "About.qml" },
         { file: "About.qml", suffix: "legal", page: "About.qml",
           run: "page.tabBar.currentIndex = 1; page.licenseBox.currentIndex = 1" },

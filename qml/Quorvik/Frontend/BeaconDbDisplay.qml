@@ -9,7 +9,7 @@ BeaconDbDisplayForm {
     id: page
     objectName: "BeaconDbDisplay"
 
-    // Rows present when the page opened or after the last import that succeeded.
+    // Something to export: follows the database as records come and go.
     property bool exportAllowed: false
     readonly property bool rowSelected: table.selectionModel ? table.selectionModel.hasSelection : false
 
@@ -26,9 +26,24 @@ BeaconDbDisplayForm {
         id: filterModel
         objectName: "dbFilterModel"
         sourceModel: QMLProxy.beaconListModel
-        filterSyntax: SortFilterProxyModel.Wildcard
+        // Typed text is matched as it is, in the serial, the hex ID or any shown column.
+        filterSyntax: SortFilterProxyModel.FixedString
         filterKeyColumn: -1
-        filterString: "*" + page.searchField.text + "*"
+        filterString: page.searchField.text
+    }
+
+    Connections {
+        target: QMLProxy.beaconListModel
+        function onModelReset() { page.exportAllowed = QMLProxy.beaconListModel.rowCount() > 0 }
+        function onRowsInserted() { page.exportAllowed = QMLProxy.beaconListModel.rowCount() > 0 }
+        function onRowsRemoved() { page.exportAllowed = QMLProxy.beaconListModel.rowCount() > 0 }
+    }
+
+    // The newest programming first, as the guide describes the list.
+    function sortNewestFirst() {
+        table.sortColumn = ProgBeaconList.ProgDate
+        table.sortOrder = Qt.DescendingOrder
+        filterModel.sort(ProgBeaconList.ProgDate, Qt.DescendingOrder)
     }
 
     // Column widths share the table evenly.
@@ -37,6 +52,9 @@ BeaconDbDisplayForm {
     }
 
     searchField.onTextChanged: {
+        // The hint comes back whenever the field is empty again.
+        if (searchField.text.length === 0 && searchField.hint !== "")
+            searchField.placeholderText = searchField.hint
         if (filterModel.count > 0)
             table.positionViewAtRowTop(0)
     }
@@ -80,8 +98,9 @@ BeaconDbDisplayForm {
         if (source < 0)
             return
         QMLProxy.dbBeacon = source
-        Datablock.createReport()
-        Datablock.showReport()
+        // Failures to write or to open are announced by the document notice.
+        if (Datablock.createReport())
+            Datablock.showReport()
     }
 
     function showError(title, text) {
@@ -172,5 +191,6 @@ BeaconDbDisplayForm {
     Component.onCompleted: {
         exportAllowed = QMLProxy.beaconListModel.rowCount() > 0
         searchField.text = ""
+        sortNewestFirst()
     }
 }

@@ -125,10 +125,13 @@ BeaconDbDisplaySingleForm {
         }
     }
 
+    // The record goes when the removal is confirmed; the fade only shows it, so leaving
+    // the page meanwhile neither keeps the record nor pops a page that is not this one.
     function confirmRemove() {
         if (removing)
             return
         removing = true
+        QMLProxy.deleteCurrent()
         fadeOut.start()
     }
 
@@ -179,6 +182,9 @@ BeaconDbDisplaySingleForm {
     backButton.visible: fromDatabase
     deleteButton.visible: fromDatabase
     deleteButton.enabled: !removing
+    reportButton.enabled: !removing
+    labelingButton.enabled: !removing
+    addInfoArea.readOnly: removing
     labelingButton.visible: ConfigTables.labelingPages(Datablock.beaconType, protocolCode).length > 0
 
     hexIdCopyButton.onClicked: copyField(hexIdField)
@@ -189,8 +195,9 @@ BeaconDbDisplaySingleForm {
     backButton.onClicked: back()
     reportButton.onClicked: {
         storeNote()
-        Datablock.createReport()
-        reportDialog.open()
+        // A report that could not be written is announced by the document notice.
+        if (Datablock.createReport())
+            reportDialog.open()
     }
     labelingButton.onClicked: QuorvikContext.mainView.push("LabelingSwipeView.qml")
     deleteButton.onClicked: {
@@ -199,8 +206,12 @@ BeaconDbDisplaySingleForm {
     }
 
     Keys.onEscapePressed: {
-        if (QuorvikContext.mainView.depth > 1)
+        if (fromProgramming) {
+            // The run is over: home with the normal menu, as "Exit Programming" does.
+            QuorvikContext.menubar.exitProgramming()
+        } else if (QuorvikContext.mainView.depth > 1) {
             QuorvikContext.mainView.pop()
+        }
     }
 
     MessageDialog {
@@ -236,8 +247,8 @@ BeaconDbDisplaySingleForm {
         to: 0
         duration: 600
         onFinished: {
-            QMLProxy.deleteCurrent()
-            QuorvikContext.mainView.pop()
+            if (QuorvikContext.mainView.currentItem === page)
+                QuorvikContext.mainView.pop()
         }
     }
 

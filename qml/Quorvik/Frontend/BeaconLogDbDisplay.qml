@@ -9,6 +9,9 @@ BeaconLogDbDisplayForm {
 
     counterTable.model: LogCounterModel
     logTable.model: LogDBModel
+    // The log keeps the beacon's own order: the headers offer no sorting.
+    counterTable.allowSorting: false
+    logTable.allowSorting: false
 
     // Older logs have five columns: the timestamp takes what the others leave.
     function logColumnWidth(column) {

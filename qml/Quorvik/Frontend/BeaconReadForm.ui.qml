@@ -11,50 +11,58 @@ Item {
     property alias progressFill: progressFill
     property alias statusText: statusText
     property real progress: 0
+    property alias scrollView: scrollView
 
-    PageIdentifierText {
-        id: heading
-        text: qsTr("BEACON READBACK")
-    }
+    // Scrolls like the identification page: on a small screen the bar and status stay reachable.
+    AldmarScrollView {
+        id: scrollView
+        objectName: "readScrollView"
+        anchors.fill: parent
 
-    ProgrammingHelp {
-        id: instructions
-        anchors.top: heading.bottom
-        anchors.topMargin: 50
-        anchors.horizontalCenter: parent.horizontalCenter
-    }
+        PageIdentifierText {
+            id: heading
+            text: qsTr("BEACON READBACK")
+        }
 
-    Rectangle {
-        id: progressBar
-        objectName: "readProgressBar"
-        width: 440
-        height: 20
-        radius: 10
-        anchors.top: instructions.bottom
-        anchors.topMargin: 50
-        anchors.horizontalCenter: parent.horizontalCenter
-        color: AldmarStyle.jProgressBarBackgroundColor
-        Accessible.role: Accessible.ProgressBar
-        Accessible.name: qsTr("Read progress")
+        ProgrammingHelp {
+            id: instructions
+            anchors.top: heading.bottom
+            anchors.topMargin: 50
+            anchors.horizontalCenter: parent.horizontalCenter
+        }
 
         Rectangle {
-            id: progressFill
-            objectName: "readProgressFill"
-            height: parent.height
-            width: parent.width * Math.max(0, Math.min(100, root.progress)) / 100
+            id: progressBar
+            objectName: "readProgressBar"
+            width: 440
+            height: 20
             radius: 10
-            color: AldmarStyle.jProgressBarSuccessColor
-        }
-    }
+            anchors.top: instructions.bottom
+            anchors.topMargin: 50
+            anchors.horizontalCenter: parent.horizontalCenter
+            color: AldmarStyle.jProgressBarBackgroundColor
+            Accessible.role: Accessible.ProgressBar
+            Accessible.name: qsTr("Read progress")
 
-    QvText {
-        id: statusText
-        objectName: "readStatusText"
-        anchors.top: progressBar.bottom
-        anchors.topMargin: 5
-        anchors.horizontalCenter: parent.horizontalCenter
-        font.pointSize: AldmarStyle.jFontSizeSmall
-        Accessible.role: Accessible.StaticText
-        Accessible.name: text
+            Rectangle {
+                id: progressFill
+                objectName: "readProgressFill"
+                height: parent.height
+                width: parent.width * Math.max(0, Math.min(100, root.progress)) / 100
+                radius: 10
+                color: AldmarStyle.jProgressBarSuccessColor
+            }
+        }
+
+        QvText {
+            id: statusText
+            objectName: "readStatusText"
+            anchors.top: progressBar.bottom
+            anchors.topMargin: 5
+            anchors.horizontalCenter: parent.horizontalCenter
+            font.pointSize: AldmarStyle.jFontSizeSmall
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
+        }
     }
 }

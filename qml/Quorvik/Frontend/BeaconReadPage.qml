@@ -17,7 +17,21 @@ BeaconReadForm {
     heading.text: logRead ? qsTr("LOG READBACK") : qsTr("BEACON READBACK")
     progress: QMLProxy.app.progProgress
     statusText.text: QMLProxy.app.progStatus
+    statusText.color: QMLProxy.app.progStatusError ? AldmarStyle.jTextErrorColor : AldmarStyle.jTextColor
     progressFill.color: failed ? AldmarStyle.jProgressBarErrorColor : AldmarStyle.jProgressBarSuccessColor
+
+    // The status is what the technician waits for: on a small screen the page scrolls to its
+    // end, where the bar and the status are, clear of the fade at the bottom.
+    function showStatus() {
+        const flick = scrollView.flickable
+        flick.contentY = Math.max(0, flick.contentHeight - flick.height)
+    }
+    statusText.onTextChanged: Qt.callLater(showStatus)
+    Connections {
+        target: page.scrollView.flickable
+        function onContentHeightChanged() { Qt.callLater(page.showStatus) }
+        function onHeightChanged() { Qt.callLater(page.showStatus) }
+    }
 
     function startRead() {
         if (logRead)

@@ -16,6 +16,21 @@ FirstTimeSetupForm {
             ConfigTables.dealerNo = dealerField.text
     }
 
+    // The block keeps only so much of each setting: the fields take no more, and say so.
+    operatorField.maximumLength: ConfigTables.operatorNameMaxLength
+    stationField.maximumLength: ConfigTables.progStationMaxLength
+    dealerField.maximumLength: ConfigTables.dealerNoMaxLength
+    operatorField.validator: RegularExpressionValidator { regularExpression: new RegExp(ConfigTables.blockTextPattern) }
+    stationField.validator: RegularExpressionValidator { regularExpression: new RegExp(ConfigTables.blockTextPattern) }
+    dealerField.validator: RegularExpressionValidator { regularExpression: new RegExp(ConfigTables.dealerNoPattern) }
+    dealerField.inputMethodHints: Qt.ImhDigitsOnly
+    operatorHint.text: qsTr("At most %1 characters").arg(ConfigTables.operatorNameMaxLength)
+    stationHint.text: qsTr("At most %1 characters").arg(ConfigTables.progStationMaxLength)
+    dealerHint.text: qsTr("Digits only, at most %1").arg(ConfigTables.dealerNoMaxLength)
+    operatorHint.color: operatorField.length >= operatorField.maximumLength ? AldmarStyle.jTextErrorColor : AldmarStyle.jTextColor
+    stationHint.color: stationField.length >= stationField.maximumLength ? AldmarStyle.jTextErrorColor : AldmarStyle.jTextColor
+    dealerHint.color: dealerField.length >= dealerField.maximumLength ? AldmarStyle.jTextErrorColor : AldmarStyle.jTextColor
+
     operatorField.text: ConfigTables.operatorName
     stationField.text: ConfigTables.progStation
     dealerField.text: ConfigTables.dealerNo
@@ -29,6 +44,7 @@ FirstTimeSetupForm {
 
     continueButton.onClicked: {
         storeFields()
+        ConfigTables.finishFirstTimeSetup()
         QuorvikContext.mainView.home()
     }
 

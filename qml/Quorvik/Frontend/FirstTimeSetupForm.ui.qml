@@ -9,6 +9,9 @@ AldmarScrollView {
     property alias operatorField: idOperator
     property alias stationField: idStation
     property alias dealerField: idDealer
+    property alias operatorHint: idOperatorHint
+    property alias stationHint: idStationHint
+    property alias dealerHint: idDealerHint
     property alias continueButton: idContinue
 
     QvText {
@@ -60,9 +63,16 @@ AldmarScrollView {
             Layout.preferredWidth: 200
             font.pointSize: AldmarStyle.jFontSizeNormal
             font.bold: true
-            maximumLength: 16
             Accessible.role: Accessible.EditableText
             Accessible.name: qsTr("Operator Name:")
+        }
+
+        Item { Layout.preferredWidth: 1; Layout.preferredHeight: 1 }
+        QvLabel {
+            id: idOperatorHint
+            objectName: "operatorHint"
+            font.pointSize: AldmarStyle.jFontSizeSmall
+            Accessible.role: Accessible.StaticText
         }
 
         QvText {
@@ -79,9 +89,16 @@ AldmarScrollView {
             Layout.preferredWidth: 200
             font.pointSize: AldmarStyle.jFontSizeNormal
             font.bold: true
-            maximumLength: 26
             Accessible.role: Accessible.EditableText
             Accessible.name: qsTr("Prog Station:")
+        }
+
+        Item { Layout.preferredWidth: 1; Layout.preferredHeight: 1 }
+        QvLabel {
+            id: idStationHint
+            objectName: "stationHint"
+            font.pointSize: AldmarStyle.jFontSizeSmall
+            Accessible.role: Accessible.StaticText
         }
 
         QvText {
@@ -98,14 +115,21 @@ AldmarScrollView {
             Layout.preferredWidth: 200
             font.pointSize: AldmarStyle.jFontSizeNormal
             font.bold: true
-            maximumLength: 5
             Accessible.role: Accessible.EditableText
             Accessible.name: qsTr("Dealer No:")
         }
 
+        Item { Layout.preferredWidth: 1; Layout.preferredHeight: 1 }
+        QvLabel {
+            id: idDealerHint
+            objectName: "dealerHint"
+            font.pointSize: AldmarStyle.jFontSizeSmall
+            Accessible.role: Accessible.StaticText
+        }
+
         Item {
             Layout.columnSpan: 2
-            Layout.preferredHeight: 200
+            Layout.preferredHeight: 125
         }
 
         QvText {

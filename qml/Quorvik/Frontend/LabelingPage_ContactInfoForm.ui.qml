@@ -8,6 +8,7 @@ ProgrammingPage {
     property alias contactText: idContactText
     property alias contactLabel: idLabel
     property alias placementPicture: idPicture
+    property alias emptyNotice: idEmptyNotice
 
     PageIdentifierText {
         id: idHeading
@@ -71,6 +72,16 @@ ProgrammingPage {
                 source: ""
                 Accessible.role: Accessible.Graphic
                 Accessible.name: qsTr("Contact label preview")
+            }
+            QvLabel {
+                id: idEmptyNotice
+                objectName: "contactEmptyNotice"
+                width: idLabel.labelWidth
+                wrapMode: Text.WordWrap
+                color: AldmarStyle.jTextErrorColor
+                font.pointSize: AldmarStyle.jFontSizeSmall
+                text: qsTr("Enter the contact information above to make the label.")
+                Accessible.role: Accessible.StaticText
             }
         }
         Image {

@@ -7,6 +7,10 @@ ProgrammingSwipeView {
 
     // Where to go when the guide is left; empty returns to the page below.
     property string exitPageUrl: ""
+    // What the technician typed on the contact and country pages, kept while the
+    // pages are swiped away and back.
+    property string contactText: ConfigTables.defaultContactInfo
+    property string countryName: ConfigTables.countryName(Datablock.countryCodeNumber)
 
     function leave() {
         if (exitPageUrl.length === 0)

@@ -25,6 +25,8 @@ Main_StartProgForm {
         title: qsTr("Cannot open communication port")
         text: qsTr("Cannot open communication port.<br>Ensure that KAV-12 is connected.<br>Select port in the Settings->Options menu.<br>&nbsp;")
         buttons: MessageDialogValues.Ok
+        // Nothing behind it is to be used before the technician has read it.
+        modality: Qt.ApplicationModal
     }
 
     Component.onCompleted: {

@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Dialogs
 import Quorvik.Backend
 
 // Two modes: the normal menu (one entry selected, or none) and the programming bar.
@@ -46,8 +47,38 @@ MenuBarForm {
     }
 
     function exitProgramming() {
-        menuStartSetup()
-        QuorvikContext.mainView.home()
+        confirmEndWrite(function() {
+            menubar.menuStartSetup()
+            QuorvikContext.mainView.home()
+        })
+    }
+
+    // What to do once the technician agrees to end the write under way.
+    property var pendingLeave: null
+
+    // Runs leave at once, or after the technician confirms that a write under way may end.
+    function confirmEndWrite(leave) {
+        if (!QMLProxy.app.writeInProgress) {
+            leave()
+            return
+        }
+        pendingLeave = leave
+        endWriteQuestion.open()
+    }
+
+    MessageDialog {
+        id: endWriteQuestion
+        objectName: "endWriteQuestion"
+        title: qsTr("Programming in progress")
+        text: qsTr("The PLB is being programmed. Stopping now can leave it half programmed.<br>Stop programming?<br>&nbsp;")
+        buttons: MessageDialogValues.Yes | MessageDialogValues.No
+        onButtonClicked: function (button, role) {
+            const leave = menubar.pendingLeave
+            menubar.pendingLeave = null
+            // The write may have ended meanwhile; leaving is what was asked for either way.
+            if (button === MessageDialogValues.Yes && leave)
+                leave()
+        }
     }
 
     Connections {

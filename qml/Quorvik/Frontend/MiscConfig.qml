@@ -15,11 +15,6 @@ MiscConfigForm {
     readonly property alias restoreResultBox: restoreResult
     property var backupFiles: QMLProxy.database.backups()
 
-    function cut(field, length) {
-        if (field.text.length > length)
-            field.text = field.text.substring(0, length)
-    }
-
     // Leaving through the menu does not take the focus from a field first.
     function storeFields() {
         ConfigTables.operatorName = operatorField.text
@@ -45,9 +40,21 @@ MiscConfigForm {
     operatorField.text: ConfigTables.operatorName
     stationField.text: ConfigTables.progStation
     dealerField.text: ConfigTables.dealerNo
-    operatorField.onTextChanged: cut(operatorField, 16)
-    stationField.onTextChanged: cut(stationField, 26)
-    dealerField.onTextChanged: cut(dealerField, 5)
+
+    // The block keeps only so much of each setting: the fields take no more, and say so.
+    operatorField.maximumLength: ConfigTables.operatorNameMaxLength
+    stationField.maximumLength: ConfigTables.progStationMaxLength
+    dealerField.maximumLength: ConfigTables.dealerNoMaxLength
+    operatorField.validator: RegularExpressionValidator { regularExpression: new RegExp(ConfigTables.blockTextPattern) }
+    stationField.validator: RegularExpressionValidator { regularExpression: new RegExp(ConfigTables.blockTextPattern) }
+    dealerField.validator: RegularExpressionValidator { regularExpression: new RegExp(ConfigTables.dealerNoPattern) }
+    dealerField.inputMethodHints: Qt.ImhDigitsOnly
+    operatorHint.text: qsTr("At most %1 characters").arg(ConfigTables.operatorNameMaxLength)
+    stationHint.text: qsTr("At most %1 characters").arg(ConfigTables.progStationMaxLength)
+    dealerHint.text: qsTr("Digits only, at most %1").arg(ConfigTables.dealerNoMaxLength)
+    operatorHint.color: operatorField.length >= operatorField.maximumLength ? AldmarStyle.jTextErrorColor : AldmarStyle.jTextColor
+    stationHint.color: stationField.length >= stationField.maximumLength ? AldmarStyle.jTextErrorColor : AldmarStyle.jTextColor
+    dealerHint.color: dealerField.length >= dealerField.maximumLength ? AldmarStyle.jTextErrorColor : AldmarStyle.jTextColor
     operatorField.onEditingFinished: ConfigTables.operatorName = operatorField.text
     stationField.onEditingFinished: ConfigTables.progStation = stationField.text
     dealerField.onEditingFinished: ConfigTables.dealerNo = dealerField.text

@@ -11,6 +11,9 @@ AldmarScrollView {
     property alias operatorField: idOperator
     property alias stationField: idStation
     property alias dealerField: idDealer
+    property alias operatorHint: idOperatorHint
+    property alias stationHint: idStationHint
+    property alias dealerHint: idDealerHint
     property alias serialOverrideBox: idSerialOverride
     property alias contactCaption: idContactCaption
     property alias contactRow: idContactRow
@@ -77,6 +80,14 @@ AldmarScrollView {
             Accessible.name: qsTr("Operator:")
         }
 
+        Item { Layout.preferredWidth: 1; Layout.preferredHeight: 1 }
+        QvLabel {
+            id: idOperatorHint
+            objectName: "operatorHint"
+            font.pointSize: AldmarStyle.jFontSizeSmall
+            Accessible.role: Accessible.StaticText
+        }
+
         QvText {
             Layout.alignment: Qt.AlignRight | Qt.AlignVCenter
             font.pointSize: AldmarStyle.jFontSizeNormal
@@ -95,6 +106,14 @@ AldmarScrollView {
             Accessible.name: qsTr("Prog Station:")
         }
 
+        Item { Layout.preferredWidth: 1; Layout.preferredHeight: 1 }
+        QvLabel {
+            id: idStationHint
+            objectName: "stationHint"
+            font.pointSize: AldmarStyle.jFontSizeSmall
+            Accessible.role: Accessible.StaticText
+        }
+
         QvText {
             Layout.alignment: Qt.AlignRight | Qt.AlignVCenter
             font.pointSize: AldmarStyle.jFontSizeNormal
@@ -111,6 +130,14 @@ AldmarScrollView {
             font.pointSize: AldmarStyle.jFontSizeNormal
             Accessible.role: Accessible.EditableText
             Accessible.name: qsTr("Dealer No:")
+        }
+
+        Item { Layout.preferredWidth: 1; Layout.preferredHeight: 1 }
+        QvLabel {
+            id: idDealerHint
+            objectName: "dealerHint"
+            font.pointSize: AldmarStyle.jFontSizeSmall
+            Accessible.role: Accessible.StaticText
         }
 
         QvText {

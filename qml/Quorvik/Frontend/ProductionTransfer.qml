@@ -31,6 +31,8 @@ ProductionTransferForm {
     beaconPicture.Accessible.name: TextResource.beaconName(beacon)
     progressBar.value: QMLProxy.app.progProgress
     progressBar.statusText: QMLProxy.app.progStatus
+    progressBar.error: QMLProxy.app.progStatusError
+    progressBar.barColor: QMLProxy.app.progStatusError ? AldmarStyle.jProgressBarErrorColor : AldmarStyle.jProgressBarSuccessColor
 
     closeButton.onClicked: Qt.quit()
 

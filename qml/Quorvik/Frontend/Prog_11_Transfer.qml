@@ -15,6 +15,7 @@ Prog_11_TransferForm {
     beaconPicture.Accessible.name: qsTr("Programmer placed on the ") + TextResource.beaconName(beacon)
     progressBar.value: QMLProxy.app.progProgress
     progressBar.statusText: QMLProxy.app.progStatus
+    progressBar.error: QMLProxy.app.progStatusError
 
     // The labelling guide comes with a later page set; without it the run ends on the beacon's page.
     function guideAvailable() {

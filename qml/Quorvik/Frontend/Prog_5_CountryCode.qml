@@ -20,8 +20,9 @@ Prog_5_CountryCodeForm {
         sourceModel: QMLProxy.countryModel
         filterKeyColumn: -1
         filterCaseSensitivity: Qt.CaseInsensitive
-        filterSyntax: SortFilterProxyModel.Wildcard
-        filterString: "*" + page.searchField.text + "*"
+        // Typed text is matched literally: "[" or "*" are characters, not a pattern.
+        filterSyntax: SortFilterProxyModel.FixedString
+        filterString: page.searchField.text
     }
 
     countryTable.model: countryFilter

@@ -76,10 +76,17 @@ ProgrammingSwipeViewForm {
                 wizard.completedPressed()
         }
         function onBackwardTapped() {
-            if (wizard.swipeView.currentIndex > 0)
-                wizard.swipeView.decrementCurrentIndex()
+            const back = function() {
+                if (wizard.swipeView.currentIndex > 0)
+                    wizard.swipeView.decrementCurrentIndex()
+                else
+                    wizard.exitPressed()
+            }
+            // A write under way is ended only when the technician agrees.
+            if (QuorvikContext.menubar)
+                QuorvikContext.menubar.confirmEndWrite(back)
             else
-                wizard.exitPressed()
+                back()
         }
     }
 

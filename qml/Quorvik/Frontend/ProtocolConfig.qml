@@ -30,7 +30,16 @@ ProtocolConfigForm {
         text: ConfigTables.protocolName(index, 0)
         checked: ConfigTables.protocolAvailable(index)
         visible: !ConfigTables.isProtocolHidden(index)
-        onClicked: ConfigTables.setProtocolAvailable(protocolButton.index, protocolButton.checked)
+        onClicked: {
+            // The last ticked protocol stays: without one the wizard has nothing to offer.
+            if (!protocolButton.checked && ConfigTables.shownProtocolsEnabled() <= 1) {
+                protocolButton.checked = true
+                page.keepOneNotice.visible = true
+                return
+            }
+            page.keepOneNotice.visible = false
+            ConfigTables.setProtocolAvailable(protocolButton.index, protocolButton.checked)
+        }
         Accessible.role: Accessible.CheckBox
         Accessible.name: protocolButton.text
     }

@@ -7,12 +7,29 @@ AldmarScrollView {
     property alias heading: idHeading
     property alias grid: idGrid
     property alias protocolRepeater: idRepeater
+    property alias keepOneNotice: idKeepOneNotice
 
     PageIdentifierText {
         id: idHeading
         text: qsTr("PROTOCOL CONFIGURATION")
         Accessible.role: Accessible.Heading
         Accessible.name: text
+    }
+
+    QvLabel {
+        id: idKeepOneNotice
+        objectName: "keepOneNotice"
+        anchors.top: idHeading.bottom
+        anchors.topMargin: 15
+        anchors.horizontalCenter: parent.horizontalCenter
+        width: idGrid.width
+        wrapMode: Text.WordWrap
+        horizontalAlignment: Text.AlignHCenter
+        visible: false
+        color: AldmarStyle.jTextErrorColor
+        font.pointSize: AldmarStyle.jFontSizeSmall
+        text: qsTr("At least one protocol stays ticked: the programming wizard offers only the ticked protocols.")
+        Accessible.role: Accessible.AlertMessage
     }
 
     Grid {

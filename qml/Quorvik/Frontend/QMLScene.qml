@@ -46,6 +46,8 @@ ApplicationWindow {
         }
     }
 
+    DocumentNotice {}
+
     Connections {
         target: mainView
         function onViewReset() { menubar.menuStartSetup() }

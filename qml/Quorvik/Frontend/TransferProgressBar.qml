@@ -8,6 +8,8 @@ Item {
     property color barColor: AldmarStyle.jProgressBarSuccessColor
     property color trackColor: AldmarStyle.jProgressBarBackgroundColor
     property string statusText: ""
+    // A failed operation shows its status in the error colour.
+    property bool error: false
     readonly property alias statusLabel: status
 
     implicitWidth: Math.max(track.width, status.implicitWidth)
@@ -43,6 +45,7 @@ Item {
         anchors.topMargin: 5
         anchors.horizontalCenter: parent.horizontalCenter
         text: root.statusText
+        color: root.error ? AldmarStyle.jTextErrorColor : AldmarStyle.jTextColor
         font.pointSize: AldmarStyle.jFontSizeSmall
         Accessible.role: Accessible.StaticText
         Accessible.name: text
