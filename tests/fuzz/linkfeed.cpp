@@ -6,6 +6,8 @@
 #include <QTimer>
 
 #include <fcntl.h>
+#include <poll.h>
+#include <sched.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -37,10 +39,16 @@ int LinkFeed::pendingAtHost() const
 void LinkFeed::deliver(QSerialPort *port, const QByteArray &chunk)
 {
     m_pty.write(chunk);
-    // The kernel moves the bytes across the pty asynchronously.
+    // The kernel moves the bytes across the pty asynchronously: sleep until they land
+    // rather than for a fixed while (a timed sleep costs more than the move itself).
     QDeadlineTimer arrival(1000);
-    while (pendingAtHost() < chunk.size() && !arrival.hasExpired())
-        ::usleep(10);
+    while (pendingAtHost() < chunk.size() && !arrival.hasExpired()) {
+        pollfd p{ m_hostSide, POLLIN, 0 };
+        if (pendingAtHost() == 0)
+            ::poll(&p, 1, int(qMax<qint64>(1, arrival.remainingTime())));
+        else
+            ::sched_yield(); // part of the chunk is there, the rest follows at once
+    }
     QDeadlineTimer taken(1000);
     while (pendingAtHost() > 0 && !taken.hasExpired()) {
         if (!port || !port->isOpen())
