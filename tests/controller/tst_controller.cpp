@@ -1654,8 +1654,8 @@ void TestController::concurrentProgramsKeepEveryRecord()
             cli->setProcessEnvironment(env);
             cli->start(QStringLiteral(QUORVIK_BIN_DIR) + QStringLiteral("/quorvik-cli"),
                        { QStringLiteral("program"), QStringLiteral("--port"), device, QStringLiteral("--skipreadback"),
-                         QStringLiteral("--serial"), serial, QStringLiteral("--country"), QStringLiteral("257"),
-                         QStringLiteral("--protocol"), QStringLiteral("16"), QStringLiteral("--owner-name"),
+                         QStringLiteral("--serial"), serial, QStringLiteral("--country"), QStringLiteral("211"),
+                         QStringLiteral("--protocol"), QStringLiteral("15"), QStringLiteral("--owner-name"),
                          QStringLiteral("Round %1").arg(round) });
         }
         // The window saves while both programs run.

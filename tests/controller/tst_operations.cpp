@@ -237,7 +237,10 @@ void TestOperations::verifyOnItsOwn()
         sim.setBlock(encodeDataBlock(changed));
     } else if (beacon == QLatin1String("stalled")) {
         BeaconSimulator::Options o = simOptions(sim.block());
-        o.stallAfter = 1; // announces itself, then says nothing more
+        // Announces itself, then says nothing more. Its first sync arrives before the port is
+        // opened and is drained with the line; the second is the one the link answers.
+        o.stallAfter = 2;
+        o.syncIntervalMs = 2000;
         other = std::make_unique<BeaconSimulator>(o);
         QVERIFY(other->start());
         app->setSerialText(other->devicePath());
