@@ -1,6 +1,7 @@
 #include "epirbapp.h"
 
 #include "app/epirbqmlproxy.h"
+#include "app/productionbatch.h"
 #include "app/quickaccessibleitem.h"
 #include "config/configextrametadata.h"
 #include "config/configtables.h"
@@ -124,11 +125,15 @@ EpirbApp::EpirbApp(const QStringList &args, QObject *parent, StartMode mode)
     // stop must not reach the next status or result.
     connect(this, &EpirbApp::requestComStop, this, [this] {
         m_linkActive = false;
+        m_heldBeacon = false;
         setWriteInProgress(false);
         ++m_stopsRequested;
         disconnectLink();
     });
     connect(m_comm, &EpirbComm::stopped, this, [this] { ++m_stopsDone; }, Qt::QueuedConnection);
+
+    if (m_production)
+        loadProductionPlan(args);
 
     if (m_headless)
         return;
@@ -320,6 +325,31 @@ void EpirbApp::applyProductionDefaults(const QStringList &args)
     if (!expiry.isValid())
         expiry = QDate::currentDate().addYears(batteryServiceLife(pending->countryCode()));
     pending->setBatteryExpiry(QDateTime(expiry, QTime(0, 0)));
+}
+
+void EpirbApp::loadProductionPlan(const QStringList &args)
+{
+    QString plan;
+    if (!commandLineValue(args, QStringLiteral("plan"), plan) || plan.isEmpty())
+        return;
+    // The identity words of a production run fill what the plan's rows leave out.
+    QMap<QString, QString> defaults;
+    QString value;
+    for (const char *word : { "country", "protocol", "batteryexpiry" }) {
+        if (commandLineValue(args, QLatin1String(word), value) && !value.isEmpty())
+            defaults.insert(QLatin1String(word), value);
+    }
+    m_batch = new ProductionBatch(this, this);
+    if (m_batch->load(plan, defaults)) {
+        qInfo().noquote() << QStringLiteral("Production plan %1: %2 beacons, %3 done before")
+                                 .arg(plan)
+                                 .arg(m_batch->total())
+                                 .arg(m_batch->done());
+        return;
+    }
+    for (const QString &problem : m_batch->errors())
+        qWarning().noquote() << "Production plan refused: " + problem;
+    setProgStatus(tr("Plan refused, nothing written"), true);
 }
 
 void EpirbApp::logStartupReport() const
@@ -619,6 +649,7 @@ void EpirbApp::startEpirbRecieve(bool readback_mode)
     }
     m_writing = false;
     endRunningOperation();
+    m_productionRead = false;
     m_syncChar = '?';
     m_comm->setPage(0);
     connectSync();
@@ -629,6 +660,12 @@ void EpirbApp::startEpirbRecieve(bool readback_mode)
     setProgStatus(tr("Waiting for connection..."), false);
     m_linkActive = true;
     emit requestReceiveStart();
+}
+
+void EpirbApp::startProductionRead()
+{
+    startEpirbRecieve(true);
+    m_productionRead = true;
 }
 
 void EpirbApp::startManualRun(int beaconType)
@@ -677,7 +714,7 @@ void EpirbApp::on_syncReceived(char ch)
     qDebug() << "on_syncReceived: " << ch;
     if (m_writing && !m_production)
         setWriteInProgress(true);
-    if (m_production)
+    if (m_production && m_writing)
         setProgStatus(tr("Writing to PLB..."), false);
     else if (m_writing && m_phase > 0)
         // A retried write: the beacon was checked before.
@@ -716,6 +753,14 @@ void EpirbApp::on_successRead(int nNo)
     m_configCurrent->setAdditionalInfo(QString());
     m_configPending->copyFrom(*m_configCurrent);
     epirbdatablkWrapper::instance(this)->setConfig(m_configCurrent, epirbdatablkWrapper::ReadbackView);
+    if (m_productionRead) {
+        // The beacon stays answered on the open link: its write needs no second sync.
+        m_productionRead = false;
+        m_heldBeacon = true;
+        disconnectSuccess();
+        emit readbackSucceeded();
+        return;
+    }
     emit requestComStop(QString());
     emit readbackSucceeded();
 }
@@ -1045,7 +1090,19 @@ void EpirbApp::startProductionEpirbWrite()
     qDebug() << "startEpirbWrite: startEpirbWrite activated from QML";
     prepareWrite();
     const int type = m_configPending->beaconType();
-    if (type != ConfigTables::E_Skua11A && type != ConfigTables::E_Skua11RA && type != ConfigTables::E_Skua31A) {
+    // A beacon just read is written as the model it reported, and only that beacon.
+    const bool heldBeacon = m_heldBeacon && type == m_configCurrent->beaconType()
+        && m_configPending->serialBytes() == m_configCurrent->serialBytes();
+    if (m_heldBeacon && !heldBeacon) {
+        const QString text = tr("Wrong beacon type or serial number...");
+        qWarning() << "Production write refused: the record is not the one of the beacon read";
+        setProgStatus(text, true);
+        emit requestComStop(text);
+        emit writeFailed(text);
+        return;
+    }
+    if (!heldBeacon && type != ConfigTables::E_Skua11A && type != ConfigTables::E_Skua11RA
+        && type != ConfigTables::E_Skua31A) {
         const QString text = tr("Legacy mode not supported.");
         qWarning() << "Legacy mode not supported";
         setProgStatus(text, true);
@@ -1087,6 +1144,20 @@ void EpirbApp::startProductionEpirbWrite()
     }
     if (!messageMatchesRecord(messageOfBlock(m_writeBlock))) {
         m_writeBlock.clear();
+        return;
+    }
+    if (heldBeacon) {
+        // The beacon answered the read on this very link: write on it now.
+        m_heldBeacon = false;
+        connectTimeout();
+        connectSuccess(&EpirbApp::on_successWrite);
+        connectProgress();
+        connectFailure(&EpirbApp::on_comWriteFailure);
+        m_writing = true;
+        setWriteInProgress(true);
+        setProgStatus(tr("Writing to PLB..."), false);
+        m_comm->setWriteData(m_writeBlock);
+        emit requestWriteStart();
         return;
     }
     endRunningOperation();

@@ -10,11 +10,14 @@
 #include <QVariantMap>
 #include <QtQml/qqmlregistration.h>
 
+Q_MOC_INCLUDE("app/productionbatch.h")
+
 class ConfigTables;
 class CountryCodeModel;
 class DatabaseIfc;
 class EpirbComm;
 class EpirbConfig;
+class ProductionBatch;
 class QQmlApplicationEngine;
 class QThread;
 
@@ -35,6 +38,8 @@ class EpirbApp : public QObject
     Q_PROPERTY(bool isBetaVersion READ isBetaVersion CONSTANT)
     Q_PROPERTY(QString applicationName READ applicationName CONSTANT)
     Q_PROPERTY(QString applicationFolderName READ applicationFolderName CONSTANT)
+    // The batch of a production run started with plan=FILE; null without one.
+    Q_PROPERTY(ProductionBatch *productionBatch READ productionBatch CONSTANT)
 
 public:
     // Headless runs every service but shows no window and leaves the settings as they
@@ -86,6 +91,11 @@ public:
     Q_INVOKABLE void startManualRun(int beaconType);
     Q_INVOKABLE void restoreBatteryExpiry();
     Q_INVOKABLE void startProductionEpirbWrite();
+    // A read for a production batch: after success the beacon stays on the open link, so
+    // that startProductionEpirbWrite() writes the beacon just read without a new sync.
+    Q_INVOKABLE void startProductionRead();
+    // The beacon read by startProductionRead() is still on the open link.
+    bool holdsReadBeacon() const { return m_heldBeacon; }
     Q_INVOKABLE void installCountryFile(const QUrl &file);
     Q_INVOKABLE void removeCustomCountryFile();
     Q_INVOKABLE QString currentCustomCountryList() const { return m_customCountryFile; }
@@ -108,6 +118,7 @@ public:
     EpirbConfig *configCurrent() const { return m_configCurrent; }
     EpirbConfig *configPending() const { return m_configPending; }
     EpirbComm *comm() const { return m_comm; }
+    ProductionBatch *productionBatch() const { return m_batch; }
     QThread *commThread() const { return m_commThread; }
     QByteArray writeBlock() const { return m_writeBlock; }
     // Why the last verified beacon was not saved in the database; empty when it was.
@@ -160,6 +171,7 @@ private slots:
 private:
     void evaluateArguments(const QStringList &args);
     void applyProductionDefaults(const QStringList &args);
+    void loadProductionPlan(const QStringList &args);
     void logStartupReport() const;
     void readSettings();
     void writeSettings() const;
@@ -237,6 +249,9 @@ private:
     quint64 m_stopsRequested = 0;
     quint64 m_stopsDone = 0;
     bool m_skipReadback = false;
+    // startProductionRead() is under way, and then: its beacon waits on the open link.
+    bool m_productionRead = false;
+    bool m_heldBeacon = false;
     bool m_allSerial = false;
     bool m_clearPreviousName = false;
     bool m_portAvailable = false;
@@ -254,5 +269,6 @@ private:
     int m_progTimeout = 40;
     // The "serialno" word of a production run as given.
     QString m_productionSerialArgument;
+    ProductionBatch *m_batch = nullptr;
     int m_sceneResult = 0;
 };

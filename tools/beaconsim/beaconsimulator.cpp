@@ -119,6 +119,12 @@ void BeaconSimulator::setBlock(const QByteArray &block)
     m_block = block;
 }
 
+void BeaconSimulator::connectBeacon(const QByteArray &block)
+{
+    setBlock(block);
+    pressTest();
+}
+
 QByteArray BeaconSimulator::olderPage(int page) const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -423,6 +429,9 @@ void BeaconSimulator::serveXmodemWrite()
                     std::lock_guard<std::mutex> lock(m_mutex);
                     m_block = received.left(kBlock);
                     ++m_stats.writesCompleted;
+                    // A beacon whose memory keeps one byte wrong: found only by the read-back.
+                    if (m_stats.writesCompleted == m_options.failWrite)
+                        m_block[100] = char(m_block.at(100) ^ 0x01);
                 }
                 persist();
             }

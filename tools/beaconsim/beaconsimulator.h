@@ -39,6 +39,7 @@ public:
         int replyDelayMs = 0;         // the beacon waits this long before each answer
         qint64 dropNth = -1;          // the beacon's own n-th byte (from 0, echoes not counted) is lost
         int ignoreAcks = 0;           // the first N ACKs to packets it sends never reach the beacon
+        int failWrite = 0;            // the N-th completed write (from 1) keeps one byte wrong
         QString linkPath;             // symbolic link to the device
     };
 
@@ -71,6 +72,9 @@ public:
     Stats stats() const;
     // The beacon's TEST button: it announces itself again.
     void pressTest() { m_pressTest = true; }
+    // The operator takes the beacon off the adapter and connects another, which
+    // announces itself: one adapter serves a whole production line.
+    void connectBeacon(const QByteArray &block);
 
     // A factory-fresh PLB block carrying only the serial number.
     static QByteArray blankBlock(const QString &serial);

@@ -58,7 +58,8 @@ int main(int argc, char *argv[])
     const QCommandLineOption beaconOnlyOpt(QStringLiteral("faults-beacon-only"), QStringLiteral("Drops and garbling hit the beacon's own bytes, not the adapter's echoes."));
     const QCommandLineOption noEchoOpt(QStringLiteral("no-echo"), QStringLiteral("Fault: an adapter that does not echo the host's bytes."));
     const QCommandLineOption delayOpt(QStringLiteral("reply-delay"), QStringLiteral("Fault: the beacon answers <ms> after the host's last byte."), QStringLiteral("ms"), QStringLiteral("0"));
-    parser.addOptions({ blockOpt, serialOpt, storeOpt, syncOpt, pagesOpt, baudOpt, intervalOpt, resyncOpt, linkOpt,
+    const QCommandLineOption failWriteOpt(QStringLiteral("fail-write"), QStringLiteral("Fault: the <n>-th completed write (from 1) keeps one byte wrong."), QStringLiteral("n"), QStringLiteral("0"));
+    parser.addOptions({ failWriteOpt, blockOpt, serialOpt, storeOpt, syncOpt, pagesOpt, baudOpt, intervalOpt, resyncOpt, linkOpt,
                         seedOpt, dropOpt, corruptOpt, nakOpt, stallOpt, silentOpt, garbageOpt, beaconOnlyOpt, noEchoOpt,
                         delayOpt });
     parser.process(app);
@@ -96,6 +97,7 @@ int main(int argc, char *argv[])
     o.faultEchoes = !parser.isSet(beaconOnlyOpt);
     o.echo = !parser.isSet(noEchoOpt);
     o.replyDelayMs = parser.value(delayOpt).toInt();
+    o.failWrite = parser.value(failWriteOpt).toInt();
 
     BeaconSimulator sim(o);
     if (!sim.start()) {

@@ -6,6 +6,7 @@
 #include "msgcommand.h"
 #include "reportcommand.h"
 #include "programcommand.h"
+#include "producecommand.h"
 #include "readcommand.h"
 
 #include <QCoreApplication>
@@ -25,6 +26,7 @@ static const CliCommand kCommands[] = {
     { "log", "decode a boot-log block (log decode FILE [--csv OUT] | log --port PATH)", runLogCommand },
     { "read", "read a beacon's configuration (read --port PATH)", runReadCommand },
     { "program", "program and verify a beacon (program --port PATH --config JSON | flags)", runProgramCommand },
+    { "produce", "program a batch of beacons from a plan (produce --port PATH --plan CSV)", runProduceCommand },
     { nullptr, nullptr, nullptr },
 };
 
@@ -57,7 +59,8 @@ int main(int argc, char *argv[])
 
     // Documents are drawn with fonts, which need a GUI application; offscreen
     // serves a headless production line.
-    const bool drawsDocuments = command && (!std::strcmp(command, "report") || !std::strcmp(command, "label"));
+    const bool drawsDocuments = command && (!std::strcmp(command, "report") || !std::strcmp(command, "label")
+                                           || !std::strcmp(command, "produce"));
     if (drawsDocuments && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> app(drawsDocuments ? new QGuiApplication(argc, argv)

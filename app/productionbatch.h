@@ -1,0 +1,121 @@
+#pragma once
+
+#include "config/productionplan.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMap>
+#include <QObject>
+#include <QSet>
+#include <QString>
+#include <QVariantMap>
+#include <QtQml/qqmlregistration.h>
+
+class EpirbApp;
+
+// A production line from a plan: each beacon the operator connects is read, given the
+// plan row of the serial number it reports, written through the controller's
+// production write, verified and stored; one line per beacon goes to the batch record
+// at once. The record makes a batch resumable: a serial with an "ok" line is done.
+// A failed beacon is tried again only when a beacon announces itself again.
+class ProductionBatch : public QObject
+{
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("Made by the application for a plan")
+
+    Q_PROPERTY(QString planName READ planName CONSTANT)
+    Q_PROPERTY(int total READ total NOTIFY countsChanged)
+    Q_PROPERTY(int done READ done NOTIFY countsChanged)
+    Q_PROPERTY(int failed READ failed NOTIFY countsChanged)
+    Q_PROPERTY(int left READ left NOTIFY countsChanged)
+    Q_PROPERTY(QString inHand READ inHand NOTIFY inHandChanged)
+    // The beacon being written as the plan has it: "serial", "country", "protocol", "battery", "tac".
+    Q_PROPERTY(QVariantMap beaconInHand READ beaconInHand NOTIFY inHandChanged)
+    Q_PROPERTY(QString lastResult READ lastResult NOTIFY lastResultChanged)
+    Q_PROPERTY(bool running READ running NOTIFY runningChanged)
+    // Why the plan was refused, one line per bad row; empty for a plan taken.
+    Q_PROPERTY(QStringList problems READ errors CONSTANT)
+
+public:
+    enum Outcome { Ok, Failed, Refused };
+    Q_ENUM(Outcome)
+
+    ProductionBatch(EpirbApp *app, QObject *parent);
+    ~ProductionBatch() override;
+
+    // Reads and checks the plan and the record beside it (or recordPath). False with
+    // errors() when the plan is refused or the record cannot be written.
+    bool load(const QString &planPath, const QMap<QString, QString> &defaults, const QString &recordPath = QString());
+    QStringList errors() const { return m_errors; }
+    const ProductionPlan &plan() const { return m_plan; }
+    QString recordPath() const { return m_record.fileName(); }
+    // Labels of each programmed beacon go here; none when empty.
+    void setLabelFolder(const QString &folder) { m_labelFolder = folder; }
+    QString labelFolder() const { return m_labelFolder; }
+    static QString defaultRecordPath(const QString &planPath);
+    static QString defaultLabelFolder(const QString &planPath);
+
+    QString planName() const { return m_plan.name(); }
+    int total() const { return m_plan.size(); }
+    int done() const { return int(m_done.size()); }
+    int failed() const;
+    int left() const { return total() - done(); }
+    bool isDone(const QString &serial) const { return m_done.contains(serial); }
+    QString inHand() const { return m_inHand; }
+    QVariantMap beaconInHand() const { return m_inHandDetails; }
+    QString lastResult() const { return m_lastResult; }
+    bool running() const { return m_running; }
+
+    // Waits for beacons until every row is done or stop() is asked.
+    Q_INVOKABLE void start();
+    // Ends after the beacon in hand; at once while no beacon is being written.
+    Q_INVOKABLE void stop();
+
+signals:
+    void countsChanged();
+    void inHandChanged();
+    void runningChanged();
+    void lastResultChanged();
+    // One per beacon identified: its line of the record.
+    void beaconFinished(const QString &serial, const QString &hexId, int outcome, const QString &status,
+                        double seconds);
+    // The batch ended: every row done, stopped, or the port cannot be used (why).
+    void finished(const QString &why);
+
+private:
+    enum class Phase { Idle, Reading, Writing };
+
+    void readNext();
+    void onReadSucceeded();
+    void onFailed();
+    void onStatusChanged();
+    void finishBeacon(int outcome, const QString &status);
+    void refuse(const QString &serial, const QString &status);
+    void end(const QString &why);
+    bool openRecord(const QString &path);
+    void appendRecord(const QString &serial, const QString &hexId, const QString &checksum, int outcome,
+                      const QString &status);
+    void writeLabels();
+    void setInHand(const QString &serial);
+    void setLastResult(const QString &text);
+
+    EpirbApp *m_app;
+    ProductionPlan m_plan;
+    QStringList m_errors;
+    QFile m_record;
+    QString m_labelFolder;
+    QSet<QString> m_done;
+    QSet<QString> m_failed;
+    QString m_inHand;
+    QVariantMap m_inHandDetails;
+    QString m_lastResult;
+    // The last beacon refused: while it stays connected it is not refused again and again.
+    QString m_lastRefused;
+    Phase m_phase = Phase::Idle;
+    bool m_running = false;
+    bool m_stopAsked = false;
+    bool m_syncSeen = false;
+    int m_portFailures = 0;
+    QElapsedTimer m_clock;
+};

@@ -1,0 +1,188 @@
+#include "producecommand.h"
+
+#include "beaconrun.h"
+#include "clicommand.h"
+
+#include "app/epirbapp.h"
+#include "app/productionbatch.h"
+#include "config/productionplan.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QTimer>
+
+#include <csignal>
+#include <cstdio>
+
+namespace {
+
+const char kUsage[] = "usage: quorvik-cli produce --port PATH --plan FILE [--status] [--labels] [--record FILE] "
+                      "[--protocol N] [--country N] [--batteryexpiry MMyyyy] [--<column> VALUE ...]";
+
+volatile std::sig_atomic_t g_interrupted = 0;
+
+extern "C" void onInterrupt(int sig)
+{
+    g_interrupted = 1;
+    // A second Ctrl-C ends the process at once.
+    std::signal(sig, SIG_DFL);
+}
+
+// "--owner-name" names the plan column "owner_name".
+QString columnOfFlag(const QString &flag)
+{
+    return flag.mid(2).replace(QLatin1Char('-'), QLatin1Char('_'));
+}
+
+void printHelp()
+{
+    std::printf("%s\n\n"
+                "Programs a batch of beacons from a plan, one after the other, without a restart.\n"
+                "The plan is CSV with a header; one row per beacon, the column serial (the beacon's\n"
+                "own 5 digits) required, any of: %s.\n"
+                "A flag --<column> VALUE gives a value for every row that leaves the column out.\n"
+                "Every row is checked before anything is written: a plan with a bad row is refused\n"
+                "whole (exit 2), each bad row named by its line.\n"
+                "For each beacon connected: wait for its sync, read it, take the plan row of the serial\n"
+                "read (a serial not in the plan is refused), write, verify, store in the database, and\n"
+                "print one line: serial, hex ID, result (ok, failed, refused), seconds, status; then a\n"
+                "progress line. A failed beacon is tried again when it announces itself again.\n"
+                "The record (--record, default PLAN-record.csv beside the plan) gets one line per beacon\n"
+                "at once; a run with the same plan goes on with the rows not yet programmed.\n"
+                "  --status   print what is done and what is left, touching no beacon\n"
+                "  --labels   programming and country labels (LBX and PDF) of each beacon into\n"
+                "             PLAN-labels beside the plan\n"
+                "Ctrl-C ends after the beacon in hand; a second one at once.\n"
+                "Exit 0 when every row is programmed, 1 when the batch ended with rows left,\n"
+                "2 bad usage or a refused plan.\n",
+                kUsage, qPrintable(ProductionPlan::columns().join(QLatin1String(", "))));
+}
+
+void printProgress(const ProductionBatch &batch)
+{
+    std::printf("progress: done %d, failed %d, left %d of %d\n", batch.done(), batch.failed(), batch.left(),
+                batch.total());
+    std::fflush(stdout);
+}
+
+}
+
+int runProduceCommand(const QStringList &argsIn)
+{
+    QStringList args = argsIn;
+    if (args.contains(QLatin1String("--help"))) {
+        printHelp();
+        return cli::Ok;
+    }
+    QString port;
+    QString plan;
+    QString record;
+    bool status = false;
+    bool labels = false;
+    QMap<QString, QString> defaults;
+    while (!args.isEmpty()) {
+        const QString a = args.takeFirst();
+        if (a == QLatin1String("--status")) {
+            status = true;
+            continue;
+        }
+        if (a == QLatin1String("--labels")) {
+            labels = true;
+            continue;
+        }
+        if (!a.startsWith(QLatin1String("--")))
+            return cli::usageError(QString::fromLatin1(kUsage));
+        if (args.isEmpty())
+            return cli::usageError(a + QStringLiteral(" needs a value"));
+        const QString value = args.takeFirst();
+        if (a == QLatin1String("--port"))
+            port = value;
+        else if (a == QLatin1String("--plan"))
+            plan = value;
+        else if (a == QLatin1String("--record"))
+            record = value;
+        else if (ProductionPlan::columns().contains(columnOfFlag(a)) && columnOfFlag(a) != QLatin1String("serial"))
+            defaults.insert(columnOfFlag(a), value);
+        else
+            return cli::usageError(QStringLiteral("unknown option %1 (see produce --help)").arg(a));
+    }
+    if (plan.isEmpty())
+        return cli::usageError(QStringLiteral("--plan FILE is required"));
+    if (port.isEmpty() && !status)
+        return cli::usageError(QStringLiteral("--port PATH is required"));
+
+    BeaconRun::quietLog();
+    if (status) {
+        ProductionBatch batch(nullptr, nullptr);
+        if (!batch.load(plan, defaults, record)) {
+            std::fprintf(stderr, "quorvik-cli: plan refused:\n");
+            for (const QString &e : batch.errors())
+                std::fprintf(stderr, "  %s\n", qPrintable(e));
+            return cli::BadUsage;
+        }
+        std::printf("plan %s: %d beacons, record %s\n", qPrintable(QFileInfo(plan).fileName()), batch.total(),
+                    qPrintable(batch.recordPath()));
+        QStringList done, left;
+        for (const ProductionPlan::Row &row : batch.plan().rows())
+            (batch.isDone(row.serial) ? done : left) << row.serial;
+        std::printf("done: %s\n", qPrintable(done.join(QLatin1Char(' '))));
+        std::printf("left: %s\n", qPrintable(left.join(QLatin1Char(' '))));
+        printProgress(batch);
+        return cli::Ok;
+    }
+
+    EpirbApp app({ QStringLiteral("production") }, nullptr, EpirbApp::Headless);
+    app.setSerialText(port);
+    ProductionBatch batch(&app, nullptr);
+    if (!batch.load(plan, defaults, record)) {
+        std::fprintf(stderr, "quorvik-cli: plan refused, nothing written:\n");
+        for (const QString &e : batch.errors())
+            std::fprintf(stderr, "  %s\n", qPrintable(e));
+        return cli::BadUsage;
+    }
+    if (labels)
+        batch.setLabelFolder(ProductionBatch::defaultLabelFolder(plan));
+    std::printf("plan %s: %d beacons, %d done before, record %s\n", qPrintable(QFileInfo(plan).fileName()),
+                batch.total(), batch.done(), qPrintable(batch.recordPath()));
+    printProgress(batch);
+
+    QObject::connect(&batch, &ProductionBatch::beaconFinished, &batch,
+                     [&batch](const QString &serial, const QString &hexId, int outcome, const QString &text,
+                              double seconds) {
+                         const char *result = outcome == ProductionBatch::Ok       ? "ok"
+                                            : outcome == ProductionBatch::Refused ? "refused"
+                                                                                  : "failed";
+                         std::printf("%s %s %s %.1fs %s\n", qPrintable(serial),
+                                     qPrintable(hexId.isEmpty() ? QStringLiteral("-") : hexId), result, seconds,
+                                     qPrintable(text));
+                         printProgress(batch);
+                     });
+    QString why;
+    QObject::connect(&batch, &ProductionBatch::finished, &batch, [&why](const QString &reason) {
+        why = reason;
+        QCoreApplication::quit();
+    });
+
+    g_interrupted = 0;
+    std::signal(SIGINT, onInterrupt);
+    std::signal(SIGTERM, onInterrupt);
+    QTimer interrupts;
+    bool told = false;
+    QObject::connect(&interrupts, &QTimer::timeout, &batch, [&] {
+        if (!g_interrupted || told)
+            return;
+        told = true;
+        std::fprintf(stderr, "quorvik-cli: ending after the beacon in hand\n");
+        batch.stop();
+    });
+    interrupts.start(100);
+
+    batch.start();
+    if (batch.running())
+        QCoreApplication::exec();
+    std::signal(SIGINT, SIG_DFL);
+    std::signal(SIGTERM, SIG_DFL);
+    std::printf("batch ended: %s\n", qPrintable(why));
+    printProgress(batch);
+    return batch.left() == 0 ? cli::Ok : cli::Failure;
+}

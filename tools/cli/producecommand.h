@@ -1,0 +1,5 @@
+#pragma once
+
+#include <QStringList>
+
+int runProduceCommand(const QStringList &args);
