@@ -137,7 +137,7 @@ private slots:
     void cleanup();
 
     void planOfFiveWithFailedAndStrangerBeacon();
-    void crashMidWriteThenResumeWritesOnlyWhatIsLeft();
+    void killMidWriteResumeAndCtrlCEndAfterTheBeaconInHand();
     void planWithBadRowsIsRefusedWhole();
 
 private:
@@ -261,7 +261,7 @@ void TestProduction::planOfFiveWithFailedAndStrangerBeacon()
     QVERIFY(labels.contains(QStringLiteral("10003_") + hexIds.at(2) + QStringLiteral("_programming.pdf")));
 }
 
-void TestProduction::crashMidWriteThenResumeWritesOnlyWhatIsLeft()
+void TestProduction::killMidWriteResumeAndCtrlCEndAfterTheBeaconInHand()
 {
     QVERIFY(writeFile(planPath(), "serial,country,protocol,batteryexpiry,mmsi\n"
                                   "20001,211,20,082030,211000001\n"
@@ -311,17 +311,28 @@ void TestProduction::crashMidWriteThenResumeWritesOnlyWhatIsLeft()
     QCOMPARE(line.value(0), QStringLiteral("20002"));
     QCOMPARE(line.value(2), QStringLiteral("refused"));
     QCOMPARE(line.value(4), QStringLiteral("Serial number 20002 is programmed already"));
+    // Ctrl-C while the beacon in hand is being written: it is finished, then the run ends.
+    int packetsBefore = m_sim->stats().packetsReceived;
     m_sim->connectBeacon(BeaconSimulator::blankBlock(QStringLiteral("20003")));
+    QElapsedTimer t;
+    t.start();
+    while (m_sim->stats().packetsReceived == packetsBefore && t.elapsed() < kBeaconTimeoutMs)
+        QTest::qWait(1);
+    ::kill(pid_t(resumed.process().processId()), SIGINT);
     line = resumed.nextBeacon();
     QCOMPARE(line.value(0), QStringLiteral("20003"));
     QCOMPARE(line.value(2), QStringLiteral("ok"));
+    QCOMPARE(resumed.finish(), 1);
+    QVERIFY2(resumed.output().contains(QStringLiteral("batch ended: stopped")), qPrintable(resumed.output()));
     EpirbConfig third(nullptr);
     QVERIFY(decodeDataBlock(m_sim->block(), third));
     QCOMPARE(third.beaconSerial(), QStringLiteral("20003"));
     QCOMPARE(third.protocolId(), 15);
+
+    ProduceRun last(*m_home, args);
     m_sim->connectBeacon(BeaconSimulator::blankBlock(QStringLiteral("20004")));
-    QCOMPARE(resumed.nextBeacon().value(2), QStringLiteral("ok"));
-    QCOMPARE(resumed.finish(), 0);
+    QCOMPARE(last.nextBeacon().value(2), QStringLiteral("ok"));
+    QCOMPARE(last.finish(), 0);
     QCOMPARE(m_sim->stats().writesCompleted - writesBefore, 2);
 
     record = recordLines(recordPath);

@@ -2,8 +2,10 @@
 // arguments, the real scene and pages), against the beacon simulator on a pseudo-terminal:
 // the production window, and the desktop window without a port and without read-back.
 #include "app/epirbapp.h"
+#include "app/productionbatch.h"
 #include "app/uifonts.h"
 #include "config/configtables.h"
+#include "config/datablockcodec.h"
 #include "config/epirbconfig.h"
 #include "records/databaseifc.h"
 
@@ -87,6 +89,7 @@ private slots:
     void init();
     void productionWindowWritesOnItsOwn_data();
     void productionWindowWritesOnItsOwn();
+    void productionWindowRunsAPlanOfThree();
     void withoutPortOrReadbackTheWizardTakesATypedSerial();
 
 private:
@@ -196,6 +199,98 @@ void TestScenes::productionWindowWritesOnItsOwn()
     QTest::mouseClick(window, Qt::LeftButton, {}, centre.toPoint());
     QTRY_COMPARE(quit.count(), 1);
 
+    app.reset();
+    sim.stop();
+}
+
+void TestScenes::productionWindowRunsAPlanOfThree()
+{
+    QTemporaryDir dir;
+    const QString plan = dir.filePath(QStringLiteral("line-3.csv"));
+    {
+        QFile f(plan);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("serial,owner_name\n50001,Nils Aas\n50002,Per Bo\n50003,Ida Vik\n");
+    }
+    BeaconSimulator::Options options;
+    options.sync = 'H';
+    options.syncIntervalMs = 300;
+    options.resyncMs = 0;
+    options.block = BeaconSimulator::blankBlock(QStringLiteral("50001"));
+    BeaconSimulator sim(options);
+    QVERIFY(sim.start());
+    const int storedBefore = DatabaseIfc::instance(nullptr)->count();
+
+    auto app = std::make_unique<EpirbApp>(
+        QStringList{ QStringLiteral("production"), QStringLiteral("plan=") + plan, QStringLiteral("country=211"),
+                     QStringLiteral("protocol=15"), QStringLiteral("batteryexpiry=072031"),
+                     QStringLiteral("comport=") + sim.devicePath() },
+        nullptr);
+    QVERIFY(app->engine());
+    auto *window = qobject_cast<QQuickWindow *>(app->engine()->rootObjects().value(0));
+    QVERIFY(window);
+    ProductionBatch *batch = app->productionBatch();
+    QVERIFY(batch);
+    QQuickItem *counts = findItem(window, QStringLiteral("productionPlanCounts"));
+    QQuickItem *last = findItem(window, QStringLiteral("productionLastResult"));
+    QQuickItem *serialRow = findItem(window, QStringLiteral("productionSerial"));
+    QQuickItem *heading = findItem(window, QStringLiteral("productionModel"));
+    QVERIFY(counts && last && serialRow && heading);
+    QVERIFY(counts->isVisible());
+    // What the window showed while each beacon was in hand.
+    QStringList shownInHand;
+    connect(batch, &ProductionBatch::inHandChanged, this, [&] {
+        if (!batch->inHand().isEmpty())
+            shownInHand << serialRow->property("paramText").toString();
+    });
+
+    const QStringList serials = { "50001", "50002", "50003" };
+    for (int i = 0; i < serials.size(); ++i) {
+        const QString after = QStringLiteral("Plan line-3: %1 done, 0 failed, %2 left of 3").arg(i + 1).arg(2 - i);
+        QTRY_COMPARE_WITH_TIMEOUT(counts->property("text").toString(), after, kRunTimeoutMs);
+        if (i + 1 < serials.size()) {
+            QCOMPARE(last->property("text").toString(), serials.at(i) + QStringLiteral(": PLB programmed successfully"));
+            // The window goes on by itself: it waits for the next beacon, no "Close App" needed.
+            QTRY_COMPARE(heading->property("text").toString(), QStringLiteral("Connect the next beacon"));
+            QCOMPARE(serialRow->property("paramText").toString(), QStringLiteral("-"));
+            sim.connectBeacon(BeaconSimulator::blankBlock(serials.at(i + 1)));
+        }
+    }
+    QTRY_COMPARE(last->property("text").toString(), QStringLiteral("Plan line-3 complete: 3 beacons programmed"));
+    QCOMPARE(shownInHand, serials);
+    QVERIFY(!batch->running());
+    QCOMPARE(sim.stats().writesCompleted, 3);
+    QCOMPARE(DatabaseIfc::instance(nullptr)->count(), storedBefore + 3);
+    EpirbConfig lastWritten(nullptr);
+    QVERIFY(decodeDataBlock(sim.block(), lastWritten));
+    QCOMPARE(lastWritten.beaconSerial(), QStringLiteral("50003"));
+    QCOMPARE(lastWritten.ownerName(), QStringLiteral("Ida Vik"));
+    QCOMPARE(lastWritten.rawCountryCode(), 211);
+    app.reset();
+
+    // A plan with a bad row: the window says which, and nothing is written.
+    {
+        QFile f(plan);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("serial,owner_name,protocol\n60001,Nils Aas,\n6002,Per Bo,\n");
+    }
+    app = std::make_unique<EpirbApp>(
+        QStringList{ QStringLiteral("production"), QStringLiteral("plan=") + plan, QStringLiteral("country=211"),
+                     QStringLiteral("protocol=15"), QStringLiteral("batteryexpiry=072031"),
+                     QStringLiteral("comport=") + sim.devicePath() },
+        nullptr);
+    window = qobject_cast<QQuickWindow *>(app->engine()->rootObjects().value(0));
+    QVERIFY(window);
+    counts = findItem(window, QStringLiteral("productionPlanCounts"));
+    last = findItem(window, QStringLiteral("productionLastResult"));
+    QVERIFY(counts && last);
+    QCOMPARE(counts->property("text").toString(), QStringLiteral("Plan line-3 refused, nothing written"));
+    QVERIFY2(last->property("text").toString().startsWith(QLatin1String("line 3: ")),
+             qPrintable(last->property("text").toString()));
+    QCOMPARE(app->progStatus(), QStringLiteral("Plan refused, nothing written"));
+    sim.pressTest();
+    QTest::qWait(1000);
+    QCOMPARE(sim.stats().writesCompleted, 3);
     app.reset();
     sim.stop();
 }

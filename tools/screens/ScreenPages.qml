@@ -4,7 +4,9 @@ import QtQuick
 // (".qml" dropped), with "-" + `suffix` for a variant.
 //
 //   file        the page's QML file (also the picture name)
-//   scene       "main" (default) or "production": the window the page is shown in
+//   scene       "main" (default), "production" or "batch" (production with a plan of five, two
+//               done and one failed before, the simulated beacon connected as the picture is staged):
+//               the window the page is shown in
 //   page        a page to show with mainView.setWithProperties(page, properties)
 //   push        true: mainView.pushWithProperties instead (stacked over what `before` set up)
 //   properties  properties of the page
@@ -28,6 +30,7 @@ QtObject {
         // The windows and the frame.
         { file: "QMLScene.qml" },
         { file: "QMLSceneProduction.qml", scene: "production" },
+        { file: "QMLSceneProduction.qml", suffix: "batch", scene: "batch", wait: 5000 },
         { file: "QMLScene.qml", suffix: "menu", popup: true },
         { file: "QMLScene.qml", suffix: "programming", run: "QuorvikContext.menubar.menuProgrammingSetup()" },
         { file: "ControlGallery.qml", page: "qrc:/screens/ControlGallery.qml",

@@ -12,6 +12,7 @@
 #include <QCommandLineParser>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QQuickWindow>
 #include <QSet>
@@ -139,21 +140,47 @@ int main(int argc, char *argv[])
         }
         names.insert(name);
     }
-    for (const bool production : { false, true }) {
+    // A plan of five in the middle of its shift: two beacons programmed and one failed before,
+    // the simulated beacon the next in hand.
+    QTemporaryDir planDir;
+    const QString planPath = planDir.filePath(QStringLiteral("shift-2026-12-09.csv"));
+    {
+        QFile plan(planPath);
+        QFile record(planDir.filePath(QStringLiteral("shift-2026-12-09-record.csv")));
+        if (!plan.open(QIODevice::WriteOnly) || !record.open(QIODevice::WriteOnly)) {
+            std::fprintf(stderr, "quorvik-screens: cannot write the staged plan\n");
+            return 1;
+        }
+        plan.write("serial,owner_name\n31335,Astrid Lie\n31336,Bjorn Dahl\n31337,Kari Nordmann\n"
+                   "31338,Ola Berg\n31339,Siri Moe\n");
+        record.write("serial,hexid,checksum,protocol,country,batteryexpiry,result,status,time,station,operator\n"
+                     "31335,,,15,211,072031,ok,PLB programmed successfully,,,\n"
+                     "31336,,,15,211,072031,ok,PLB programmed successfully,,,\n"
+                     "31338,,,15,211,072031,failed,PLB verification failed,,,\n");
+    }
+    for (const int scene : { 0, 1, 2 }) {
+        const bool production = scene > 0;
         QStringList args{ QStringLiteral("comport=") + sim.devicePath() };
-        if (production)
+        if (scene == 1)
             args << QStringLiteral("production") << QStringLiteral("serialno=31337")
                  << QStringLiteral("country=257");
+        if (scene == 2)
+            args << QStringLiteral("production") << QStringLiteral("plan=") + planPath
+                 << QStringLiteral("country=211") << QStringLiteral("protocol=15")
+                 << QStringLiteral("batteryexpiry=072031");
         std::unique_ptr<EpirbApp> epirb;
         ScreenStage stage;
         for (const QVariant &value : std::as_const(pages)) {
             const QVariantMap entry = value.toMap();
-            if (ScreenStage::isProduction(entry) != production)
+            if (ScreenStage::isProduction(entry) != production || ScreenStage::isBatch(entry) != (scene == 2))
                 continue;
             if (parser.isSet(onlyOption) && !ScreenStage::pictureName(entry).contains(parser.value(onlyOption)))
                 continue;
             if (!epirb)
                 epirb = std::make_unique<EpirbApp>(args, nullptr, EpirbApp::Headless);
+            // The operator connects the beacon the window waits for.
+            if (scene == 2)
+                sim.pressTest();
             if (!takePicture(stage, entry, size, out))
                 ++failures;
         }

@@ -184,7 +184,13 @@ QString ScreenStage::pictureName(const QVariantMap &entry)
 
 bool ScreenStage::isProduction(const QVariantMap &entry)
 {
-    return entry.value(QStringLiteral("scene")).toString() == QLatin1String("production");
+    const QString scene = entry.value(QStringLiteral("scene")).toString();
+    return scene == QLatin1String("production") || scene == QLatin1String("batch");
+}
+
+bool ScreenStage::isBatch(const QVariantMap &entry)
+{
+    return entry.value(QStringLiteral("scene")).toString() == QLatin1String("batch");
 }
 
 bool ScreenStage::open(const QVariantMap &entry, const QSize &size)

@@ -26,6 +26,8 @@ public:
     // "<file without .qml>[-<suffix>].png"
     static QString pictureName(const QVariantMap &entry);
     static bool isProduction(const QVariantMap &entry);
+    // The production window with a plan, part of it programmed before.
+    static bool isBatch(const QVariantMap &entry);
     // A programmed P5 (country 257, user serial protocol); the caller owns it.
     static EpirbConfig *plbConfig(const QString &serial, const QString &owner);
 

@@ -1,15 +1,21 @@
 import QtQuick
 import Quorvik.Backend
 
-// The production window's page: writes the beacon named on the command line, once.
+// The production window's page: writes the beacon named on the command line once, or,
+// with a plan, each beacon the operator connects until the plan is done.
 ProductionTransferForm {
     id: page
     objectName: "ProductionTransfer"
 
     readonly property var config: QMLProxy.configPending
-    readonly property int beacon: config.beaconSelected()
-    readonly property int country: config.countryCode()
-    readonly property int protocol: config.protocolId()
+    readonly property var batch: QMLProxy.app.productionBatch
+    readonly property bool batchMode: batch !== null
+    readonly property var inHand: batchMode ? batch.beaconInHand : ({})
+    readonly property bool holding: batchMode && inHand.serial !== undefined
+    // A plan is for the personal locator beacon the line reads.
+    readonly property int beacon: batchMode ? ConfigTables.E_SkuaP5 : config.beaconSelected()
+    readonly property int country: holding ? inHand.country : config.countryCode()
+    readonly property int protocol: holding ? inHand.protocol : config.protocolId()
 
     function tacNumber() {
         if (protocol === ConfigTables.E_RlsUserTacTest || protocol === ConfigTables.E_RlsUserTacEpirb)
@@ -19,14 +25,32 @@ ProductionTransferForm {
         return config.tacNo()
     }
 
-    modelName.text: TextResource.beaconName(beacon)
+    function planText() {
+        if (!batchMode)
+            return ""
+        if (batch.problems.length > 0)
+            return qsTr("Plan %1 refused, nothing written").arg(batch.planName)
+        return qsTr("Plan %1: %2 done, %3 failed, %4 left of %5")
+            .arg(batch.planName).arg(batch.done).arg(batch.failed).arg(batch.left).arg(batch.total)
+    }
+
+    modelName.text: batchMode && !holding ? (batch.running ? qsTr("Connect the next beacon") : TextResource.beaconName(beacon))
+                                          : TextResource.beaconName(beacon)
     modelName.Accessible.role: Accessible.Heading
     modelName.Accessible.name: modelName.text
-    serialRow.paramText: config.beaconSerial()
-    tacRow.paramText: tacNumber()
-    countryRow.paramText: country
-    batteryRow.paramText: QMLProxy.dateString(config.batteryExpiry, "MM yyyy", "en_US")
-    protocolRow.paramText: ConfigTables.protocolName(protocol, country)
+    planCounts.visible: batchMode
+    planCounts.text: planText()
+    planCounts.Accessible.name: planCounts.text
+    lastResult.visible: batchMode && lastResult.text !== ""
+    lastResult.text: batchMode ? (batch.problems.length > 0 ? batch.problems.join("\n") : batch.lastResult) : ""
+    lastResult.color: batchMode && batch.problems.length > 0 ? AldmarStyle.jProgressBarErrorColor : AldmarStyle.jTextColor
+    lastResult.Accessible.name: lastResult.text
+    serialRow.paramText: batchMode ? (holding ? inHand.serial : "-") : config.beaconSerial()
+    tacRow.paramText: batchMode ? (holding ? inHand.tac : "-") : tacNumber()
+    countryRow.paramText: batchMode && !holding ? "-" : country
+    batteryRow.paramText: batchMode ? (holding ? inHand.battery : "-")
+                                    : QMLProxy.dateString(config.batteryExpiry, "MM yyyy", "en_US")
+    protocolRow.paramText: batchMode && !holding ? "-" : ConfigTables.protocolName(protocol, country)
     beaconPicture.source: TextResource.beaconImage(beacon)
     beaconPicture.Accessible.name: TextResource.beaconName(beacon)
     progressBar.value: QMLProxy.app.progProgress
@@ -39,9 +63,14 @@ ProductionTransferForm {
     Component.onCompleted: {
         for (const row of [serialRow, tacRow, countryRow, batteryRow, protocolRow]) {
             row.Accessible.role = Accessible.StaticText
-            row.Accessible.name = row.leadText + " " + row.paramText
+            row.Accessible.name = Qt.binding(function() { return this.leadText + " " + this.paramText }.bind(row))
         }
-        QMLProxy.app.startProductionEpirbWrite()
+        if (batchMode) {
+            if (batch.problems.length === 0)
+                batch.start()
+        } else {
+            QMLProxy.app.startProductionEpirbWrite()
+        }
         console.log("Production component completed")
     }
 }

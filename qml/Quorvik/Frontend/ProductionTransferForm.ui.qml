@@ -13,6 +13,8 @@ Item {
     property alias beaconPicture: beaconPicture
     property alias progressBar: progressBar
     property alias closeButton: closeButton
+    property alias planCounts: planCounts
+    property alias lastResult: lastResult
 
     AldmarScrollView {
         anchors.fill: parent
@@ -34,9 +36,23 @@ Item {
             font.pixelSize: 20
         }
 
+        QvLabel {
+            id: planCounts
+            objectName: "productionPlanCounts"
+            anchors.top: modelName.bottom
+            anchors.horizontalCenter: parent.horizontalCenter
+            width: 700
+            height: visible ? 30 : 0
+            visible: false
+            horizontalAlignment: Text.AlignHCenter
+            verticalAlignment: Text.AlignVCenter
+            font.pixelSize: AldmarStyle.jFontSizeNormal
+            font.bold: true
+        }
+
         Grid {
             id: detailGrid
-            anchors.top: modelName.bottom
+            anchors.top: planCounts.bottom
             anchors.horizontalCenter: parent.horizontalCenter
             width: 700
             columns: 2
@@ -95,10 +111,22 @@ Item {
             trackColor: AldmarStyle.jBackgroundColor
         }
 
+        QvLabel {
+            id: lastResult
+            objectName: "productionLastResult"
+            anchors.top: progressBar.bottom
+            anchors.topMargin: visible ? 10 : 0
+            anchors.horizontalCenter: parent.horizontalCenter
+            width: 700
+            visible: false
+            horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.Wrap
+        }
+
         QvButton {
             id: closeButton
             objectName: "closeAppButton"
-            anchors.top: progressBar.bottom
+            anchors.top: lastResult.bottom
             anchors.topMargin: 20
             anchors.horizontalCenter: parent.horizontalCenter
             text: qsTr("Close App")

@@ -1,0 +1,128 @@
+// Batch production through the controller: a plan of 20 beacons against the beacon
+// simulator paced at a real 2400 baud, the operator connecting the next beacon a set
+// time after each result. Prints beacons per hour and the time per beacon against the
+// protocol floor of one read, write and read-back cycle.
+#include "app/epirbapp.h"
+#include "app/productionbatch.h"
+
+#include "beaconsimulator.h"
+#include "linkfloor.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+using namespace linkfloor;
+
+int main(int argc, char *argv[])
+{
+    QTemporaryDir home;
+    for (const char *name : { "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME" })
+        qputenv(name, QDir(home.path()).filePath(QString::fromLatin1(name)).toLocal8Bit());
+    qputenv("HOME", home.path().toLocal8Bit());
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Aldmar"));
+    QCoreApplication::setApplicationName(QStringLiteral("Quorvik PLB"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("5.3.9"));
+    QStandardPaths::setTestModeEnabled(true);
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &msg) {
+        if (qEnvironmentVariableIsSet("QUORVIK_BENCH_DEBUG") || (type != QtDebugMsg && type != QtInfoMsg))
+            std::fprintf(stderr, "%s\n", qPrintable(msg));
+    });
+    const int beacons = argc > 1 ? std::max(1, atoi(argv[1])) : 20;
+    // Taking the last beacon off the adapter and connecting the next one.
+    const int connectMs = argc > 2 ? std::max(0, atoi(argv[2])) : 3000;
+    QSettings().setValue(QStringLiteral("Operator"), QStringLiteral("Bench"));
+
+    QByteArray plan = "serial,owner_name\n";
+    QStringList serials;
+    for (int i = 0; i < beacons; ++i) {
+        serials << QString::number(40001 + i);
+        plan += serials.last().toLatin1() + ",Bench Owner " + QByteArray::number(i) + "\n";
+    }
+    const QString planPath = QDir(home.path()).filePath(QStringLiteral("bench-plan.csv"));
+    QFile planFile(planPath);
+    if (!planFile.open(QIODevice::WriteOnly) || planFile.write(plan) != plan.size())
+        return 1;
+    planFile.close();
+
+    BeaconSimulator::Options o;
+    o.sync = 'H';
+    o.baud = int(kBaud);
+    o.resyncMs = 0;
+    o.syncIntervalMs = 500;
+    o.block = BeaconSimulator::blankBlock(serials.first());
+    BeaconSimulator sim(o);
+    if (!sim.start()) {
+        std::fprintf(stderr, "cannot start the beacon simulator\n");
+        return 1;
+    }
+
+    EpirbApp controller({ QStringLiteral("production") }, nullptr, EpirbApp::Headless);
+    controller.setSerialText(sim.devicePath());
+    ProductionBatch batch(&controller, nullptr);
+    const QMap<QString, QString> defaults = { { QStringLiteral("country"), QStringLiteral("211") },
+                                              { QStringLiteral("protocol"), QStringLiteral("15") },
+                                              { QStringLiteral("batteryexpiry"), QStringLiteral("072031") } };
+    if (!batch.load(planPath, defaults)) {
+        std::fprintf(stderr, "%s\n", qPrintable(batch.errors().join(QLatin1Char('\n'))));
+        return 1;
+    }
+
+    std::vector<double> seconds;
+    int next = 1;
+    bool failed = false;
+    QObject::connect(&batch, &ProductionBatch::beaconFinished, &batch,
+                     [&](const QString &serial, const QString &, int outcome, const QString &status, double s) {
+                         if (outcome != ProductionBatch::Ok) {
+                             std::fprintf(stderr, "%s: %s\n", qPrintable(serial), qPrintable(status));
+                             failed = true;
+                             QCoreApplication::quit();
+                             return;
+                         }
+                         // The sync character itself was on the wire before its slot ran.
+                         seconds.push_back(s + kByteMs / 1000);
+                         if (next < serials.size()) {
+                             const QByteArray block = BeaconSimulator::blankBlock(serials.at(next++));
+                             QTimer::singleShot(connectMs, &batch, [&sim, block] { sim.connectBeacon(block); });
+                         }
+                     });
+    QObject::connect(&batch, &ProductionBatch::finished, &app, &QCoreApplication::quit);
+    QElapsedTimer wall;
+    wall.start();
+    batch.start();
+    app.exec();
+    const double wallS = wall.nsecsElapsed() / 1e9;
+    sim.stop();
+    if (failed || int(seconds.size()) != beacons) {
+        std::fprintf(stderr, "the batch did not program every beacon (%zu of %d)\n", seconds.size(), beacons);
+        return 1;
+    }
+    std::vector<double> sorted = seconds;
+    std::sort(sorted.begin(), sorted.end());
+    const double median = sorted[sorted.size() / 2];
+    const double floorS = cycleFloorMs() / 1000;
+    // The first beacon is connected before the start: the operator's time comes n-1 times.
+    const double perBeacon = wallS / beacons;
+    const double goal = 1.10 * floorS + connectMs / 1000.0;
+    std::printf("batch of %d beacons at 2400 baud, operator connect time %.1f s: %.0f beacons per hour "
+                "(%.1f s wall)\n",
+                beacons, connectMs / 1000.0, beacons * 3600.0 / wallS, wallS);
+    std::printf("per beacon from its sync to the stored result: median %.3f s (min %.3f, max %.3f); "
+                "protocol floor %.3f s; ratio %.3f; target <= 1.10\n",
+                median, sorted.front(), sorted.back(), floorS, median / floorS);
+    std::printf("per beacon with connect time: %.3f s; goal <= 1.10 x floor + connect = %.3f s: %s\n", perBeacon,
+                goal, perBeacon <= goal ? "met" : "missed");
+    return 0;
+}
