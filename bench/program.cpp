@@ -125,8 +125,8 @@ void fillPlb(EpirbConfig &config, int run)
     config.reset();
     config.setBeaconType(ConfigTables::E_SkuaP5);
     config.setSerial(QStringLiteral("20001"));
-    config.setCountryCode(257);
-    config.setProtocolId(ConfigTables::E_UserSerialPlb);
+    config.setCountryCode(211);
+    config.setProtocolId(ConfigTables::E_StdLocationSerialPlb);
     config.setOwnerName(QStringLiteral("Bench Owner %1").arg(run));
     config.calculateCsMsg();
 }
