@@ -39,6 +39,8 @@ ProductionTransferForm {
     modelName.Accessible.role: Accessible.Heading
     modelName.Accessible.name: modelName.text
     planCounts.visible: batchMode
+    planCounts.height: batchMode ? 30 : 0
+    lastResult.anchors.topMargin: batchMode ? 10 : 0
     planCounts.text: planText()
     planCounts.Accessible.name: planCounts.text
     lastResult.visible: batchMode && lastResult.text !== ""
@@ -51,6 +53,8 @@ ProductionTransferForm {
     batteryRow.paramText: batchMode ? (holding ? inHand.battery : "-")
                                     : QMLProxy.dateString(config.batteryExpiry, "MM yyyy", "en_US")
     protocolRow.paramText: batchMode && !holding ? "-" : ConfigTables.protocolName(protocol, country)
+    // Room for the plan's lines above and the last result below.
+    beaconPicture.height: batchMode ? 250 : 350
     beaconPicture.source: TextResource.beaconImage(beacon)
     beaconPicture.Accessible.name: TextResource.beaconName(beacon)
     progressBar.value: QMLProxy.app.progProgress
@@ -58,7 +62,27 @@ ProductionTransferForm {
     progressBar.error: QMLProxy.app.progStatusError
     progressBar.barColor: QMLProxy.app.progStatusError ? AldmarStyle.jProgressBarErrorColor : AldmarStyle.jProgressBarSuccessColor
 
-    closeButton.onClicked: Qt.quit()
+    // Set when "Close App" was pressed while a beacon was being written.
+    property bool closeAfterBeacon: false
+
+    closeButton.enabled: !closeAfterBeacon
+    closeButton.onClicked: {
+        // A beacon half written has no identity at all: the batch ends after the one in hand.
+        if (batchMode && batch.running && QMLProxy.app.writeInProgress) {
+            closeAfterBeacon = true
+            batch.stop()
+        } else {
+            Qt.quit()
+        }
+    }
+
+    Connections {
+        target: page.batch
+        function onFinished(why) {
+            if (page.closeAfterBeacon)
+                Qt.quit()
+        }
+    }
 
     Component.onCompleted: {
         for (const row of [serialRow, tacRow, countryRow, batteryRow, protocolRow]) {

@@ -42,7 +42,7 @@ Item {
             anchors.top: modelName.bottom
             anchors.horizontalCenter: parent.horizontalCenter
             width: 700
-            height: visible ? 30 : 0
+            height: 0
             visible: false
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
@@ -115,7 +115,6 @@ Item {
             id: lastResult
             objectName: "productionLastResult"
             anchors.top: progressBar.bottom
-            anchors.topMargin: visible ? 10 : 0
             anchors.horizontalCenter: parent.horizontalCenter
             width: 700
             visible: false
