@@ -41,6 +41,8 @@ ProductionTransferForm {
     planCounts.visible: batchMode
     planCounts.height: batchMode ? 30 : 0
     lastResult.anchors.topMargin: batchMode ? 10 : 0
+    // The single-beacon window keeps its layout: no room for a line it never shows.
+    lastResult.height: batchMode ? Math.max(24, lastResult.contentHeight) : 0
     planCounts.text: planText()
     planCounts.Accessible.name: planCounts.text
     lastResult.visible: batchMode && lastResult.text !== ""
