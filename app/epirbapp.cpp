@@ -12,6 +12,7 @@
 #include "documents/labelglyphatlas.h"
 #include "link/epirbcomm.h"
 #include "records/databaseifc.h"
+#include "records/registeroutbox.h"
 #include "records/epirblogdb.h"
 
 #include <QApplication>
@@ -116,6 +117,11 @@ EpirbApp::EpirbApp(const QStringList &args, QObject *parent, StartMode mode)
     // 11. Database and boot-log decoder.
     connectDatabaseView(DatabaseIfc::instance(this));
     EpirbLogDb::instance(this);
+    // Programmings left waiting by an earlier run go to the shared register once the
+    // event loop runs; an unreachable register only leaves them waiting.
+    RegisterOutbox *outbox = RegisterOutbox::instance(this);
+    if (outbox->isSetUp() && outbox->waitingCount() > 0)
+        QTimer::singleShot(0, outbox, [outbox] { outbox->sendNow(); });
 
     // 12. What the QML proxy hands out.
     EpirbQMLProxy::setGlobals(this, m_configCurrent, m_configPending, m_countryModel);
@@ -973,6 +979,9 @@ bool EpirbApp::storeVerifiedBeacon()
     // The data block does not carry the note.
     m_configCurrent->setAdditionalInfo(m_configPending->additionalInfo());
     DatabaseIfc *db = DatabaseIfc::instance(this);
+    RegisterOutbox *outbox = RegisterOutbox::instance(this);
+    // Locally first; the register gets it from there, now or later.
+    m_configCurrent->setRegisterPending(outbox->isSetUp());
     m_storeError.clear();
     if (!db->addOrReplace(*m_configCurrent))
         m_storeError = QStringLiteral("the database keeps beacons by a numeric serial number, not \"%1\"")
@@ -987,6 +996,9 @@ bool EpirbApp::storeVerifiedBeacon()
                                     "and written to the database as soon as it can be while the program runs.")
                    : QStringLiteral(" The record is kept in %1 and is written to the database as soon as it can be.")
                          .arg(db->pendingFile()));
+    // The register's failure is its own status: the beacon is safe in the local database.
+    if (outbox->isSetUp())
+        outbox->sendNow();
     return m_storeError.isEmpty();
 }
 

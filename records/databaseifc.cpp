@@ -1,6 +1,7 @@
 #include "records/databaseifc.h"
 
 #include "records/databasebackups.h"
+#include "records/sharedregister.h"
 
 #include "config/configtables.h"
 #include "config/epirbconfig.h"
@@ -713,6 +714,37 @@ void DatabaseIfc::clearAll()
         for (auto &r : records)
             dropped.push_back(std::move(r));
         records.clear();
+    });
+}
+
+std::vector<const EpirbConfig *> DatabaseIfc::registerWaiting() const
+{
+    std::vector<const EpirbConfig *> waiting;
+    for (const auto &r : m_records) {
+        if (r && r->registerPending())
+            waiting.push_back(r.get());
+    }
+    std::stable_sort(waiting.begin(), waiting.end(),
+                     [](const EpirbConfig *a, const EpirbConfig *b) { return a->progDate() < b->progDate(); });
+    return waiting;
+}
+
+int DatabaseIfc::registerWaitingCount() const
+{
+    return int(std::count_if(m_records.begin(), m_records.end(), [](const auto &r) { return r && r->registerPending(); }));
+}
+
+bool DatabaseIfc::markSentToRegister(const QSet<QString> &programmingKeys)
+{
+    if (programmingKeys.isEmpty())
+        return true;
+    // In place: the same objects stay in the views. On disk, a record programmed again
+    // meanwhile has another key and keeps waiting.
+    return commit([programmingKeys](RecordList &records, RecordList &) {
+        for (auto &r : records) {
+            if (r && r->registerPending() && programmingKeys.contains(SharedRegister::programmingKey(*r)))
+                r->setRegisterPending(false);
+        }
     });
 }
 

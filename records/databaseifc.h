@@ -3,6 +3,7 @@
 #include "records/databasefile.h"
 
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QtQml/qqmlregistration.h>
 
@@ -81,6 +82,13 @@ public:
     bool recordEdited(const EpirbConfig *record);
     // Removes every record with one write of the file (tools and tests start from empty).
     void clearAll();
+
+    // Programmed beacons the shared register does not have yet, oldest programming first.
+    std::vector<const EpirbConfig *> registerWaiting() const;
+    int registerWaitingCount() const;
+    // The register has these programmings (by SharedRegister::programmingKey): they wait no
+    // more. False when the change is not on disk yet (it stays queued).
+    bool markSentToRegister(const QSet<QString> &programmingKeys);
 
     // 0, or -1 nothing to export, -2 cannot open, -3 cannot write.
     int ExportReports(const QString &fileName);

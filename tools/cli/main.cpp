@@ -17,7 +17,7 @@
 
 // Sub-commands; each lives in its own file.
 static const CliCommand kCommands[] = {
-    { "db", "stored beacons: db dump [--db PATH], db import FILE [--db PATH], db restore [FILE] [--db PATH]", runDbCommand },
+    { "db", "stored beacons and the shared register: db dump|import FILE|restore [FILE]|send|who HEXID", runDbCommand },
     { "msg", "encode or decode a 406 MHz message or hex ID (msg encode|decode ...)", runMsgCommand },
     { "block", "decode or encode a 192-byte beacon data block", runBlockCommand },
     { "report", "PDF programming report of a data block (report BLOCKFILE OUT.pdf [--mode N])", runReportCommand },

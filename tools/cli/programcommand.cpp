@@ -8,6 +8,7 @@
 #include "config/configtables.h"
 #include "config/epirbconfig.h"
 #include "config/identityrules.h"
+#include "records/registeroutbox.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -18,7 +19,8 @@
 namespace {
 
 const char kUsage[] =
-    "usage: quorvik-cli program --port PATH (--config JSONFILE | --serial S [flags]) [--skipreadback] [--wait SECONDS]";
+    "usage: quorvik-cli program --port PATH (--config JSONFILE | --serial S [flags]) [--skipreadback] [--wait SECONDS]\n"
+    "       [--register SERVICE|URL]";
 
 // Flag -> setter on the pending record.
 struct TextFlag
@@ -63,7 +65,11 @@ void printHelp()
         std::printf("  %s N\n", f.name);
     std::printf("Prints the verified record as JSON with its \"status\"; progress goes to stderr.\n"
                 "Exit 0 programmed, verified and saved in the database, 1 beacon or link failure,\n"
-                "2 bad usage, 3 programmed and verified but not saved in the database (why on stderr).\n");
+                "2 bad usage, 3 programmed and verified but not saved in the database (why on stderr).\n"
+                "With a shared register (Options, or --register for this run: a libpq service name or\n"
+                "postgresql://user@host:port/database), the stored record is then sent to it; when the\n"
+                "register cannot take it, it waits in the database (\"registerStatus\" says why) and the\n"
+                "exit status stays 0: 'db send' or the next run sends it.\n");
 }
 
 }
@@ -97,6 +103,14 @@ int runProgramCommand(const QStringList &argsIn)
         const QString value = args.takeFirst();
         if (a == QLatin1String("--config")) {
             configFile = value;
+            continue;
+        }
+        if (a == QLatin1String("--register")) {
+            QString parseError;
+            const SharedRegister::Connection c = SharedRegister::Connection::parse(value, &parseError);
+            if (!parseError.isEmpty())
+                return cli::usageError(QStringLiteral("--register: ") + parseError);
+            RegisterOutbox::setConnectionOverride(c);
             continue;
         }
         bool known = false;
@@ -169,6 +183,12 @@ int runProgramCommand(const QStringList &argsIn)
     }
     QJsonObject out = blockjson::toJson(*run.app()->configCurrent());
     out.insert(QStringLiteral("status"), run.status());
+    RegisterOutbox *outbox = RegisterOutbox::instance(run.app());
+    if (outbox->isSetUp()) {
+        out.insert(QStringLiteral("registerStatus"), outbox->statusText());
+        if (outbox->statusError())
+            std::fprintf(stderr, "quorvik-cli: %s (the record waits in the database)\n", qPrintable(outbox->statusText()));
+    }
     cli::printJson(out);
     if (notSaved) {
         std::fprintf(stderr, "quorvik-cli: the PLB is programmed and verified, but not saved in the database: %s\n",
