@@ -97,6 +97,9 @@ QJsonObject beaconToJson(const EpirbConfig &c)
     o.insert(QStringLiteral("vendorId"), c.vendorId());
     o.insert(QStringLiteral("aisSartMmsi"), c.aisSartMmsi());
     o.insert(QStringLiteral("batteryType"), c.batteryType());
+    // Only where there is one: reports of ordinary beacons stay as they were.
+    if (!c.duplicateReason().isEmpty())
+        o.insert(QStringLiteral("duplicateReason"), c.duplicateReason());
     return o;
 }
 
@@ -120,6 +123,7 @@ QString badlyTypedKey(const QJsonObject &o)
         { "hardwareType", QJsonValue::Double }, { "hardwareSerial", QJsonValue::Double },
         { "productionDate", QJsonValue::String }, { "vendorId", QJsonValue::Double },
         { "aisSartMmsi", QJsonValue::Double }, { "batteryType", QJsonValue::Double },
+        { "duplicateReason", QJsonValue::String },
     };
     for (const auto &k : kKeys) {
         const QJsonValue v = o.value(QLatin1String(k.key));
@@ -175,7 +179,7 @@ DatabaseIfc::DatabaseIfc(const QString &folder, QObject *parent)
             m_loadProblem = describeLoadProblem(contents);
             qWarning().noquote() << m_loadProblem;
         }
-        if (m_loadedFormat == 100 || m_loadedFormat == 101)
+        if (m_loadedFormat != 0 && m_loadedFormat < kFormatVersion)
             upgradeFile();
     }
     m_currentIndex = -1;
@@ -917,6 +921,7 @@ int DatabaseIfc::importReports(QIODevice &device)
         r->setVendorId(o.value(QStringLiteral("vendorId")).toInt() & 0xFF);
         r->setAisSartMmsi(o.value(QStringLiteral("aisSartMmsi")).toInt() & 0xFF);
         r->setBatteryType(o.value(QStringLiteral("batteryType")).toInt() & 0xFF);
+        r->setDuplicateReason(o.value(QStringLiteral("duplicateReason")).toString());
 
         entries->emplace_back(n, std::move(r));
     }

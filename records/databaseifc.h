@@ -38,8 +38,9 @@ class DatabaseIfc : public QObject
 
 public:
     static constexpr qint32 kMagic = DatabaseFile::kMagic;
-    // 102 keeps every member of a record; 100 and 101 kept the data block and the
-    // additional information only, and are rewritten as 102 when loaded.
+    // 103 keeps every member of a record; 102 lacked the duplicate reason and the
+    // register flag, 100 and 101 kept the data block and the additional information
+    // only. Older files are rewritten as 103 when loaded.
     static constexpr qint32 kFormatVersion = DatabaseFile::kFormatVersion;
     // How long a change waits for another program to release the file.
     static constexpr int kLockWaitMs = 10000;

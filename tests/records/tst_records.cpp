@@ -82,6 +82,7 @@ private slots:
     void dbFormat100And101AreUpgraded_data();
     void dbFormat100And101AreUpgraded();
     void dbRestartKeepsEveryImportedField();
+    void dbFormat102LoadsAndDuplicateReasonTravels();
     void dbAddOrReplace_data();
     void dbAddOrReplace();
     void dbDatablockSignals();
@@ -679,7 +680,7 @@ void TestRecords::dbRoundTripAndBackup()
         addP5(db, QStringLiteral("1003"));
     }
     const QByteArray written = dbBytes(folder);
-    QCOMPARE(written.left(8), QByteArray::fromHex("4567009900000066"));
+    QCOMPARE(written.left(8), QByteArray::fromHex("4567009900000067"));
     {
         DatabaseIfc db(folder, nullptr);
         QCOMPARE(db.count(), 3);
@@ -774,7 +775,7 @@ void TestRecords::dbTruncatedFileWithHugeCount()
     QCOMPARE(db.count(), 0);
 
     // Unknown format versions and magics are refused the same way.
-    for (const char *hex : { "4567009900000067", "4567009900000063", "1234567800000066", "" }) {
+    for (const char *hex : { "4567009900000068", "4567009900000063", "1234567800000067", "" }) {
         writeFile(folder + QStringLiteral("/Quorvik.db"), QByteArray::fromHex(hex));
         QTest::ignoreMessage(QtDebugMsg, "problem reading file");
         DatabaseIfc other(folder, nullptr);
@@ -855,7 +856,7 @@ void TestRecords::dbFormat100And101AreUpgraded()
         QCOMPARE(db.beaconAt(0)->compare(*p5), 0);
         QCOMPARE(db.beaconAt(0)->additionalInfo(), p5->additionalInfo());
         // Loaded, it is at once rewritten in the current format; the old file stays aside.
-        QCOMPARE(dbBytes(folder).left(8), QByteArray::fromHex("4567009900000066"));
+        QCOMPARE(dbBytes(folder).left(8), QByteArray::fromHex("4567009900000067"));
         QFile aside(folder + QStringLiteral("/Quorvik-format%1.db").arg(format));
         QVERIFY(aside.open(QIODevice::ReadOnly));
         QCOMPARE(aside.readAll(), older);
@@ -906,6 +907,87 @@ void TestRecords::dbRestartKeepsEveryImportedField()
     for (auto it = b.begin(); it != b.end(); ++it)
         QVERIFY2(got.value(it.key()) == it.value(), qPrintable(it.key()));
     QCOMPARE(got.keys(), b.keys());
+}
+
+// A format-102 file: its records are those of today without the two members 103 added
+// (an empty text, 4 bytes, and a flag, 1 byte).
+static QByteArray format102File(const QList<const EpirbConfig *> &records)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setVersion(QDataStream::Qt_5_6);
+    out << qint32(0x45670099) << qint32(102);
+    out.setVersion(QDataStream::Qt_6_0);
+    out << qint32(records.size());
+    quint32 sum = 0;
+    for (const EpirbConfig *r : records) {
+        QByteArray record = DatabaseFile::recordBytes(*r);
+        record.chop(5);
+        out << record;
+        for (char c : record)
+            sum += quint32(qint32(qint8(c)));
+    }
+    out << qint32(sum);
+    return bytes;
+}
+
+void TestRecords::dbFormat102LoadsAndDuplicateReasonTravels()
+{
+    const QString folder = freshFolder();
+    auto first = makeP5(QStringLiteral("1600"));
+    auto second = makeP5(QStringLiteral("1601"));
+    const QByteArray older = format102File({ first.get(), second.get() });
+    writeFile(folder + QStringLiteral("/Quorvik.db"), older);
+    {
+        DatabaseIfc db(folder, nullptr);
+        QVERIFY2(db.loadProblem().isEmpty(), qPrintable(db.loadProblem()));
+        QCOMPARE(db.count(), 2);
+        for (int i = 0; i < 2; ++i) {
+            QCOMPARE(db.beaconAt(i)->compare(i == 0 ? *first : *second), 0);
+            QCOMPARE(db.beaconAt(i)->additionalInfo(), (i == 0 ? first : second)->additionalInfo());
+            QVERIFY(db.beaconAt(i)->duplicateReason().isEmpty());
+            QVERIFY(!db.beaconAt(i)->registerPending());
+        }
+        QCOMPARE(dbBytes(folder).left(8), QByteArray::fromHex("4567009900000067"));
+        QFile aside(folder + QStringLiteral("/Quorvik-format102.db"));
+        QVERIFY(aside.open(QIODevice::ReadOnly));
+        QCOMPARE(aside.readAll(), older);
+
+        first->setDuplicateReason(QStringLiteral("  Second PLB of the same   vessel, owner's wish "));
+        second->setRegisterPending(true);
+        QVERIFY(db.addOrReplace(*first));
+        QVERIFY(db.addOrReplace(*second));
+    }
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+    QJsonArray exported;
+    {
+        DatabaseIfc db(folder, nullptr);
+        QCOMPARE(db.count(), 2);
+        QCOMPARE(db.beaconAt(0)->duplicateReason(), QStringLiteral("Second PLB of the same vessel, owner's wish"));
+        QVERIFY(!db.beaconAt(0)->registerPending());
+        QVERIFY(db.beaconAt(1)->duplicateReason().isEmpty());
+        QVERIFY(db.beaconAt(1)->registerPending());
+        // A copy of a record is the whole record.
+        EpirbConfig copy(nullptr);
+        copy.copyFrom(*db.beaconAt(0));
+        QCOMPARE(copy.duplicateReason(), db.beaconAt(0)->duplicateReason());
+        copy.copyFrom(*db.beaconAt(1));
+        QVERIFY(copy.duplicateReason().isEmpty());
+        QVERIFY(copy.registerPending());
+        exported = db.exportObject().value(QStringLiteral("beacons")).toArray();
+    }
+    // The reason goes to other stations with the report; waiting for this station's register does not.
+    QCOMPARE(exported.at(0).toObject().value(QStringLiteral("duplicateReason")).toString(),
+             QStringLiteral("Second PLB of the same vessel, owner's wish"));
+    QVERIFY(!exported.at(1).toObject().contains(QStringLiteral("duplicateReason")));
+    for (const QJsonValue &b : exported)
+        QVERIFY(!b.toObject().contains(QStringLiteral("registerPending")));
+    const QString report = writeFile(m_tmp.filePath(QStringLiteral("duplicate-reason.json")), reportText(exported));
+    DatabaseIfc other(freshFolder(), nullptr);
+    QCOMPARE(other.ImportReports(report), 0);
+    QCOMPARE(other.count(), 2);
+    QCOMPARE(other.beaconAt(0)->duplicateReason(), QStringLiteral("Second PLB of the same vessel, owner's wish"));
+    QVERIFY(!other.beaconAt(1)->registerPending());
 }
 
 void TestRecords::dbAddOrReplace_data()
