@@ -41,9 +41,14 @@ CREATE TABLE IF NOT EXISTS quorvik_beacons (
     note             text NOT NULL DEFAULT '',
     recorded_at      timestamptz NOT NULL DEFAULT now()
 );
-CREATE INDEX IF NOT EXISTS quorvik_beacons_hex_id ON quorvik_beacons (hex_id);
-CREATE INDEX IF NOT EXISTS quorvik_beacons_station ON quorvik_beacons (station, recorded_at);
-CREATE INDEX IF NOT EXISTS quorvik_beacons_recorded ON quorvik_beacons (recorded_at);
+-- The ID lookup before every write, and the searches of the Reports page (by the start of
+-- the hex ID, serial, station or owner name; newest first).
+CREATE INDEX IF NOT EXISTS quorvik_beacons_hex_id ON quorvik_beacons (hex_id varchar_pattern_ops);
+CREATE INDEX IF NOT EXISTS quorvik_beacons_serial ON quorvik_beacons (serial text_pattern_ops);
+CREATE INDEX IF NOT EXISTS quorvik_beacons_station ON quorvik_beacons (station text_pattern_ops);
+CREATE INDEX IF NOT EXISTS quorvik_beacons_station_recorded ON quorvik_beacons (station, recorded_at);
+CREATE INDEX IF NOT EXISTS quorvik_beacons_owner ON quorvik_beacons (lower(owner_name) text_pattern_ops);
+CREATE INDEX IF NOT EXISTS quorvik_beacons_recorded ON quorvik_beacons (recorded_at, id);
 
 -- The first beacon to ask for a hex ID reserves it here, before it is written. The primary
 -- key decides between two stations asking at the same moment: one reserves it, the other

@@ -35,6 +35,12 @@ QString conninfoValue(const QString &value)
     return QLatin1Char('\'') + v + QLatin1Char('\'');
 }
 
+// Text columns are NOT NULL: a null QString binds as NULL, an empty one as ''.
+QVariant text(const QString &value)
+{
+    return value.isNull() ? QVariant(QString(QLatin1String(""))) : QVariant(value);
+}
+
 // The first line of what the server or libpq said.
 QString firstLine(const QString &text)
 {
@@ -310,13 +316,18 @@ bool SharedRegister::claim(const QString &hexId, int model, const QString &seria
     // The insert either reserves the ID or finds the reservation another station committed
     // (a concurrent one waits for it): never both stations reserve it.
     QSqlQuery q(db);
+    // An ID another beacon is recorded with is not reserved for this one.
     q.prepare(QStringLiteral("INSERT INTO quorvik_claims (hex_id, model, serial, station, operator) "
-                             "VALUES (?, ?, ?, ?, ?) ON CONFLICT (hex_id) DO NOTHING"));
-    q.addBindValue(hexId);
+                             "SELECT ?, ?, ?, ?, ? WHERE NOT EXISTS (SELECT 1 FROM quorvik_beacons "
+                             "WHERE hex_id = ? AND NOT (model = ? AND serial = ?)) ON CONFLICT (hex_id) DO NOTHING"));
+    q.addBindValue(text(hexId));
     q.addBindValue(model);
-    q.addBindValue(serial);
-    q.addBindValue(station);
-    q.addBindValue(operatorName);
+    q.addBindValue(text(serial));
+    q.addBindValue(text(station));
+    q.addBindValue(text(operatorName));
+    q.addBindValue(text(hexId));
+    q.addBindValue(model);
+    q.addBindValue(text(serial));
     if (!q.exec())
         return failSql(q.lastError());
     QList<Entry> found;
@@ -346,8 +357,8 @@ bool SharedRegister::who(const QString &hexId, QList<Entry> *entries)
         "FROM quorvik_claims c WHERE c.hex_id = ? AND NOT EXISTS (SELECT 1 FROM quorvik_beacons b "
         "WHERE b.hex_id = c.hex_id AND b.model = c.model AND b.serial = c.serial) "
         "ORDER BY 7"));
-    q.addBindValue(hexId);
-    q.addBindValue(hexId);
+    q.addBindValue(text(hexId));
+    q.addBindValue(text(hexId));
     if (!q.exec())
         return failSql(q.lastError());
     while (q.next()) {
@@ -389,42 +400,42 @@ bool SharedRegister::send(const std::vector<const EpirbConfig *> &records, int *
     int added = 0;
     for (const EpirbConfig *r : records) {
         const QString hexId = r->epirbHexMsg();
-        row.addBindValue(programmingKey(*r));
-        row.addBindValue(hexId);
+        row.addBindValue(text(programmingKey(*r)));
+        row.addBindValue(text(hexId));
         row.addBindValue(r->beaconType());
-        row.addBindValue(r->beaconSerial());
+        row.addBindValue(text(r->beaconSerial()));
         row.addBindValue(r->protocolId());
         row.addBindValue(r->countryCode());
-        row.addBindValue(r->mmsi());
+        row.addBindValue(text(r->mmsi()));
         row.addBindValue(r->beaconNo());
         row.addBindValue(r->tacNo());
         row.addBindValue(r->storedTacNoRls());
         row.addBindValue(r->storedTacNoRlsPlb());
         row.addBindValue(r->customSerial());
-        row.addBindValue(r->epirbAsciiMsg());
-        row.addBindValue(r->ownerName());
-        row.addBindValue(r->ownerAddress());
-        row.addBindValue(r->ownerTelephone());
-        row.addBindValue(r->ownerOther());
+        row.addBindValue(text(r->epirbAsciiMsg()));
+        row.addBindValue(text(r->ownerName()));
+        row.addBindValue(text(r->ownerAddress()));
+        row.addBindValue(text(r->ownerTelephone()));
+        row.addBindValue(text(r->ownerOther()));
         row.addBindValue(r->batteryExpiryDate().isValid() ? QVariant(r->batteryExpiryDate()) : QVariant(QMetaType::fromType<QDate>()));
-        row.addBindValue(r->progStation());
-        row.addBindValue(r->progOperator());
+        row.addBindValue(text(r->progStation()));
+        row.addBindValue(text(r->progOperator()));
         row.addBindValue(qint64(r->progDealer()));
         row.addBindValue(r->progDate().isValid() ? QVariant(r->progDate()) : QVariant(QMetaType::fromType<QDate>()));
         row.addBindValue(encodeDataBlock(*r));
-        row.addBindValue(r->duplicateReason());
-        row.addBindValue(r->additionalInfo());
+        row.addBindValue(text(r->duplicateReason()));
+        row.addBindValue(text(r->additionalInfo()));
         if (!row.exec()) {
             const QSqlError error = row.lastError();
             db.rollback();
             return failSql(error);
         }
         added += row.numRowsAffected() > 0 ? 1 : 0;
-        claimRow.addBindValue(hexId);
+        claimRow.addBindValue(text(hexId));
         claimRow.addBindValue(r->beaconType());
-        claimRow.addBindValue(r->beaconSerial());
-        claimRow.addBindValue(r->progStation());
-        claimRow.addBindValue(r->progOperator());
+        claimRow.addBindValue(text(r->beaconSerial()));
+        claimRow.addBindValue(text(r->progStation()));
+        claimRow.addBindValue(text(r->progOperator()));
         if (!claimRow.exec()) {
             const QSqlError error = claimRow.lastError();
             db.rollback();

@@ -181,26 +181,25 @@ void TestRegister::cleanupTestCase()
 
 QList<QPair<QString, QString>> TestRegister::rows(const QString &hexId)
 {
+    // Opened for each look: the server is stopped and started under the tests.
     QSqlDatabase db = QSqlDatabase::contains(QStringLiteral("probe"))
-        ? QSqlDatabase::database(QStringLiteral("probe"))
+        ? QSqlDatabase::database(QStringLiteral("probe"), false)
         : QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("probe"));
-    if (!db.isOpen()) {
-        db.setHostName(m_cluster->socketDir());
-        db.setPort(m_cluster->port());
-        db.setDatabaseName(QStringLiteral("register"));
-        db.setUserName(QLatin1String(PgCluster::kUser));
-        if (!db.open())
-            qWarning() << db.lastError().text();
+    db.close();
+    db.setHostName(m_cluster->socketDir());
+    db.setPort(m_cluster->port());
+    db.setDatabaseName(QStringLiteral("register"));
+    db.setUserName(QLatin1String(PgCluster::kUser));
+    QList<QPair<QString, QString>> result;
+    if (!db.open()) {
+        qWarning() << db.lastError().text();
+        return result;
     }
     QSqlQuery q(db);
     q.prepare(QStringLiteral("SELECT station, owner_name FROM quorvik_beacons WHERE hex_id = ? ORDER BY id"));
     q.addBindValue(hexId);
-    QList<QPair<QString, QString>> result;
-    if (!q.exec()) {
+    if (!q.exec())
         qWarning() << q.lastError().text();
-        db.close();
-        return result;
-    }
     while (q.next())
         result.append({ q.value(0).toString(), q.value(1).toString() });
     return result;
@@ -246,7 +245,7 @@ void TestRegister::twoStationsShareOneRegister()
     QCOMPARE(column(hexA, QStringLiteral("Bench A"), QStringLiteral("data_block")), QStringLiteral("192"));
 
     // Station B sees A's beacon: none of its own carries the ID.
-    r = b.cli({ QStringLiteral("db"), QStringLiteral("who"), hexA.toLower() } + viaB);
+    r = b.cli(QStringList{ QStringLiteral("db"), QStringLiteral("who"), hexA.toLower() } + viaB);
     QVERIFY2(r.code == 0, qPrintable(describe(r)));
     QCOMPARE(r.json.value(QStringLiteral("local")).toArray().size(), 0);
     const QJsonArray seen = r.json.value(QStringLiteral("register")).toArray();
