@@ -982,6 +982,7 @@ bool EpirbApp::storeVerifiedBeacon()
     RegisterOutbox *outbox = RegisterOutbox::instance(this);
     // Locally first; the register gets it from there, now or later.
     m_configCurrent->setRegisterPending(outbox->isSetUp());
+    outbox->beforeReplacing(*m_configCurrent);
     m_storeError.clear();
     if (!db->addOrReplace(*m_configCurrent))
         m_storeError = QStringLiteral("the database keeps beacons by a numeric serial number, not \"%1\"")

@@ -4,6 +4,8 @@
 #include "records/databaseifc.h"
 
 #include <QDebug>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 
 #include <optional>
@@ -94,7 +96,44 @@ QString RegisterOutbox::user() const
 
 int RegisterOutbox::waitingCount() const
 {
-    return m_database ? m_database->registerWaitingCount() : 0;
+    return (m_database ? m_database->registerWaitingCount() : 0) + int(superseded().size());
+}
+
+QString RegisterOutbox::supersededPath() const
+{
+    if (!m_database || m_database->databasePath().isEmpty())
+        return QString();
+    return QFileInfo(m_database->databasePath()).absolutePath() + QStringLiteral("/RegisterWaiting.db");
+}
+
+DatabaseFile::RecordList RegisterOutbox::superseded(QString *error) const
+{
+    const QString path = supersededPath();
+    QByteArray bytes;
+    bool exists = false;
+    if (path.isEmpty() || !DatabaseFile::readFile(path, bytes, exists, error) || !exists)
+        return {};
+    return DatabaseFile::decode(bytes).records;
+}
+
+void RegisterOutbox::beforeReplacing(const EpirbConfig &incoming)
+{
+    if (!m_database)
+        return;
+    for (int i = 0; i < m_database->count(); ++i) {
+        const EpirbConfig *stored = m_database->beaconAt(i);
+        if (!stored->registerPending() || DatabaseFile::identity(*stored) != DatabaseFile::identity(incoming))
+            continue;
+        DatabaseFile::RecordList kept = superseded();
+        auto copy = std::make_unique<EpirbConfig>();
+        copy->copyFrom(*stored);
+        kept.push_back(std::move(copy));
+        QString error;
+        if (!DatabaseFile::writeFile(supersededPath(), DatabaseFile::encode(kept), &error))
+            qWarning().noquote() << QStringLiteral("Register: a waiting programming of %1 could not be kept aside: %2")
+                                        .arg(stored->beaconSerial(), error);
+        return;
+    }
 }
 
 QString RegisterOutbox::waitingText() const
@@ -171,19 +210,27 @@ int RegisterOutbox::sendNow()
         return 0;
     }
     SharedRegister *r = reg();
-    const std::vector<const EpirbConfig *> waiting = m_database->registerWaiting();
+    std::vector<const EpirbConfig *> waiting = m_database->registerWaiting();
+    // Earlier programmings of beacons programmed again since go first, in the same transaction.
+    const DatabaseFile::RecordList aside = superseded();
+    std::vector<const EpirbConfig *> all;
+    for (const auto &record : aside)
+        all.push_back(record.get());
+    all.insert(all.end(), waiting.begin(), waiting.end());
     int sent = 0;
-    if (!(waiting.empty() ? r->open() : r->send(waiting, &sent))) {
+    if (!(all.empty() ? r->open() : r->send(all, &sent))) {
         setError(r->lastError());
         return -1;
     }
-    if (!waiting.empty()) {
+    if (!aside.empty())
+        QFile::remove(supersededPath());
+    if (!all.empty()) {
         QSet<QString> keys;
         for (const EpirbConfig *record : waiting)
             keys.insert(SharedRegister::programmingKey(*record));
         qInfo().noquote() << QStringLiteral("Register: %1 of %2 waiting records sent to %3")
                                  .arg(sent)
-                                 .arg(waiting.size())
+                                 .arg(all.size())
                                  .arg(m_connection.describe());
         // Not on disk yet: they are sent again later, and the register keeps one row each.
         if (!m_database->markSentToRegister(keys)) {

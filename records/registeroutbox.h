@@ -1,5 +1,6 @@
 #pragma once
 
+#include "records/databasefile.h"
 #include "records/sharedregister.h"
 
 #include <QObject>
@@ -71,12 +72,20 @@ public:
                const QString &operatorName, QList<SharedRegister::Entry> *others, QString *error);
     bool who(const QString &hexId, QList<SharedRegister::Entry> *entries, QString *error);
 
+    // Called before incoming replaces the stored record of the same beacon: a programming of it
+    // that still waits is kept aside (beside the database) and sent with the others, so that
+    // programming the beacon again while the register is away does not lose the earlier row.
+    void beforeReplacing(const EpirbConfig &incoming);
+    // Where such programmings wait; the file exists only while some do.
+    QString supersededPath() const;
+
 signals:
     void settingsChanged();
     void statusChanged();
 
 private:
     SharedRegister *reg();
+    DatabaseFile::RecordList superseded(QString *error = nullptr) const;
     void setError(const QString &error);
     void reload();
 

@@ -7,24 +7,24 @@ RegisterSettingsForm {
     id: section
     objectName: "RegisterSettings"
 
-    readonly property var register: QMLProxy.sharedRegister
+    readonly property RegisterOutbox outbox: QMLProxy.sharedRegister
     property string applyError: ""
 
     function apply() {
         const port = portField.text.length > 0 ? parseInt(portField.text, 10) : 0
-        applyError = register.applySettings(enabledBox.checked, serviceField.text, hostField.text,
+        applyError = outbox.applySettings(enabledBox.checked, serviceField.text, hostField.text,
                                             isNaN(port) ? -1 : port, databaseField.text, userField.text)
         if (applyError.length === 0 && enabledBox.checked)
-            register.checkConnection()
+            outbox.checkConnection()
     }
 
     function load() {
-        enabledBox.checked = register.enabled
-        serviceField.text = register.service
-        hostField.text = register.host
-        portField.text = register.port > 0 ? String(register.port) : ""
-        databaseField.text = register.database
-        userField.text = register.user
+        enabledBox.checked = outbox.enabled
+        serviceField.text = outbox.service
+        hostField.text = outbox.host
+        portField.text = outbox.port > 0 ? String(outbox.port) : ""
+        databaseField.text = outbox.database
+        userField.text = outbox.user
     }
 
     serviceField.enabled: enabledBox.checked
@@ -40,13 +40,13 @@ RegisterSettingsForm {
     userField.onAccepted: QMLProxy.hideInputMethod()
 
     applyButton.onClicked: apply()
-    sendButton.enabled: register.enabled
-    sendButton.onClicked: register.sendNow()
+    sendButton.enabled: outbox.enabled
+    sendButton.onClicked: outbox.sendNow()
 
-    statusLine.text: applyError.length > 0 ? applyError : register.statusText
-    statusLine.color: applyError.length > 0 || register.statusError ? AldmarStyle.jTextErrorColor : AldmarStyle.jTextColor
-    waitingLine.text: register.waitingText
-    waitingLine.visible: register.waitingCount > 0 && statusLine.text !== register.waitingText
+    statusLine.text: applyError.length > 0 ? applyError : outbox.statusText
+    statusLine.color: applyError.length > 0 || outbox.statusError ? AldmarStyle.jTextErrorColor : AldmarStyle.jTextColor
+    waitingLine.text: outbox.waitingText
+    waitingLine.visible: outbox.waitingCount > 0 && statusLine.text !== outbox.waitingText
 
     Component.onCompleted: load()
 }
