@@ -81,7 +81,7 @@ GridLayout {
         objectName: "registerServiceField"
         Layout.preferredWidth: 300
         font.pointSize: AldmarStyle.jFontSizeNormal
-        placeholderText: qsTr("or host, port, database and user below")
+        placeholderText: qsTr("or the fields below")
         Accessible.role: Accessible.EditableText
         Accessible.name: qsTr("Service name:")
     }
