@@ -1,5 +1,6 @@
 #include "registeroutbox.h"
 
+#include "config/configtables.h"
 #include "config/epirbconfig.h"
 #include "records/databaseifc.h"
 
@@ -272,4 +273,34 @@ bool RegisterOutbox::who(const QString &hexId, QList<SharedRegister::Entry> *ent
     if (error)
         *error = ok ? QString() : r->lastError();
     return ok;
+}
+
+DuplicateGuard::ExtraLookup RegisterOutbox::duplicateLookup()
+{
+    return [this](const QString &hexId, const QString &type, const QString &serial, QString *error) {
+        QList<DuplicateGuard::Holder> holders;
+        if (error)
+            error->clear();
+        if (!isSetUp())
+            return holders;
+        // The reservation names this station as the options do at the moment of asking.
+        const ConfigTables *tables = ConfigTables::instance(nullptr);
+        const QString station = tables->progStation();
+        const QString operatorName = tables->operatorName();
+        QList<SharedRegister::Entry> others;
+        if (!claim(hexId, type.toInt(), serial, station, operatorName, &others, error))
+            return holders;
+        for (const SharedRegister::Entry &e : std::as_const(others)) {
+            DuplicateGuard::Holder h;
+            h.beaconType = e.model;
+            h.model = ConfigTables::instance(nullptr)->beaconLongName(e.model);
+            h.serial = e.serial;
+            h.progDate = e.progDate.isValid() ? e.progDate : e.recorded.date();
+            h.station = e.station;
+            h.operatorName = e.operatorName;
+            h.foundIn = e.claimOnly ? tr("shared register, being programmed") : tr("shared register");
+            holders << h;
+        }
+        return holders;
+    };
 }

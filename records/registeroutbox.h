@@ -1,6 +1,7 @@
 #pragma once
 
 #include "records/databasefile.h"
+#include "records/duplicateguard.h"
 #include "records/sharedregister.h"
 
 #include <QObject>
@@ -71,6 +72,8 @@ public:
     bool claim(const QString &hexId, int model, const QString &serial, const QString &station,
                const QString &operatorName, QList<SharedRegister::Entry> *others, QString *error);
     bool who(const QString &hexId, QList<SharedRegister::Entry> *entries, QString *error);
+    // The guard's look into the register; asking reserves a free ID for the beacon asking.
+    DuplicateGuard::ExtraLookup duplicateLookup();
 
     // Called before incoming replaces the stored record of the same beacon: a programming of it
     // that still waits is kept aside (beside the database) and sent with the others, so that

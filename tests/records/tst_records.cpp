@@ -7,6 +7,7 @@
 #include "records/databaseifc.h"
 #include "records/epirblogdbbinding.h"
 #include "records/progbeaconlist.h"
+#include "records/duplicateguard.h"
 #include "config/datablockcodec.h"
 #include "records/sortfilterproxymodel.h"
 
@@ -100,6 +101,7 @@ private slots:
     void dbRollingBackupsAndRestore();
     void dbHeldLockIsSaidAndRetried();
     void beaconListAndProxy();
+    void duplicateGuardAndListMark();
     void cliCommands();
     void qmlTypes();
 
@@ -1558,6 +1560,91 @@ static int runChild(int argc, char **argv)
     std::fflush(stdout);
     for (;;)
         std::this_thread::sleep_for(std::chrono::seconds(1));
+}
+
+// Which other beacons carry an ID: this station's records (never the beacon itself) and
+// what a register adds, each beacon once; the list marks the records that share an ID.
+void TestRecords::duplicateGuardAndListMark()
+{
+    DatabaseIfc db(freshFolder(), nullptr);
+    // 2001 and 2002 were both given the identity of serial 2001; 2003 has its own.
+    auto first = makeP5(QStringLiteral("2001"));
+    auto second = makeP5(QStringLiteral("2002"));
+    second->setCustomSerial(2001);
+    second->setProgStation(QStringLiteral("Bench 2"));
+    second->setProgOperator(QStringLiteral("Ola"));
+    second->calculateCsMsg();
+    const QString shared = first->epirbHexMsg();
+    QCOMPARE(second->epirbHexMsg(), shared);
+    QVERIFY(db.addOrReplace(*first));
+    QVERIFY(db.addOrReplace(*second));
+    addP5(db, QStringLiteral("2003"));
+    const int p5 = ConfigTables::E_SkuaP5;
+
+    DuplicateGuard guard(&db);
+    QList<DuplicateGuard::Holder> others = guard.othersCarrying(*first);
+    QCOMPARE(others.size(), 1);
+    QCOMPARE(others.first().serial, QStringLiteral("2002"));
+    QCOMPARE(others.first().model, QStringLiteral("Skua P5"));
+    QCOMPARE(others.first().station, QStringLiteral("Bench 2"));
+    QCOMPARE(others.first().operatorName, QStringLiteral("Ola"));
+    QCOMPARE(others.first().progDate, QDate(2024, 5, 17));
+    QCOMPARE(DuplicateGuard::describe(others.first()),
+             QStringLiteral("Skua P5 2002, programmed 2024-05-17 at Bench 2 by Ola (database of this station)"));
+    // A third beacon, of another model with the same serial: both stored ones carry its ID.
+    QCOMPARE(guard.othersCarrying(shared.toLower(), ConfigTables::E_Skua11A, QStringLiteral("2001")).size(), 2);
+    QVERIFY(guard.othersCarrying(*db.beaconAt(2)).isEmpty());
+    QVERIFY(guard.othersCarrying(QString(), p5, QStringLiteral("9")).isEmpty());
+
+    // The register's answer joins the database's: a beacon named by both once, the asking
+    // beacon never, and its error is passed on with what the database found.
+    QStringList asked;
+    guard.setExtraLookup([&asked](const QString &hexId, const QString &type, const QString &serial, QString *error) {
+        asked << hexId + QLatin1Char(' ') + type + QLatin1Char(' ') + serial;
+        DuplicateGuard::Holder self, known, remote;
+        self.beaconType = ConfigTables::E_SkuaP5;
+        self.serial = serial;
+        known.beaconType = ConfigTables::E_SkuaP5;
+        known.serial = QStringLiteral("2002");
+        remote.beaconType = -1;
+        remote.serial = QStringLiteral("7007");
+        remote.station = QStringLiteral("Hammerfest");
+        remote.foundIn = QStringLiteral("shared register");
+        *error = QStringLiteral("slow answer");
+        return QList<DuplicateGuard::Holder> { self, known, remote };
+    });
+    QString error;
+    others = guard.othersCarrying(*first, &error);
+    QCOMPARE(asked, QStringList { shared + QStringLiteral(" 13 2001") });
+    QCOMPARE(error, QStringLiteral("slow answer"));
+    QCOMPARE(others.size(), 2);
+    QCOMPARE(others.at(0).serial, QStringLiteral("2002"));
+    QCOMPARE(others.at(1).serial, QStringLiteral("7007"));
+    QCOMPARE(DuplicateGuard::describe(others.at(1)),
+             QStringLiteral("Beacon 7007, date of programming unknown at Hammerfest (shared register)"));
+
+    ProgBeaconList list(&db, nullptr);
+    QCOMPARE(list.roleNames().value(ProgBeaconList::DuplicateIdRole), QByteArray("duplicateId"));
+    auto marked = [&list] {
+        QStringList serials;
+        for (int row = 0; row < list.rowCount(); ++row) {
+            if (list.data(list.index(row, 0), ProgBeaconList::DuplicateIdRole).toBool())
+                serials << list.data(list.index(row, ProgBeaconList::BeaconSerial)).toString();
+            // Every column of a row says the same.
+            if (list.data(list.index(row, 3), ProgBeaconList::DuplicateIdRole)
+                != list.data(list.index(row, 0), ProgBeaconList::DuplicateIdRole))
+                serials << QStringLiteral("columns disagree in row %1").arg(row);
+        }
+        return serials;
+    };
+    QCOMPARE(marked(), (QStringList { "2001", "2002" }));
+    SortFilterProxyModel proxy;
+    proxy.setSourceModel(&list);
+    QCOMPARE(proxy.roleNames().value(ProgBeaconList::DuplicateIdRole), QByteArray("duplicateId"));
+    // The ID no longer shared, no mark is left.
+    db.setDbBeacon(1);
+    db.deleteCurrent();
+    QCOMPARE(marked(), QStringList {});
 }
 
 void TestRecords::beaconListAndProxy()

@@ -253,18 +253,42 @@ void TestRegister::twoStationsShareOneRegister()
     QCOMPARE(seen.at(0).toObject().value(QStringLiteral("station")).toString(), QStringLiteral("Bench A"));
     QCOMPARE(seen.at(0).toObject().value(QStringLiteral("beaconSerial")).toString(), QStringLiteral("1001"));
 
-    // One MMSI on two beacons at two stations: the register shows both, and who has them.
+    // One MMSI on two beacons at two stations: the second station is told who has it, and
+    // writes it only with a reason, which the register keeps.
     r = a.program(1001, mmsiIdentity(QStringLiteral("123456")));
     QVERIFY2(r.code == 0, qPrintable(describe(r)));
     const QString hexM = r.json.value(QStringLiteral("hexId")).toString();
     r = b.program(2002, mmsiIdentity(QStringLiteral("123456")), viaB);
+    QVERIFY2(r.code == 4, qPrintable(describe(r)));
+    QVERIFY2(r.err.contains("1001") && r.err.contains("Bench A") && r.err.contains("shared register"),
+             qPrintable(describe(r)));
+    QCOMPARE(rows(hexM).size(), 1);
+    // The station whose beacon holds the ID programs it again without a question.
+    r = a.program(1001, mmsiIdentity(QStringLiteral("123456")), { QStringLiteral("--owner-name"), QStringLiteral("Again") });
+    QVERIFY2(r.code == 0, qPrintable(describe(r)));
+    QCOMPARE(rows(hexM).size(), 2);
+    r = b.program(2002, mmsiIdentity(QStringLiteral("123456")),
+                  viaB + QStringList{ QStringLiteral("--allow-duplicate"), QStringLiteral("Replacement unit") });
     QVERIFY2(r.code == 0, qPrintable(describe(r)));
     QCOMPARE(r.json.value(QStringLiteral("hexId")).toString(), hexM);
+    QCOMPARE(column(hexM, QStringLiteral("Bench B"), QStringLiteral("duplicate_reason")), QStringLiteral("Replacement unit"));
+    QCOMPARE(column(hexM, QStringLiteral("Bench A"), QStringLiteral("duplicate_reason")), QString());
     r = a.cli({ QStringLiteral("db"), QStringLiteral("who"), hexM });
     QVERIFY2(r.code == 0, qPrintable(describe(r)));
     QCOMPARE(r.json.value(QStringLiteral("beacons")).toInt(), 2);
     QCOMPARE(r.json.value(QStringLiteral("local")).toArray().size(), 1);
-    QCOMPARE(rows(hexM).size(), 2);
+    QCOMPARE(rows(hexM).size(), 3);
+
+    // Two stations writing one fresh ID at the same moment: exactly one is stopped.
+    const QStringList race = mmsiIdentity(QStringLiteral("654321"));
+    QProcess *first = a.startCli(a.programArgs(1001, race));
+    QProcess *second = b.startCli(b.programArgs(2002, race, viaB));
+    const CliResult one = Station::finish(first);
+    const CliResult two = Station::finish(second);
+    QVERIFY2((one.code == 0 && two.code == 4) || (one.code == 4 && two.code == 0),
+             qPrintable(describe(one) + QLatin1Char('\n') + describe(two)));
+    const QString hexR = (one.code == 0 ? one : two).json.value(QStringLiteral("hexId")).toString();
+    QCOMPARE(rows(hexR).size(), 1);
 }
 
 void TestRegister::registerLostMidRunLosesNothingAndSendsOnce()

@@ -33,7 +33,8 @@ static void printHelp()
     std::printf("Usage: quorvik-cli [--verbose] <command> [arguments]\n\n"
                 "Scripted access to the Quorvik PLB back end. Exit codes: 0 success,\n"
                 "1 beacon or link failure, 2 bad usage, 3 beacon programmed but not saved\n"
-                "in the database (program).\n"
+                "in the database (program), 4 nothing written because another beacon carries\n"
+                "the hex ID (program).\n"
                 "stderr carries progress, warnings and errors; --verbose adds the back end's\n"
                 "debug and info lines.\n\nCommands:\n");
     for (const CliCommand &c : kCommands) {
