@@ -13,6 +13,8 @@
 #include "documents/labelglyphatlas.h"
 #include "link/epirbcomm.h"
 #include "records/databaseifc.h"
+#include "records/registeroutbox.h"
+#include "records/duplicateguard.h"
 #include "records/epirblogdb.h"
 
 #include <QApplication>
@@ -116,7 +118,14 @@ EpirbApp::EpirbApp(const QStringList &args, QObject *parent, StartMode mode)
 
     // 11. Database and boot-log decoder.
     connectDatabaseView(DatabaseIfc::instance(this));
+    m_duplicateGuard = std::make_unique<DuplicateGuard>(DatabaseIfc::instance(this));
     EpirbLogDb::instance(this);
+    // Programmings left waiting by an earlier run go to the shared register once the
+    // event loop runs; an unreachable register only leaves them waiting.
+    RegisterOutbox *outbox = RegisterOutbox::instance(this);
+    m_duplicateGuard->setExtraLookup(outbox->duplicateLookup());
+    if (outbox->isSetUp() && outbox->waitingCount() > 0)
+        QTimer::singleShot(0, outbox, [outbox] { outbox->sendNow(); });
 
     // 12. What the QML proxy hands out.
     EpirbQMLProxy::setGlobals(this, m_configCurrent, m_configPending, m_countryModel);
@@ -124,6 +133,8 @@ EpirbApp::EpirbApp(const QStringList &args, QObject *parent, StartMode mode)
     // Every operation ends by closing the link; what the link sent before it saw the
     // stop must not reach the next status or result.
     connect(this, &EpirbApp::requestComStop, this, [this] {
+        // A page that ends the run also ends a question it left open.
+        setDuplicateQuestion(QString(), {});
         m_linkActive = false;
         m_heldBeacon = false;
         setWriteInProgress(false);
@@ -751,6 +762,9 @@ void EpirbApp::on_successRead(int nNo)
     m_configCurrent->applyMetadataBatteryExpiry();
     // The block carries no note: one left in the record belongs to an earlier beacon.
     m_configCurrent->setAdditionalInfo(QString());
+    // Nor a duplicate reason, which belongs to a programming, not to the beacon.
+    m_configCurrent->setDuplicateReason(QString());
+    m_configCurrent->setRegisterPending(false);
     m_configPending->copyFrom(*m_configCurrent);
     epirbdatablkWrapper::instance(this)->setConfig(m_configCurrent, epirbdatablkWrapper::ReadbackView);
     if (m_productionRead) {
@@ -841,8 +855,129 @@ void EpirbApp::startEpirbWrite()
     qDebug() << "startEpirbWrite: startEpirbWrite activated from QML";
     prepareWrite();
     endRunningOperation();
+    setDuplicateQuestion(QString(), {});
+    // A reason given for an earlier write does not carry over to this one.
+    m_configPending->setDuplicateReason(QString());
     if (!messageMatchesRecord(m_configPending->messageBytes()))
         return;
+    if (!duplicateAllowed())
+        return;
+    beginWrite();
+}
+
+QString EpirbApp::duplicateKey() const
+{
+    return m_configPending->epirbHexMsg() + QLatin1Char(' ') + QString::number(m_configPending->beaconType())
+        + QLatin1Char(' ') + m_configPending->beaconSerial();
+}
+
+void EpirbApp::setDuplicateQuestion(const QString &hexId, const QVariantList &holders)
+{
+    if (m_duplicateHexId == hexId && m_duplicateHolders == holders)
+        return;
+    m_duplicateHexId = hexId;
+    m_duplicateHolders = holders;
+    if (holders.isEmpty())
+        m_duplicateAskedKey.clear();
+    emit duplicateQuestionChanged();
+}
+
+bool EpirbApp::duplicateAllowed()
+{
+    QString registerError;
+    const QList<DuplicateGuard::Holder> others = m_duplicateGuard->othersCarrying(*m_configPending, &registerError);
+    if (!registerError.isEmpty())
+        qWarning().noquote() << "Duplicate check: the shared register could not be asked (" + registerError
+                + "); only this station's database was searched";
+    const QString hexId = m_configPending->epirbHexMsg();
+    if (others.isEmpty())
+        return true;
+
+    QStringList lines;
+    QVariantList holders;
+    for (const DuplicateGuard::Holder &h : others) {
+        const QString line = DuplicateGuard::describe(h);
+        lines << line;
+        holders << QVariantMap { { QStringLiteral("model"), h.model },
+                                 { QStringLiteral("serial"), h.serial },
+                                 { QStringLiteral("date"), h.progDate.toString(Qt::ISODate) },
+                                 { QStringLiteral("station"), h.station },
+                                 { QStringLiteral("operator"), h.operatorName },
+                                 { QStringLiteral("foundIn"), h.foundIn },
+                                 { QStringLiteral("text"), line } };
+    }
+    const QString key = duplicateKey();
+    if (!m_duplicateAllowedKey.isEmpty() && key == m_duplicateAllowedKey) {
+        // Answered already for this beacon and ID; the write is being tried again.
+        m_configPending->setDuplicateReason(m_duplicateAllowedReason);
+        qWarning().noquote() << "Hex ID " + hexId + " is also carried by " + lines.join(QStringLiteral("; "))
+                + "; programming anyway as allowed before, reason: " + m_duplicateAllowedReason;
+        return true;
+    }
+    qWarning().noquote() << "Hex ID " + hexId + " of PLB " + m_configPending->beaconSerial()
+            + " is already carried by " + lines.join(QStringLiteral("; ")) + "; nothing written, asking the technician";
+    m_duplicateAskedKey = key;
+    setProgStatus(tr("Not written: hex ID %1 is already carried by another beacon. Cancel, or program anyway "
+                     "with a reason.")
+                      .arg(hexId),
+                  true);
+    setDuplicateQuestion(hexId, holders);
+    emit duplicateIdFound();
+    return false;
+}
+
+bool EpirbApp::programAnyway(const QString &reasonIn)
+{
+    const QString reason = reasonIn.simplified();
+    if (m_duplicateHolders.isEmpty()) {
+        qWarning() << "programAnyway: no write is waiting for an answer";
+        return false;
+    }
+    if (reason.isEmpty()) {
+        setProgStatus(tr("Not written: give the reason for programming a hex ID another beacon carries."), true);
+        return false;
+    }
+    if (duplicateKey() != m_duplicateAskedKey) {
+        // The record changed under the question: what was asked no longer holds.
+        const QString text = tr("Write cancelled: the configuration changed while the question was open. "
+                                "Nothing was written.");
+        qWarning().noquote() << "programAnyway: the pending record changed since the question; nothing written";
+        setDuplicateQuestion(QString(), {});
+        setProgStatus(text, true);
+        emit writeFailed(text);
+        return false;
+    }
+    const QString hexId = m_duplicateHexId;
+    QStringList lines;
+    for (const QVariant &h : std::as_const(m_duplicateHolders))
+        lines << h.toMap().value(QStringLiteral("text")).toString();
+    qWarning().noquote() << "Programming PLB " + m_configPending->beaconSerial() + " with hex ID " + hexId
+            + " although it is carried by " + lines.join(QStringLiteral("; ")) + "; reason given by "
+            + m_configPending->progOperator() + ": " + reason;
+    m_duplicateAllowedKey = m_duplicateAskedKey;
+    m_duplicateAllowedReason = reason;
+    m_configPending->setDuplicateReason(reason);
+    setDuplicateQuestion(QString(), {});
+    beginWrite();
+    return true;
+}
+
+void EpirbApp::cancelDuplicateWrite()
+{
+    if (m_duplicateHolders.isEmpty())
+        return;
+    const QString text = tr("Write cancelled: hex ID %1 is carried by another "
+                            "beacon. Nothing was written to the PLB.")
+                             .arg(m_duplicateHexId);
+    qInfo().noquote() << "Write of PLB " + m_configPending->beaconSerial() + " cancelled: hex ID " + m_duplicateHexId
+            + " is carried by another beacon; nothing written";
+    setDuplicateQuestion(QString(), {});
+    setProgStatus(text, true);
+    emit writeFailed(text);
+}
+
+void EpirbApp::beginWrite()
+{
     m_comm->setPage(0);
     connectSync();
     connectTimeout();
@@ -982,6 +1117,9 @@ void EpirbApp::on_successVerify(int nNo)
 
     if (d == 0) {
         qDebug() << "on_successVerify:Verify succeeded!";
+        // Programmed: the next write of this beacon asks again.
+        m_duplicateAllowedKey.clear();
+        m_duplicateAllowedReason.clear();
         if (storeVerifiedBeacon()) {
             setProgStatus(tr("PLB programmed successfully"), false);
         } else {
@@ -1015,9 +1153,14 @@ void EpirbApp::on_successVerify(int nNo)
 bool EpirbApp::storeVerifiedBeacon()
 {
     epirbdatablkWrapper::instance(this)->setConfig(m_configCurrent, epirbdatablkWrapper::ProgrammingView);
-    // The data block does not carry the note.
+    // The data block does not carry the note, nor why a duplicate hex ID was written.
     m_configCurrent->setAdditionalInfo(m_configPending->additionalInfo());
+    m_configCurrent->setDuplicateReason(m_configPending->duplicateReason());
     DatabaseIfc *db = DatabaseIfc::instance(this);
+    RegisterOutbox *outbox = RegisterOutbox::instance(this);
+    // Locally first; the register gets it from there, now or later.
+    m_configCurrent->setRegisterPending(outbox->isSetUp());
+    outbox->beforeReplacing(*m_configCurrent);
     m_storeError.clear();
     if (!db->addOrReplace(*m_configCurrent))
         m_storeError = QStringLiteral("the database keeps beacons by a numeric serial number, not \"%1\"")
@@ -1032,6 +1175,9 @@ bool EpirbApp::storeVerifiedBeacon()
                                     "and written to the database as soon as it can be while the program runs.")
                    : QStringLiteral(" The record is kept in %1 and is written to the database as soon as it can be.")
                          .arg(db->pendingFile()));
+    // The register's failure is its own status: the beacon is safe in the local database.
+    if (outbox->isSetUp())
+        outbox->sendNow();
     return m_storeError.isEmpty();
 }
 
@@ -1144,6 +1290,29 @@ void EpirbApp::startProductionEpirbWrite()
     }
     if (!messageMatchesRecord(messageOfBlock(m_writeBlock))) {
         m_writeBlock.clear();
+        return;
+    }
+    // Nobody at a production line may decide that two beacons share an ID.
+    m_configPending->setDuplicateReason(QString());
+    QString registerError;
+    const QList<DuplicateGuard::Holder> others = m_duplicateGuard->othersCarrying(*m_configPending, &registerError);
+    if (!registerError.isEmpty())
+        qWarning().noquote() << "Duplicate check: the shared register could not be asked (" + registerError
+                + "); only this station's database was searched";
+    if (!others.isEmpty()) {
+        m_writeBlock.clear();
+        const QString hexId = m_configPending->epirbHexMsg();
+        const QString text = tr("Write refused: hex ID %1 is already carried by "
+                                "%2. Nothing was written.")
+                                 .arg(hexId, DuplicateGuard::describe(others.first()));
+        QStringList lines;
+        for (const DuplicateGuard::Holder &h : others)
+            lines << DuplicateGuard::describe(h);
+        qWarning().noquote() << "Production write refused, nothing written: hex ID " + hexId + " of PLB "
+                + m_configPending->beaconSerial() + " is already carried by " + lines.join(QStringLiteral("; "));
+        setProgStatus(text, true);
+        emit requestComStop(text);
+        emit writeFailed(text);
         return;
     }
     if (heldBeacon) {

@@ -7,14 +7,17 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <QVariantList>
 #include <QVariantMap>
 #include <QtQml/qqmlregistration.h>
 
 Q_MOC_INCLUDE("app/productionbatch.h")
+#include <memory>
 
 class ConfigTables;
 class CountryCodeModel;
 class DatabaseIfc;
+class DuplicateGuard;
 class EpirbComm;
 class EpirbConfig;
 class ProductionBatch;
@@ -40,6 +43,11 @@ class EpirbApp : public QObject
     Q_PROPERTY(QString applicationFolderName READ applicationFolderName CONSTANT)
     // The batch of a production run started with plan=FILE; null without one.
     Q_PROPERTY(ProductionBatch *productionBatch READ productionBatch CONSTANT)
+    // The other beacons carrying the hex ID of a write that waits for the technician's
+    // answer, one map each: "model", "serial", "date" (yyyy-MM-dd or empty), "station",
+    // "operator", "foundIn" and "text" (all of it in one line). Empty when no write waits.
+    Q_PROPERTY(QVariantList duplicateHolders READ duplicateHolders NOTIFY duplicateQuestionChanged)
+    Q_PROPERTY(QString duplicateHexId READ duplicateHexId NOTIFY duplicateQuestionChanged)
 
 public:
     // Headless runs every service but shows no window and leaves the settings as they
@@ -69,6 +77,10 @@ public:
     void setProgProgress(double progress);
     QString applicationName() const { return QStringLiteral("Quorvik PLB"); }
     QString applicationFolderName() const { return QStringLiteral("QuorvikPLB"); }
+    QVariantList duplicateHolders() const { return m_duplicateHolders; }
+    QString duplicateHexId() const { return m_duplicateHexId; }
+    // Looks for other beacons with the ID about to be written; a shared register adds its lookup here.
+    DuplicateGuard *duplicateGuard() const { return m_duplicateGuard.get(); }
 
     Q_INVOKABLE QStringList serialPorts() const;
     Q_INVOKABLE void setSerialText(const QString &qstr);
@@ -96,6 +108,11 @@ public:
     Q_INVOKABLE void startProductionRead();
     // The beacon read by startProductionRead() is still on the open link.
     bool holdsReadBeacon() const { return m_heldBeacon; }
+    // Answers to duplicateIdFound. Program anyway goes on with the write and stores the
+    // reason in the record; false (and nothing written) without a reason or a waiting write.
+    Q_INVOKABLE bool programAnyway(const QString &reason);
+    // Ends the waiting write: nothing is written, writeFailed follows.
+    Q_INVOKABLE void cancelDuplicateWrite();
     Q_INVOKABLE void installCountryFile(const QUrl &file);
     Q_INVOKABLE void removeCustomCountryFile();
     Q_INVOKABLE QString currentCustomCountryList() const { return m_customCountryFile; }
@@ -137,6 +154,10 @@ signals:
     void warnWrongBeaconConfigRejected(const QString &msg);
     void configurationNotActivated(const QString &msg);
     void writeFailed(const QString &msg = QString());
+    // A write stopped before the beacon was touched: another beacon carries its hex ID
+    // (see duplicateHolders). Answer with programAnyway() or cancelDuplicateWrite().
+    void duplicateIdFound();
+    void duplicateQuestionChanged();
     void operationAborted();
     void nfcWriteSucceeded();
     void nfcNotSupported();
@@ -187,6 +208,14 @@ private:
     // The last check before a write: false (status, log line, writeFailed) when the
     // message does not carry the identity the pending record holds.
     bool messageMatchesRecord(const QByteArray &message);
+    // The link part of a write, once every check has passed.
+    void beginWrite();
+    // False when other beacons carry the pending record's hex ID and the technician has
+    // not yet allowed it for this beacon: the question is asked, nothing is written.
+    bool duplicateAllowed();
+    // "hexId type serial" of the pending record: what an answer to the question is for.
+    QString duplicateKey() const;
+    void setDuplicateQuestion(const QString &hexId, const QVariantList &holders);
     QByteArray messageOfBlock(const QByteArray &block) const;
     void disconnectLink();
     bool isCurrentLinkEvent() const { return m_linkActive && m_stopsDone == m_stopsRequested; }
@@ -237,6 +266,14 @@ private:
     ConfigTables *m_tables = nullptr;
     QByteArray m_writeBlock;
     QString m_storeError;
+    std::unique_ptr<DuplicateGuard> m_duplicateGuard;
+    QVariantList m_duplicateHolders;
+    QString m_duplicateHexId;
+    // The beacon and ID the question was asked for, and the reason given for them: a
+    // retried write of the same beacon asks no more until it is programmed.
+    QString m_duplicateAskedKey;
+    QString m_duplicateAllowedKey;
+    QString m_duplicateAllowedReason;
     EpirbConfig *m_configCurrent = nullptr;
     EpirbConfig *m_configPending = nullptr;
     CountryCodeModel *m_countryModel = nullptr;

@@ -10,6 +10,7 @@
 #include "documents/labelimageprovider.h"
 #include "documents/labelwriter.h"
 #include "records/databaseifc.h"
+#include "records/registeroutbox.h"
 #include "records/progbeaconlist.h"
 
 #include <QColor>
@@ -83,6 +84,11 @@ EpirbQMLProxy *EpirbQMLProxy::create(QQmlEngine *qmlEngine, QJSEngine *jsEngine)
 DatabaseIfc *EpirbQMLProxy::database() const
 {
     return DatabaseIfc::instance(m_app);
+}
+
+RegisterOutbox *EpirbQMLProxy::sharedRegister() const
+{
+    return RegisterOutbox::instance(m_app);
 }
 
 void EpirbQMLProxy::deleteCurrent()

@@ -14,12 +14,14 @@ Q_MOC_INCLUDE("config/countrycodemodel.h")
 Q_MOC_INCLUDE("config/epirbconfig.h")
 Q_MOC_INCLUDE("records/progbeaconlist.h")
 Q_MOC_INCLUDE("records/databaseifc.h")
+Q_MOC_INCLUDE("records/registeroutbox.h")
 
 class CountryCodeModel;
 class DatabaseIfc;
 class EpirbApp;
 class EpirbConfig;
 class ProgBeaconList;
+class RegisterOutbox;
 class QJSEngine;
 class QQmlEngine;
 
@@ -38,6 +40,8 @@ class EpirbQMLProxy : public QObject
     Q_PROPERTY(ProgBeaconList *beaconListModel READ beaconListModel CONSTANT)
     // The stored beacons' file: its problems, backups and restore.
     Q_PROPERTY(DatabaseIfc *database READ database CONSTANT)
+    // The shared register: its settings, status and "Send now".
+    Q_PROPERTY(RegisterOutbox *sharedRegister READ sharedRegister CONSTANT)
     Q_PROPERTY(CountryCodeModel *countryModel READ countryModel CONSTANT)
     Q_PROPERTY(int dbBeacon READ dbBeacon WRITE setDbBeacon NOTIFY dbBeaconChanged)
     Q_PROPERTY(bool isHelpAvailable READ isHelpAvailable CONSTANT)
@@ -95,6 +99,7 @@ public:
     EpirbConfig *configPending() const { return m_configPending; }
     ProgBeaconList *beaconListModel() const { return m_beaconListModel; }
     DatabaseIfc *database() const;
+    RegisterOutbox *sharedRegister() const;
     CountryCodeModel *countryModel() const { return m_countryModel; }
     int dbBeacon() const;
     void setDbBeacon(int row);

@@ -97,6 +97,8 @@ void EpirbConfig::reset()
     m_additionalDataType = true;
     m_additionalData = 0;
     m_customSerial = 0;
+    m_duplicateReason.clear();
+    m_registerPending = false;
 
     m_extraMetadata = ConfigExtraMetadata();
 }
@@ -149,6 +151,8 @@ void EpirbConfig::copyFrom(const EpirbConfig &other)
     m_additionalDataType = other.m_additionalDataType;
     m_additionalData = other.m_additionalData;
     m_customSerial = other.m_customSerial;
+    m_duplicateReason = other.m_duplicateReason;
+    m_registerPending = other.m_registerPending;
 
     m_extraMetadata = other.m_extraMetadata;
 }

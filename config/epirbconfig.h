@@ -115,6 +115,9 @@ public:
     Q_INVOKABLE int additionalData() const { return m_additionalData; }
     Q_INVOKABLE void setBatteryExpiryMode(int n) { m_batteryExpiryMode = quint8(n); }
     Q_INVOKABLE int batteryExpiryMode() const { return m_batteryExpiryMode; }
+    // Why this beacon was programmed with a hex ID another beacon carries; empty normally.
+    Q_INVOKABLE QString duplicateReason() const { return m_duplicateReason; }
+    Q_INVOKABLE void setDuplicateReason(const QString &reason) { m_duplicateReason = reason.simplified(); }
 
     // Properties.
     int beaconType() const { return m_beaconType; }
@@ -163,6 +166,9 @@ public:
     int storedTacNoRlsPlb() const { return m_tacNoRlsPlb; }
     QDate batteryExpiryDate() const { return m_batteryExpiry; }
     QDate batteryProdDate() const { return m_batteryProd; }
+    // Programmed while a shared register is set up and not sent to it yet (this station's state only).
+    bool registerPending() const { return m_registerPending; }
+    void setRegisterPending(bool pending) { m_registerPending = pending; }
 
     // The 98-prefix rule: an associated craft's raw code 982..989 and its MMSI give the real country.
     static int resolveCountryCode(int rawCode, const QString &mmsi);
@@ -226,6 +232,8 @@ private:
     bool m_additionalDataType = true;
     int m_additionalData = 0;
     int m_customSerial = 0;
+    QString m_duplicateReason;
+    bool m_registerPending = false;
     // metadata
     ConfigExtraMetadata m_extraMetadata;
 };

@@ -191,6 +191,11 @@ QString epirbdatablkWrapper::ownerTelephone() const
     return m_config ? m_config->ownerTelephone() : QString();
 }
 
+QString epirbdatablkWrapper::duplicateReason() const
+{
+    return m_config ? m_config->duplicateReason() : QString();
+}
+
 QString epirbdatablkWrapper::ownerOther() const
 {
     return m_config ? m_config->ownerOther() : QString();

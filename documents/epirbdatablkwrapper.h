@@ -45,6 +45,8 @@ class epirbdatablkWrapper : public QObject
     Q_PROPERTY(QString ownerAddress READ ownerAddress NOTIFY configChanged)
     Q_PROPERTY(QString ownerTelephone READ ownerTelephone NOTIFY configChanged)
     Q_PROPERTY(QString ownerOther READ ownerOther NOTIFY configChanged)
+    // Why the beacon was programmed with a hex ID another beacon carries; empty normally.
+    Q_PROPERTY(QString duplicateReason READ duplicateReason NOTIFY configChanged)
     Q_PROPERTY(QString battExpiry READ battExpiry NOTIFY configChanged)
     Q_PROPERTY(QString nextSBM READ nextSBM NOTIFY configChanged)
     Q_PROPERTY(int aisUserID READ aisUserID NOTIFY configChanged)
@@ -99,6 +101,7 @@ public:
     QString ownerAddress() const;
     QString ownerTelephone() const;
     QString ownerOther() const;
+    QString duplicateReason() const;
     QString battExpiry() const;
     QString nextSBM() const { return QStringLiteral("N/A"); }
     int aisUserID() const;

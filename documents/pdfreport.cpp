@@ -380,6 +380,28 @@ void pdfReport::drawProgrammingData(QPainter &p, const QRect &box, const EpirbCo
     drawRow(p, I, 240, QStringLiteral("Programmed by:"), config.progOperator(), 740);
     drawRow(p, I, 320, QStringLiteral("Date:"), englishDate(config.progDate(), QStringLiteral("yyyy MMM dd")), 740);
     drawRow(p, R, 80, QStringLiteral("Aldmar dealer no:"), QString::number(config.progDealer()), 700);
+
+    // Programmed although another beacon carries the same hex ID: the reason goes on paper.
+    const QString reason = config.duplicateReason();
+    if (reason.isEmpty())
+        return;
+    const QPen pen = p.pen();
+    p.setPen(QPen(Qt::red, pen.widthF()));
+    p.drawText(QPoint(R.x() + kCaptionX, R.y() + 160), QStringLiteral("Duplicate hex ID. Reason:"));
+    p.setPen(pen);
+    const QRect textRect(R.x() + kCaptionX, R.y() + 190, R.width() - 2 * kCaptionX, R.height() - 200);
+    const int flags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
+    int chosen = 8;
+    for (int size : { 14, 12, 10, 8 }) {
+        p.setFont(arial(size));
+        const QRect needed = p.boundingRect(textRect, flags, reason);
+        if (needed.width() <= textRect.width() && needed.height() <= textRect.height()) {
+            chosen = size;
+            break;
+        }
+    }
+    p.setFont(arial(chosen));
+    p.drawText(textRect, flags, reason);
 }
 
 void pdfReport::drawFooter(QPainter &p, const QRect &area)

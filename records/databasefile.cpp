@@ -39,7 +39,7 @@ qsizetype findRecord(const QByteArray &bytes, qsizetype from)
         if (message != 14 && message != 18)
             continue;
         EpirbConfig probe(nullptr);
-        if (DatabaseFile::readRecord(bytes.mid(at + 4, length), probe))
+        if (DatabaseFile::readRecord(bytes.mid(at + 4, length), probe, 0))
             return at;
     }
     return -1;
@@ -47,8 +47,9 @@ qsizetype findRecord(const QByteArray &bytes, qsizetype from)
 
 }
 
-// Every member of a record, in the order of the format-102 database file. New
+// Every member of a record, in the order of the format-103 database file. New
 // members go at the end: a reader ignores what follows the members it knows.
+// 103 added the duplicate reason and the register flag after the metadata.
 QByteArray DatabaseFile::recordBytes(const EpirbConfig &c)
 {
     QByteArray bytes;
@@ -70,10 +71,11 @@ QByteArray DatabaseFile::recordBytes(const EpirbConfig &c)
         << qint32(m.lastTestError()) << qint32(m.serial()) << qint32(m.type()) << qint32(m.batterySerial())
         << qint32(m.approvedHours()) << qint32(m.activeUptime()) << qint32(m.numSelfTests())
         << qint32(m.numGnssSelfTests()) << m.valid();
+    out << c.duplicateReason() << c.registerPending();
     return bytes;
 }
 
-bool DatabaseFile::readRecord(const QByteArray &bytes, EpirbConfig &c)
+bool DatabaseFile::readRecord(const QByteArray &bytes, EpirbConfig &c, qint32 format)
 {
     QDataStream in(bytes);
     in.setVersion(QDataStream::Qt_6_0);
@@ -103,6 +105,18 @@ bool DatabaseFile::readRecord(const QByteArray &bytes, EpirbConfig &c)
         >> batterySerial >> approvedHours >> activeUptime >> selfTests >> gnssSelfTests >> valid;
     if (in.status() != QDataStream::Ok)
         return false;
+    // Records of 102 and before carry no duplicate reason and were never waiting for a register.
+    QString duplicateReason;
+    bool registerPending = false;
+    if (format >= 103 || (format == 0 && !in.atEnd())) {
+        in >> duplicateReason >> registerPending;
+        if (in.status() != QDataStream::Ok) {
+            if (format != 0)
+                return false;
+            duplicateReason.clear();
+            registerPending = false;
+        }
+    }
 
     // The message first: storing it derives identity members, which the stored ones then overwrite.
     c.setSerialBytes(serial);
@@ -160,6 +174,8 @@ bool DatabaseFile::readRecord(const QByteArray &bytes, EpirbConfig &c)
     m.setNumGnssSelfTests(gnssSelfTests);
     m.setValid(valid);
     c.setExtraMetadata(m);
+    c.setDuplicateReason(duplicateReason);
+    c.setRegisterPending(registerPending);
     return true;
 }
 
@@ -196,14 +212,14 @@ DatabaseFile::Contents DatabaseFile::decode(const QByteArray &bytes)
     }
     const qint32 magic = qint32(be32(bytes, 0));
     const qint32 format = qint32(be32(bytes, 4));
-    const bool knownFormat = format == 100 || format == 101 || format == kFormatVersion;
+    const bool knownFormat = format == 100 || format == 101 || format == 102 || format == kFormatVersion;
     if (magic != kMagic)
         c.problems << QStringLiteral("Its first bytes are not those of a database.");
     if (!knownFormat)
         c.problems << QStringLiteral("Its format number (%1) is not one this program knows.").arg(format);
     c.declared = int(be32(bytes, 8));
 
-    if (knownFormat && format != kFormatVersion) {
+    if (format == 100 || format == 101) {
         // The older formats: each record its data block and its note, in the count the header gives.
         QDataStream in(bytes);
         in.setVersion(format == 100 ? QDataStream::Qt_5_6 : QDataStream::Qt_6_0);
@@ -258,7 +274,7 @@ DatabaseFile::Contents DatabaseFile::decode(const QByteArray &bytes)
             checksum += quint32(signedByteSum(block));
             ++found;
             auto record = std::make_unique<EpirbConfig>(nullptr);
-            if (readRecord(block, *record))
+            if (readRecord(block, *record, knownFormat ? format : 0))
                 c.records.push_back(std::move(record));
             else
                 ++c.unreadable;

@@ -10,13 +10,13 @@
 class EpirbConfig;
 
 // The bytes of "Quorvik.db": what a file holds, read as far as it can be read, and
-// the bytes of a list of records. Knows every format the program ever wrote (100, 101
-// and the current 102); writes the current one only.
+// the bytes of a list of records. Knows every format the program ever wrote (100, 101,
+// 102 and the current 103); writes the current one only.
 class DatabaseFile
 {
 public:
     static constexpr qint32 kMagic = 0x45670099;
-    static constexpr qint32 kFormatVersion = 102;
+    static constexpr qint32 kFormatVersion = 103;
 
     using RecordList = std::vector<std::unique_ptr<EpirbConfig>>;
 
@@ -41,8 +41,9 @@ public:
 
     // Every member of one record, as the current format keeps it.
     static QByteArray recordBytes(const EpirbConfig &record);
-    // False when the bytes end before the last member.
-    static bool readRecord(const QByteArray &bytes, EpirbConfig &record);
+    // False when the bytes end before the last member the format has. A format of 0
+    // (a header that cannot be trusted) reads the members 103 added when they are there.
+    static bool readRecord(const QByteArray &bytes, EpirbConfig &record, qint32 format = kFormatVersion);
 
     // The whole file; false with error set when it exists but cannot be read.
     static bool readFile(const QString &path, QByteArray &bytes, bool &exists, QString *error);

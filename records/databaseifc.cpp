@@ -1,6 +1,7 @@
 #include "records/databaseifc.h"
 
 #include "records/databasebackups.h"
+#include "records/sharedregister.h"
 
 #include "config/configtables.h"
 #include "config/epirbconfig.h"
@@ -96,6 +97,9 @@ QJsonObject beaconToJson(const EpirbConfig &c)
     o.insert(QStringLiteral("vendorId"), c.vendorId());
     o.insert(QStringLiteral("aisSartMmsi"), c.aisSartMmsi());
     o.insert(QStringLiteral("batteryType"), c.batteryType());
+    // Only where there is one: reports of ordinary beacons stay as they were.
+    if (!c.duplicateReason().isEmpty())
+        o.insert(QStringLiteral("duplicateReason"), c.duplicateReason());
     return o;
 }
 
@@ -119,6 +123,7 @@ QString badlyTypedKey(const QJsonObject &o)
         { "hardwareType", QJsonValue::Double }, { "hardwareSerial", QJsonValue::Double },
         { "productionDate", QJsonValue::String }, { "vendorId", QJsonValue::Double },
         { "aisSartMmsi", QJsonValue::Double }, { "batteryType", QJsonValue::Double },
+        { "duplicateReason", QJsonValue::String },
     };
     for (const auto &k : kKeys) {
         const QJsonValue v = o.value(QLatin1String(k.key));
@@ -174,7 +179,7 @@ DatabaseIfc::DatabaseIfc(const QString &folder, QObject *parent)
             m_loadProblem = describeLoadProblem(contents);
             qWarning().noquote() << m_loadProblem;
         }
-        if (m_loadedFormat == 100 || m_loadedFormat == 101)
+        if (m_loadedFormat != 0 && m_loadedFormat < kFormatVersion)
             upgradeFile();
     }
     m_currentIndex = -1;
@@ -716,6 +721,37 @@ void DatabaseIfc::clearAll()
     });
 }
 
+std::vector<const EpirbConfig *> DatabaseIfc::registerWaiting() const
+{
+    std::vector<const EpirbConfig *> waiting;
+    for (const auto &r : m_records) {
+        if (r && r->registerPending())
+            waiting.push_back(r.get());
+    }
+    std::stable_sort(waiting.begin(), waiting.end(),
+                     [](const EpirbConfig *a, const EpirbConfig *b) { return a->progDate() < b->progDate(); });
+    return waiting;
+}
+
+int DatabaseIfc::registerWaitingCount() const
+{
+    return int(std::count_if(m_records.begin(), m_records.end(), [](const auto &r) { return r && r->registerPending(); }));
+}
+
+bool DatabaseIfc::markSentToRegister(const QSet<QString> &programmingKeys)
+{
+    if (programmingKeys.isEmpty())
+        return true;
+    // In place: the same objects stay in the views. On disk, a record programmed again
+    // meanwhile has another key and keeps waiting.
+    return commit([programmingKeys](RecordList &records, RecordList &) {
+        for (auto &r : records) {
+            if (r && r->registerPending() && programmingKeys.contains(SharedRegister::programmingKey(*r)))
+                r->setRegisterPending(false);
+        }
+    });
+}
+
 bool DatabaseIfc::recordEdited(const EpirbConfig *record)
 {
     const auto it = std::find_if(m_records.begin(), m_records.end(), [record](const auto &r) { return r.get() == record; });
@@ -885,6 +921,7 @@ int DatabaseIfc::importReports(QIODevice &device)
         r->setVendorId(o.value(QStringLiteral("vendorId")).toInt() & 0xFF);
         r->setAisSartMmsi(o.value(QStringLiteral("aisSartMmsi")).toInt() & 0xFF);
         r->setBatteryType(o.value(QStringLiteral("batteryType")).toInt() & 0xFF);
+        r->setDuplicateReason(o.value(QStringLiteral("duplicateReason")).toString());
 
         entries->emplace_back(n, std::move(r));
     }

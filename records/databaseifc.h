@@ -3,6 +3,7 @@
 #include "records/databasefile.h"
 
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QtQml/qqmlregistration.h>
 
@@ -37,8 +38,9 @@ class DatabaseIfc : public QObject
 
 public:
     static constexpr qint32 kMagic = DatabaseFile::kMagic;
-    // 102 keeps every member of a record; 100 and 101 kept the data block and the
-    // additional information only, and are rewritten as 102 when loaded.
+    // 103 keeps every member of a record; 102 lacked the duplicate reason and the
+    // register flag, 100 and 101 kept the data block and the additional information
+    // only. Older files are rewritten as 103 when loaded.
     static constexpr qint32 kFormatVersion = DatabaseFile::kFormatVersion;
     // How long a change waits for another program to release the file.
     static constexpr int kLockWaitMs = 10000;
@@ -81,6 +83,13 @@ public:
     bool recordEdited(const EpirbConfig *record);
     // Removes every record with one write of the file (tools and tests start from empty).
     void clearAll();
+
+    // Programmed beacons the shared register does not have yet, oldest programming first.
+    std::vector<const EpirbConfig *> registerWaiting() const;
+    int registerWaitingCount() const;
+    // The register has these programmings (by SharedRegister::programmingKey): they wait no
+    // more. False when the change is not on disk yet (it stays queued).
+    bool markSentToRegister(const QSet<QString> &programmingKeys);
 
     // 0, or -1 nothing to export, -2 cannot open, -3 cannot write.
     int ExportReports(const QString &fileName);

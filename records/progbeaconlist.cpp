@@ -23,8 +23,38 @@ ProgBeaconList::ProgBeaconList(DatabaseIfc *db, QObject *parent)
 {
     if (m_db) {
         connect(m_db, &DatabaseIfc::beginResetModel, this, &ProgBeaconList::beginResetModel);
-        connect(m_db, &DatabaseIfc::endResetModel, this, &ProgBeaconList::endResetModel);
+        connect(m_db, &DatabaseIfc::endResetModel, this, [this] {
+            findDuplicates();
+            endResetModel();
+        });
+        findDuplicates();
     }
+}
+
+void ProgBeaconList::findDuplicates()
+{
+    m_duplicateIds.clear();
+    if (!m_db)
+        return;
+    // Each stored record is one beacon (type and serial): an ID seen twice is carried by two.
+    QSet<QString> seen;
+    for (int i = 0; i < m_db->count(); ++i) {
+        const EpirbConfig *record = m_db->beaconAt(i);
+        const QString id = record ? record->epirbHexMsg() : QString();
+        if (id.isEmpty())
+            continue;
+        if (seen.contains(id))
+            m_duplicateIds.insert(id);
+        else
+            seen.insert(id);
+    }
+}
+
+QHash<int, QByteArray> ProgBeaconList::roleNames() const
+{
+    QHash<int, QByteArray> names = QAbstractTableModel::roleNames();
+    names.insert(DuplicateIdRole, QByteArrayLiteral("duplicateId"));
+    return names;
 }
 
 int ProgBeaconList::rowCount(const QModelIndex &) const
@@ -69,6 +99,8 @@ QVariant ProgBeaconList::data(const QModelIndex &index, int role) const
         }
         break;
     }
+    case DuplicateIdRole:
+        return !m_duplicateIds.isEmpty() && m_duplicateIds.contains(record->epirbHexMsg());
     case SortFilterProxyModel::SearchTextRole:
         // A beacon is found by its serial or by its hex ID.
         if (column == BeaconSerial)

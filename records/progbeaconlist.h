@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QSet>
+#include <QString>
 #include <QtQml/qqmlregistration.h>
 
 class DatabaseIfc;
@@ -14,6 +16,8 @@ class ProgBeaconList : public QAbstractTableModel
 public:
     enum Column { BeaconType = 0, BeaconSerial = 1, BatteryDate = 2, ProgDate = 3, ColumnCount = 4 };
     Q_ENUM(Column)
+    // In every column: true when another stored beacon carries this one's hex ID ("duplicateId").
+    static constexpr int DuplicateIdRole = Qt::UserRole + 110;
 
     // Reads the process-wide database.
     explicit ProgBeaconList(QObject *parent = nullptr);
@@ -23,7 +27,12 @@ public:
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QHash<int, QByteArray> roleNames() const override;
 
 private:
+    // The hex IDs more than one stored beacon carries.
+    void findDuplicates();
+
     DatabaseIfc *m_db;
+    QSet<QString> m_duplicateIds;
 };

@@ -184,6 +184,7 @@ private slots:
     void productionVerifiesWrittenBytes_data();
     void productionVerifiesWrittenBytes();
     void productionRefusesTypesWithoutBlock();
+    void productionRefusesDuplicateId();
     void productionRefusesBadSerial_data();
     void productionRefusesBadSerial();
     void productionDefaultsFromCommandLine_data();
@@ -945,6 +946,64 @@ void TestController::productionRefusesTypesWithoutBlock()
     QCOMPARE(production.count(), 0);
 }
 
+// A production line cannot answer "program anyway": a hex ID another beacon carries is
+// refused before the beacon is touched; the beacon's own earlier record is no duplicate.
+void TestController::productionRefusesDuplicateId()
+{
+    const QByteArray before(192, '\x5a');
+    QVERIFY(startSim(simOptions(before)));
+    auto app = makeApp({ QStringLiteral("production"), QStringLiteral("beacontype=10"),
+                         QStringLiteral("serialno=23456"), QStringLiteral("country=257") });
+    DatabaseIfc *db = DatabaseIfc::instance(nullptr);
+    // Beacon 99999 was given this beacon's serial number as its identity: one ID, two beacons.
+    EpirbConfig other(nullptr);
+    other.copyFrom(*app->configPending());
+    other.setSerial(QStringLiteral("99999"));
+    other.setCustomSerial(app->configPending()->encodedSerial());
+    other.setProgStation(QStringLiteral("Line 1"));
+    other.setProgDate(QDate(2025, 3, 4));
+    other.calculateCsMsg();
+    EpirbConfig expected(nullptr);
+    expected.copyFrom(*app->configPending());
+    expected.calculateCsMsg();
+    const QString hexId = expected.epirbHexMsg();
+    QCOMPARE(hexId.size(), 15);
+    QCOMPARE(other.epirbHexMsg(), hexId);
+    QVERIFY(db->addOrReplace(other));
+
+    QSignalSpy failed(app.get(), &EpirbApp::writeFailed);
+    QSignalSpy production(app.get(), &EpirbApp::requestProductionStart);
+    QSignalSpy asked(app.get(), &EpirbApp::duplicateIdFound);
+    g_warnings.clear();
+    app->startProductionEpirbWrite();
+    QCOMPARE(production.count(), 0);
+    QCOMPARE(asked.count(), 0);
+    QCOMPARE(failed.count(), 1);
+    QVERIFY(app->progStatusError());
+    QVERIFY2(app->progStatus().startsWith(QStringLiteral("Write refused: hex ID %1 is already carried by Skua 11A 99999, "
+                                                         "programmed 2025-03-04 at Line 1").arg(hexId)),
+             qPrintable(app->progStatus()));
+    QVERIFY(app->progStatus().endsWith(QStringLiteral("Nothing was written.")));
+    QVERIFY2(!g_warnings.filter(QStringLiteral("Production write refused, nothing written: hex ID ") + hexId).isEmpty(),
+             qPrintable(g_warnings.join('\n')));
+    QTest::qWait(300);
+    QCOMPARE(m_sim->stats().writesCompleted, 0);
+    QCOMPARE(m_sim->block(), before);
+    QCOMPARE(databaseCount(), 1);
+
+    // The same beacon's own record with this ID stops nothing.
+    other.setSerial(QStringLiteral("23456"));
+    other.setCustomSerial(0);
+    other.calculateCsMsg();
+    db->clearAll();
+    QVERIFY(db->addOrReplace(other));
+    app->startProductionEpirbWrite();
+    QCOMPARE(waitResult(*app), QStringLiteral("ok"));
+    QCOMPARE(m_sim->stats().writesCompleted, 1);
+    QCOMPARE(databaseCount(), 1);
+    QVERIFY(db->beaconAt(0)->duplicateReason().isEmpty());
+}
+
 void TestController::productionRefusesBadSerial_data()
 {
     QTest::addColumn<QStringList>("args");
@@ -1548,6 +1607,56 @@ void TestController::cliAgainstSimulatorProcess()
     QCOMPARE(programmed.value(QStringLiteral("status")).toString(), QStringLiteral("PLB programmed successfully"));
     QCOMPARE(programmed.value(QStringLiteral("ownerName")).toString(), QStringLiteral("After Cli"));
     QVERIFY(QFile::exists(home.path() + QStringLiteral("/data/Aldmar/Quorvik PLB/Quorvik.db")));
+
+    // Another beacon (serial 40001, another station) carries the same hex ID: the next
+    // write of this identity is refused with an exit status of its own, nothing written.
+    QCOMPARE(cli({ QStringLiteral("db"), QStringLiteral("dump") }, &out, &err), 0);
+    QJsonObject other = QJsonDocument::fromJson(out).object().value(QStringLiteral("beacons")).toArray().at(0).toObject();
+    QCOMPARE(other.value(QStringLiteral("beaconSerial")).toString(), QString::fromLatin1(kSerial));
+    other.insert(QStringLiteral("beaconSerial"), QStringLiteral("40001"));
+    other.insert(QStringLiteral("progStation"), QStringLiteral("Bench 2"));
+    const QString otherFile = home.filePath(QStringLiteral("other.json"));
+    {
+        QFile f(otherFile);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QJsonDocument(QJsonObject { { QStringLiteral("version"), 2 },
+                                            { QStringLiteral("beacons"), QJsonArray { other } } })
+                    .toJson());
+    }
+    QCOMPARE(cli({ QStringLiteral("db"), QStringLiteral("import"), otherFile }, &out, &err), 0);
+    read.insert(QStringLiteral("ownerName"), QStringLiteral("Third Cli"));
+    {
+        QFile f(jsonFile);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(QJsonDocument(read).toJson());
+    }
+    const QString hexId = programmed.value(QStringLiteral("hexId")).toString();
+    QVERIFY(!hexId.isEmpty());
+    QCOMPARE(cli({ QStringLiteral("program"), QStringLiteral("--port"), device, QStringLiteral("--config"), jsonFile },
+                 &out, &err),
+             4);
+    QVERIFY2(err.contains(QStringLiteral("nothing written: hex ID %1 is already carried by").arg(hexId).toLatin1())
+                 && err.contains("40001") && err.contains("Bench 2") && err.contains("--allow-duplicate"),
+             err.constData());
+    QVERIFY(out.isEmpty());
+    QCOMPARE(cli({ QStringLiteral("read"), QStringLiteral("--port"), device }, &out, &err), 0);
+    QCOMPARE(QJsonDocument::fromJson(out).object().value(QStringLiteral("ownerName")).toString(), QStringLiteral("After Cli"));
+
+    // Allowed with a reason: written, and the reason is kept with this beacon's record only.
+    QCOMPARE(cli({ QStringLiteral("program"), QStringLiteral("--port"), device, QStringLiteral("--config"), jsonFile,
+                   QStringLiteral("--allow-duplicate"), QStringLiteral("Replacement unit, old one destroyed") },
+                 &out, &err),
+             0);
+    QCOMPARE(QJsonDocument::fromJson(out).object().value(QStringLiteral("ownerName")).toString(), QStringLiteral("Third Cli"));
+    QCOMPARE(cli({ QStringLiteral("db"), QStringLiteral("dump") }, &out, &err), 0);
+    const QJsonArray stored = QJsonDocument::fromJson(out).object().value(QStringLiteral("beacons")).toArray();
+    QCOMPARE(stored.size(), 2);
+    for (const QJsonValue &b : stored) {
+        const QJsonObject o = b.toObject();
+        const bool mine = o.value(QStringLiteral("beaconSerial")).toString() == QLatin1String(kSerial);
+        QCOMPARE(o.value(QStringLiteral("duplicateReason")).toString(),
+                 mine ? QStringLiteral("Replacement unit, old one destroyed") : QString());
+    }
 
     // Another beacon's identity is refused before anything is written.
     QCOMPARE(cli({ QStringLiteral("program"), QStringLiteral("--port"), device, QStringLiteral("--serial"),

@@ -1,4 +1,4 @@
-// "Quorvik.db" as found on disk: any format version (100, 101, 102), damaged, or anything else.
+// "Quorvik.db" as found on disk: any format version (100, 101, 102, 103), damaged, or anything else.
 // What is salvaged from it must write out as a file that reads back whole.
 #include "fuzzcommon.h"
 

@@ -256,6 +256,32 @@ bool TestBeacon::addBeaconToDatabase(const QString &serial, const QString &owner
     return DatabaseIfc::instance(nullptr)->addOrReplace(config);
 }
 
+bool TestBeacon::storeBeaconWithIdentityOf(const QString &serial, EpirbConfig *identity, const QString &station,
+                                           const QString &operatorName)
+{
+    if (!identity)
+        return false;
+    EpirbConfig config(nullptr);
+    config.copyFrom(*identity);
+    config.setSerial(serial);
+    config.setProgStation(station);
+    config.setProgOperator(operatorName);
+    config.setProgDate(QDate::currentDate());
+    config.setDuplicateReason(QString());
+    config.calculateCsMsg();
+    return DatabaseIfc::instance(nullptr)->addOrReplace(config);
+}
+
+QString TestBeacon::databaseFileDuplicateReason(const QString &serial) const
+{
+    DatabaseIfc db(dataFolder(), nullptr);
+    for (int i = 0; i < db.count(); ++i) {
+        if (QString::fromLatin1(db.beaconAt(i)->serialBytes()) == serial)
+            return db.beaconAt(i)->duplicateReason();
+    }
+    return QStringLiteral("(no beacon %1)").arg(serial);
+}
+
 void TestBeacon::clearDatabase()
 {
     DatabaseIfc *db = DatabaseIfc::instance(nullptr);

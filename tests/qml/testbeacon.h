@@ -68,6 +68,12 @@ public:
     Q_INVOKABLE int databaseCount() const;
     Q_INVOKABLE bool addBeaconToDatabase(const QString &serial, const QString &owner);
     Q_INVOKABLE void clearDatabase();
+    // Stores another PLB of that serial, programmed today at station by operatorName, whose
+    // message is identity's: a beacon that carries the same hex ID.
+    Q_INVOKABLE bool storeBeaconWithIdentityOf(const QString &serial, EpirbConfig *identity, const QString &station,
+                                               const QString &operatorName);
+    // The duplicate reason of the stored beacon of that serial, as on disk.
+    Q_INVOKABLE QString databaseFileDuplicateReason(const QString &serial) const;
     // Whether the front-end module holds a page file (pages of other work may be absent).
     Q_INVOKABLE bool hasPage(const QString &file) const;
     // The serials (in file order) that Quorvik.db holds on disk, read by a second database.

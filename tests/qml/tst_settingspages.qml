@@ -206,6 +206,47 @@ SceneTestCase {
         compare(ConfigTables.defaultContactInfo, "Call +47 22 00 00 00 #1")
     }
 
+    // The shared register's part of the options: off by default, settings refused or taken,
+    // a server that is not there said on the status line, and kept for the next visit.
+    function test_sharedRegisterSettings() {
+        openScene()
+        let page = openFromSettings("popupOptions", "MiscConfig")
+        page.flickable.contentY = Math.max(0, page.registerSection.y - 40)
+        wait(50)
+        const box = item("registerEnabledBox")
+        verify(!box.checked)
+        compare(item("registerStatus").text, "Register: off")
+        verify(!item("registerSendButton").enabled, "nothing to send to without a register")
+        verify(!item("registerHostField").enabled)
+
+        click(box)
+        click("registerApplyButton")
+        compare(item("registerStatus").text, "Give a service name, or a host and a database.")
+        verify(!QMLProxy.sharedRegister.enabled, "refused settings are not kept")
+
+        typeText("registerHostField", "/nonexistent-quorvik-register")
+        typeText("registerDatabaseField", "register")
+        typeText("registerUserField", "bench1")
+        click("registerApplyButton")
+        tryVerify(function() { return item("registerStatus").text.indexOf("Register: cannot reach the server") === 0 },
+                  10000, "the status says the server is not there: " + item("registerStatus").text)
+        compare(item("registerStatus").color, AldmarStyle.jTextErrorColor)
+        verify(item("registerSendButton").enabled)
+
+        leavePage()
+        page = openFromSettings("popupOptions", "MiscConfig")
+        page.flickable.contentY = Math.max(0, page.registerSection.y - 40)
+        wait(50)
+        verify(item("registerEnabledBox").checked)
+        compare(item("registerHostField").text, "/nonexistent-quorvik-register")
+        compare(item("registerUserField").text, "bench1")
+        click("registerEnabledBox")
+        click("registerApplyButton")
+        compare(item("registerStatus").text, "Register: off")
+        verify(!QMLProxy.sharedRegister.enabled)
+        leavePage()
+    }
+
     function test_customCountryList() {
         openScene()
         const page = openFromSettings("popupOptions", "MiscConfig")

@@ -7,6 +7,7 @@
 #include "records/databaseifc.h"
 #include "records/epirblogdbbinding.h"
 #include "records/progbeaconlist.h"
+#include "records/duplicateguard.h"
 #include "config/datablockcodec.h"
 #include "records/sortfilterproxymodel.h"
 
@@ -82,6 +83,7 @@ private slots:
     void dbFormat100And101AreUpgraded_data();
     void dbFormat100And101AreUpgraded();
     void dbRestartKeepsEveryImportedField();
+    void dbFormat102LoadsAndDuplicateReasonTravels();
     void dbAddOrReplace_data();
     void dbAddOrReplace();
     void dbDatablockSignals();
@@ -99,6 +101,7 @@ private slots:
     void dbRollingBackupsAndRestore();
     void dbHeldLockIsSaidAndRetried();
     void beaconListAndProxy();
+    void duplicateGuardAndListMark();
     void cliCommands();
     void qmlTypes();
 
@@ -679,7 +682,7 @@ void TestRecords::dbRoundTripAndBackup()
         addP5(db, QStringLiteral("1003"));
     }
     const QByteArray written = dbBytes(folder);
-    QCOMPARE(written.left(8), QByteArray::fromHex("4567009900000066"));
+    QCOMPARE(written.left(8), QByteArray::fromHex("4567009900000067"));
     {
         DatabaseIfc db(folder, nullptr);
         QCOMPARE(db.count(), 3);
@@ -774,7 +777,7 @@ void TestRecords::dbTruncatedFileWithHugeCount()
     QCOMPARE(db.count(), 0);
 
     // Unknown format versions and magics are refused the same way.
-    for (const char *hex : { "4567009900000067", "4567009900000063", "1234567800000066", "" }) {
+    for (const char *hex : { "4567009900000068", "4567009900000063", "1234567800000067", "" }) {
         writeFile(folder + QStringLiteral("/Quorvik.db"), QByteArray::fromHex(hex));
         QTest::ignoreMessage(QtDebugMsg, "problem reading file");
         DatabaseIfc other(folder, nullptr);
@@ -855,7 +858,7 @@ void TestRecords::dbFormat100And101AreUpgraded()
         QCOMPARE(db.beaconAt(0)->compare(*p5), 0);
         QCOMPARE(db.beaconAt(0)->additionalInfo(), p5->additionalInfo());
         // Loaded, it is at once rewritten in the current format; the old file stays aside.
-        QCOMPARE(dbBytes(folder).left(8), QByteArray::fromHex("4567009900000066"));
+        QCOMPARE(dbBytes(folder).left(8), QByteArray::fromHex("4567009900000067"));
         QFile aside(folder + QStringLiteral("/Quorvik-format%1.db").arg(format));
         QVERIFY(aside.open(QIODevice::ReadOnly));
         QCOMPARE(aside.readAll(), older);
@@ -906,6 +909,87 @@ void TestRecords::dbRestartKeepsEveryImportedField()
     for (auto it = b.begin(); it != b.end(); ++it)
         QVERIFY2(got.value(it.key()) == it.value(), qPrintable(it.key()));
     QCOMPARE(got.keys(), b.keys());
+}
+
+// A format-102 file: its records are those of today without the two members 103 added
+// (an empty text, 4 bytes, and a flag, 1 byte).
+static QByteArray format102File(const QList<const EpirbConfig *> &records)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setVersion(QDataStream::Qt_5_6);
+    out << qint32(0x45670099) << qint32(102);
+    out.setVersion(QDataStream::Qt_6_0);
+    out << qint32(records.size());
+    quint32 sum = 0;
+    for (const EpirbConfig *r : records) {
+        QByteArray record = DatabaseFile::recordBytes(*r);
+        record.chop(5);
+        out << record;
+        for (char c : record)
+            sum += quint32(qint32(qint8(c)));
+    }
+    out << qint32(sum);
+    return bytes;
+}
+
+void TestRecords::dbFormat102LoadsAndDuplicateReasonTravels()
+{
+    const QString folder = freshFolder();
+    auto first = makeP5(QStringLiteral("1600"));
+    auto second = makeP5(QStringLiteral("1601"));
+    const QByteArray older = format102File({ first.get(), second.get() });
+    writeFile(folder + QStringLiteral("/Quorvik.db"), older);
+    {
+        DatabaseIfc db(folder, nullptr);
+        QVERIFY2(db.loadProblem().isEmpty(), qPrintable(db.loadProblem()));
+        QCOMPARE(db.count(), 2);
+        for (int i = 0; i < 2; ++i) {
+            QCOMPARE(db.beaconAt(i)->compare(i == 0 ? *first : *second), 0);
+            QCOMPARE(db.beaconAt(i)->additionalInfo(), (i == 0 ? first : second)->additionalInfo());
+            QVERIFY(db.beaconAt(i)->duplicateReason().isEmpty());
+            QVERIFY(!db.beaconAt(i)->registerPending());
+        }
+        QCOMPARE(dbBytes(folder).left(8), QByteArray::fromHex("4567009900000067"));
+        QFile aside(folder + QStringLiteral("/Quorvik-format102.db"));
+        QVERIFY(aside.open(QIODevice::ReadOnly));
+        QCOMPARE(aside.readAll(), older);
+
+        first->setDuplicateReason(QStringLiteral("  Second PLB of the same   vessel, owner's wish "));
+        second->setRegisterPending(true);
+        QVERIFY(db.addOrReplace(*first));
+        QVERIFY(db.addOrReplace(*second));
+    }
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+    QJsonArray exported;
+    {
+        DatabaseIfc db(folder, nullptr);
+        QCOMPARE(db.count(), 2);
+        QCOMPARE(db.beaconAt(0)->duplicateReason(), QStringLiteral("Second PLB of the same vessel, owner's wish"));
+        QVERIFY(!db.beaconAt(0)->registerPending());
+        QVERIFY(db.beaconAt(1)->duplicateReason().isEmpty());
+        QVERIFY(db.beaconAt(1)->registerPending());
+        // A copy of a record is the whole record.
+        EpirbConfig copy(nullptr);
+        copy.copyFrom(*db.beaconAt(0));
+        QCOMPARE(copy.duplicateReason(), db.beaconAt(0)->duplicateReason());
+        copy.copyFrom(*db.beaconAt(1));
+        QVERIFY(copy.duplicateReason().isEmpty());
+        QVERIFY(copy.registerPending());
+        exported = db.exportObject().value(QStringLiteral("beacons")).toArray();
+    }
+    // The reason goes to other stations with the report; waiting for this station's register does not.
+    QCOMPARE(exported.at(0).toObject().value(QStringLiteral("duplicateReason")).toString(),
+             QStringLiteral("Second PLB of the same vessel, owner's wish"));
+    QVERIFY(!exported.at(1).toObject().contains(QStringLiteral("duplicateReason")));
+    for (const QJsonValue &b : exported)
+        QVERIFY(!b.toObject().contains(QStringLiteral("registerPending")));
+    const QString report = writeFile(m_tmp.filePath(QStringLiteral("duplicate-reason.json")), reportText(exported));
+    DatabaseIfc other(freshFolder(), nullptr);
+    QCOMPARE(other.ImportReports(report), 0);
+    QCOMPARE(other.count(), 2);
+    QCOMPARE(other.beaconAt(0)->duplicateReason(), QStringLiteral("Second PLB of the same vessel, owner's wish"));
+    QVERIFY(!other.beaconAt(1)->registerPending());
 }
 
 void TestRecords::dbAddOrReplace_data()
@@ -1476,6 +1560,91 @@ static int runChild(int argc, char **argv)
     std::fflush(stdout);
     for (;;)
         std::this_thread::sleep_for(std::chrono::seconds(1));
+}
+
+// Which other beacons carry an ID: this station's records (never the beacon itself) and
+// what a register adds, each beacon once; the list marks the records that share an ID.
+void TestRecords::duplicateGuardAndListMark()
+{
+    DatabaseIfc db(freshFolder(), nullptr);
+    // 2001 and 2002 were both given the identity of serial 2001; 2003 has its own.
+    auto first = makeP5(QStringLiteral("2001"));
+    auto second = makeP5(QStringLiteral("2002"));
+    second->setCustomSerial(2001);
+    second->setProgStation(QStringLiteral("Bench 2"));
+    second->setProgOperator(QStringLiteral("Ola"));
+    second->calculateCsMsg();
+    const QString shared = first->epirbHexMsg();
+    QCOMPARE(second->epirbHexMsg(), shared);
+    QVERIFY(db.addOrReplace(*first));
+    QVERIFY(db.addOrReplace(*second));
+    addP5(db, QStringLiteral("2003"));
+    const int p5 = ConfigTables::E_SkuaP5;
+
+    DuplicateGuard guard(&db);
+    QList<DuplicateGuard::Holder> others = guard.othersCarrying(*first);
+    QCOMPARE(others.size(), 1);
+    QCOMPARE(others.first().serial, QStringLiteral("2002"));
+    QCOMPARE(others.first().model, QStringLiteral("Skua P5"));
+    QCOMPARE(others.first().station, QStringLiteral("Bench 2"));
+    QCOMPARE(others.first().operatorName, QStringLiteral("Ola"));
+    QCOMPARE(others.first().progDate, QDate(2024, 5, 17));
+    QCOMPARE(DuplicateGuard::describe(others.first()),
+             QStringLiteral("Skua P5 2002, programmed 2024-05-17 at Bench 2 by Ola (database of this station)"));
+    // A third beacon, of another model with the same serial: both stored ones carry its ID.
+    QCOMPARE(guard.othersCarrying(shared.toLower(), ConfigTables::E_Skua11A, QStringLiteral("2001")).size(), 2);
+    QVERIFY(guard.othersCarrying(*db.beaconAt(2)).isEmpty());
+    QVERIFY(guard.othersCarrying(QString(), p5, QStringLiteral("9")).isEmpty());
+
+    // The register's answer joins the database's: a beacon named by both once, the asking
+    // beacon never, and its error is passed on with what the database found.
+    QStringList asked;
+    guard.setExtraLookup([&asked](const QString &hexId, const QString &type, const QString &serial, QString *error) {
+        asked << hexId + QLatin1Char(' ') + type + QLatin1Char(' ') + serial;
+        DuplicateGuard::Holder self, known, remote;
+        self.beaconType = ConfigTables::E_SkuaP5;
+        self.serial = serial;
+        known.beaconType = ConfigTables::E_SkuaP5;
+        known.serial = QStringLiteral("2002");
+        remote.beaconType = -1;
+        remote.serial = QStringLiteral("7007");
+        remote.station = QStringLiteral("Hammerfest");
+        remote.foundIn = QStringLiteral("shared register");
+        *error = QStringLiteral("slow answer");
+        return QList<DuplicateGuard::Holder> { self, known, remote };
+    });
+    QString error;
+    others = guard.othersCarrying(*first, &error);
+    QCOMPARE(asked, QStringList { shared + QStringLiteral(" 13 2001") });
+    QCOMPARE(error, QStringLiteral("slow answer"));
+    QCOMPARE(others.size(), 2);
+    QCOMPARE(others.at(0).serial, QStringLiteral("2002"));
+    QCOMPARE(others.at(1).serial, QStringLiteral("7007"));
+    QCOMPARE(DuplicateGuard::describe(others.at(1)),
+             QStringLiteral("Beacon 7007, date of programming unknown at Hammerfest (shared register)"));
+
+    ProgBeaconList list(&db, nullptr);
+    QCOMPARE(list.roleNames().value(ProgBeaconList::DuplicateIdRole), QByteArray("duplicateId"));
+    auto marked = [&list] {
+        QStringList serials;
+        for (int row = 0; row < list.rowCount(); ++row) {
+            if (list.data(list.index(row, 0), ProgBeaconList::DuplicateIdRole).toBool())
+                serials << list.data(list.index(row, ProgBeaconList::BeaconSerial)).toString();
+            // Every column of a row says the same.
+            if (list.data(list.index(row, 3), ProgBeaconList::DuplicateIdRole)
+                != list.data(list.index(row, 0), ProgBeaconList::DuplicateIdRole))
+                serials << QStringLiteral("columns disagree in row %1").arg(row);
+        }
+        return serials;
+    };
+    QCOMPARE(marked(), (QStringList { "2001", "2002" }));
+    SortFilterProxyModel proxy;
+    proxy.setSourceModel(&list);
+    QCOMPARE(proxy.roleNames().value(ProgBeaconList::DuplicateIdRole), QByteArray("duplicateId"));
+    // The ID no longer shared, no mark is left.
+    db.setDbBeacon(1);
+    db.deleteCurrent();
+    QCOMPARE(marked(), QStringList {});
 }
 
 void TestRecords::beaconListAndProxy()

@@ -47,10 +47,10 @@ bool BeaconRun::run(const std::function<void(EpirbApp *)> &start, int waitSecond
     connect(m_app, &EpirbApp::readbackSucceeded, &loop, [&] { finish(true); });
     connect(m_app, qOverload<const QString &>(&EpirbApp::readbackFailed), &loop, [&] { finish(false); });
     connect(m_app, qOverload<const QString &>(&EpirbApp::writeFailed), &loop, [&] { finish(false); });
-    // Until the beacon's first sync the link waits indefinitely: bound that wait here.
+    // Until the beacon's first sync the link waits indefinitely: bound that wait here. A
+    // write that stopped at a question before the link started waits for the beacon again.
     connect(m_app, &EpirbApp::progStatusChanged, &loop, [&] {
-        if (m_app->progStatus() != EpirbApp::tr("Waiting for connection..."))
-            answered = true;
+        answered = m_app->progStatus() != EpirbApp::tr("Waiting for connection...");
     });
     QTimer noBeacon;
     noBeacon.setSingleShot(true);

@@ -18,7 +18,7 @@
 
 // Sub-commands; each lives in its own file.
 static const CliCommand kCommands[] = {
-    { "db", "stored beacons: db dump [--db PATH], db import FILE [--db PATH], db restore [FILE] [--db PATH]", runDbCommand },
+    { "db", "stored beacons and the shared register: db dump|import FILE|restore [FILE]|send|who HEXID", runDbCommand },
     { "msg", "encode or decode a 406 MHz message or hex ID (msg encode|decode ...)", runMsgCommand },
     { "block", "decode or encode a 192-byte beacon data block", runBlockCommand },
     { "report", "PDF programming report of a data block (report BLOCKFILE OUT.pdf [--mode N])", runReportCommand },
@@ -35,7 +35,8 @@ static void printHelp()
     std::printf("Usage: quorvik-cli [--verbose] <command> [arguments]\n\n"
                 "Scripted access to the Quorvik PLB back end. Exit codes: 0 success,\n"
                 "1 beacon or link failure, 2 bad usage, 3 beacon programmed but not saved\n"
-                "in the database (program).\n"
+                "in the database (program), 4 nothing written because another beacon carries\n"
+                "the hex ID (program).\n"
                 "stderr carries progress, warnings and errors; --verbose adds the back end's\n"
                 "debug and info lines.\n\nCommands:\n");
     for (const CliCommand &c : kCommands) {

@@ -8,17 +8,20 @@
 #include "config/configtables.h"
 #include "config/epirbconfig.h"
 #include "config/identityrules.h"
+#include "records/registeroutbox.h"
 
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QVariantMap>
 
 #include <cstdio>
 
 namespace {
 
 const char kUsage[] =
-    "usage: quorvik-cli program --port PATH (--config JSONFILE | --serial S [flags]) [--skipreadback] [--wait SECONDS]";
+    "usage: quorvik-cli program --port PATH (--config JSONFILE | --serial S [flags]) [--skipreadback]\n"
+    "                           [--allow-duplicate REASON] [--wait SECONDS] [--register SERVICE|URL]";
 
 // Flag -> setter on the pending record.
 struct TextFlag
@@ -61,9 +64,18 @@ void printHelp()
         std::printf("  %s TEXT\n", f.name);
     for (const NumberFlag &f : kNumberFlags)
         std::printf("  %s N\n", f.name);
-    std::printf("Prints the verified record as JSON with its \"status\"; progress goes to stderr.\n"
+    std::printf("A hex ID that another beacon (another model or serial number) in the database\n"
+                "already carries is not written: the beacons carrying it go to stderr and the exit\n"
+                "status is 4. --allow-duplicate REASON writes it all the same and stores REASON\n"
+                "with the beacon's record, its report and the log.\n"
+                "Prints the verified record as JSON with its \"status\"; progress goes to stderr.\n"
                 "Exit 0 programmed, verified and saved in the database, 1 beacon or link failure,\n"
-                "2 bad usage, 3 programmed and verified but not saved in the database (why on stderr).\n");
+                "2 bad usage, 3 programmed and verified but not saved in the database (why on stderr),\n"
+                "4 nothing written: another beacon carries the hex ID.\n"
+                "With a shared register (Options, or --register for this run: a libpq service name or\n"
+                "postgresql://user@host:port/database), the hex ID is also looked up there, and the stored\n"
+                "record is then sent to it; when the register cannot take it, it waits in the database\n"
+                "(\"registerStatus\" says why) and the exit status stays 0: 'db send' or the next run sends it.\n");
 }
 
 }
@@ -82,6 +94,7 @@ int runProgramCommand(const QStringList &argsIn)
         return cli::usageError(error);
 
     QString configFile;
+    QString allowDuplicate;
     bool skipReadback = false;
     QList<QPair<const TextFlag *, QString>> texts;
     QList<QPair<const NumberFlag *, int>> numbers;
@@ -97,6 +110,20 @@ int runProgramCommand(const QStringList &argsIn)
         const QString value = args.takeFirst();
         if (a == QLatin1String("--config")) {
             configFile = value;
+            continue;
+        }
+        if (a == QLatin1String("--register")) {
+            QString parseError;
+            const SharedRegister::Connection c = SharedRegister::Connection::parse(value, &parseError);
+            if (!parseError.isEmpty())
+                return cli::usageError(QStringLiteral("--register: ") + parseError);
+            RegisterOutbox::setConnectionOverride(c);
+            continue;
+        }
+        if (a == QLatin1String("--allow-duplicate")) {
+            allowDuplicate = value.simplified();
+            if (allowDuplicate.isEmpty())
+                return cli::usageError(QStringLiteral("--allow-duplicate needs a reason"));
             continue;
         }
         bool known = false;
@@ -158,8 +185,29 @@ int runProgramCommand(const QStringList &argsIn)
     if (!refused.isEmpty())
         return cli::usageError(QStringLiteral("nothing written: %1").arg(refused));
 
+    // The controller asks before a hex ID another beacon carries is written; the
+    // answer here is the command line's.
+    QStringList duplicateHolders;
+    QObject::connect(run.app(), &EpirbApp::duplicateIdFound, run.app(), [&run, &allowDuplicate, &duplicateHolders] {
+        EpirbApp *app = run.app();
+        for (const QVariant &h : app->duplicateHolders())
+            duplicateHolders << h.toMap().value(QStringLiteral("text")).toString();
+        if (allowDuplicate.isEmpty())
+            app->cancelDuplicateWrite();
+        else
+            app->programAnyway(allowDuplicate);
+    }, Qt::QueuedConnection);
+
     // The controller still checks the message against the record before it writes.
     const bool ok = run.run([](EpirbApp *app) { app->startEpirbWrite(); }, wait);
+    if (!ok && allowDuplicate.isEmpty() && !duplicateHolders.isEmpty()) {
+        std::fprintf(stderr, "quorvik-cli: nothing written: hex ID %s is already carried by:\n",
+                     qPrintable(pending->epirbHexMsg()));
+        for (const QString &line : std::as_const(duplicateHolders))
+            std::fprintf(stderr, "  %s\n", qPrintable(line));
+        std::fputs("quorvik-cli: give --allow-duplicate REASON to program it all the same\n", stderr);
+        return cli::Duplicate;
+    }
     const QString storeError = run.app()->storeError();
     // A beacon programmed but not saved is neither a success nor a failed run.
     const bool notSaved = run.succeeded() && !storeError.isEmpty();
@@ -169,6 +217,12 @@ int runProgramCommand(const QStringList &argsIn)
     }
     QJsonObject out = blockjson::toJson(*run.app()->configCurrent());
     out.insert(QStringLiteral("status"), run.status());
+    RegisterOutbox *outbox = RegisterOutbox::instance(run.app());
+    if (outbox->isSetUp()) {
+        out.insert(QStringLiteral("registerStatus"), outbox->statusText());
+        if (outbox->statusError())
+            std::fprintf(stderr, "quorvik-cli: %s (the record waits in the database)\n", qPrintable(outbox->statusText()));
+    }
     cli::printJson(out);
     if (notSaved) {
         std::fprintf(stderr, "quorvik-cli: the PLB is programmed and verified, but not saved in the database: %s\n",

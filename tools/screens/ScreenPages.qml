@@ -14,7 +14,7 @@ import QtQuick
 //   firstStart  true: settings of a fresh installation (first-time set-up)
 //   database    [[serial, owner, extra], ...] stored beacons before the page opens; extra (optional)
 //               may hold protocol (a ConfigTables protocol number), mmsi, beaconNo, additionalData,
-//               additionalDataType, address, other, note
+//               additionalDataType, customSerial, tacNoRlsPlb, station, operator, address, other, note
 //   generated   that many more stored beacons (distinct serials and dates), as the benchmark has them
 //   popup       true: the settings pop-up open
 //   menu        index of the menu entry shown selected
@@ -83,6 +83,13 @@ QtObject {
                + " + QMLProxy.database.databasePath + ' could not be written: Permission denied. The record is kept in'"
                + " + ' Quorvik-pending.db and is written to the database as soon as it can be.<br><br>Open the labelling guide now?<br>&nbsp;';"
                + " transfer.storeFailureBox.open()" },
+        // Another stored beacon carries the hex ID about to be written: the question before the write.
+        { file: "Prog_11_Transfer.qml", suffix: "duplicate", wizardPage: "Prog_11_Transfer.qml", wait: 500,
+          database: [["40001", "Bjorn", { protocol: 19, customSerial: 1234, tacNoRlsPlb: 3123,
+                                          station: "Workshop Tromsø", operator: "Ola Nordmann" }]],
+          before: "const c = QMLProxy.configPending; c.beaconType = ConfigTables.E_SkuaP5; c.setSerial('31337');"
+                  + " c.setCountryCode(257); c.setProtocolId(ConfigTables.E_RlsUserTacPlb); c.setTacNumberRlsPlb(3123);"
+                  + " c.setCustomSerial(1234); c.calculateCsMsg()" },
         { file: "ProductionTransfer.qml", scene: "production" },
 
 
@@ -90,6 +97,11 @@ QtObject {
         { file: "BeaconDbDisplay.qml", page: "BeaconDbDisplay.qml", menu: 1, generated: 10000 },
         { file: "BeaconDbDisplay.qml", suffix: "search", page: "BeaconDbDisplay.qml", menu: 1, generated: 10000,
           run: "page.searchField.text = '1234'; page.table.headerClicked(3); page.table.cellClicked(1)" },
+        // Two stored beacons with one hex ID are tagged.
+        { file: "BeaconDbDisplay.qml", suffix: "duplicate", page: "BeaconDbDisplay.qml", menu: 1,
+          database: [["40001", "Bjorn", { protocol: 19, customSerial: 1234, tacNoRlsPlb: 3123 }],
+                     ["31337", "Kari", { protocol: 19, customSerial: 1234, tacNoRlsPlb: 3123 }],
+                     ["20002", "Astrid"]] },
         // From the keyboard: the table has the focus frame, Down has selected the first row.
         { file: "BeaconDbDisplay.qml", suffix: "keyboard", page: "BeaconDbDisplay.qml", menu: 1,
           database: [["20002", "Bjorn"], ["10001", "Astrid"], ["30003", "Carl"]],
@@ -144,6 +156,9 @@ QtObject {
         { file: "FirstTimeSetup.qml", firstStart: true },
         { file: "MiscConfig.qml", page: "MiscConfig.qml",
           before: "ConfigTables.defaultContactInfo = 'Aldmar Service\\n+47 555 01 234'" },
+        { file: "MiscConfig.qml", suffix: "register", page: "MiscConfig.qml",
+          before: "QMLProxy.sharedRegister.applySettings(true, '', 'register.workshop.lan', 5432, 'register', 'bench1')",
+          run: "page.flickable.contentY = Math.max(0, page.registerSection.y - 40)" },
         { file: "ProtocolConfig.qml", page: "ProtocolConfig.qml" },
         { file: "LabelingPage_BoxCountry.qml", page: "LabelingSwipeView.qml",
           properties: { initialPage: 0, exitPageUrl: "BeaconDbDisplaySingle.qml", allowBackExit: false },

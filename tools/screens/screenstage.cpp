@@ -38,7 +38,7 @@ EpirbConfig *newPlb(const QString &serial, const QString &owner)
 }
 
 // The optional third field of a "database" entry: protocol, mmsi, beaconNo, additionalData,
-// additionalDataType, address, other, note.
+// additionalDataType, customSerial, tacNoRlsPlb, station, operator, address, other, note.
 void applyExtras(EpirbConfig &config, const QVariantMap &extra)
 {
     if (extra.isEmpty())
@@ -53,6 +53,12 @@ void applyExtras(EpirbConfig &config, const QVariantMap &extra)
         config.setAdditionalData(extra.value(QStringLiteral("additionalData")).toInt());
     if (extra.contains(QStringLiteral("additionalDataType")))
         config.setAdditionalDataType(extra.value(QStringLiteral("additionalDataType")).toBool());
+    if (extra.contains(QStringLiteral("customSerial")))
+        config.setCustomSerial(extra.value(QStringLiteral("customSerial")).toInt());
+    if (extra.contains(QStringLiteral("tacNoRlsPlb")))
+        config.setTacNumberRlsPlb(extra.value(QStringLiteral("tacNoRlsPlb")).toInt());
+    config.setProgStation(extra.value(QStringLiteral("station")).toString());
+    config.setProgOperator(extra.value(QStringLiteral("operator")).toString());
     config.setOwnerAddress(extra.value(QStringLiteral("address")).toString());
     config.setOwnerOther(extra.value(QStringLiteral("other")).toString());
     config.setAdditionalInfo(extra.value(QStringLiteral("note")).toString());
@@ -131,6 +137,11 @@ void ScreenStage::prepareState(const QVariantMap &entry)
         if (decodeDataBlock(encodeDataBlock(*config), stored)) {
             stored.setProgDate(QDate::currentDate());
             stored.setAdditionalInfo(config->additionalInfo());
+            // The block keeps station and operator only when they are set.
+            if (!config->progStation().isEmpty())
+                stored.setProgStation(config->progStation());
+            if (!config->progOperator().isEmpty())
+                stored.setProgOperator(config->progOperator());
             db->addOrReplace(stored);
         }
     }

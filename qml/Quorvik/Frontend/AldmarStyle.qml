@@ -56,6 +56,9 @@ QtObject {
     readonly property color jTableRowPrimaryColor: jColorSky_70
     readonly property color jTableRowSecondaryColor: jBackgroundColor
     readonly property color jTableRowSelectedColor: jColorCorporate
+    // A row that needs a second look (a hex ID two beacons carry).
+    readonly property color jTableMarkColor: jTextErrorColor
+    readonly property color jTableMarkTextColor: jColorWhite
     readonly property color jCheckboxBorderColor: jColorCorporate
     readonly property color jCheckboxBackgroundColor: jColorWhite
     readonly property color jComboboxBorderColor: jCheckboxBorderColor

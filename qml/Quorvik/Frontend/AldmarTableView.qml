@@ -23,6 +23,10 @@ AldmarTableViewForm {
     readonly property real sortIndicatorMargins: 5
     property bool adjustHeaderSizeForSortIndicator: false
     property var columnWidthProvider: undefined
+    // A tag shown in one column of the rows whose model role markRole is true.
+    property string markRole: ""
+    property int markColumn: 0
+    property string markText: ""
     signal doubleClicked(int button, int row, int column)
 
     // Bumped on every selection change so that cells repaint.
@@ -237,6 +241,9 @@ AldmarTableViewForm {
             required property int row
             required property int column
             required property var display
+            required property var model
+            readonly property bool marked: root.markRole !== "" && cell.column === root.markColumn
+                                           && cell.model[root.markRole] === true
             readonly property bool selected: {
                 root.selectionRevision
                 return root.selectionModel.isRowSelected(cell.row)
@@ -251,7 +258,7 @@ AldmarTableViewForm {
             color: selected ? AldmarStyle.jTableRowSelectedColor
                             : (cell.row % 2 ? AldmarStyle.jTableRowSecondaryColor : AldmarStyle.jTableRowPrimaryColor)
             Accessible.role: Accessible.Cell
-            Accessible.name: QMLProxy.plainText(cellText.text)
+            Accessible.name: QMLProxy.plainText(cellText.text) + (cell.marked ? ", " + root.markText : "")
             // The whole row, so that a reader landing on any cell hears what the row is.
             Accessible.description: {
                 cell.display
@@ -265,7 +272,8 @@ AldmarTableViewForm {
                 id: cellText
                 anchors.left: parent.left
                 anchors.leftMargin: root.itemLeftMargin
-                anchors.right: parent.right
+                anchors.right: cell.marked ? markTag.left : parent.right
+                anchors.rightMargin: cell.marked ? 6 : 0
                 anchors.verticalCenter: parent.verticalCenter
                 text: cell.display !== undefined && cell.display !== null ? cell.display : ""
                 elide: Text.ElideRight
@@ -273,6 +281,31 @@ AldmarTableViewForm {
                 font.pointSize: AldmarStyle.jFontSizeNormal
                 color: cell.selected ? AldmarStyle.jTextBrightColor : AldmarStyle.jTextColor
                 Accessible.ignored: true
+            }
+
+            Rectangle {
+                id: markTag
+                objectName: "cellMark"
+                visible: cell.marked
+                anchors.right: parent.right
+                anchors.rightMargin: 6
+                anchors.verticalCenter: parent.verticalCenter
+                width: visible ? markLabel.implicitWidth + 12 : 0
+                height: markLabel.implicitHeight + 4
+                radius: 4
+                color: AldmarStyle.jTableMarkColor
+                Accessible.ignored: true
+
+                Text {
+                    id: markLabel
+                    anchors.centerIn: parent
+                    text: root.markText
+                    font.family: AldmarStyle.jFont
+                    font.pointSize: AldmarStyle.jFontSizeSmall
+                    font.bold: true
+                    color: AldmarStyle.jTableMarkTextColor
+                    Accessible.ignored: true
+                }
             }
 
             ToolTip {

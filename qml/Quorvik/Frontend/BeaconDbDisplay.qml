@@ -14,6 +14,10 @@ BeaconDbDisplayForm {
     readonly property bool rowSelected: table.selectionModel ? table.selectionModel.hasSelection : false
 
     table.model: filterModel
+    // Two stored beacons with one hex ID: each is tagged beside its serial number.
+    table.markRole: "duplicateId"
+    table.markColumn: ProgBeaconList.BeaconSerial
+    table.markText: qsTr("Duplicate ID")
     viewButton.enabled: rowSelected
     exportPdfButton.enabled: rowSelected
     exportAllButton.enabled: exportAllowed

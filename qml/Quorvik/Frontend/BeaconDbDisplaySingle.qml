@@ -174,6 +174,7 @@ BeaconDbDisplaySingleForm {
     addressRow.paramText: Datablock.ownerAddress
     telephoneRow.paramText: Datablock.ownerTelephone
     otherRow.paramText: Datablock.ownerOther
+    duplicateReasonRow.paramText: Datablock.duplicateReason
     hexIdField.text: Datablock.hexId
     brokenMessageNote.visible: Datablock.messageFails
     checksumField.text: Datablock.hexChecksum

@@ -36,6 +36,7 @@ Item {
     property alias addressRow: addressRow
     property alias telephoneRow: telephoneRow
     property alias otherRow: otherRow
+    property alias duplicateReasonRow: duplicateReasonRow
     property alias hexIdRow: hexIdRow
     property alias hexIdField: hexIdField
     property alias hexIdCopyButton: hexIdCopyButton
@@ -178,6 +179,7 @@ Item {
                     Textandparam { id: addressRow; objectName: "addressRow"; width: parent.width; leadText: qsTr("Address:"); hideOnEmptyOrNA: true }
                     Textandparam { id: telephoneRow; objectName: "telephoneRow"; width: parent.width; leadText: qsTr("Telephone:"); hideOnEmptyOrNA: true }
                     Textandparam { id: otherRow; objectName: "otherRow"; width: parent.width; leadText: qsTr("Other Info:"); hideOnEmptyOrNA: true }
+                    Textandparam { id: duplicateReasonRow; objectName: "duplicateReasonRow"; width: parent.width; leadText: qsTr("Duplicate ID reason:"); hideOnEmptyOrNA: true }
 
                     Rectangle {
                         id: hexIdRow

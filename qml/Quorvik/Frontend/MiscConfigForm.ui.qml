@@ -26,6 +26,7 @@ AldmarScrollView {
     property alias loadButton: idLoad
     property alias backupBox: idBackupBox
     property alias restoreButton: idRestore
+    property alias registerSection: idRegister
 
     PageIdentifierText {
         id: idHeading
@@ -307,5 +308,12 @@ AldmarScrollView {
                 Accessible.name: text
             }
         }
+    }
+
+    RegisterSettings {
+        id: idRegister
+        anchors.top: idGrid.bottom
+        anchors.topMargin: 10
+        anchors.left: idGrid.left
     }
 }

@@ -3,7 +3,8 @@ import QtQuick.Dialogs
 import Quorvik.Backend
 import "LinkOperation.js" as LinkOperation
 
-// Last wizard page: writes the beacon as soon as it is shown and retries every 5 s.
+// Last wizard page: writes the beacon as soon as it is shown and retries every 5 s. A
+// hex ID another beacon carries stops the run at a question; Cancel ends it.
 Prog_11_TransferForm {
     id: page
     objectName: "Prog_11_Transfer"
@@ -37,12 +38,26 @@ Prog_11_TransferForm {
         }
     }
 
+    // The technician chose not to write a duplicate hex ID: no retry, back to the pages.
+    property bool duplicateCancelled: false
+    readonly property alias duplicateDialog: duplicateDialog
+
     function failed() {
         if (!LinkOperation.owns(linkToken))
             return
         progressBar.barColor = AldmarStyle.jProgressBarErrorColor
         QMLProxy.app.progProgress = 100
+        if (duplicateCancelled) {
+            pageBrowserNavigationVisible(true, false, true)
+            return
+        }
         retryTimer.start()
+    }
+
+    DuplicateIdDialog {
+        id: duplicateDialog
+        onCancelled: page.duplicateCancelled = true
+        onProgrammed: page.progressBar.barColor = AldmarStyle.jProgressBarSuccessColor
     }
 
     function showResult() {
@@ -98,6 +113,13 @@ Prog_11_TransferForm {
             }
             page.pageBrowserNavigationVisible(true, true, true)
             page.showResult()
+        }
+        function onDuplicateIdFound() {
+            if (!LinkOperation.owns(page.linkToken))
+                return
+            retryTimer.stop()
+            page.progressBar.barColor = AldmarStyle.jProgressBarErrorColor
+            duplicateDialog.open()
         }
         function onReadbackFailed(msg) { page.failed() }
         function onWriteFailed(msg) { page.failed() }

@@ -1,0 +1,228 @@
+#include "registerquerymodel.h"
+
+#include "config/datablockcodec.h"
+#include "config/epirbconfig.h"
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace {
+const char *sortColumn(RegisterQueryModel::SortKey key)
+{
+    switch (key) {
+    case RegisterQueryModel::ByHexId:
+        return "hex_id";
+    case RegisterQueryModel::BySerial:
+        return "serial";
+    case RegisterQueryModel::ByStation:
+        return "station";
+    case RegisterQueryModel::ByOwner:
+        return "owner_name";
+    case RegisterQueryModel::ByRecorded:
+        break;
+    }
+    return "recorded_at";
+}
+
+// A LIKE pattern matching text at the start, with the wildcards in text taken literally.
+QString prefixPattern(const QString &text)
+{
+    QString escaped = text;
+    escaped.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+    escaped.replace(QLatin1Char('%'), QLatin1String("\\%"));
+    escaped.replace(QLatin1Char('_'), QLatin1String("\\_"));
+    return escaped + QLatin1Char('%');
+}
+}
+
+RegisterQueryModel::RegisterQueryModel(const SharedRegister::Connection &connection, QObject *parent)
+    : QAbstractListModel(parent)
+    , m_register(connection)
+{
+}
+
+RegisterQueryModel::~RegisterQueryModel() = default;
+
+int RegisterQueryModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+QHash<int, QByteArray> RegisterQueryModel::roleNames() const
+{
+    return { { HexIdRole, "hexId" },       { ModelRole, "beaconType" },   { SerialRole, "beaconSerial" },
+             { StationRole, "station" },   { OperatorRole, "progOperator" }, { ProgDateRole, "progDate" },
+             { OwnerRole, "ownerName" },   { DuplicateReasonRole, "duplicateReason" },
+             { RecordedRole, "recorded" } };
+}
+
+QVariant RegisterQueryModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_rows.size())
+        return {};
+    const Row &r = m_rows.at(index.row());
+    switch (role) {
+    case Qt::DisplayRole:
+    case HexIdRole:
+        return r.hexId;
+    case ModelRole:
+        return r.model;
+    case SerialRole:
+        return r.serial;
+    case StationRole:
+        return r.station;
+    case OperatorRole:
+        return r.operatorName;
+    case ProgDateRole:
+        return r.progDate;
+    case OwnerRole:
+        return r.owner;
+    case DuplicateReasonRole:
+        return r.duplicateReason;
+    case RecordedRole:
+        return r.recorded;
+    }
+    return {};
+}
+
+bool RegisterQueryModel::canFetchMore(const QModelIndex &parent) const
+{
+    return !parent.isValid() && m_more;
+}
+
+void RegisterQueryModel::fetchMore(const QModelIndex &parent)
+{
+    if (parent.isValid() || !m_more)
+        return;
+    QVector<Row> rows;
+    if (!fetch(int(m_rows.size()), &rows)) {
+        m_more = false;
+        return;
+    }
+    m_more = rows.size() == kPageRows;
+    if (rows.isEmpty())
+        return;
+    beginInsertRows(QModelIndex(), int(m_rows.size()), int(m_rows.size() + rows.size() - 1));
+    m_rows += rows;
+    endInsertRows();
+    emit countChanged();
+}
+
+void RegisterQueryModel::setSearch(const QString &text)
+{
+    const QString t = text.trimmed();
+    if (t == m_search)
+        return;
+    m_search = t;
+    emit searchChanged();
+    reload();
+}
+
+void RegisterQueryModel::setStation(const QString &station)
+{
+    if (station == m_station)
+        return;
+    m_station = station;
+    emit stationChanged();
+    reload();
+}
+
+void RegisterQueryModel::sortBy(int key, bool ascending)
+{
+    m_sort = SortKey(qBound(int(ByRecorded), key, int(ByOwner)));
+    m_ascending = ascending;
+    reload();
+}
+
+void RegisterQueryModel::setError(const QString &error)
+{
+    if (error == m_error)
+        return;
+    m_error = error;
+    emit errorChanged();
+}
+
+bool RegisterQueryModel::reload()
+{
+    QVector<Row> rows;
+    const bool ok = fetch(0, &rows);
+    beginResetModel();
+    m_rows = rows;
+    m_more = ok && rows.size() == kPageRows;
+    endResetModel();
+    emit countChanged();
+    return ok;
+}
+
+bool RegisterQueryModel::fetch(int offset, QVector<Row> *rows)
+{
+    if (!m_register.open()) {
+        setError(m_register.lastError());
+        return false;
+    }
+    QStringList where;
+    QVariantList values;
+    if (!m_station.isEmpty()) {
+        where << QStringLiteral("station = ?");
+        values << m_station;
+    }
+    if (!m_search.isEmpty()) {
+        // Each alternative has an index of its own (docs/register.sql).
+        where << QStringLiteral("(hex_id LIKE ? OR serial LIKE ? OR station LIKE ? OR lower(owner_name) LIKE ?)");
+        const QString pattern = prefixPattern(m_search);
+        values << pattern.toUpper() << pattern << pattern << pattern.toLower();
+    }
+    const QString order = QStringLiteral("%1 %2, id %2").arg(QLatin1String(sortColumn(m_sort)),
+                                                            m_ascending ? QStringLiteral("ASC") : QStringLiteral("DESC"));
+    const QString sql = QStringLiteral("SELECT id, hex_id, model, serial, station, operator, prog_date, owner_name, "
+                                       "duplicate_reason, recorded_at FROM quorvik_beacons %1 ORDER BY %2 LIMIT %3 OFFSET %4")
+                            .arg(where.isEmpty() ? QString() : QStringLiteral("WHERE ") + where.join(QStringLiteral(" AND ")),
+                                 order)
+                            .arg(kPageRows)
+                            .arg(offset);
+    QSqlQuery q(QSqlDatabase::database(m_register.connectionName(), false));
+    q.setForwardOnly(true);
+    q.prepare(sql);
+    for (const QVariant &v : std::as_const(values))
+        q.addBindValue(v);
+    if (!q.exec()) {
+        setError(QStringLiteral("Register: %1").arg(q.lastError().databaseText().trimmed()));
+        m_register.close();
+        return false;
+    }
+    while (q.next()) {
+        Row r;
+        r.id = q.value(0).toLongLong();
+        r.hexId = q.value(1).toString();
+        r.model = q.value(2).toInt();
+        r.serial = q.value(3).toString();
+        r.station = q.value(4).toString();
+        r.operatorName = q.value(5).toString();
+        r.progDate = q.value(6).toDate();
+        r.owner = q.value(7).toString();
+        r.duplicateReason = q.value(8).toString();
+        r.recorded = q.value(9).toDateTime();
+        rows->append(r);
+    }
+    setError(QString());
+    return true;
+}
+
+bool RegisterQueryModel::record(int row, EpirbConfig &config)
+{
+    if (row < 0 || row >= m_rows.size() || !m_register.open())
+        return false;
+    QSqlQuery q(QSqlDatabase::database(m_register.connectionName(), false));
+    q.prepare(QStringLiteral("SELECT data_block, note, duplicate_reason FROM quorvik_beacons WHERE id = ?"));
+    q.addBindValue(m_rows.at(row).id);
+    if (!q.exec() || !q.next()) {
+        setError(m_register.lastError());
+        return false;
+    }
+    if (!decodeDataBlock(q.value(0).toByteArray(), config))
+        return false;
+    config.setAdditionalInfo(q.value(1).toString());
+    config.setDuplicateReason(q.value(2).toString());
+    return true;
+}

@@ -1,0 +1,466 @@
+#include "sharedregister.h"
+
+#include "config/datablockcodec.h"
+#include "config/epirbconfig.h"
+#include "records/databasefile.h"
+
+#include <QAtomicInt>
+#include <QCryptographicHash>
+#include <QFile>
+#include <QSettings>
+#include <QSqlDatabase>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUrl>
+#include <QUrlQuery>
+#include <QVariant>
+
+#include <memory>
+
+namespace {
+
+const char kDriver[] = "QPSQL";
+// Serialises creating and upgrading the tables between stations starting at once.
+const qint64 kSchemaLock = 0x51756f72766b31; // "Quorvk1"
+
+QAtomicInt g_connectionCounter;
+
+// libpq's conninfo quoting: single quotes around, backslash before ' and \.
+QString conninfoValue(const QString &value)
+{
+    QString v = value;
+    v.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+    v.replace(QLatin1Char('\''), QLatin1String("\\'"));
+    return QLatin1Char('\'') + v + QLatin1Char('\'');
+}
+
+// Text columns are NOT NULL: a null QString binds as NULL, an empty one as ''.
+QVariant text(const QString &value)
+{
+    return value.isNull() ? QVariant(QString(QLatin1String(""))) : QVariant(value);
+}
+
+// The first line of what the server or libpq said.
+QString firstLine(const QString &text)
+{
+    const QString t = text.trimmed();
+    const int nl = t.indexOf(QLatin1Char('\n'));
+    return (nl < 0 ? t : t.left(nl)).trimmed();
+}
+
+// The statements of docs/register.sql (compiled in), one at a time.
+QStringList createStatements()
+{
+    QFile file(QStringLiteral(":/quorvik/register.sql"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList statements;
+    QString current;
+    for (const QString &line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+        if (line.trimmed().startsWith(QLatin1String("--")))
+            continue;
+        current += line + QLatin1Char('\n');
+        if (line.trimmed().endsWith(QLatin1Char(';'))) {
+            statements << current.trimmed();
+            current.clear();
+        }
+    }
+    return statements;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+
+QString SharedRegister::Connection::describe() const
+{
+    if (!service.isEmpty())
+        return QStringLiteral("service %1").arg(service);
+    QString text = user.isEmpty() ? QString() : user + QLatin1Char('@');
+    text += host.isEmpty() ? QStringLiteral("localhost") : host;
+    if (port > 0)
+        text += QLatin1Char(':') + QString::number(port);
+    if (!database.isEmpty())
+        text += QLatin1Char('/') + database;
+    return text;
+}
+
+bool SharedRegister::Connection::operator==(const Connection &o) const
+{
+    return service == o.service && host == o.host && port == o.port && database == o.database && user == o.user;
+}
+
+SharedRegister::Connection SharedRegister::Connection::parse(const QString &serviceOrUrl, QString *error)
+{
+    Connection c;
+    if (error)
+        error->clear();
+    const QString text = serviceOrUrl.trimmed();
+    if (!text.startsWith(QLatin1String("postgresql://")) && !text.startsWith(QLatin1String("postgres://"))) {
+        if (text.isEmpty() || text.contains(QLatin1Char(' ')) || text.contains(QLatin1Char('='))) {
+            if (error)
+                *error = QStringLiteral("\"%1\" is neither a service name nor a postgresql:// address").arg(text);
+            return {};
+        }
+        c.service = text;
+        return c;
+    }
+    const QUrl url(text, QUrl::StrictMode);
+    if (!url.isValid()) {
+        if (error)
+            *error = QStringLiteral("\"%1\" is not a valid address: %2").arg(text, url.errorString());
+        return {};
+    }
+    c.host = url.host();
+    c.port = url.port(0);
+    c.user = url.userName();
+    c.database = url.path().mid(1);
+    if (!url.password().isEmpty()) {
+        if (error)
+            *error = QStringLiteral("the address carries a password: give it in ~/.pgpass or the service file instead");
+        return {};
+    }
+    const QUrlQuery query(url);
+    // A socket folder cannot be a URL host: libpq takes it as ?host=/folder.
+    if (query.hasQueryItem(QStringLiteral("host")))
+        c.host = query.queryItemValue(QStringLiteral("host"), QUrl::FullyDecoded);
+    if (c.host.isEmpty() && c.database.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("\"%1\" names neither a host nor a database").arg(text);
+        return {};
+    }
+    return c;
+}
+
+SharedRegister::Connection SharedRegister::Connection::fromSettings()
+{
+    QSettings settings;
+    settings.beginGroup(QStringLiteral("Register"));
+    if (!settings.value(QStringLiteral("Enabled"), false).toBool())
+        return {};
+    Connection c;
+    c.service = settings.value(QStringLiteral("Service")).toString().trimmed();
+    if (c.service.isEmpty()) {
+        c.host = settings.value(QStringLiteral("Host")).toString().trimmed();
+        c.port = settings.value(QStringLiteral("Port"), 0).toInt();
+        c.database = settings.value(QStringLiteral("Database")).toString().trimmed();
+        c.user = settings.value(QStringLiteral("User")).toString().trimmed();
+    }
+    return c;
+}
+
+// ---------------------------------------------------------------------------
+
+SharedRegister::SharedRegister(const Connection &connection)
+    : m_connection(connection)
+    , m_connectionName(QStringLiteral("quorvik-register-%1").arg(g_connectionCounter.fetchAndAddRelaxed(1)))
+{
+}
+
+SharedRegister::~SharedRegister()
+{
+    close();
+    if (QSqlDatabase::contains(m_connectionName))
+        QSqlDatabase::removeDatabase(m_connectionName);
+}
+
+bool SharedRegister::isOpen() const
+{
+    return QSqlDatabase::contains(m_connectionName) && QSqlDatabase::database(m_connectionName, false).isOpen();
+}
+
+void SharedRegister::close()
+{
+    if (QSqlDatabase::contains(m_connectionName))
+        QSqlDatabase::database(m_connectionName, false).close();
+    m_schemaVersion = 0;
+}
+
+bool SharedRegister::fail(const QString &text)
+{
+    m_error = text;
+    return false;
+}
+
+QString SharedRegister::explain(const QSqlError &error) const
+{
+    const QString said = firstLine(error.databaseText().isEmpty() ? error.text() : error.databaseText());
+    const QString lower = said.toLower();
+    const QString where = m_connection.describe();
+    if (lower.contains(QLatin1String("password authentication failed"))
+        || lower.contains(QLatin1String("no password supplied"))
+        || lower.contains(QLatin1String("authentication failed"))
+        || (lower.contains(QLatin1String("role")) && lower.contains(QLatin1String("does not exist"))))
+        return QStringLiteral("Register: the server at %1 refused the user name or password (%2). "
+                              "Give the password in ~/.pgpass or the service file.")
+            .arg(where, said);
+    if (lower.contains(QLatin1String("could not connect")) || lower.contains(QLatin1String("connection refused"))
+        || lower.contains(QLatin1String("could not translate host name"))
+        || lower.contains(QLatin1String("timeout expired")) || lower.contains(QLatin1String("no such file"))
+        || lower.contains(QLatin1String("server closed the connection"))
+        || lower.contains(QLatin1String("terminating connection")) || lower.contains(QLatin1String("no connection"))
+        || lower.contains(QLatin1String("connection to server")))
+        return QStringLiteral("Register: cannot reach the server at %1 (%2).").arg(where, said);
+    if (lower.contains(QLatin1String("definition of service")))
+        return QStringLiteral("Register: the service file has no service \"%1\" (%2).").arg(m_connection.service, said);
+    return QStringLiteral("Register: %1 (%2).").arg(said, where);
+}
+
+bool SharedRegister::failSql(const QSqlError &error)
+{
+    m_error = explain(error);
+    // A connection that broke is opened again on the next call.
+    const QString lower = m_error.toLower();
+    if (lower.contains(QLatin1String("cannot reach")) || !isOpen())
+        close();
+    return false;
+}
+
+bool SharedRegister::open()
+{
+    m_error.clear();
+    if (isOpen())
+        return true;
+    if (!m_connection.isSet())
+        return fail(QStringLiteral("Register: no register is set up."));
+    if (!QSqlDatabase::isDriverAvailable(QString::fromLatin1(kDriver)))
+        return fail(QStringLiteral("Register: Qt's PostgreSQL driver is not installed (Debian package libqt6sql6-psql)."));
+    QSqlDatabase db = QSqlDatabase::contains(m_connectionName)
+        ? QSqlDatabase::database(m_connectionName, false)
+        : QSqlDatabase::addDatabase(QString::fromLatin1(kDriver), m_connectionName);
+    QStringList options{ QStringLiteral("connect_timeout=%1").arg(kConnectTimeoutS),
+                         QStringLiteral("application_name=%1").arg(conninfoValue(QStringLiteral("Quorvik PLB"))) };
+    if (!m_connection.service.isEmpty()) {
+        options.prepend(QStringLiteral("service=%1").arg(conninfoValue(m_connection.service)));
+    } else {
+        db.setHostName(m_connection.host);
+        db.setPort(m_connection.port > 0 ? m_connection.port : -1);
+        db.setDatabaseName(m_connection.database);
+        db.setUserName(m_connection.user);
+    }
+    db.setConnectOptions(options.join(QLatin1Char(';')));
+    if (!db.open())
+        return failSql(db.lastError());
+    return ensureSchema();
+}
+
+bool SharedRegister::ensureSchema()
+{
+    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+    if (!db.transaction())
+        return failSql(db.lastError());
+    QSqlQuery q(db);
+    const auto rollback = [&db, this](const QSqlError &error) {
+        const bool result = failSql(error);
+        db.rollback();
+        return result;
+    };
+    if (!q.exec(QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(kSchemaLock)))
+        return rollback(q.lastError());
+    if (!q.exec(QStringLiteral("SELECT to_regclass('quorvik_schema') IS NOT NULL")) || !q.next())
+        return rollback(q.lastError());
+    int version = 0;
+    if (q.value(0).toBool()) {
+        if (!q.exec(QStringLiteral("SELECT coalesce(max(version), 0) FROM quorvik_schema")) || !q.next())
+            return rollback(q.lastError());
+        version = q.value(0).toInt();
+    }
+    if (version > kSchemaVersion) {
+        db.rollback();
+        m_schemaVersion = version;
+        const QString text = QStringLiteral("Register: its tables are of version %1, newer than this program knows (%2); "
+                                            "nothing is sent to it until the program is updated.")
+                                 .arg(version)
+                                 .arg(kSchemaVersion);
+        close();
+        m_schemaVersion = version;
+        return fail(text);
+    }
+    if (version < kSchemaVersion) {
+        // Version 1 is the first: a later version adds its own steps from the version found.
+        const QStringList statements = createStatements();
+        if (statements.isEmpty()) {
+            db.rollback();
+            return fail(QStringLiteral("Register: the program lacks its table definitions."));
+        }
+        for (const QString &statement : statements) {
+            if (!q.exec(statement))
+                return rollback(q.lastError());
+        }
+    }
+    if (!db.commit())
+        return rollback(db.lastError());
+    m_schemaVersion = kSchemaVersion;
+    return true;
+}
+
+QString SharedRegister::programmingKey(const EpirbConfig &record)
+{
+    // Every member of the record but this station's own waiting mark.
+    EpirbConfig copy;
+    copy.copyFrom(record);
+    copy.setRegisterPending(false);
+    return QString::fromLatin1(
+        QCryptographicHash::hash(DatabaseFile::recordBytes(copy), QCryptographicHash::Sha256).toHex());
+}
+
+bool SharedRegister::claim(const QString &hexId, int model, const QString &serial, const QString &station,
+                           const QString &operatorName, QList<Entry> *others)
+{
+    if (others)
+        others->clear();
+    if (!open())
+        return false;
+    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+    // The insert either reserves the ID or finds the reservation another station committed
+    // (a concurrent one waits for it): never both stations reserve it.
+    QSqlQuery q(db);
+    // An ID another beacon is recorded with is not reserved for this one.
+    q.prepare(QStringLiteral("INSERT INTO quorvik_claims (hex_id, model, serial, station, operator) "
+                             "SELECT ?, ?, ?, ?, ? WHERE NOT EXISTS (SELECT 1 FROM quorvik_beacons "
+                             "WHERE hex_id = ? AND NOT (model = ? AND serial = ?)) ON CONFLICT (hex_id) DO NOTHING"));
+    q.addBindValue(text(hexId));
+    q.addBindValue(model);
+    q.addBindValue(text(serial));
+    q.addBindValue(text(station));
+    q.addBindValue(text(operatorName));
+    q.addBindValue(text(hexId));
+    q.addBindValue(model);
+    q.addBindValue(text(serial));
+    if (!q.exec())
+        return failSql(q.lastError());
+    QList<Entry> found;
+    if (!who(hexId, &found))
+        return false;
+    if (others) {
+        for (const Entry &e : std::as_const(found)) {
+            if (e.model != model || e.serial != serial)
+                others->append(e);
+        }
+    }
+    return true;
+}
+
+bool SharedRegister::who(const QString &hexId, QList<Entry> *entries)
+{
+    entries->clear();
+    if (!open())
+        return false;
+    QSqlQuery q(QSqlDatabase::database(m_connectionName, false));
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral(
+        "SELECT hex_id, model, serial, station, operator, prog_date, recorded_at, duplicate_reason, owner_name, false "
+        "FROM quorvik_beacons WHERE hex_id = ? "
+        "UNION ALL "
+        "SELECT c.hex_id, c.model, c.serial, c.station, c.operator, NULL, c.claimed_at, '', '', true "
+        "FROM quorvik_claims c WHERE c.hex_id = ? AND NOT EXISTS (SELECT 1 FROM quorvik_beacons b "
+        "WHERE b.hex_id = c.hex_id AND b.model = c.model AND b.serial = c.serial) "
+        "ORDER BY 7"));
+    q.addBindValue(text(hexId));
+    q.addBindValue(text(hexId));
+    if (!q.exec())
+        return failSql(q.lastError());
+    while (q.next()) {
+        Entry e;
+        e.hexId = q.value(0).toString();
+        e.model = q.value(1).toInt();
+        e.serial = q.value(2).toString();
+        e.station = q.value(3).toString();
+        e.operatorName = q.value(4).toString();
+        e.progDate = q.value(5).toDate();
+        e.recorded = q.value(6).toDateTime();
+        e.duplicateReason = q.value(7).toString();
+        e.ownerName = q.value(8).toString();
+        e.claimOnly = q.value(9).toBool();
+        entries->append(e);
+    }
+    return true;
+}
+
+bool SharedRegister::send(const std::vector<const EpirbConfig *> &records, int *sent)
+{
+    if (sent)
+        *sent = 0;
+    if (!open())
+        return false;
+    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+    if (!db.transaction())
+        return failSql(db.lastError());
+    QSqlQuery row(db);
+    row.prepare(QStringLiteral(
+        "INSERT INTO quorvik_beacons (programming_key, hex_id, model, serial, protocol, country, mmsi, beacon_no, "
+        "tac_no, tac_no_rls, tac_no_rls_plb, custom_serial, message, owner_name, owner_address, owner_telephone, "
+        "owner_other, battery_expiry, station, operator, dealer, prog_date, data_block, duplicate_reason, note) "
+        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
+        "ON CONFLICT (programming_key) DO NOTHING"));
+    QSqlQuery claimRow(db);
+    claimRow.prepare(QStringLiteral("INSERT INTO quorvik_claims (hex_id, model, serial, station, operator) "
+                                    "VALUES (?, ?, ?, ?, ?) ON CONFLICT (hex_id) DO NOTHING"));
+    int added = 0;
+    for (const EpirbConfig *r : records) {
+        const QString hexId = r->epirbHexMsg();
+        row.addBindValue(text(programmingKey(*r)));
+        row.addBindValue(text(hexId));
+        row.addBindValue(r->beaconType());
+        row.addBindValue(text(r->beaconSerial()));
+        row.addBindValue(r->protocolId());
+        row.addBindValue(r->countryCode());
+        row.addBindValue(text(r->mmsi()));
+        row.addBindValue(r->beaconNo());
+        row.addBindValue(r->tacNo());
+        row.addBindValue(r->storedTacNoRls());
+        row.addBindValue(r->storedTacNoRlsPlb());
+        row.addBindValue(r->customSerial());
+        row.addBindValue(text(r->epirbAsciiMsg()));
+        row.addBindValue(text(r->ownerName()));
+        row.addBindValue(text(r->ownerAddress()));
+        row.addBindValue(text(r->ownerTelephone()));
+        row.addBindValue(text(r->ownerOther()));
+        row.addBindValue(r->batteryExpiryDate().isValid() ? QVariant(r->batteryExpiryDate()) : QVariant(QMetaType::fromType<QDate>()));
+        row.addBindValue(text(r->progStation()));
+        row.addBindValue(text(r->progOperator()));
+        row.addBindValue(qint64(r->progDealer()));
+        row.addBindValue(r->progDate().isValid() ? QVariant(r->progDate()) : QVariant(QMetaType::fromType<QDate>()));
+        row.addBindValue(encodeDataBlock(*r));
+        row.addBindValue(text(r->duplicateReason()));
+        row.addBindValue(text(r->additionalInfo()));
+        if (!row.exec()) {
+            const QSqlError error = row.lastError();
+            db.rollback();
+            return failSql(error);
+        }
+        added += row.numRowsAffected() > 0 ? 1 : 0;
+        claimRow.addBindValue(text(hexId));
+        claimRow.addBindValue(r->beaconType());
+        claimRow.addBindValue(text(r->beaconSerial()));
+        claimRow.addBindValue(text(r->progStation()));
+        claimRow.addBindValue(text(r->progOperator()));
+        if (!claimRow.exec()) {
+            const QSqlError error = claimRow.lastError();
+            db.rollback();
+            return failSql(error);
+        }
+    }
+    if (!db.commit()) {
+        const QSqlError error = db.lastError();
+        db.rollback();
+        return failSql(error);
+    }
+    if (sent)
+        *sent = added;
+    m_error.clear();
+    return true;
+}
+
+qint64 SharedRegister::count()
+{
+    if (!open())
+        return -1;
+    QSqlQuery q(QSqlDatabase::database(m_connectionName, false));
+    if (!q.exec(QStringLiteral("SELECT count(*) FROM quorvik_beacons")) || !q.next()) {
+        failSql(q.lastError());
+        return -1;
+    }
+    return q.value(0).toLongLong();
+}

@@ -1,0 +1,449 @@
+// The shared register against a real PostgreSQL server: stations are quorvik-cli processes
+// programming simulated beacons, each with its own settings and local database.
+#include "pgcluster.h"
+
+#include "records/sharedregister.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSemaphore>
+#include <QSettings>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <atomic>
+#include <memory>
+#include <thread>
+
+namespace {
+
+struct CliResult
+{
+    int code = -1;
+    QJsonObject json;
+    QByteArray out;
+    QByteArray err;
+};
+
+// One programming station: its own home (settings, local database) and beacon on a pty.
+class Station
+{
+public:
+    Station(const QString &name, const QString &service = QString())
+        : m_name(name)
+    {
+        QSettings settings(m_home.filePath(QStringLiteral("config/Aldmar/Quorvik PLB.conf")), QSettings::IniFormat);
+        settings.setValue(QStringLiteral("ProgStation"), name);
+        settings.setValue(QStringLiteral("Operator"), QStringLiteral("Op ") + name.right(1));
+        if (!service.isEmpty()) {
+            settings.setValue(QStringLiteral("Register/Enabled"), true);
+            settings.setValue(QStringLiteral("Register/Service"), service);
+        }
+        settings.sync();
+        m_env = QProcessEnvironment::systemEnvironment();
+        m_env.insert(QStringLiteral("HOME"), m_home.path());
+        m_env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral("config")));
+        m_env.insert(QStringLiteral("XDG_DATA_HOME"), m_home.filePath(QStringLiteral("data")));
+    }
+    ~Station() { stopBeacon(); }
+
+    QProcessEnvironment &env() { return m_env; }
+
+    // A factory-fresh beacon with this serial on a new pty; its device path.
+    QString startBeacon(int serial)
+    {
+        stopBeacon();
+        m_sim = std::make_unique<QProcess>();
+        m_sim->start(QStringLiteral(QUORVIK_BIN_DIR "/quorvik-beacon-sim"),
+                     { QStringLiteral("--serial"), QString::number(serial), QStringLiteral("--baud"),
+                       QStringLiteral("0"), QStringLiteral("--resync-ms"), QStringLiteral("1000"),
+                       QStringLiteral("--sync-interval"), QStringLiteral("500") });
+        if (!m_sim->waitForReadyRead(10000))
+            return QString();
+        m_device = QString::fromLocal8Bit(m_sim->readLine()).trimmed();
+        return m_device;
+    }
+    void stopBeacon()
+    {
+        if (m_sim) {
+            m_sim->terminate();
+            m_sim->waitForFinished(5000);
+            m_sim.reset();
+        }
+    }
+
+    QProcess *startCli(const QStringList &args)
+    {
+        auto *p = new QProcess;
+        p->setProcessEnvironment(m_env);
+        p->start(QStringLiteral(QUORVIK_BIN_DIR "/quorvik-cli"), args);
+        return p;
+    }
+    static CliResult finish(QProcess *p)
+    {
+        std::unique_ptr<QProcess> owned(p);
+        CliResult r;
+        if (!p->waitForFinished(90000)) {
+            p->kill();
+            p->waitForFinished();
+            r.err = "did not finish";
+            return r;
+        }
+        r.out = p->readAllStandardOutput();
+        r.err = p->readAllStandardError();
+        r.json = QJsonDocument::fromJson(r.out).object();
+        r.code = p->exitStatus() == QProcess::NormalExit ? p->exitCode() : -1;
+        return r;
+    }
+    CliResult cli(const QStringList &args) { return finish(startCli(args)); }
+
+    QStringList programArgs(int serial, const QStringList &identity, const QStringList &extra = {}) const
+    {
+        return QStringList{ QStringLiteral("program"), QStringLiteral("--port"), m_device, QStringLiteral("--serial"),
+                            QString::number(serial), QStringLiteral("--country"), QStringLiteral("211") }
+            + identity + extra;
+    }
+    CliResult program(int serial, const QStringList &identity, const QStringList &extra = {})
+    {
+        return cli(programArgs(serial, identity, extra));
+    }
+
+private:
+    QString m_name;
+    QTemporaryDir m_home;
+    QProcessEnvironment m_env;
+    std::unique_ptr<QProcess> m_sim;
+    QString m_device;
+};
+
+const QStringList kSerialIdentity{ QStringLiteral("--protocol"), QStringLiteral("15") };
+QStringList mmsiIdentity(const QString &mmsi)
+{
+    return { QStringLiteral("--protocol"), QStringLiteral("20"), QStringLiteral("--mmsi"), mmsi };
+}
+
+QString describe(const CliResult &r)
+{
+    return QStringLiteral("exit %1\nstdout: %2\nstderr: %3")
+        .arg(r.code)
+        .arg(QString::fromUtf8(r.out), QString::fromUtf8(r.err));
+}
+
+} // namespace
+
+class TestRegister : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void twoStationsShareOneRegister();
+    void registerLostMidRunLosesNothingAndSendsOnce();
+    void simultaneousClaimsWarnExactlyOnce();
+    void badCredentialsWrongHostAndNewerSchemaKeepTheRecord();
+
+private:
+    // Rows of the register for hexId: station -> owner names, in order of recording.
+    QList<QPair<QString, QString>> rows(const QString &hexId);
+    QString column(const QString &hexId, const QString &station, const QString &name);
+
+    std::unique_ptr<PgCluster> m_cluster;
+};
+
+void TestRegister::initTestCase()
+{
+    if (PgCluster::serverBin().isEmpty())
+        QSKIP("PostgreSQL server binaries are not installed (/usr/lib/postgresql/*/bin): install the postgresql package");
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL")))
+        QSKIP("Qt's PostgreSQL driver is not installed: install libqt6sql6-psql");
+    m_cluster = std::make_unique<PgCluster>();
+    QVERIFY2(m_cluster->create(), qPrintable(m_cluster->why()));
+    QCOMPARE(m_cluster->exec(QStringLiteral("postgres"), QStringLiteral("CREATE DATABASE register")), QString());
+    QCOMPARE(m_cluster->exec(QStringLiteral("postgres"), QStringLiteral("CREATE DATABASE future")), QString());
+    QVERIFY(m_cluster->addService(QStringLiteral("shop"), QStringLiteral("register")));
+}
+
+void TestRegister::cleanupTestCase()
+{
+    if (m_cluster)
+        QVERIFY2(m_cluster->stop(), qPrintable(m_cluster->why()));
+    m_cluster.reset();
+    QSqlDatabase::removeDatabase(QStringLiteral("probe"));
+}
+
+QList<QPair<QString, QString>> TestRegister::rows(const QString &hexId)
+{
+    // Opened for each look: the server is stopped and started under the tests.
+    QSqlDatabase db = QSqlDatabase::contains(QStringLiteral("probe"))
+        ? QSqlDatabase::database(QStringLiteral("probe"), false)
+        : QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("probe"));
+    db.close();
+    db.setHostName(m_cluster->socketDir());
+    db.setPort(m_cluster->port());
+    db.setDatabaseName(QStringLiteral("register"));
+    db.setUserName(QLatin1String(PgCluster::kUser));
+    QList<QPair<QString, QString>> result;
+    if (!db.open()) {
+        qWarning() << db.lastError().text();
+        return result;
+    }
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("SELECT station, owner_name FROM quorvik_beacons WHERE hex_id = ? ORDER BY id"));
+    q.addBindValue(hexId);
+    if (!q.exec())
+        qWarning() << q.lastError().text();
+    while (q.next())
+        result.append({ q.value(0).toString(), q.value(1).toString() });
+    return result;
+}
+
+QString TestRegister::column(const QString &hexId, const QString &station, const QString &name)
+{
+    rows(hexId); // opens the probe connection
+    QSqlQuery q(QSqlDatabase::database(QStringLiteral("probe")));
+    q.prepare(QStringLiteral("SELECT %1 FROM quorvik_beacons WHERE hex_id = ? AND station = ? ORDER BY id DESC LIMIT 1")
+                  .arg(name));
+    q.addBindValue(hexId);
+    q.addBindValue(station);
+    if (!q.exec() || !q.next())
+        return QStringLiteral("<none>");
+    const QVariant v = q.value(0);
+    return v.typeId() == QMetaType::QByteArray ? QString::number(v.toByteArray().size()) : v.toString();
+}
+
+void TestRegister::twoStationsShareOneRegister()
+{
+    // A through the service in its settings, B through an address given for the run.
+    Station a(QStringLiteral("Bench A"), QStringLiteral("shop"));
+    Station b(QStringLiteral("Bench B"));
+    const QStringList viaB{ QStringLiteral("--register"), m_cluster->url(QStringLiteral("register")) };
+    QVERIFY(!a.startBeacon(1001).isEmpty());
+    QVERIFY(!b.startBeacon(2002).isEmpty());
+
+    CliResult r = a.program(1001, kSerialIdentity);
+    QVERIFY2(r.code == 0, qPrintable(describe(r)));
+    QCOMPARE(r.json.value(QStringLiteral("registerStatus")).toString(), QStringLiteral("Register: connected"));
+    const QString hexA = r.json.value(QStringLiteral("hexId")).toString();
+    r = b.program(2002, kSerialIdentity, viaB);
+    QVERIFY2(r.code == 0, qPrintable(describe(r)));
+    QCOMPARE(r.json.value(QStringLiteral("registerStatus")).toString(), QStringLiteral("Register: connected"));
+    const QString hexB = r.json.value(QStringLiteral("hexId")).toString();
+    QVERIFY(hexA != hexB && hexA.size() == 15);
+
+    QCOMPARE(rows(hexA), (QList<QPair<QString, QString>>{ { QStringLiteral("Bench A"), QString() } }));
+    QCOMPARE(rows(hexB), (QList<QPair<QString, QString>>{ { QStringLiteral("Bench B"), QString() } }));
+    QCOMPARE(column(hexA, QStringLiteral("Bench A"), QStringLiteral("serial")), QStringLiteral("1001"));
+    QCOMPARE(column(hexA, QStringLiteral("Bench A"), QStringLiteral("operator")), QStringLiteral("Op A"));
+    QCOMPARE(column(hexA, QStringLiteral("Bench A"), QStringLiteral("data_block")), QStringLiteral("192"));
+
+    // Station B sees A's beacon: none of its own carries the ID.
+    r = b.cli(QStringList{ QStringLiteral("db"), QStringLiteral("who"), hexA.toLower() } + viaB);
+    QVERIFY2(r.code == 0, qPrintable(describe(r)));
+    QCOMPARE(r.json.value(QStringLiteral("local")).toArray().size(), 0);
+    const QJsonArray seen = r.json.value(QStringLiteral("register")).toArray();
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen.at(0).toObject().value(QStringLiteral("station")).toString(), QStringLiteral("Bench A"));
+    QCOMPARE(seen.at(0).toObject().value(QStringLiteral("beaconSerial")).toString(), QStringLiteral("1001"));
+
+    // One MMSI on two beacons at two stations: the second station is told who has it, and
+    // writes it only with a reason, which the register keeps.
+    r = a.program(1001, mmsiIdentity(QStringLiteral("123456")));
+    QVERIFY2(r.code == 0, qPrintable(describe(r)));
+    const QString hexM = r.json.value(QStringLiteral("hexId")).toString();
+    r = b.program(2002, mmsiIdentity(QStringLiteral("123456")), viaB);
+    QVERIFY2(r.code == 4, qPrintable(describe(r)));
+    QVERIFY2(r.err.contains("1001") && r.err.contains("Bench A") && r.err.contains("shared register"),
+             qPrintable(describe(r)));
+    QCOMPARE(rows(hexM).size(), 1);
+    // The station whose beacon holds the ID programs it again without a question.
+    r = a.program(1001, mmsiIdentity(QStringLiteral("123456")), { QStringLiteral("--owner-name"), QStringLiteral("Again") });
+    QVERIFY2(r.code == 0, qPrintable(describe(r)));
+    QCOMPARE(rows(hexM).size(), 2);
+    r = b.program(2002, mmsiIdentity(QStringLiteral("123456")),
+                  viaB + QStringList{ QStringLiteral("--allow-duplicate"), QStringLiteral("Replacement unit") });
+    QVERIFY2(r.code == 0, qPrintable(describe(r)));
+    QCOMPARE(r.json.value(QStringLiteral("hexId")).toString(), hexM);
+    QCOMPARE(column(hexM, QStringLiteral("Bench B"), QStringLiteral("duplicate_reason")), QStringLiteral("Replacement unit"));
+    QCOMPARE(column(hexM, QStringLiteral("Bench A"), QStringLiteral("duplicate_reason")), QString());
+    r = a.cli({ QStringLiteral("db"), QStringLiteral("who"), hexM });
+    QVERIFY2(r.code == 0, qPrintable(describe(r)));
+    QCOMPARE(r.json.value(QStringLiteral("beacons")).toInt(), 2);
+    QCOMPARE(r.json.value(QStringLiteral("local")).toArray().size(), 1);
+    QCOMPARE(rows(hexM).size(), 3);
+
+    // Two stations writing one fresh ID at the same moment: exactly one is stopped.
+    const QStringList race = mmsiIdentity(QStringLiteral("654321"));
+    QProcess *first = a.startCli(a.programArgs(1001, race));
+    QProcess *second = b.startCli(b.programArgs(2002, race, viaB));
+    const CliResult one = Station::finish(first);
+    const CliResult two = Station::finish(second);
+    QVERIFY2((one.code == 0 && two.code == 4) || (one.code == 4 && two.code == 0),
+             qPrintable(describe(one) + QLatin1Char('\n') + describe(two)));
+    const QString hexR = (one.code == 0 ? one : two).json.value(QStringLiteral("hexId")).toString();
+    QCOMPARE(rows(hexR).size(), 1);
+}
+
+void TestRegister::registerLostMidRunLosesNothingAndSendsOnce()
+{
+    Station c(QStringLiteral("Bench C"), QStringLiteral("shop"));
+    QVERIFY(!c.startBeacon(3003).isEmpty());
+    CliResult r = c.program(3003, kSerialIdentity);
+    QVERIFY2(r.code == 0, qPrintable(describe(r)));
+    const QString hex = r.json.value(QStringLiteral("hexId")).toString();
+    QCOMPARE(rows(hex).size(), 1);
+
+    // The server goes away between two programmings: the beacon is programmed and kept locally.
+    QVERIFY2(m_cluster->stop(), qPrintable(m_cluster->why()));
+    r = c.program(3003, kSerialIdentity, { QStringLiteral("--owner-name"), QStringLiteral("While Down") });
+    QVERIFY2(r.code == 0, qPrintable(describe(r)));
+    QVERIFY2(r.json.value(QStringLiteral("registerStatus")).toString().startsWith(QLatin1String("Register: cannot reach")),
+             qPrintable(describe(r)));
+    QVERIFY2(r.err.contains("the record waits in the database"), qPrintable(describe(r)));
+    r = c.cli({ QStringLiteral("db"), QStringLiteral("who"), hex });
+    QCOMPARE(r.json.value(QStringLiteral("local")).toArray().at(0).toObject().value(QStringLiteral("waiting")).toBool(),
+             true);
+    r = c.cli({ QStringLiteral("db"), QStringLiteral("send") });
+    QCOMPARE(r.code, 1);
+    QCOMPARE(r.json.value(QStringLiteral("waiting")).toInt(), 1);
+
+    // Back: sent once, however often it is asked to.
+    QVERIFY2(m_cluster->start(), qPrintable(m_cluster->why()));
+    r = c.cli({ QStringLiteral("db"), QStringLiteral("send") });
+    QVERIFY2(r.code == 0, qPrintable(describe(r)));
+    QCOMPARE(r.json.value(QStringLiteral("sent")).toInt(), 1);
+    QCOMPARE(r.json.value(QStringLiteral("waiting")).toInt(), 0);
+    QCOMPARE(r.json.value(QStringLiteral("registerStatus")).toString(), QStringLiteral("Register: connected"));
+    r = c.cli({ QStringLiteral("db"), QStringLiteral("send") });
+    QCOMPARE(r.json.value(QStringLiteral("sent")).toInt(), 0);
+    QCOMPARE(rows(hex).size(), 2);
+    QCOMPARE(rows(hex).last().second, QStringLiteral("While Down"));
+
+    // Lost again, and the beacon programmed twice meanwhile: the next run sends both
+    // programmings that waited before its own.
+    QVERIFY2(m_cluster->stop(), qPrintable(m_cluster->why()));
+    r = c.program(3003, kSerialIdentity, { QStringLiteral("--owner-name"), QStringLiteral("Second Outage") });
+    QVERIFY2(r.code == 0, qPrintable(describe(r)));
+    r = c.program(3003, kSerialIdentity, { QStringLiteral("--owner-name"), QStringLiteral("Programmed Again") });
+    QVERIFY2(r.code == 0, qPrintable(describe(r)));
+    QVERIFY2(m_cluster->start(), qPrintable(m_cluster->why()));
+    QVERIFY(!c.startBeacon(3004).isEmpty());
+    r = c.program(3004, kSerialIdentity);
+    QVERIFY2(r.code == 0, qPrintable(describe(r)));
+    QCOMPARE(r.json.value(QStringLiteral("registerStatus")).toString(), QStringLiteral("Register: connected"));
+    const auto after = rows(hex);
+    QCOMPARE(after.size(), 4);
+    QCOMPARE(after.at(2).second, QStringLiteral("Second Outage"));
+    QCOMPARE(after.at(3).second, QStringLiteral("Programmed Again"));
+    QCOMPARE(rows(r.json.value(QStringLiteral("hexId")).toString()).size(), 1);
+}
+
+void TestRegister::simultaneousClaimsWarnExactlyOnce()
+{
+    // Two connections ask for the same fresh ID at the same moment, many times over.
+    QString error;
+    const SharedRegister::Connection where = SharedRegister::Connection::parse(m_cluster->url(QStringLiteral("register")), &error);
+    QCOMPARE(error, QString());
+    constexpr int kRounds = 25;
+    QSemaphore go[2];
+    QSemaphore ready;
+    std::atomic<int> told[kRounds] = {};
+    std::atomic<int> failures{ 0 };
+    auto station = [&](int which) {
+        SharedRegister reg(where);
+        if (!reg.open()) {
+            failures += 1000;
+            ready.release(kRounds);
+            return;
+        }
+        for (int i = 0; i < kRounds; ++i) {
+            ready.release();
+            go[which].acquire();
+            QList<SharedRegister::Entry> others;
+            const QString hex = QStringLiteral("ADCE0%1").arg(i, 10, 10, QLatin1Char('0'));
+            if (!reg.claim(hex, 13, QString::number(5000 + which), QStringLiteral("Race %1").arg(which),
+                           QStringLiteral("Op"), &others))
+                ++failures;
+            else if (!others.isEmpty())
+                ++told[i];
+        }
+    };
+    std::thread one(station, 0);
+    std::thread two(station, 1);
+    for (int i = 0; i < kRounds; ++i) {
+        ready.acquire(2);
+        go[0].release();
+        go[1].release();
+    }
+    one.join();
+    two.join();
+    QCOMPARE(failures.load(), 0);
+    for (int i = 0; i < kRounds; ++i)
+        QVERIFY2(told[i].load() == 1, qPrintable(QStringLiteral("round %1: %2 stations told").arg(i).arg(told[i].load())));
+
+    // The beacon that holds an ID is not told about itself.
+    SharedRegister again(where);
+    QList<SharedRegister::Entry> five, six;
+    QVERIFY2(again.claim(QStringLiteral("ADCE00000000000"), 13, QStringLiteral("5000"), QString(), QString(), &five),
+             qPrintable(again.lastError()));
+    QVERIFY(again.claim(QStringLiteral("ADCE00000000000"), 13, QStringLiteral("5001"), QString(), QString(), &six));
+    QCOMPARE(five.size() + six.size(), 1);
+}
+
+void TestRegister::badCredentialsWrongHostAndNewerSchemaKeepTheRecord()
+{
+    Station d(QStringLiteral("Bench D"), QStringLiteral("shop"));
+    QTemporaryDir elsewhere;
+    const QString wrongPass = elsewhere.filePath(QStringLiteral("pgpass"));
+    {
+        QFile f(wrongPass);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("*:*:*:quorvik:not-the-password\n");
+        f.close();
+        f.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    }
+    d.env().insert(QStringLiteral("PGPASSFILE"), wrongPass);
+    QVERIFY(!d.startBeacon(4004).isEmpty());
+    CliResult r = d.program(4004, kSerialIdentity);
+    QVERIFY2(r.code == 0, qPrintable(describe(r)));
+    const QString status = r.json.value(QStringLiteral("registerStatus")).toString();
+    QVERIFY2(status.contains(QLatin1String("refused the user name or password")) && status.contains(QLatin1String(".pgpass")),
+             qPrintable(status));
+    const QString hex = r.json.value(QStringLiteral("hexId")).toString();
+    QVERIFY(rows(hex).isEmpty());
+
+    // A wrong host says so; the record still waits.
+    r = d.cli({ QStringLiteral("db"), QStringLiteral("send"), QStringLiteral("--register"),
+                QStringLiteral("postgresql://quorvik@localhost:9/register?host=/nonexistent-socket-folder") });
+    QCOMPARE(r.code, 1);
+    QVERIFY2(r.err.contains("Register: cannot reach the server"), qPrintable(describe(r)));
+    QCOMPARE(r.json.value(QStringLiteral("waiting")).toInt(), 1);
+
+    // A register of a later program version is left alone.
+    QCOMPARE(m_cluster->exec(QStringLiteral("future"),
+                             QStringLiteral("CREATE TABLE quorvik_schema (version integer NOT NULL, upgraded_at "
+                                            "timestamptz NOT NULL DEFAULT now()); INSERT INTO quorvik_schema VALUES (99)")),
+             QString());
+    d.env().insert(QStringLiteral("PGPASSFILE"), m_cluster->passFile());
+    r = d.cli({ QStringLiteral("db"), QStringLiteral("send"), QStringLiteral("--register"),
+                m_cluster->url(QStringLiteral("future")) });
+    QCOMPARE(r.code, 1);
+    QVERIFY2(r.err.contains("newer than this program"), qPrintable(describe(r)));
+    QCOMPARE(r.json.value(QStringLiteral("waiting")).toInt(), 1);
+
+    // With the right password the record that waited arrives.
+    r = d.cli({ QStringLiteral("db"), QStringLiteral("send") });
+    QVERIFY2(r.code == 0, qPrintable(describe(r)));
+    QCOMPARE(r.json.value(QStringLiteral("sent")).toInt(), 1);
+    QCOMPARE(rows(hex), (QList<QPair<QString, QString>>{ { QStringLiteral("Bench D"), QString() } }));
+}
+
+QTEST_GUILESS_MAIN(TestRegister)
+#include "tst_register.moc"
