@@ -1,6 +1,8 @@
 // Brings the entries of ScreenPages.qml up in the real scenes.
 #include "screenstage.h"
 
+#include "coding/epirbmsgbase.h"
+
 #include "config/configtables.h"
 #include "config/datablockcodec.h"
 #include "config/epirbconfig.h"
@@ -75,10 +77,15 @@ void fillDatabase(DatabaseIfc &db, int n)
     QJsonObject beacon = db.exportObject().value(QStringLiteral("beacons")).toArray().at(0).toObject();
     db.clearAll();
     QJsonArray beacons;
+    const std::unique_ptr<EpirbMsgBase> message(EpirbMsgBase::fromBytes(p5->messageBytes()));
     const QDate first(2019, 1, 7);
     for (int i = 0; i < n; ++i) {
         const QDate programmed = first.addDays((i * 37) % 2500);
         beacon.insert(QStringLiteral("beaconSerial"), QString::number(10000 + i));
+        // Each beacon its own hex ID, as real beacons of a serial protocol have.
+        message->setSerialNumber(10000 + i);
+        message->calculateBch();
+        beacon.insert(QStringLiteral("message406"), QString::fromLatin1(message->messageBytes().toBase64()));
         beacon.insert(QStringLiteral("progDate"), programmed.toString(QStringLiteral("yyyyMMdd")));
         beacon.insert(QStringLiteral("batteryExpiry"), programmed.addYears(7).toString(QStringLiteral("yyyyMMdd")));
         beacons.append(beacon);

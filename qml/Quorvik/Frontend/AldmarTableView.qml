@@ -242,8 +242,9 @@ AldmarTableViewForm {
             required property int column
             required property var display
             required property var model
-            readonly property bool marked: root.markRole !== "" && cell.column === root.markColumn
-                                           && cell.model[root.markRole] === true
+            // The mark belongs to the row; its tag is shown in one column.
+            readonly property bool rowMarked: root.markRole !== "" && cell.model[root.markRole] === true
+            readonly property bool marked: rowMarked && cell.column === root.markColumn
             readonly property bool selected: {
                 root.selectionRevision
                 return root.selectionModel.isRowSelected(cell.row)
@@ -258,11 +259,11 @@ AldmarTableViewForm {
             color: selected ? AldmarStyle.jTableRowSelectedColor
                             : (cell.row % 2 ? AldmarStyle.jTableRowSecondaryColor : AldmarStyle.jTableRowPrimaryColor)
             Accessible.role: Accessible.Cell
-            Accessible.name: QMLProxy.plainText(cellText.text) + (cell.marked ? ", " + root.markText : "")
+            Accessible.name: QMLProxy.plainText(cellText.text)
             // The whole row, so that a reader landing on any cell hears what the row is.
             Accessible.description: {
                 cell.display
-                return cell.pooled ? "" : root.rowText(cell.row)
+                return cell.pooled ? "" : root.rowText(cell.row) + (cell.rowMarked ? ", " + root.markText : "")
             }
             Accessible.selectable: root.selectionMode !== AldmarTableView.NoSelection
             Accessible.selected: selected

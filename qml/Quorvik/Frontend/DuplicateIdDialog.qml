@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Controls
 import Quorvik.Backend
 
 // Shown when the controller stops a write because another beacon carries the hex ID:

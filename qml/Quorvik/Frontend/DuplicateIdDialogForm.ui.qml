@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Controls
-import Quorvik.Backend
 
 // The question asked before a hex ID that another beacon carries is written.
 Popup {
