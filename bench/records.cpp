@@ -1,4 +1,4 @@
-// Database figures for 10,000 P5 records: load, save, JSON export, JSON import and one
+// Database figures for 10,000 P5 records (or the count given): load, save, JSON export, JSON import and one
 // filter keystroke on the database page's proxy; then the database page itself in the real
 // window (offscreen): opening it, one search keystroke, and the memory with it open.
 #include "app/epirbapp.h"
@@ -197,8 +197,11 @@ int main(int argc, char *argv[])
     }
     QJsonArray beacons;
     for (int i = 0; i < n; ++i) {
-        beacon.insert(QStringLiteral("beaconSerial"), QString::number(10000 + i));
-        beacons.append(beacon);
+        // A fresh copy each time: inserting into the one object already appended leaves its
+        // replaced strings behind in the shared storage, which then grows with every beacon.
+        QJsonObject entry = beacon;
+        entry.insert(QStringLiteral("beaconSerial"), QString::number(10000 + i));
+        beacons.append(entry);
     }
     {
         QFile f(report1);

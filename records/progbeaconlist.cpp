@@ -24,30 +24,43 @@ ProgBeaconList::ProgBeaconList(DatabaseIfc *db, QObject *parent)
     if (m_db) {
         connect(m_db, &DatabaseIfc::beginResetModel, this, &ProgBeaconList::beginResetModel);
         connect(m_db, &DatabaseIfc::endResetModel, this, [this] {
-            findDuplicates();
+            readHexIds();
             endResetModel();
         });
-        findDuplicates();
+        readHexIds();
     }
 }
 
-void ProgBeaconList::findDuplicates()
+void ProgBeaconList::readHexIds()
 {
+    m_hexIds.clear();
     m_duplicateIds.clear();
     if (!m_db)
         return;
     // Each stored record is one beacon (type and serial): an ID seen twice is carried by two.
+    const int count = m_db->count();
+    m_hexIds.reserve(count);
     QSet<QString> seen;
-    for (int i = 0; i < m_db->count(); ++i) {
+    for (int i = 0; i < count; ++i) {
         const EpirbConfig *record = m_db->beaconAt(i);
-        const QString id = record ? record->epirbHexMsg() : QString();
-        if (id.isEmpty())
-            continue;
-        if (seen.contains(id))
-            m_duplicateIds.insert(id);
-        else
-            seen.insert(id);
+        QString id = record ? record->epirbHexMsg() : QString();
+        if (!id.isEmpty()) {
+            if (seen.contains(id))
+                m_duplicateIds.insert(id);
+            else
+                seen.insert(id);
+        }
+        m_hexIds.append(std::move(id));
     }
+}
+
+QString ProgBeaconList::hexIdAt(int row) const
+{
+    // A list not yet read again after a change falls back to the record itself.
+    if (row < m_hexIds.size())
+        return m_hexIds.at(row);
+    const EpirbConfig *record = m_db->beaconAt(row);
+    return record ? record->epirbHexMsg() : QString();
 }
 
 QHash<int, QByteArray> ProgBeaconList::roleNames() const
@@ -100,12 +113,25 @@ QVariant ProgBeaconList::data(const QModelIndex &index, int role) const
         break;
     }
     case DuplicateIdRole:
-        return !m_duplicateIds.isEmpty() && m_duplicateIds.contains(record->epirbHexMsg());
+        return !m_duplicateIds.isEmpty() && m_duplicateIds.contains(hexIdAt(index.row()));
     case SortFilterProxyModel::SearchTextRole:
         // A beacon is found by its serial or by its hex ID.
         if (column == BeaconSerial)
-            return QString::fromLatin1(record->serialBytes()) + QLatin1Char(' ') + record->epirbHexMsg();
+            return QString::fromLatin1(record->serialBytes()) + QLatin1Char(' ') + hexIdAt(index.row());
         return data(index, Qt::DisplayRole);
+    case SortFilterProxyModel::SortValueRole:
+        // What each column shows, as a value: the battery by its month, programming by its day.
+        switch (column) {
+        case BeaconSerial:
+            return QString::fromLatin1(record->serialBytes()).toLongLong();
+        case BatteryDate: {
+            const QDate expiry = record->batteryExpiryDate();
+            return expiry.isValid() ? QDate(expiry.year(), expiry.month(), 1) : QDate();
+        }
+        case ProgDate:
+            return record->progDate();
+        }
+        break;
     case SortFilterProxyModel::SortTypeRole:
         // Each column sorts by what it shows: the type by its name.
         switch (column) {

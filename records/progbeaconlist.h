@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QList>
 #include <QSet>
 #include <QString>
 #include <QtQml/qqmlregistration.h>
@@ -30,9 +31,12 @@ public:
     QHash<int, QByteArray> roleNames() const override;
 
 private:
-    // The hex IDs more than one stored beacon carries.
-    void findDuplicates();
+    // Each row's hex ID, and those more than one stored beacon carries: read once per
+    // change, as searching and marking ask for them row by row.
+    void readHexIds();
+    QString hexIdAt(int row) const;
 
     DatabaseIfc *m_db;
+    QList<QString> m_hexIds;
     QSet<QString> m_duplicateIds;
 };

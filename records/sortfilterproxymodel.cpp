@@ -69,6 +69,16 @@ void SortFilterProxyModel::applyFilter()
 bool SortFilterProxyModel::lessThan(const QModelIndex &left, const QModelIndex &right) const
 {
     const QAbstractItemModel *source = sourceModel();
+    const QVariant leftValue = source->data(left, SortValueRole);
+    if (leftValue.isValid()) {
+        const QVariant rightValue = source->data(right, SortValueRole);
+        const QPartialOrdering order = QVariant::compare(leftValue, rightValue);
+        if (order == QPartialOrdering::Less || order == QPartialOrdering::Greater)
+            return order == QPartialOrdering::Less;
+        if (order == QPartialOrdering::Equivalent)
+            return left.row() < right.row();
+        // Values that do not compare fall back to the shown text below.
+    }
     SortType type = SortText;
     const QVariant typeValue = source->data(left, SortTypeRole);
     if (typeValue.metaType() == QMetaType::fromType<SortType>()) {

@@ -27,6 +27,9 @@ public:
     static constexpr int DateFormatRole = Qt::UserRole + 101;
     // What a search matches in a cell, when it is more than the cell shows (a record's hex ID).
     static constexpr int SearchTextRole = Qt::UserRole + 102;
+    // The value a cell sorts by, where the model has it at hand (a number, a QDate): spares
+    // turning shown text back into values on every comparison.
+    static constexpr int SortValueRole = Qt::UserRole + 103;
 
     explicit SortFilterProxyModel(QObject *parent = nullptr);
 
