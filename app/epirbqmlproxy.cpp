@@ -11,6 +11,7 @@
 #include "documents/labelwriter.h"
 #include "records/databaseifc.h"
 #include "records/registeroutbox.h"
+#include "records/registerquerymodel.h"
 #include "records/progbeaconlist.h"
 
 #include <QColor>
@@ -89,6 +90,33 @@ DatabaseIfc *EpirbQMLProxy::database() const
 RegisterOutbox *EpirbQMLProxy::sharedRegister() const
 {
     return RegisterOutbox::instance(m_app);
+}
+
+RegisterQueryModel *EpirbQMLProxy::registerRows()
+{
+    RegisterOutbox *outbox = RegisterOutbox::instance(m_app);
+    if (m_registerRows || !outbox->isSetUp())
+        return m_registerRows;
+    m_registerRows = new RegisterQueryModel(outbox->connection(), this);
+    // New settings, a new register: the rows of the old one are not to be shown under them.
+    connect(outbox, &RegisterOutbox::settingsChanged, m_registerRows, [this] {
+        m_registerRows->deleteLater();
+        m_registerRows = nullptr;
+        emit registerRowsChanged();
+    });
+    return m_registerRows;
+}
+
+bool EpirbQMLProxy::showRegisterRow(int row)
+{
+    if (!m_registerRows)
+        return false;
+    auto record = std::make_unique<EpirbConfig>(nullptr);
+    if (!m_registerRows->record(row, *record))
+        return false;
+    epirbdatablkWrapper::instance(m_app)->setConfig(record.get(), epirbdatablkWrapper::RegisterView);
+    m_registerRecord = std::move(record);
+    return true;
 }
 
 void EpirbQMLProxy::deleteCurrent()
