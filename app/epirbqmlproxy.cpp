@@ -59,6 +59,13 @@ EpirbQMLProxy::EpirbQMLProxy(QQmlEngine *engine, EpirbApp *app, EpirbConfig *con
     , m_countryModel(countryModel)
 {
     connect(DatabaseIfc::instance(app), &DatabaseIfc::dbBeaconChanged, this, &EpirbQMLProxy::dbBeaconChanged);
+    // New settings, a new register (or none): the old one's rows are not to be shown under them.
+    connect(RegisterOutbox::instance(app), &RegisterOutbox::settingsChanged, this, [this] {
+        if (m_registerRows)
+            m_registerRows->deleteLater();
+        m_registerRows = nullptr;
+        emit registerRowsChanged();
+    });
     if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()) && QGuiApplication::inputMethod())
         connect(QGuiApplication::inputMethod(), &QInputMethod::keyboardRectangleChanged, this,
                 &EpirbQMLProxy::keyboardRectangleChanged);
@@ -98,12 +105,6 @@ RegisterQueryModel *EpirbQMLProxy::registerRows()
     if (m_registerRows || !outbox->isSetUp())
         return m_registerRows;
     m_registerRows = new RegisterQueryModel(outbox->connection(), this);
-    // New settings, a new register: the rows of the old one are not to be shown under them.
-    connect(outbox, &RegisterOutbox::settingsChanged, m_registerRows, [this] {
-        m_registerRows->deleteLater();
-        m_registerRows = nullptr;
-        emit registerRowsChanged();
-    });
     return m_registerRows;
 }
 

@@ -80,7 +80,7 @@ void RegisterQueryModel::sort(int column, Qt::SortOrder order)
 
 QHash<int, QByteArray> RegisterQueryModel::roleNames() const
 {
-    return { { HexIdRole, "hexId" },       { ModelRole, "beaconType" },   { SerialRole, "beaconSerial" },
+    return { { Qt::DisplayRole, "display" }, { HexIdRole, "hexId" }, { ModelRole, "beaconType" },   { SerialRole, "beaconSerial" },
              { StationRole, "station" },   { OperatorRole, "progOperator" }, { ProgDateRole, "progDate" },
              { OwnerRole, "ownerName" },   { DuplicateReasonRole, "duplicateReason" },
              { RecordedRole, "recorded" }, { DuplicateIdRole, "duplicateId" } };
