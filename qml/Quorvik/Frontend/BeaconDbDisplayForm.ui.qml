@@ -41,6 +41,7 @@ Item {
             text: qsTr("This station")
             checked: true
             implicitHeight: 40
+            width: implicitWidth + 15
             Accessible.role: Accessible.RadioButton
             Accessible.name: text
         }
@@ -51,6 +52,7 @@ Item {
             text: qsTr("All stations")
             checked: false
             implicitHeight: 40
+            width: implicitWidth + 15
             Accessible.role: Accessible.RadioButton
             Accessible.name: text
         }
