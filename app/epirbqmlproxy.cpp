@@ -11,6 +11,7 @@
 #include "documents/labelwriter.h"
 #include "records/databaseifc.h"
 #include "records/registeroutbox.h"
+#include "records/registerquerymodel.h"
 #include "records/progbeaconlist.h"
 
 #include <QColor>
@@ -58,6 +59,13 @@ EpirbQMLProxy::EpirbQMLProxy(QQmlEngine *engine, EpirbApp *app, EpirbConfig *con
     , m_countryModel(countryModel)
 {
     connect(DatabaseIfc::instance(app), &DatabaseIfc::dbBeaconChanged, this, &EpirbQMLProxy::dbBeaconChanged);
+    // New settings, a new register (or none): the old one's rows are not to be shown under them.
+    connect(RegisterOutbox::instance(app), &RegisterOutbox::settingsChanged, this, [this] {
+        if (m_registerRows)
+            m_registerRows->deleteLater();
+        m_registerRows = nullptr;
+        emit registerRowsChanged();
+    });
     if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()) && QGuiApplication::inputMethod())
         connect(QGuiApplication::inputMethod(), &QInputMethod::keyboardRectangleChanged, this,
                 &EpirbQMLProxy::keyboardRectangleChanged);
@@ -89,6 +97,27 @@ DatabaseIfc *EpirbQMLProxy::database() const
 RegisterOutbox *EpirbQMLProxy::sharedRegister() const
 {
     return RegisterOutbox::instance(m_app);
+}
+
+RegisterQueryModel *EpirbQMLProxy::registerRows()
+{
+    RegisterOutbox *outbox = RegisterOutbox::instance(m_app);
+    if (m_registerRows || !outbox->isSetUp())
+        return m_registerRows;
+    m_registerRows = new RegisterQueryModel(outbox->connection(), this);
+    return m_registerRows;
+}
+
+bool EpirbQMLProxy::showRegisterRow(int row)
+{
+    if (!m_registerRows)
+        return false;
+    auto record = std::make_unique<EpirbConfig>(nullptr);
+    if (!m_registerRows->record(row, *record))
+        return false;
+    epirbdatablkWrapper::instance(m_app)->setConfig(record.get(), epirbdatablkWrapper::RegisterView);
+    m_registerRecord = std::move(record);
+    return true;
 }
 
 void EpirbQMLProxy::deleteCurrent()

@@ -6,7 +6,10 @@
 #include <QRectF>
 #include <QString>
 #include <QStringList>
+#include <QPointer>
 #include <QVariant>
+
+#include <memory>
 #include <QtQml/qqmlregistration.h>
 
 Q_MOC_INCLUDE("app/epirbapp.h")
@@ -15,6 +18,7 @@ Q_MOC_INCLUDE("config/epirbconfig.h")
 Q_MOC_INCLUDE("records/progbeaconlist.h")
 Q_MOC_INCLUDE("records/databaseifc.h")
 Q_MOC_INCLUDE("records/registeroutbox.h")
+Q_MOC_INCLUDE("records/registerquerymodel.h")
 
 class CountryCodeModel;
 class DatabaseIfc;
@@ -22,6 +26,7 @@ class EpirbApp;
 class EpirbConfig;
 class ProgBeaconList;
 class RegisterOutbox;
+class RegisterQueryModel;
 class QJSEngine;
 class QQmlEngine;
 
@@ -42,6 +47,8 @@ class EpirbQMLProxy : public QObject
     Q_PROPERTY(DatabaseIfc *database READ database CONSTANT)
     // The shared register: its settings, status and "Send now".
     Q_PROPERTY(RegisterOutbox *sharedRegister READ sharedRegister CONSTANT)
+    // Reports "All stations": the register's rows; null while no register is set up.
+    Q_PROPERTY(RegisterQueryModel *registerRows READ registerRows NOTIFY registerRowsChanged)
     Q_PROPERTY(CountryCodeModel *countryModel READ countryModel CONSTANT)
     Q_PROPERTY(int dbBeacon READ dbBeacon WRITE setDbBeacon NOTIFY dbBeaconChanged)
     Q_PROPERTY(bool isHelpAvailable READ isHelpAvailable CONSTANT)
@@ -75,6 +82,8 @@ public:
     static EpirbQMLProxy *create(QQmlEngine *qmlEngine, QJSEngine *jsEngine);
 
     Q_INVOKABLE void deleteCurrent();
+    // Shows row of registerRows on the record page, read-only; false when it cannot be read.
+    Q_INVOKABLE bool showRegisterRow(int row);
     Q_INVOKABLE bool regexTest(const QString &expr, const QString &str) const;
     Q_INVOKABLE QString dateString(const QDateTime &date, const QString &format, const QString &locale = QString()) const;
     Q_INVOKABLE QString dateTimeString(const QDateTime &date, const QString &format,
@@ -100,6 +109,7 @@ public:
     ProgBeaconList *beaconListModel() const { return m_beaconListModel; }
     DatabaseIfc *database() const;
     RegisterOutbox *sharedRegister() const;
+    RegisterQueryModel *registerRows();
     CountryCodeModel *countryModel() const { return m_countryModel; }
     int dbBeacon() const;
     void setDbBeacon(int row);
@@ -126,6 +136,7 @@ public:
 
 signals:
     void dbBeaconChanged();
+    void registerRowsChanged();
     void keyboardRectangleChanged();
     void showKeyboardPlaceholderChanged();
     void menuVisibleChanged();
@@ -139,4 +150,7 @@ private:
     ProgBeaconList *m_beaconListModel;
     CountryCodeModel *m_countryModel;
     bool m_menuVisible = true;
+    QPointer<RegisterQueryModel> m_registerRows;
+    // The register record on show; the view forgets it when it goes.
+    std::unique_ptr<EpirbConfig> m_registerRecord;
 };

@@ -266,7 +266,8 @@ QString epirbdatablkWrapper::addInfoNote() const
 
 void epirbdatablkWrapper::setAddInfoNote(const QString &note)
 {
-    if (!m_config || m_config->additionalInfo() == note)
+    // Another station's record is shown as it was recorded there.
+    if (!m_config || m_mode == RegisterView || m_config->additionalInfo() == note)
         return;
     m_config->setAdditionalInfo(note);
     // The owner of the record keeps it (the database writes its file).
@@ -351,6 +352,11 @@ bool epirbdatablkWrapper::isReadback()
 bool epirbdatablkWrapper::isProgramming()
 {
     return m_mode == ProgrammingView;
+}
+
+bool epirbdatablkWrapper::isRegister()
+{
+    return m_mode == RegisterView;
 }
 
 bool epirbdatablkWrapper::createProgrammingLabelPDF()

@@ -62,7 +62,8 @@ class epirbdatablkWrapper : public QObject
 
 public:
     // 0 database record, 1 read back from a beacon, 2 result of a programming run.
-    enum ViewMode { DatabaseView = 0, ReadbackView = 1, ProgrammingView = 2 };
+    // RegisterView: another station's programming, from the shared register; not to be changed here.
+    enum ViewMode { DatabaseView = 0, ReadbackView = 1, ProgrammingView = 2, RegisterView = 3 };
 
     explicit epirbdatablkWrapper(QObject *parent);
     static epirbdatablkWrapper *instance(QObject *parent);
@@ -134,6 +135,7 @@ public:
     Q_INVOKABLE QString getReportFileNameURI();
     Q_INVOKABLE bool isReadback();
     Q_INVOKABLE bool isProgramming();
+    Q_INVOKABLE bool isRegister();
 
 signals:
     void addInfoChanged();

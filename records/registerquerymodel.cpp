@@ -1,8 +1,10 @@
 #include "registerquerymodel.h"
 
+#include "config/configtables.h"
 #include "config/datablockcodec.h"
 #include "config/epirbconfig.h"
 
+#include <QLocale>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -19,6 +21,12 @@ const char *sortColumn(RegisterQueryModel::SortKey key)
         return "station";
     case RegisterQueryModel::ByOwner:
         return "owner_name";
+    case RegisterQueryModel::ByModel:
+        return "model";
+    case RegisterQueryModel::ByBatteryExpiry:
+        return "battery_expiry";
+    case RegisterQueryModel::ByProgDate:
+        return "prog_date";
     case RegisterQueryModel::ByRecorded:
         break;
     }
@@ -37,7 +45,7 @@ QString prefixPattern(const QString &text)
 }
 
 RegisterQueryModel::RegisterQueryModel(const SharedRegister::Connection &connection, QObject *parent)
-    : QAbstractListModel(parent)
+    : QAbstractTableModel(parent)
     , m_register(connection)
 {
 }
@@ -49,12 +57,33 @@ int RegisterQueryModel::rowCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : int(m_rows.size());
 }
 
+int RegisterQueryModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(ColumnCount);
+}
+
+QVariant RegisterQueryModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    static const char *const titles[] = { "Beacon Type", "Serial", "Battery Expiry", "Prog Date", "Station" };
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= ColumnCount)
+        return QVariant();
+    return QString::fromLatin1(titles[section]);
+}
+
+void RegisterQueryModel::sort(int column, Qt::SortOrder order)
+{
+    static const SortKey keys[] = { ByModel, BySerial, ByBatteryExpiry, ByProgDate, ByStation };
+    if (column < 0 || column >= ColumnCount)
+        return;
+    sortBy(keys[column], order == Qt::AscendingOrder);
+}
+
 QHash<int, QByteArray> RegisterQueryModel::roleNames() const
 {
-    return { { HexIdRole, "hexId" },       { ModelRole, "beaconType" },   { SerialRole, "beaconSerial" },
+    return { { Qt::DisplayRole, "display" }, { HexIdRole, "hexId" }, { ModelRole, "beaconType" },   { SerialRole, "beaconSerial" },
              { StationRole, "station" },   { OperatorRole, "progOperator" }, { ProgDateRole, "progDate" },
              { OwnerRole, "ownerName" },   { DuplicateReasonRole, "duplicateReason" },
-             { RecordedRole, "recorded" } };
+             { RecordedRole, "recorded" }, { DuplicateIdRole, "duplicateId" } };
 }
 
 QVariant RegisterQueryModel::data(const QModelIndex &index, int role) const
@@ -62,8 +91,23 @@ QVariant RegisterQueryModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.row() >= m_rows.size())
         return {};
     const Row &r = m_rows.at(index.row());
+    if (role == Qt::DisplayRole) {
+        static const QLocale english(QLocale::English);
+        switch (index.column()) {
+        case BeaconType:
+            return ConfigTables::instance(nullptr)->beaconShortName(r.model);
+        case BeaconSerial:
+            return r.serial;
+        case BatteryDate:
+            return english.toString(r.batteryExpiry, QStringLiteral("yyyy MMM"));
+        case ProgDate:
+            return english.toString(r.progDate, QStringLiteral("yyyy MMM dd"));
+        case Station:
+            return r.station;
+        }
+        return {};
+    }
     switch (role) {
-    case Qt::DisplayRole:
     case HexIdRole:
         return r.hexId;
     case ModelRole:
@@ -82,6 +126,8 @@ QVariant RegisterQueryModel::data(const QModelIndex &index, int role) const
         return r.duplicateReason;
     case RecordedRole:
         return r.recorded;
+    case DuplicateIdRole:
+        return !r.duplicateReason.isEmpty();
     }
     return {};
 }
@@ -130,7 +176,7 @@ void RegisterQueryModel::setStation(const QString &station)
 
 void RegisterQueryModel::sortBy(int key, bool ascending)
 {
-    m_sort = SortKey(qBound(int(ByRecorded), key, int(ByOwner)));
+    m_sort = SortKey(qBound(int(ByRecorded), key, int(ByProgDate)));
     m_ascending = ascending;
     reload();
 }
@@ -176,7 +222,7 @@ bool RegisterQueryModel::fetch(int offset, QVector<Row> *rows)
     const QString order = QStringLiteral("%1 %2, id %2").arg(QLatin1String(sortColumn(m_sort)),
                                                             m_ascending ? QStringLiteral("ASC") : QStringLiteral("DESC"));
     const QString sql = QStringLiteral("SELECT id, hex_id, model, serial, station, operator, prog_date, owner_name, "
-                                       "duplicate_reason, recorded_at FROM quorvik_beacons %1 ORDER BY %2 LIMIT %3 OFFSET %4")
+                                       "duplicate_reason, recorded_at, battery_expiry FROM quorvik_beacons %1 ORDER BY %2 LIMIT %3 OFFSET %4")
                             .arg(where.isEmpty() ? QString() : QStringLiteral("WHERE ") + where.join(QStringLiteral(" AND ")),
                                  order)
                             .arg(kPageRows)
@@ -203,6 +249,7 @@ bool RegisterQueryModel::fetch(int offset, QVector<Row> *rows)
         r.owner = q.value(7).toString();
         r.duplicateReason = q.value(8).toString();
         r.recorded = q.value(9).toDateTime();
+        r.batteryExpiry = q.value(10).toDate();
         rows->append(r);
     }
     setError(QString());

@@ -2,7 +2,7 @@
 
 #include "records/sharedregister.h"
 
-#include <QAbstractListModel>
+#include <QAbstractTableModel>
 #include <QByteArray>
 #include <QString>
 #include <QVector>
@@ -14,7 +14,8 @@ class EpirbConfig;
 // at a time: opening it and every search costs one page however many rows the register
 // holds. Search matches the start of the hex ID, the serial number, the station or the owner
 // name (case-insensitive for the owner), newest programming first unless sorted otherwise.
-class RegisterQueryModel : public QAbstractListModel
+// Its columns are those of the local list, and the station that programmed the beacon.
+class RegisterQueryModel : public QAbstractTableModel
 {
     Q_OBJECT
     QML_ELEMENT
@@ -26,8 +27,10 @@ class RegisterQueryModel : public QAbstractListModel
 
 public:
     enum Role { HexIdRole = Qt::UserRole + 1, ModelRole, SerialRole, StationRole, OperatorRole, ProgDateRole,
-                OwnerRole, DuplicateReasonRole, RecordedRole };
-    enum SortKey { ByRecorded, ByHexId, BySerial, ByStation, ByOwner };
+                OwnerRole, DuplicateReasonRole, RecordedRole, DuplicateIdRole };
+    enum SortKey { ByRecorded, ByHexId, BySerial, ByStation, ByOwner, ByModel, ByBatteryExpiry, ByProgDate };
+    enum Column { BeaconType = 0, BeaconSerial = 1, BatteryDate = 2, ProgDate = 3, Station = 4, ColumnCount = 5 };
+    Q_ENUM(Column)
     Q_ENUM(SortKey)
 
     static constexpr int kPageRows = 200;
@@ -36,6 +39,10 @@ public:
     ~RegisterQueryModel() override;
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    // The table's header sorts by its columns.
+    void sort(int column, Qt::SortOrder order) override;
     QVariant data(const QModelIndex &index, int role) const override;
     QHash<int, QByteArray> roleNames() const override;
     bool canFetchMore(const QModelIndex &parent) const override;
@@ -50,6 +57,8 @@ public:
     QString error() const { return m_error; }
     // Queries the first page again.
     Q_INVOKABLE bool reload();
+    // The next page, for a view scrolled near its last row.
+    Q_INVOKABLE void fetchNextPage() { fetchMore(QModelIndex()); }
     // The programming of row as a record (its data block decoded); false when it cannot be read.
     bool record(int row, EpirbConfig &config);
 
@@ -69,6 +78,7 @@ private:
         QString station;
         QString operatorName;
         QDate progDate;
+        QDate batteryExpiry;
         QString owner;
         QString duplicateReason;
         QDateTime recorded;

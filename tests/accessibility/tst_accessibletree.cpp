@@ -121,6 +121,17 @@ bool seen(QQuickItem *item)
     return int(size.width()) > 0 || int(size.height()) > 0;
 }
 
+// The tag a marked cell is heard with, from the table control around the view.
+QString markTextOf(QQuickItem *view)
+{
+    for (QQuickItem *up = view; up; up = up->parentItem()) {
+        const QVariant text = up->property("markText");
+        if (text.isValid())
+            return text.toString();
+    }
+    return QString();
+}
+
 QQuickItem *tableOf(QQuickItem *item)
 {
     for (QQuickItem *up = item ? item->parentItem() : nullptr; up; up = up->parentItem()) {
@@ -227,8 +238,11 @@ QStringList problemsOf(QQuickWindow *window)
                                           Q_ARG(QPoint, QPoint(column, row)));
             if (!table || atCell != node.item || row >= table->property("rows").toInt())
                 problems << what + QStringLiteral(": a cell the table does not show (row %1)").arg(row);
-            else if (name != node.item->property("display").toString().simplified())
-                problems << what + QStringLiteral(": name is not the cell's text");
+            else if (name != node.item->property("display").toString().simplified()
+                                  + (node.item->property("marked").toBool()
+                                         ? QStringLiteral(", ") + markTextOf(table)
+                                         : QString()))
+                problems << what + QStringLiteral(": name is not the cell's text (and its tag)");
             else if (description.isEmpty())
                 problems << what + QStringLiteral(": the row is not read out");
         }

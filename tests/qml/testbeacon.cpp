@@ -4,9 +4,13 @@
 #include "config/configtables.h"
 #include "config/datablockcodec.h"
 #include "records/databaseifc.h"
+#include "records/sharedregister.h"
+
+#include "pgcluster.h"
 
 #include "beaconsimulator.h"
 
+#include <QDebug>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -15,6 +19,7 @@
 #include <QMutex>
 #include <QQmlEngine>
 #include <QSettings>
+#include <QSqlDatabase>
 #include <QStandardPaths>
 
 namespace {
@@ -62,6 +67,71 @@ TestBeacon::~TestBeacon()
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     if (m_sim)
         m_sim->stop();
+    stopRegister();
+}
+
+QString TestBeacon::startRegister()
+{
+    if (m_register)
+        return QString();
+    if (PgCluster::serverBin().isEmpty())
+        return QStringLiteral("skip: PostgreSQL server binaries are not installed");
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL")))
+        return QStringLiteral("skip: Qt's PostgreSQL driver is not installed");
+    auto cluster = std::make_unique<PgCluster>();
+    if (!cluster->create())
+        return cluster->why();
+    const QString created = cluster->exec(QStringLiteral("postgres"), QStringLiteral("CREATE DATABASE register"));
+    if (!created.isEmpty())
+        return created;
+    // The program finds the password where libpq looks for it.
+    qputenv("PGPASSFILE", cluster->passFile().toLocal8Bit());
+    m_register = std::move(cluster);
+    return QString();
+}
+
+void TestBeacon::stopRegister()
+{
+    if (!m_register)
+        return;
+    if (!m_register->stop())
+        qWarning().noquote() << "The test register did not stop: " + m_register->why();
+    m_register.reset();
+}
+
+QVariantMap TestBeacon::registerPlace() const
+{
+    if (!m_register)
+        return {};
+    return { { QStringLiteral("host"), m_register->socketDir() },
+             { QStringLiteral("port"), m_register->port() },
+             { QStringLiteral("database"), QStringLiteral("register") },
+             { QStringLiteral("user"), QLatin1String(PgCluster::kUser) } };
+}
+
+bool TestBeacon::sendToRegister(const QString &serial, const QString &owner, const QString &station)
+{
+    if (!m_register)
+        return false;
+    EpirbConfig config(nullptr);
+    if (!decodeDataBlock(plbBlock(serial, owner), config))
+        return false;
+    config.setProgStation(station);
+    config.setProgOperator(QStringLiteral("Operator of ") + station);
+    config.setProgDate(QDate::currentDate());
+    config.calculateCsMsg();
+    SharedRegister::Connection where;
+    where.host = m_register->socketDir();
+    where.port = m_register->port();
+    where.database = QStringLiteral("register");
+    where.user = QLatin1String(PgCluster::kUser);
+    SharedRegister reg(where);
+    int sent = 0;
+    if (!reg.send({ &config }, &sent) || sent != 1) {
+        qWarning().noquote() << "Not sent to the test register: " + reg.lastError();
+        return false;
+    }
+    return true;
 }
 
 void TestBeacon::setApp(EpirbApp *app)

@@ -13,6 +13,7 @@
 
 class BeaconSimulator;
 class EpirbApp;
+class PgCluster;
 
 // What a page test sees of the world outside the window: the simulated beacon on a
 // pseudo-terminal, the log, the files handed to the desktop, settings and database.
@@ -89,6 +90,15 @@ public:
     // A byte copy (binary files such as database copies); false when to exists or it fails.
     Q_INVOKABLE bool copyFile(const QString &from, const QString &to) const { return QFile::copy(from, to); }
 
+    // A throwaway PostgreSQL server holding an empty database "register"; empty when it runs,
+    // else why not ("skip: ..." when PostgreSQL or Qt's driver is not installed).
+    Q_INVOKABLE QString startRegister();
+    Q_INVOKABLE void stopRegister();
+    // Where the program finds that register: host (its socket folder), port, database, user.
+    Q_INVOKABLE QVariantMap registerPlace() const;
+    // Records a programming of beacon serial at station in the register, as that station would.
+    Q_INVOKABLE bool sendToRegister(const QString &serial, const QString &owner, const QString &station);
+
     static void installLogCapture();
 
 public slots:
@@ -102,6 +112,7 @@ private:
     QString m_home;
     EpirbApp *m_app = nullptr;
     std::unique_ptr<BeaconSimulator> m_sim;
+    std::unique_ptr<PgCluster> m_register;
     EpirbConfig m_stored;
     QStringList m_opened;
     QList<bool> m_protocols;

@@ -32,7 +32,9 @@ bool giveTo(const QString &path, uid_t uid, gid_t gid)
 }
 }
 
+// The folder's name is the server's socket option too: no spaces from the application's name.
 PgCluster::PgCluster()
+    : m_dir(QDir::tempPath() + QStringLiteral("/quorvik-pg-XXXXXX"))
 {
     // Only the socket file's name carries the port: any number serves, none is bound.
     m_port = 40000 + int(QRandomGenerator::global()->bounded(20000));

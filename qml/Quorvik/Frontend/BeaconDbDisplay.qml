@@ -12,17 +12,23 @@ BeaconDbDisplayForm {
     // Something to export: follows the database as records come and go.
     property bool exportAllowed: false
     readonly property bool rowSelected: table.selectionModel ? table.selectionModel.hasSelection : false
+    // "All stations": the shared register's rows, fetched a page at a time.
+    readonly property RegisterQueryModel registerRows: QMLProxy.registerRows
+    readonly property bool allStations: allStationsButton.checked && registerRows !== null
 
-    table.model: filterModel
+    table.model: allStations ? registerRows : filterModel
+    allStationsButton.enabled: registerRows !== null
     // Two stored beacons with one hex ID: each is tagged beside its serial number.
     table.markRole: "duplicateId"
     table.markColumn: ProgBeaconList.BeaconSerial
     table.markText: qsTr("Duplicate ID")
     viewButton.enabled: rowSelected
     exportPdfButton.enabled: rowSelected
-    exportAllButton.enabled: exportAllowed
+    exportAllButton.enabled: exportAllowed && !allStations
+    importButton.enabled: !allStations
     // A change not written (import, delete, a note) before a damaged file found at start.
-    problemLine.text: QMLProxy.database.writeProblem.length > 0
+    problemLine.text: allStations ? registerRows.error
+                      : QMLProxy.database.writeProblem.length > 0
                       ? qsTr("Not saved: ") + QMLProxy.database.writeProblem
                       : QMLProxy.database.loadProblem
 
@@ -52,14 +58,48 @@ BeaconDbDisplayForm {
 
     // Column widths share the table evenly.
     table.columnWidthProvider: function (column) {
-        return table.width / Math.max(1, filterModel.columnCount())
+        return table.width / Math.max(1, table.model ? table.model.columnCount() : 1)
+    }
+
+    // The register is searched by the start of the hex ID, serial, station or owner name.
+    function searchRegister() {
+        if (allStations)
+            registerRows.search = searchField.text
+    }
+
+    onAllStationsChanged: {
+        table.clearSelection()
+        if (allStations) {
+            // Newest recorded first, as the register keeps them.
+            table.sortColumn = -1
+            registerRows.search = searchField.text
+            registerRows.sortBy(RegisterQueryModel.ByRecorded, false)
+        } else {
+            sortNewestFirst()
+        }
+        table.positionViewAtRowTop(0)
+    }
+    // The register gone from the settings: back to this station's list.
+    onRegisterRowsChanged: {
+        if (registerRows === null)
+            thisStationButton.checked = true
+    }
+
+    Connections {
+        target: page.table.tableView
+        function onContentYChanged() {
+            const view = page.table.tableView
+            if (page.allStations && view.contentY + view.height > view.contentHeight - 2 * view.height)
+                page.registerRows.fetchNextPage()
+        }
     }
 
     searchField.onTextChanged: {
+        searchRegister()
         // The hint comes back whenever the field is empty again.
         if (searchField.text.length === 0 && searchField.hint !== "")
             searchField.placeholderText = searchField.hint
-        if (filterModel.count > 0)
+        if (table.model && table.model.rowCount() > 0)
             table.positionViewAtRowTop(0)
     }
     searchField.onAccepted: QMLProxy.hideInputMethod()
@@ -87,6 +127,11 @@ BeaconDbDisplayForm {
     }
 
     function openRow(row) {
+        if (allStations) {
+            if (QMLProxy.showRegisterRow(row))
+                QuorvikContext.mainView.push("BeaconDbDisplaySingle.qml")
+            return
+        }
         const source = sourceRow(row)
         if (source < 0)
             return
@@ -98,10 +143,15 @@ BeaconDbDisplayForm {
         const row = selectedRow()
         if (row < 0)
             return
-        const source = sourceRow(row)
-        if (source < 0)
-            return
-        QMLProxy.dbBeacon = source
+        if (allStations) {
+            if (!QMLProxy.showRegisterRow(row))
+                return
+        } else {
+            const source = sourceRow(row)
+            if (source < 0)
+                return
+            QMLProxy.dbBeacon = source
+        }
         // Failures to write or to open are announced by the document notice.
         if (Datablock.createReport())
             Datablock.showReport()

@@ -14,6 +14,8 @@ Item {
     property alias exportPdfButton: exportPdfButton
     property alias importButton: importButton
     property alias problemLine: problemLine
+    property alias thisStationButton: thisStationButton
+    property alias allStationsButton: allStationsButton
 
     PageIdentifierText {
         id: heading
@@ -24,12 +26,44 @@ Item {
         idTooltip.text: qsTr("Double click report row or click view report button to see details")
     }
 
+    // Whose beacons the list shows: this station's database or the shared register.
+    Row {
+        id: scopeRow
+        anchors.top: heading.bottom
+        anchors.topMargin: 10
+        anchors.left: parent.left
+        anchors.leftMargin: 20
+        spacing: 40
+
+        QuorvikRadioButton {
+            id: thisStationButton
+            objectName: "thisStationButton"
+            text: qsTr("This station")
+            checked: true
+            implicitHeight: 40
+            width: implicitWidth + 15
+            Accessible.role: Accessible.RadioButton
+            Accessible.name: text
+        }
+
+        QuorvikRadioButton {
+            id: allStationsButton
+            objectName: "allStationsButton"
+            text: qsTr("All stations")
+            checked: false
+            implicitHeight: 40
+            width: implicitWidth + 15
+            Accessible.role: Accessible.RadioButton
+            Accessible.name: text
+        }
+    }
+
     QvTextField {
         id: searchField
         objectName: "dbSearchField"
         height: 40
-        anchors.top: heading.bottom
-        anchors.topMargin: 20
+        anchors.top: scopeRow.bottom
+        anchors.topMargin: 10
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.leftMargin: 20

@@ -12,7 +12,9 @@ BeaconDbDisplaySingleForm {
 
     readonly property bool fromReadback: Datablock.isReadback()
     readonly property bool fromProgramming: Datablock.isProgramming()
-    readonly property bool fromDatabase: !fromReadback && !fromProgramming
+    // Another station's programming, from the shared register: shown, not changed.
+    readonly property bool fromRegister: Datablock.isRegister()
+    readonly property bool fromDatabase: !fromReadback && !fromProgramming && !fromRegister
     readonly property int protocolCode: Datablock.protocolCode
     readonly property var metadata: Datablock.extraMetadata
     // Set once a removal has been confirmed: a second confirmation must not delete or pop again.
@@ -180,12 +182,12 @@ BeaconDbDisplaySingleForm {
     checksumField.text: Datablock.hexChecksum
     addInfoArea.text: Datablock.addInfoNote
 
-    backButton.visible: fromDatabase
+    backButton.visible: fromDatabase || fromRegister
     deleteButton.visible: fromDatabase
     deleteButton.enabled: !removing
     reportButton.enabled: !removing
     labelingButton.enabled: !removing
-    addInfoArea.readOnly: removing
+    addInfoArea.readOnly: removing || fromRegister
     labelingButton.visible: ConfigTables.labelingPages(Datablock.beaconType, protocolCode).length > 0
 
     hexIdCopyButton.onClicked: copyField(hexIdField)
