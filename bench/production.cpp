@@ -6,6 +6,7 @@
 #include "app/productionbatch.h"
 
 #include "beaconsimulator.h"
+#include "benchprocess.h"
 #include "linkfloor.h"
 
 #include <QDir>
@@ -26,20 +27,9 @@ using namespace linkfloor;
 int main(int argc, char *argv[])
 {
     QTemporaryDir home;
-    for (const char *name : { "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME" })
-        qputenv(name, QDir(home.path()).filePath(QString::fromLatin1(name)).toLocal8Bit());
-    qputenv("HOME", home.path().toLocal8Bit());
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    isolateBenchHome(home);
     QGuiApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Aldmar"));
-    QCoreApplication::setApplicationName(QStringLiteral("Quorvik PLB"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("5.3.9"));
-    QStandardPaths::setTestModeEnabled(true);
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &msg) {
-        if (qEnvironmentVariableIsSet("QUORVIK_BENCH_DEBUG") || (type != QtDebugMsg && type != QtInfoMsg))
-            std::fprintf(stderr, "%s\n", qPrintable(msg));
-    });
+    nameBenchApplication();
     const int beacons = argc > 1 ? std::max(1, atoi(argv[1])) : 20;
     // Taking the last beacon off the adapter and connecting the next one.
     const int connectMs = argc > 2 ? std::max(0, atoi(argv[2])) : 3000;

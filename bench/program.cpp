@@ -10,6 +10,7 @@
 #include "config/epirbconfig.h"
 
 #include "beaconsimulator.h"
+#include "benchprocess.h"
 #include "linkfloor.h"
 
 #include <QApplication>
@@ -136,23 +137,11 @@ int main(int argc, char *argv[])
 {
     // The window is drawn offscreen; settings and database stay in a folder removed at the end.
     QTemporaryDir home;
-    for (const char *name : { "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME" })
-        qputenv(name, QDir(home.path()).filePath(QString::fromLatin1(name)).toLocal8Bit());
-    qputenv("HOME", home.path().toLocal8Bit());
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    isolateBenchHome(home);
     if (!qEnvironmentVariableIsSet("QT_QUICK_BACKEND"))
         qputenv("QT_QUICK_BACKEND", "software");
     QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Aldmar"));
-    QCoreApplication::setApplicationName(QStringLiteral("Quorvik PLB"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("5.3.9"));
-    // Keep the user's database and settings out of it.
-    QStandardPaths::setTestModeEnabled(true);
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &msg) {
-        if (qEnvironmentVariableIsSet("QUORVIK_BENCH_DEBUG") || (type != QtDebugMsg && type != QtInfoMsg))
-            std::fprintf(stderr, "%s\n", qPrintable(msg));
-    });
+    nameBenchApplication();
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 3;
     // The start page (not the first-time set-up) needs an operator on record.
     QSettings().setValue(QStringLiteral("Operator"), QStringLiteral("Bench"));
