@@ -1226,6 +1226,8 @@ void EpirbApp::showWarningBox(const QString &title, const QString &text)
         return;
     auto *box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok);
     box->setAttribute(Qt::WA_DeleteOnClose);
+    // A widget cannot be our child; a box still open when we go must go with us.
+    connect(this, &QObject::destroyed, box, [box] { delete box; });
     box->open();
 }
 
