@@ -80,7 +80,7 @@ void EpirbComm::prepare()
     if (m_port)
         return;
     // Created on first use so that port, timers and engines belong to the link thread.
-    m_port = new QSerialPort(this);
+    m_port = m_givenPort ? m_givenPort : new QSerialPort(this);
     m_port->setBaudRate(QSerialPort::Baud2400);
     m_port->setDataBits(QSerialPort::Data8);
     m_port->setParity(QSerialPort::NoParity);
@@ -104,6 +104,13 @@ void EpirbComm::prepare()
 
 bool EpirbComm::openPort(const char *what)
 {
+    if (m_givenPort) {
+        if (m_port->isOpen())
+            return true;
+        qDebug().noquote().nospace() << what << "The port handed to the link is closed";
+        emit failure(-1);
+        return false;
+    }
     if (m_port->isOpen())
         m_port->close();
     m_port->setPortName(m_portName);
@@ -693,7 +700,8 @@ void EpirbComm::on_requestStop(const QString &)
         m_timeoutTimer->disconnect(this);
     }
     if (m_port) {
-        m_port->close();
+        if (!m_givenPort)
+            m_port->close();
         disconnectPort();
     }
     // The controller's connections stay: a start it made right after this stop was

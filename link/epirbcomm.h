@@ -38,6 +38,10 @@ public:
     // The pauses that leave the beacon its turnaround (and those of both XMODEM
     // engines); off only for a far end that needs none (tests, fuzzing).
     void setPauses(bool on);
+    // A port its owner opened and keeps open: the link uses it as it is and never opens
+    // or closes it. Only before the first operation; for a far end that never goes away
+    // (fuzzing), where opening the port for every operation costs more than the operation.
+    void setOpenPort(QSerialPort *port) { m_givenPort = port; }
     QByteArray readData() const { return m_readData; }
     double progress() const { return m_progress; }
     int state() const { return m_state; }
@@ -97,6 +101,7 @@ private:
 
     double m_progress = 0;
     QSerialPort *m_port = nullptr;
+    QSerialPort *m_givenPort = nullptr;
     QString m_portName;
     int m_state = 0;
     QByteArray m_writeData;

@@ -7,24 +7,32 @@
 
 #include "link/epirbcomm.h"
 
-#include <QSerialPort>
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size == 0)
         return 0;
     LinkFeed &feed = LinkFeed::instance();
+    // One link for the whole run, as the program keeps one: each input is the next
+    // operation after a stop, so what a stop leaves behind is fuzzed too.
+    static EpirbComm *link = [&feed] {
+        auto *comm = new EpirbComm;
+        comm->setPortName(feed.devicePath());
+        comm->setOpenPort(feed.hostPort());
+        comm->setAnswerDelay(0);
+        // No beacon turnaround to wait for at this far end.
+        comm->setPauses(false);
+        return comm;
+    }();
+    EpirbComm &comm = *link;
+    QSerialPort *port = feed.hostPort();
     feed.reset();
     const int operation = data[0] % 3;
 
-    EpirbComm comm;
-    comm.setPortName(feed.devicePath());
-    comm.setAnswerDelay(0);
-    // No beacon turnaround to wait for at this far end.
-    comm.setPauses(false);
     int successes = 0;
     int lastCount = -1;
-    QObject::connect(&comm, &EpirbComm::success, [&](int n) {
+    // Ends this input's connection with it.
+    QObject scope;
+    QObject::connect(&comm, &EpirbComm::success, &scope, [&](int n) {
         ++successes;
         lastCount = n;
     });
@@ -41,8 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         break;
     }
     if (!started)
-        fuzz::fail("the link did not open its port");
-    QSerialPort *port = comm.findChild<QSerialPort *>();
+        fuzz::fail("the link did not take the open port");
     fuzz::forEachChunk(
         fuzz::bytes(data + 1, size - 1), [&](const QByteArray &chunk) { feed.deliver(port, chunk); },
         [&] { LinkFeed::expireNextTimer(&comm); });

@@ -10,16 +10,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     LinkFeed &feed = LinkFeed::instance();
-    static QSerialPort *port = [&feed] {
-        auto *p = new QSerialPort;
-        p->setPortName(feed.devicePath());
-        p->setBaudRate(QSerialPort::Baud2400);
-        if (!p->open(QIODevice::ReadWrite))
-            fuzz::fail("cannot open the host's port");
-        return p;
-    }();
+    QSerialPort *port = feed.hostPort();
     feed.reset();
-    port->clear();
 
     EpirbXmodemRx rx(port, nullptr);
     rx.setPauses(false);

@@ -29,6 +29,18 @@ LinkFeed::LinkFeed()
         qFatal("cannot open the host side of the pseudo-terminal");
 }
 
+QSerialPort *LinkFeed::hostPort()
+{
+    if (m_port)
+        return m_port;
+    m_port = new QSerialPort;
+    m_port->setPortName(devicePath());
+    m_port->setBaudRate(QSerialPort::Baud2400);
+    if (!m_port->open(QIODevice::ReadWrite))
+        qFatal("cannot open the host's port");
+    return m_port;
+}
+
 int LinkFeed::pendingAtHost() const
 {
     int n = 0;
@@ -64,6 +76,8 @@ void LinkFeed::deliver(QSerialPort *port, const QByteArray &chunk)
 void LinkFeed::reset()
 {
     ::tcflush(m_hostSide, TCIFLUSH);
+    if (m_port)
+        m_port->clear();
     while (!m_pty.read(0).isEmpty()) { }
 }
 
