@@ -3,9 +3,8 @@
 #include "beaconrun.h"
 #include "clicommand.h"
 
-#include "app/epirbapp.h"
-#include "app/productionbatch.h"
-#include "config/productionplan.h"
+#include "production/productionbatch.h"
+#include "production/productionplan.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -131,9 +130,11 @@ int runProduceCommand(const QStringList &argsIn)
         return cli::Ok;
     }
 
-    EpirbApp app({ QStringLiteral("production") }, nullptr, EpirbApp::Headless);
-    app.setSerialText(port);
-    ProductionBatch batch(&app, nullptr);
+    BeaconRun::Options options;
+    options.production = true;
+    BeaconRun run(port, options, nullptr);
+    ProductionBatch batch(run.session(), nullptr);
+    batch.setPortName(port);
     if (!batch.load(plan, defaults, record)) {
         std::fprintf(stderr, "quorvik-cli: plan refused, nothing written:\n");
         for (const QString &e : batch.errors())
