@@ -698,15 +698,26 @@ QList<int> ConfigTables::updateBracketList(int beaconType)
 
 QList<int> ConfigTables::updateProtocolList(int beaconType)
 {
-    const ProtocolGroup group = protocolGroup(beaconType);
     m_protocols.clear();
-    for (int protocol : group.ifEnabled) {
-        if (protocolAvailable(protocol))
+    for (int protocol : protocolsFor(beaconType)) {
+        if (isProtocolOffered(beaconType, protocol))
             m_protocols.append(protocol);
     }
-    if (m_testProtocolAllowed)
-        m_protocols += group.ifTest;
     return m_protocols;
+}
+
+QList<int> ConfigTables::protocolsFor(int beaconType) const
+{
+    const ProtocolGroup group = protocolGroup(beaconType);
+    return group.ifEnabled + group.ifTest;
+}
+
+bool ConfigTables::isProtocolOffered(int beaconType, int protocol) const
+{
+    const ProtocolGroup group = protocolGroup(beaconType);
+    if (group.ifTest.contains(protocol))
+        return m_testProtocolAllowed;
+    return group.ifEnabled.contains(protocol) && protocolAvailable(protocol);
 }
 
 int ConfigTables::csBeaconType(int beaconType) const

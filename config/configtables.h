@@ -207,6 +207,12 @@ public:
 
     QList<int> updateBracketList(int beaconType);
     QList<int> updateProtocolList(int beaconType);
+    // The model's whole protocol group in page order, test protocols last, whatever the
+    // settings; updateProtocolList() keeps of it what the settings enable.
+    QList<int> protocolsFor(int beaconType) const;
+    // In the model's group and enabled: a test protocol by the test-protocol switch, any
+    // other by "ProtocolsAvailable".
+    bool isProtocolOffered(int beaconType, int protocol) const;
     int csBeaconType(int beaconType) const;
     bool prepareConfig(EpirbConfig &config);
 

@@ -4,6 +4,7 @@
 #include "coding/protocolnames.h"
 #include "config/configtables.h"
 #include "config/countrycodemodel.h"
+#include "config/countryrow.h"
 #include "config/epirbconfig.h"
 
 #include <QJSEngine>
@@ -460,21 +461,95 @@ QString IdentityRules::protocolProblem(EpirbConfig *config)
     return tr("%1 is not allowed for country %2").arg(tables()->protocolName(protocol, raw)).arg(raw);
 }
 
+bool IdentityRules::isProtocolSupported(int beaconType, int countryCode, int protocol)
+{
+    // The first-generation models code a serial EPIRB for the USA in a way this program cannot.
+    static const QList<int> noSerialUsa = { ConfigTables::E_Skua11, ConfigTables::E_Skua12, ConfigTables::E_Skua12X,
+                                            ConfigTables::E_Skua21, ConfigTables::E_Skua31 };
+    return !(CountryCodeModel::isCountryUsa(countryCode) && noSerialUsa.contains(beaconType)
+             && protocol == ConfigTables::E_UserSerialEpirb);
+}
+
+namespace {
+
+bool inCountryList(int rawCountryCode)
+{
+    for (const CountryRow &row : CountryCodeModel::instance(nullptr)->rows()) {
+        if (row.code == rawCountryCode)
+            return true;
+    }
+    return false;
+}
+
+// What a record holds in a field its protocol does not carry: empty when nothing, else
+// the field's name. A read or prepared record keeps the serial number as its "MMSI"
+// for serial protocols; that is no identity of its own.
+QString strayField(const EpirbConfig &config, const QStringList &carried)
+{
+    if (!carried.contains(kMmsi)) {
+        const QString mmsi = config.mmsi().trimmed();
+        bool ok = false;
+        const qint64 number = mmsi.toLongLong(&ok);
+        const bool isSerial = ok && allDigits(mmsi)
+                && (number == config.beaconSerial().trimmed().toLongLong() || number == config.encodedSerial()
+                    || number == config.protocolSerial());
+        if (!mmsi.isEmpty() && !isSerial)
+            return IdentityRules::tr("MMSI");
+    }
+    if (!carried.contains(kBeaconNo) && config.beaconNo() != 0)
+        return IdentityRules::tr("Beacon number");
+    if (!carried.contains(kSerial) && !carried.contains(kNationalId) && config.customSerial() > 0)
+        return IdentityRules::tr("Serial number");
+    if (!carried.contains(kNationalData) && config.additionalData() != 0)
+        return IdentityRules::tr("National data");
+    return {};
+}
+
+} // namespace
+
 QString IdentityRules::checkRecord(const EpirbConfig &config)
 {
     const int protocol = config.protocolId();
     const int raw = config.rawCountryCode();
-    if (fields(protocol).isEmpty())
+    const int beaconType = config.beaconType();
+    const QStringList carried = fields(protocol);
+    if (carried.isEmpty())
         return tr("Protocol %1 cannot be programmed").arg(protocol);
-    // The countries' protocol restrictions are those of personal locator beacons.
-    if (tables()->csBeaconType(config.beaconType()) == ConfigTables::E_csPLB
-        && !tables()->isProtocolAllowedInCountry(protocol, raw))
-        return tr("%1 is not allowed for country %2").arg(tables()->protocolName(protocol, raw)).arg(raw);
+    const QString name = tables()->protocolName(protocol, raw);
+    if (!tables()->protocolsFor(beaconType).contains(protocol))
+        return tr("%1 is not a protocol of the %2").arg(name, tables()->beaconLongName(beaconType));
+    if (!tables()->isProtocolOffered(beaconType, protocol)) {
+        if (tables()->isTestProtocol(protocol))
+            return tr("%1 is a test protocol: test protocols are not allowed").arg(name);
+        return tr("This protocol is not enabled: choose another, or check the protocol settings");
+    }
+    if (!inCountryList(raw))
+        return tr("Country %1 is not in the country list").arg(raw);
+    if (!tables()->isProtocolAllowedInCountry(protocol, raw))
+        return tr("%1 is not allowed for country %2").arg(name).arg(raw);
+    if (!isProtocolSupported(beaconType, config.countryCode(), protocol))
+        return tr("Serial protocols for USA cannot be programmed with Quorvik");
     if (config.beaconSerial().trimmed().isEmpty())
         return tr("Serial No: the beacon's serial number is missing");
-    if (tables()->isCustomSerialForced(protocol, raw) && config.customSerial() <= 0)
+    const QString stray = strayField(config, carried);
+    if (!stray.isEmpty())
+        return tr("%1: %2 does not carry it").arg(stray, name);
+    const bool forced = tables()->isCustomSerialForced(protocol, raw);
+    if (forced && config.customSerial() <= 0)
         return tr("%1 %2").arg(caption(kSerial, protocol, raw), tr("none entered"));
-    for (const QString &field : fields(protocol)) {
+    if (carried.contains(kSerial) && config.customSerial() > 0 && !forced && !tables()->isTestProtocol(protocol)
+        && !tables()->isSerialOverrideAllowed()
+        && tables()->isCustomSerialInUse(config.beaconSerial().trimmed(), QString::number(config.customSerial()), protocol, raw))
+        return tr("Serial number %1 is not the beacon's own, and custom protocol serial numbers are not enabled in options")
+                .arg(serialText(protocol, raw, config.customSerial()));
+    if (protocol == ConfigTables::E_RlsUserMmsiEpirb) {
+        // The message holds first or second only: a beacon number set for the second must not go out as the first.
+        if (config.beaconNo() > 1)
+            return tr("Beacon number must be 0 to %1").arg(beaconNoMaximum(protocol) - 1);
+        if (config.beaconNo() == 1 && config.firstEpirb())
+            return tr("Beacon number 1 is the second EPIRB on board, but the record is marked as the first");
+    }
+    for (const QString &field : carried) {
         // The beacon's own serial number goes in as the protocol wraps it.
         if (field == kSerial && config.customSerial() <= 0)
             continue;

@@ -71,7 +71,13 @@ public:
     // Empty when the record's protocol may be written for its country, else why not.
     Q_INVOKABLE static QString protocolProblem(EpirbConfig *config);
 
-    // First field of the record the rules refuse, as "<field>: <why>"; empty when all pass.
+    // False where the program cannot code the protocol for the model and country.
+    Q_INVOKABLE static bool isProtocolSupported(int beaconType, int countryCode, int protocol);
+
+    // Every rule the wizard applies to the same values, for any write: the model's and the
+    // enabled protocols, the test-protocol switch, the country list and country rules, the
+    // serial-override setting, what the protocol carries and first/second EPIRB. Empty when
+    // all pass, else the first refusal as a sentence for the user.
     static QString checkRecord(const EpirbConfig &config);
     // Compares the identity a message carries with the record it was made from, field by
     // field. Empty when they agree, else a text naming the first field that differs, e.g.

@@ -115,6 +115,8 @@ private slots:
     void labelingPagesAndPictures();
     void countryNameUsesCountryModel();
     void identityFollowsProtocolAndCountry();
+    void checkRecordAppliesWizardRules_data();
+    void checkRecordAppliesWizardRules();
     void prepareConfig_data();
     void prepareConfig();
     void documentFolders();
@@ -1002,7 +1004,9 @@ void TestTables::identityFollowsProtocolAndCountry()
     // The rules ask the process-wide tables; they go with their owner at the end.
     QObject owner;
     ConfigTables *tables = ConfigTables::instance(&owner);
-    CountryCodeModel::instance(&owner);
+    QTemporaryDir dir;
+    writeFile(dir.filePath(QStringLiteral("Country.txt")), "211 Germany\n219 Denmark\n257 Norway\n265 Sweden\n");
+    CountryCodeModel::instance(&owner)->loadCountryList(dir.path(), QString());
     tables->updateProtocolList(ConfigTables::E_SkuaP5);
 
     EpirbConfig c(nullptr);
@@ -1043,6 +1047,115 @@ void TestTables::identityFollowsProtocolAndCountry()
     c.setMmsi(QStringLiteral("123456"));
     QVERIFY2(IdentityRules::checkRecord(c).endsWith(QLatin1String(" is not allowed for country 257")),
              qPrintable(IdentityRules::checkRecord(c)));
+}
+
+void TestTables::checkRecordAppliesWizardRules_data()
+{
+    QTest::addColumn<int>("beacon");
+    QTest::addColumn<int>("country");
+    QTest::addColumn<int>("protocol");
+    QTest::addColumn<QString>("mmsi");
+    QTest::addColumn<int>("beaconNo");
+    QTest::addColumn<bool>("firstEpirb");
+    QTest::addColumn<int>("customSerial");
+    QTest::addColumn<int>("nationalData");
+    QTest::addColumn<QString>("settings"); // t: test protocols on, o: serial override on, d: protocol disabled
+    QTest::addColumn<QString>("refusal"); // the start of the refusal; empty: accepted
+
+    const int p5 = ConfigTables::E_SkuaP5;
+    const int a = ConfigTables::E_Skua11A;
+    // Accepted as the wizard accepts them.
+    QTest::newRow("serial PLB") << p5 << 211 << 15 << "" << 0 << true << 0 << 0 << "" << "";
+    QTest::newRow("MMSI, beacon 3") << p5 << 211 << 0 << "123456" << 3 << true << 0 << 0 << "" << "";
+    QTest::newRow("test protocol, switch on") << a << 211 << 10 << "" << 0 << true << 0 << 0 << "t" << "";
+    QTest::newRow("test protocol, own serial") << a << 211 << 10 << "" << 0 << true << 777 << 0 << "t" << "";
+    QTest::newRow("override on") << p5 << 211 << 15 << "" << 0 << true << 777 << 0 << "o" << "";
+    QTest::newRow("wrapped beacon serial") << p5 << 211 << 15 << "" << 0 << true << 23456 % 16384 << 0 << "" << "";
+    QTest::newRow("Norway call sign") << p5 << 257 << 19 << "" << 0 << true << 1234 << 0 << "" << "";
+    QTest::newRow("serial kept as MMSI") << a << 211 << 1 << "23456" << 0 << true << 0 << 0 << "" << "";
+    QTest::newRow("second EPIRB") << a << 211 << 9 << "123456" << 0 << false << 0 << 0 << "" << "";
+    QTest::newRow("second EPIRB, number 1") << a << 211 << 9 << "123456" << 1 << false << 0 << 0 << "" << "";
+    // Protocols.
+    QTest::newRow("test protocol, switch off")
+        << a << 211 << 10 << "" << 0 << true << 0 << 0 << "" << "Standard Location - Test is a test protocol";
+    QTest::newRow("not the model's") << p5 << 211 << 2 << "123456" << 0 << true << 0 << 0 << ""
+                                     << "User - MMSI is not a protocol of the";
+    QTest::newRow("disabled") << p5 << 211 << 15 << "" << 0 << true << 0 << 0 << "d"
+                              << "This protocol is not enabled";
+    QTest::newRow("USA serial EPIRB") << int(ConfigTables::E_Skua11) << 366 << 4 << "" << 0 << true << 0 << 0 << ""
+                                      << "Serial protocols for USA cannot be programmed";
+    // Countries.
+    QTest::newRow("not in the list") << p5 << 999 << 15 << "" << 0 << true << 0 << 0 << ""
+                                     << "Country 999 is not in the country list";
+    QTest::newRow("country rule, PLB") << p5 << 257 << 15 << "" << 0 << true << 0 << 0 << ""
+                                       << "Std Location - Serial/TAC (PLB) is not allowed for country 257";
+    QTest::newRow("country rule, EPIRB") << a << 257 << 0 << "123456" << 0 << true << 0 << 0 << ""
+                                         << "Std Location - MMSI is not allowed for country 257";
+    QTest::newRow("forced serial missing") << p5 << 257 << 19 << "" << 0 << true << 0 << 0 << ""
+                                           << "Call Sign (LCxxxx): none entered";
+    // Serial override.
+    QTest::newRow("override off") << p5 << 211 << 15 << "" << 0 << true << 777 << 0 << ""
+                                  << "Serial number 777 is not the beacon's own";
+    // What the protocol does not carry.
+    QTest::newRow("MMSI on a serial protocol") << p5 << 211 << 15 << "265123" << 0 << true << 0 << 0 << ""
+                                               << "MMSI: Std Location - Serial/TAC (PLB) does not carry it";
+    QTest::newRow("beacon number on a serial protocol") << p5 << 211 << 15 << "" << 2 << true << 0 << 0 << ""
+                                                        << "Beacon number: ";
+    QTest::newRow("national ID on an MMSI protocol") << p5 << 211 << 0 << "123456" << 0 << true << 4711 << 0 << ""
+                                                     << "Serial number: ";
+    QTest::newRow("national data on an MMSI protocol") << p5 << 211 << 0 << "123456" << 0 << true << 0 << 5 << ""
+                                                       << "National data: ";
+    // First or second EPIRB on board.
+    QTest::newRow("number 1 marked first") << a << 211 << 9 << "123456" << 1 << true << 0 << 0 << ""
+                                           << "Beacon number 1 is the second EPIRB on board";
+    QTest::newRow("number 2") << a << 211 << 9 << "123456" << 2 << false << 0 << 0 << ""
+                              << "Beacon number must be 0 to 1";
+    // The field checks themselves.
+    QTest::newRow("short MMSI") << p5 << 211 << 0 << "12345" << 0 << true << 0 << 0 << ""
+                                << "The MMSI needs 6 digits";
+}
+
+// The rules the wizard's pages apply, for a record any write path made.
+void TestTables::checkRecordAppliesWizardRules()
+{
+    QFETCH(int, beacon);
+    QFETCH(int, country);
+    QFETCH(int, protocol);
+    QFETCH(QString, mmsi);
+    QFETCH(int, beaconNo);
+    QFETCH(bool, firstEpirb);
+    QFETCH(int, customSerial);
+    QFETCH(int, nationalData);
+    QFETCH(QString, settings);
+    QFETCH(QString, refusal);
+
+    QObject owner;
+    ConfigTables *tables = ConfigTables::instance(&owner);
+    QTemporaryDir dir;
+    writeFile(dir.filePath(QStringLiteral("Country.txt")), "211 Germany\n257 Norway\n366 United States\n");
+    CountryCodeModel::instance(&owner)->loadCountryList(dir.path(), QString());
+    tables->setTestProtocolAllowed(settings.contains(QLatin1Char('t')));
+    tables->setSerialOverrideAllowed(settings.contains(QLatin1Char('o')));
+    if (settings.contains(QLatin1Char('d')))
+        tables->setProtocolAvailable(protocol, false);
+    // The wizard's stateful list is of another model: the rules must not depend on it.
+    tables->updateProtocolList(ConfigTables::E_Skua11);
+
+    EpirbConfig c(nullptr);
+    c.setBeaconType(beacon);
+    c.setSerial(QStringLiteral("23456"));
+    c.setCountryCode(country);
+    c.setProtocolId(protocol);
+    c.setMmsi(mmsi);
+    c.setBeaconNo(beaconNo);
+    c.setFirstEpirb(firstEpirb);
+    c.setCustomSerial(customSerial);
+    c.setAdditionalData(nationalData);
+    const QString why = IdentityRules::checkRecord(c);
+    if (refusal.isEmpty())
+        QVERIFY2(why.isEmpty(), qPrintable(why));
+    else
+        QVERIFY2(why.startsWith(refusal), qPrintable(why));
 }
 
 void TestTables::prepareConfig_data()
