@@ -631,7 +631,9 @@ void TestTables::protocolGroups()
     QFETCH(bool, test);
     QFETCH(QList<int>, expected);
 
-    ConfigTables tables(nullptr, true);
+    // The rules ask the process-wide tables.
+    QObject owner;
+    ConfigTables &tables = *ConfigTables::instance(&owner);
     tables.setTestProtocolAllowed(test);
     QCOMPARE(tables.updateProtocolList(beacon), expected);
     QCOMPARE(tables.protocolsAvailableNo(), expected.size());
@@ -639,7 +641,7 @@ void TestTables::protocolGroups()
         QCOMPARE(tables.protocolId(i), expected.at(i));
         QVERIFY(tables.isProtocolValid(expected.at(i)));
     }
-    std::unique_ptr<ProtocolModel> model(tables.allowedProtocols(0));
+    std::unique_ptr<ProtocolModel> model(IdentityRules::allowedProtocols(0));
     QCOMPARE(modelIds(model.get()), expected);
     QVERIFY(model->parent() == nullptr);
 }
@@ -764,32 +766,34 @@ void TestTables::csBeaconType()
 
 void TestTables::countryRules()
 {
-    ConfigTables tables(nullptr, true);
+    // The rules ask the process-wide tables.
+    QObject owner;
+    ConfigTables &tables = *ConfigTables::instance(&owner);
     tables.updateProtocolList(ConfigTables::E_Skua11A); // no protocol 19
     for (int country : { 257, 258, 259 }) {
-        std::unique_ptr<ProtocolModel> model(tables.allowedProtocols(country));
+        std::unique_ptr<ProtocolModel> model(IdentityRules::allowedProtocols(country));
         QCOMPARE(model->rowCount(), 0);
-        QVERIFY(tables.isProtocolAllowed(19, country));
-        QVERIFY(!tables.isProtocolAllowed(0, country));
-        QVERIFY(tables.isCustomSerialForced(19, country));
-        QVERIFY(!tables.isCustomSerialForced(0, country));
-        QCOMPARE(tables.customProtocolInputDescriptionText(19, country), QStringLiteral("Call Sign (LCxxxx):"));
+        QVERIFY(IdentityRules::isProtocolAllowed(19, country));
+        QVERIFY(!IdentityRules::isProtocolAllowed(0, country));
+        QVERIFY(IdentityRules::isCustomSerialForced(19, country));
+        QVERIFY(!IdentityRules::isCustomSerialForced(0, country));
+        QCOMPARE(IdentityRules::customProtocolInputDescriptionText(19, country), QStringLiteral("Call Sign (LCxxxx):"));
         QVERIFY(tables.hasLocalizedProtocolName(19, country));
         QVERIFY(!tables.hasLocalizedProtocolName(18, country));
     }
     QVERIFY(!tables.hasLocalizedProtocolName(19, 0));
     QVERIFY(!tables.hasLocalizedProtocolName(19, 260));
-    QVERIFY(tables.isProtocolAllowed(0, 232));
-    QVERIFY(!tables.isProtocolAllowed(19, 232));
-    QVERIFY(!tables.isCustomSerialForced(19, 232));
-    QVERIFY(tables.customProtocolInputDescriptionText(19, 232).isEmpty());
+    QVERIFY(IdentityRules::isProtocolAllowed(0, 232));
+    QVERIFY(!IdentityRules::isProtocolAllowed(19, 232));
+    QVERIFY(!IdentityRules::isCustomSerialForced(19, 232));
+    QVERIFY(IdentityRules::customProtocolInputDescriptionText(19, 232).isEmpty());
 
     tables.updateProtocolList(ConfigTables::E_SkuaP5);
-    std::unique_ptr<ProtocolModel> norway(tables.allowedProtocols(257));
+    std::unique_ptr<ProtocolModel> norway(IdentityRules::allowedProtocols(257));
     QCOMPARE(modelIds(norway.get()), QList<int> { 19 });
     tables.setProtocolAvailable(19, false);
     tables.updateProtocolList(ConfigTables::E_SkuaP5);
-    std::unique_ptr<ProtocolModel> none(tables.allowedProtocols(257));
+    std::unique_ptr<ProtocolModel> none(IdentityRules::allowedProtocols(257));
     QCOMPARE(none->rowCount(), 0);
 }
 
@@ -825,10 +829,10 @@ void TestTables::inputRules()
     QFETCH(QString, expr);
 
     ConfigTables tables(nullptr, true);
-    QCOMPARE(tables.protocolTransformIdentity(protocol, country, identity), shown);
-    QCOMPARE(tables.protocolInputValidationExprCapture(protocol, country, typed), captured);
-    QCOMPARE(int(tables.protocolInputMethodHints(protocol, country)), hints);
-    QCOMPARE(tables.protocolInputValidationExpr(protocol, country), expr);
+    QCOMPARE(IdentityRules::protocolTransformIdentity(protocol, country, identity), shown);
+    QCOMPARE(IdentityRules::protocolInputValidationExprCapture(protocol, country, typed), captured);
+    QCOMPARE(int(IdentityRules::protocolInputMethodHints(protocol, country)), hints);
+    QCOMPARE(IdentityRules::protocolInputValidationExpr(protocol, country), expr);
 }
 
 void TestTables::hiddenAndTestProtocols()
@@ -860,11 +864,11 @@ void TestTables::protocolNamesAndLimits()
         QCOMPARE(tables.protocolName(p, 0), ProtocolNames::longName(p));
     QCOMPARE(tables.protocolName(30, 0), ProtocolNames::longName(24));
 
-    QCOMPARE(tables.protocolInputValidationInt(19, 257), 16383);
-    QCOMPARE(tables.protocolInputValidationInt(4, 0), 1048575);
-    QCOMPARE(tables.protocolInputValidationInt(9, 0), 999999);
-    QCOMPARE(tables.protocolInputValidationInt(3, 0), 0);
-    QCOMPARE(tables.protocolInputValidationInt(25, 0), 0);
+    QCOMPARE(IdentityRules::protocolInputValidationInt(19, 257), 16383);
+    QCOMPARE(IdentityRules::protocolInputValidationInt(4, 0), 1048575);
+    QCOMPARE(IdentityRules::protocolInputValidationInt(9, 0), 999999);
+    QCOMPARE(IdentityRules::protocolInputValidationInt(3, 0), 0);
+    QCOMPARE(IdentityRules::protocolInputValidationInt(25, 0), 0);
 }
 
 void TestTables::serialWrapping_data()
@@ -903,9 +907,9 @@ void TestTables::serialWrapping()
 
     ConfigTables tables(nullptr, true);
     WarningLog log;
-    QCOMPARE(tables.isSerialWrapped(beaconSerial, protocolSerial, protocol, 257), wrapped);
+    QCOMPARE(IdentityRules::isSerialWrapped(beaconSerial, protocolSerial, protocol, 257), wrapped);
     QCOMPARE(log.lines, warning.isEmpty() ? QStringList() : QStringList { warning });
-    QCOMPARE(tables.isCustomSerialInUse(beaconSerial, protocolSerial, protocol, 257), customInUse);
+    QCOMPARE(IdentityRules::isCustomSerialInUse(beaconSerial, protocolSerial, protocol, 257), customInUse);
 }
 
 void TestTables::selfTestMessages_data()
@@ -1283,7 +1287,7 @@ void TestTables::singletonIsSharedWithQml()
                           " property int licenses: ConfigTables.ossLicenseList.rowCount();"
                           " property bool norway: countries.isCountryNorway(258) && !countries.isCountryUsa(258);"
                           " property int selected: countries.selectedIndex();"
-                          " property int allowed: ConfigTables.allowedProtocols(257).rowCount() }",
+                          " property int allowed: IdentityRules.allowedProtocols(257).rowCount() }",
                           QUrl());
         std::unique_ptr<QObject> object(component.create());
         QVERIFY2(object, qPrintable(component.errorString()));
