@@ -117,7 +117,7 @@ QString serialText(int protocol, int rawCountryCode, int serial)
 // Enabled in the settings for this model, and allowed by the country.
 bool enabledFor(int protocol, int countryCode)
 {
-    return tables()->isProtocolValid(protocol) && isProtocolAllowed(protocol, countryCode);
+    return tables()->isProtocolValid(protocol) && IdentityRules::isProtocolAllowed(protocol, countryCode);
 }
 
 QString differs(const QString &field, const QString &inMessage, const QString &entered)
