@@ -653,9 +653,7 @@ int EpirbApp::batteryServiceLife(int country_code) const
 
 bool EpirbApp::isProtocolSupported(int beaconType, int country, int protocolId) const
 {
-    static const QList<int> noSerialUsa = { 0, 1, 2, 5, 7 };
-    return !(CountryCodeModel::isCountryUsa(country) && noSerialUsa.contains(beaconType)
-             && protocolId == ConfigTables::E_UserSerialEpirb);
+    return IdentityRules::isProtocolSupported(beaconType, country, protocolId);
 }
 
 // ---------------------------------------------------------------------------

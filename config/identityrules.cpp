@@ -633,7 +633,9 @@ QString IdentityRules::checkRecord(const EpirbConfig &config)
     }
     if (!inCountryList(raw))
         return tr("Country %1 is not in the country list").arg(raw);
-    if (!CountryRules::isProtocolAllowedInCountry(protocol, raw))
+    // The countries' protocol restrictions are those of personal locator beacons.
+    if (tables()->csBeaconType(beaconType) == ConfigTables::E_csPLB
+        && !CountryRules::isProtocolAllowedInCountry(protocol, raw))
         return tr("%1 is not allowed for country %2").arg(name).arg(raw);
     if (!isProtocolSupported(beaconType, config.countryCode(), protocol))
         return tr("Serial protocols for USA cannot be programmed with Quorvik");

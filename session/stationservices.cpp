@@ -21,16 +21,8 @@ StationServices::StationServices(QObject *owner, const Setup &setup)
 {
     m_linkThread = std::make_unique<LinkThread>(setup.portName, setup.forceSinglePage, setup.answerDelay);
 
-    // A custom copy in the user's data folder replaces the shipped list.
     m_countries = CountryCodeModel::instance(owner);
-    QString countryFolder = setup.appDir;
-    const QString custom = setup.appDataDir + QDir::separator() + QStringLiteral("Country.txt");
-    if (!setup.appDataDir.isEmpty() && QFileInfo::exists(custom)) {
-        countryFolder = setup.appDataDir;
-        m_customCountryFile = QFileInfo(custom).absoluteFilePath();
-        qDebug().noquote() << "Using custom Country.txt file from " + m_customCountryFile;
-    }
-    m_countries->loadCountryList(countryFolder, setup.territoryName);
+    m_customCountryFile = loadCountryList(m_countries, setup.appDir, setup.appDataDir, setup.territoryName);
 
     DatabaseIfc *db = DatabaseIfc::instance(owner);
     m_guard = std::make_unique<DuplicateGuard>(db);
@@ -54,6 +46,22 @@ StationServices::StationServices(QObject *owner, const Setup &setup)
     c.bootLog = log;
     c.view = epirbdatablkWrapper::instance(owner);
     m_session = std::make_unique<ProgrammingSession>(c, setup.session);
+}
+
+QString StationServices::loadCountryList(CountryCodeModel *countries, const QString &appDir, const QString &appDataDir,
+                                         const QString &territoryName)
+{
+    // A custom copy in the user's data folder replaces the shipped list.
+    QString folder = appDir;
+    QString customFile;
+    const QString custom = appDataDir + QDir::separator() + QStringLiteral("Country.txt");
+    if (!appDataDir.isEmpty() && QFileInfo::exists(custom)) {
+        folder = appDataDir;
+        customFile = QFileInfo(custom).absoluteFilePath();
+        qDebug().noquote() << "Using custom Country.txt file from " + customFile;
+    }
+    countries->loadCountryList(folder, territoryName);
+    return customFile;
 }
 
 StationServices::~StationServices()

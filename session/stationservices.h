@@ -47,6 +47,11 @@ public:
     // The custom country list in use, or empty for the shipped one.
     QString customCountryFile() const { return m_customCountryFile; }
 
+    // Loads the custom list when the user installed one, else the shipped one; returns
+    // the custom list's path, or empty.
+    static QString loadCountryList(CountryCodeModel *countries, const QString &appDir, const QString &appDataDir,
+                                   const QString &territoryName);
+
     // The link is stopped and its thread ended; the rest stays until destruction.
     void stopLink();
 

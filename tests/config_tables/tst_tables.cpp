@@ -1093,8 +1093,8 @@ void TestTables::checkRecordAppliesWizardRules_data()
                                      << "Country 999 is not in the country list";
     QTest::newRow("country rule, PLB") << p5 << 257 << 15 << "" << 0 << true << 0 << 0 << ""
                                        << "Std Location - Serial/TAC (PLB) is not allowed for country 257";
-    QTest::newRow("country rule, EPIRB") << a << 257 << 0 << "123456" << 0 << true << 0 << 0 << ""
-                                         << "Std Location - MMSI is not allowed for country 257";
+    // The countries' protocol restrictions are those of personal locator beacons.
+    QTest::newRow("country rule, EPIRB") << a << 257 << 0 << "123456" << 0 << true << 0 << 0 << "" << "";
     QTest::newRow("forced serial missing") << p5 << 257 << 19 << "" << 0 << true << 0 << 0 << ""
                                            << "Call Sign (LCxxxx): none entered";
     // Serial override.

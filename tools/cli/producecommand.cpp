@@ -3,11 +3,14 @@
 #include "beaconrun.h"
 #include "clicommand.h"
 
+#include "config/countrycodemodel.h"
 #include "production/productionbatch.h"
 #include "production/productionplan.h"
+#include "session/stationservices.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <csignal>
@@ -112,6 +115,11 @@ int runProduceCommand(const QStringList &argsIn)
 
     BeaconRun::quietLog();
     if (status) {
+        // The plan's rows are checked against the country list, as for a run.
+        const QStringList appData = QStandardPaths::standardLocations(QStandardPaths::AppDataLocation);
+        StationServices::loadCountryList(CountryCodeModel::instance(nullptr),
+                                         QCoreApplication::applicationDirPath() + QLatin1Char('/'),
+                                         appData.isEmpty() ? QString() : appData.first(), QString());
         ProductionBatch batch(nullptr, nullptr);
         if (!batch.load(plan, defaults, record)) {
             std::fprintf(stderr, "quorvik-cli: plan refused:\n");
