@@ -116,7 +116,7 @@ double runThroughPages(BeaconSimulator &sim, int run)
     transferShown = clock.nsecsElapsed();
     sim.pressTest();
     if (!waitFor([&] { return done >= 0; }, 30000) || readSync < 0 || writeSync < 0
-        || controller.progStatus() != QLatin1String("PLB programmed successfully"))
+        || controller.session()->phase() != ProgrammingSession::Phase::Done || controller.progStatusError())
         return -1;
     // The sync characters themselves were on the wire before their slots ran.
     return (readDone - readSync + transferShown - readDone + done - writeSync) / 1e9 + 2 * kByteMs / 1000;
