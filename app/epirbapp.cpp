@@ -1,7 +1,6 @@
 #include "epirbapp.h"
 
 #include "app/epirbqmlproxy.h"
-#include "app/productionbatch.h"
 #include "app/quickaccessibleitem.h"
 #include "config/configextrametadata.h"
 #include "config/configtables.h"
@@ -12,10 +11,13 @@
 #include "documents/epirbdatablkwrapper.h"
 #include "documents/labelglyphatlas.h"
 #include "link/epirbcomm.h"
+#include "production/productionbatch.h"
 #include "records/databaseifc.h"
 #include "records/registeroutbox.h"
 #include "records/duplicateguard.h"
 #include "records/epirblogdb.h"
+#include "session/programmingsession.h"
+#include "session/stationservices.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -85,63 +87,38 @@ EpirbApp::EpirbApp(const QStringList &args, QObject *parent, StartMode mode)
     // 8. Serial port check.
     probeSerialPort();
 
-    // 9. Beacon link in its own thread; it creates its port and timers there on first use.
-    m_comm = new EpirbComm(nullptr);
-    m_comm->setPortName(m_comPort);
-    m_comm->setForceSinglePage(m_forceSinglePage);
-    m_comm->setAnswerDelay(m_progTimeout);
-    m_commThread = new QThread(this);
-    m_commThread->setObjectName(QStringLiteral("EpirbComm"));
-    m_comm->moveToThread(m_commThread);
-    connect(this, &EpirbApp::requestComStop, m_comm, &EpirbComm::on_requestStop, Qt::QueuedConnection);
-    connect(this, &EpirbApp::requestReceiveStart, m_comm, &EpirbComm::receiveStart, Qt::QueuedConnection);
-    connect(this, &EpirbApp::requestReciveLogStart, m_comm, &EpirbComm::receiveStart, Qt::QueuedConnection);
-    connect(this, &EpirbApp::requestVerifyStart, m_comm, &EpirbComm::verifyStart, Qt::QueuedConnection);
-    connect(this, &EpirbApp::requestWriteStart, m_comm, &EpirbComm::transmitStart, Qt::QueuedConnection);
-    connect(this, &EpirbApp::requestProductionStart, m_comm, &EpirbComm::transmitProductionStart,
-            Qt::QueuedConnection);
-    m_commThread->start();
-
-    // 10. Country list: a custom copy in the user's data folder replaces the shipped one.
-    m_countryModel = CountryCodeModel::instance(this);
-    QString countryFolder = m_appDir;
-    const QString customCountry = m_appDataDir + QDir::separator() + QStringLiteral("Country.txt");
-    if (!m_appDataDir.isEmpty() && QFileInfo::exists(customCountry)) {
-        countryFolder = m_appDataDir;
-        m_customCountryFile = QFileInfo(customCountry).absoluteFilePath();
-        qDebug().noquote() << "Using custom Country.txt file from " + m_customCountryFile;
-    }
-    m_countryModel->loadCountryList(countryFolder, QLocale::territoryToString(QLocale::system().territory()));
+    // 9. The beacon link in its own thread, the country list (a custom copy in the user's
+    //    data folder replaces the shipped one), the database, the boot-log decoder, the
+    //    shared register's outbox, and the programming session over them.
+    StationServices::Setup setup;
+    setup.current = m_configCurrent;
+    setup.pending = m_configPending;
+    setup.portName = m_comPort;
+    setup.forceSinglePage = m_forceSinglePage;
+    setup.answerDelay = m_progTimeout;
+    setup.appDir = m_appDir;
+    setup.appDataDir = m_appDataDir;
+    setup.territoryName = territoryName();
+    setup.session.version = m_version;
+    setup.session.skipReadback = m_skipReadback;
+    setup.session.production = m_production;
+    setup.session.productionSerialArgument = m_productionSerialArgument;
+    m_services = std::make_unique<StationServices>(this, setup);
+    m_session = m_services->session();
+    m_countryModel = m_services->countries();
+    m_customCountryFile = m_services->customCountryFile();
     // The production identity was applied before the list was there; derive its label from the list.
     if (m_production)
         m_configPending->setCountryCode(m_configPending->rawCountryCode());
-
-    // 11. Database and boot-log decoder.
     connectDatabaseView(DatabaseIfc::instance(this));
-    m_duplicateGuard = std::make_unique<DuplicateGuard>(DatabaseIfc::instance(this));
-    EpirbLogDb::instance(this);
-    // Programmings left waiting by an earlier run go to the shared register once the
-    // event loop runs; an unreachable register only leaves them waiting.
-    RegisterOutbox *outbox = RegisterOutbox::instance(this);
-    m_duplicateGuard->setExtraLookup(outbox->duplicateLookup());
-    if (outbox->isSetUp() && outbox->waitingCount() > 0)
-        QTimer::singleShot(0, outbox, [outbox] { outbox->sendNow(); });
+    connectSession();
 
-    // 12. What the QML proxy hands out.
+    // 10. What the QML proxy hands out.
     EpirbQMLProxy::setGlobals(this, m_configCurrent, m_configPending, m_countryModel);
-    connect(m_configPending, &EpirbConfig::beaconTypeChanged, this, &EpirbApp::on_beaconTypeChanged);
-    // Every operation ends by closing the link; what the link sent before it saw the
-    // stop must not reach the next status or result.
-    connect(this, &EpirbApp::requestComStop, this, [this] {
-        // A page that ends the run also ends a question it left open.
-        setDuplicateQuestion(QString(), {});
-        m_linkActive = false;
-        m_heldBeacon = false;
-        setWriteInProgress(false);
-        ++m_stopsRequested;
-        disconnectLink();
+    connect(m_configPending, &EpirbConfig::beaconTypeChanged, this, [this] {
+        m_tables->updateBracketList(m_configPending->beaconType());
+        m_tables->updateProtocolList(m_configPending->beaconType());
     });
-    connect(m_comm, &EpirbComm::stopped, this, [this] { ++m_stopsDone; }, Qt::QueuedConnection);
 
     if (m_production)
         loadProductionPlan(args);
@@ -149,10 +126,10 @@ EpirbApp::EpirbApp(const QStringList &args, QObject *parent, StartMode mode)
     if (m_headless)
         return;
 
-    // 13. Renderer.
+    // 11. Renderer.
     chooseRenderer(args);
 
-    // 14. Main scene.
+    // 12. Main scene.
     handleSceneFailure(loadMainScene());
 
     // A database that could not be read whole is said before anything is done with it.
@@ -163,31 +140,66 @@ EpirbApp::EpirbApp(const QStringList &args, QObject *parent, StartMode mode)
 
 EpirbApp::~EpirbApp()
 {
-    if (m_commThread) {
-        // Port and timers belong to the link thread: close and delete them there before it ends.
-        if (m_comm && m_commThread->isRunning()) {
-            EpirbComm *comm = m_comm;
-            QMetaObject::invokeMethod(
-                comm,
-                [comm] {
-                    comm->on_requestStop(QStringLiteral("shutdown"));
-                    delete comm;
-                },
-                Qt::BlockingQueuedConnection);
-            m_comm = nullptr;
-        }
-        m_commThread->quit();
-        m_commThread->wait();
-    }
+    // The link first: nothing it reports may reach a page or record being taken down.
+    if (m_services)
+        m_services->stopLink();
     delete m_engine;
     m_engine = nullptr;
-    delete m_comm;
-    m_comm = nullptr;
     if (!m_headless)
         writeSettings();
     EpirbQMLProxy::setGlobals(nullptr, nullptr, nullptr, nullptr);
-    // Every change is on disk already; this only writes what a failed save left pending.
-    delete DatabaseIfc::instance(this);
+    m_session = nullptr;
+    m_services.reset();
+}
+
+void EpirbApp::connectSession()
+{
+    ProgrammingSession *s = m_session;
+    connect(s, &ProgrammingSession::statusTextChanged, this, &EpirbApp::progStatusChanged);
+    connect(s, &ProgrammingSession::statusErrorChanged, this, &EpirbApp::progStatusErrorChanged);
+    connect(s, &ProgrammingSession::progressChanged, this, &EpirbApp::progProgressChanged);
+    connect(s, &ProgrammingSession::writeInProgressChanged, this, &EpirbApp::writeInProgressChanged);
+    connect(s, &ProgrammingSession::duplicateIdFound, this, &EpirbApp::duplicateIdFound);
+    connect(s, &ProgrammingSession::duplicateQuestionChanged, this, &EpirbApp::duplicateQuestionChanged);
+    connect(s, &ProgrammingSession::requestComStop, this, &EpirbApp::requestComStop);
+    connect(s, &ProgrammingSession::requestReceiveStart, this, &EpirbApp::requestReceiveStart);
+    connect(s, &ProgrammingSession::requestReciveLogStart, this, &EpirbApp::requestReciveLogStart);
+    connect(s, &ProgrammingSession::requestVerifyStart, this, &EpirbApp::requestVerifyStart);
+    connect(s, &ProgrammingSession::requestWriteStart, this, &EpirbApp::requestWriteStart);
+    connect(s, &ProgrammingSession::requestProductionStart, this, &EpirbApp::requestProductionStart);
+    connect(s, &ProgrammingSession::warningRaised, this, &EpirbApp::showWarningBox);
+
+    auto readResult = [this](bool ok, const QString &text) {
+        if (ok)
+            emit readbackSucceeded();
+        else
+            emit readbackFailed(text);
+    };
+    connect(s, &ProgrammingSession::readFinished, this, readResult);
+    connect(s, &ProgrammingSession::bootLogFinished, this, readResult);
+    connect(s, &ProgrammingSession::writeFinished, this, [this](ProgrammingSession::WriteOutcome outcome,
+                                                                const QString &text) {
+        switch (outcome) {
+        case ProgrammingSession::WriteOutcome::Verified:
+        case ProgrammingSession::WriteOutcome::VerifiedNotStored:
+            emit readbackSucceeded();
+            return;
+        case ProgrammingSession::WriteOutcome::Failed:
+        case ProgrammingSession::WriteOutcome::Refused:
+            break;
+        }
+        // What went wrong reading the beacon back is a failed read to the pages.
+        switch (m_session->lastFailure()) {
+        case ProgrammingSession::Failure::LinkRead:
+        case ProgrammingSession::Failure::Timeout:
+        case ProgrammingSession::Failure::VerifyMismatch:
+            emit readbackFailed(text);
+            break;
+        default:
+            emit writeFailed(text);
+            break;
+        }
+    });
 }
 
 void EpirbApp::connectDatabaseView(DatabaseIfc *db)
@@ -304,7 +316,7 @@ void EpirbApp::applyProductionDefaults(const QStringList &args)
         m_productionSerialArgument = value;
         // The whole value is the serial number: cutting a prefix or extra digits away would
         // program a beacon with an identity nobody asked for.
-        if (isProductionSerial(value)) {
+        if (IdentityRules::checkBeaconSerial(pending->beaconType(), value).isEmpty()) {
             pending->setSerial(value);
             // The MMSI field of the message holds six digits: the record holds what it will carry.
             pending->setMmsi(value.rightJustified(6, QLatin1Char('0')));
@@ -350,7 +362,8 @@ void EpirbApp::loadProductionPlan(const QStringList &args)
         if (commandLineValue(args, QLatin1String(word), value) && !value.isEmpty())
             defaults.insert(QLatin1String(word), value);
     }
-    m_batch = new ProductionBatch(this, this);
+    m_batch = new ProductionBatch(m_session, this);
+    m_batch->setPortName(m_comPort);
     if (m_batch->load(plan, defaults)) {
         qInfo().noquote() << QStringLiteral("Production plan %1: %2 beacons, %3 done before")
                                  .arg(plan)
@@ -360,7 +373,7 @@ void EpirbApp::loadProductionPlan(const QStringList &args)
     }
     for (const QString &problem : m_batch->errors())
         qWarning().noquote() << "Production plan refused: " + problem;
-    setProgStatus(tr("Plan refused, nothing written"), true);
+    m_session->setStatus(tr("Plan refused, nothing written"), true);
 }
 
 void EpirbApp::logStartupReport() const
@@ -492,8 +505,7 @@ void EpirbApp::onSceneObjectCreated(QObject *object, const QUrl &url)
 {
     qInfo().noquote() << "Creation of " + url.toString() + (object ? " succeeded." : " failed.");
     const QString file = url.fileName();
-    if (file != QLatin1String("QMLScene.qml") && file != QLatin1String("QMLSceneProduction.qml")
-        && file != QLatin1String("QMLSceneMobile.qml"))
+    if (file != QLatin1String("QMLScene.qml") && file != QLatin1String("QMLSceneProduction.qml"))
         return;
     if (!object) {
         qCritical() << "Failed to load main scene object. Terminating";
@@ -545,678 +557,35 @@ void EpirbApp::handleSceneFailure(int result)
 }
 
 // ---------------------------------------------------------------------------
-// Status and progress
+// The beacon: every call goes to the programming session
 
-void EpirbApp::setProgStatusText(const QString &text)
-{
-    if (m_progStatus == text)
-        return;
-    m_progStatus = text;
-    emit progStatusChanged();
-}
+QString EpirbApp::progStatus() const { return m_session->statusText(); }
+void EpirbApp::setProgStatusText(const QString &text) { m_session->setStatusText(text); }
+bool EpirbApp::progStatusError() const { return m_session->statusError(); }
+void EpirbApp::setProgStatusError(bool error) { m_session->setStatusError(error); }
+double EpirbApp::progProgress() const { return m_session->progress(); }
+void EpirbApp::setProgProgress(double progress) { m_session->setProgress(progress); }
+bool EpirbApp::writeInProgress() const { return m_session->writeInProgress(); }
+QVariantList EpirbApp::duplicateHolders() const { return m_session->duplicateHolders(); }
+QString EpirbApp::duplicateHexId() const { return m_session->duplicateHexId(); }
+DuplicateGuard *EpirbApp::duplicateGuard() const { return m_services->duplicateGuard(); }
+EpirbComm *EpirbApp::comm() const { return m_services ? m_services->link() : nullptr; }
+QThread *EpirbApp::commThread() const { return m_services ? m_services->linkThread() : nullptr; }
+QByteArray EpirbApp::writeBlock() const { return m_session->writeBlock(); }
+QString EpirbApp::storeError() const { return m_session->storeError(); }
+QStringList EpirbApp::hexDump(const QByteArray &bytes) { return ProgrammingSession::hexDump(bytes); }
 
-void EpirbApp::setProgStatusError(bool error)
-{
-    if (m_progStatusError == error)
-        return;
-    m_progStatusError = error;
-    emit progStatusErrorChanged();
-}
-
-void EpirbApp::setProgProgress(double progress)
-{
-    m_progProgress = progress;
-    emit progProgressChanged();
-}
-
-void EpirbApp::setProgStatus(const QString &text, bool error)
-{
-    setProgStatusText(text);
-    setProgStatusError(error);
-}
-
-void EpirbApp::startProgress(int phaseCount)
-{
-    setProgProgress(0);
-    m_phaseCount = phaseCount;
-    m_phase = 0;
-}
-
-void EpirbApp::on_comProgress()
-{
-    if (!isCurrentLinkEvent())
-        return;
-    m_progProgress = qBound(0.0, (m_phase * 100 + m_comm->progress()) / m_phaseCount, 100.0);
-    emit progProgressChanged();
-}
-
-// ---------------------------------------------------------------------------
-// Link connections
-
-void EpirbApp::disconnectLink()
-{
-    // Not the link's stop notice: that one counts every stop, whichever operation runs.
-    disconnect(m_comm, &EpirbComm::syncReceived, this, nullptr);
-    disconnect(m_comm, &EpirbComm::comProgressChanged, this, nullptr);
-    disconnect(m_comm, &EpirbComm::success, this, nullptr);
-    disconnect(m_comm, &EpirbComm::failure, this, nullptr);
-    disconnect(m_comm, &EpirbComm::timeout, this, nullptr);
-}
-
-void EpirbApp::endRunningOperation()
-{
-    // A start while an operation is under way ends that one first, so nothing it still
-    // reports can be taken for the new one's.
-    if (m_linkActive)
-        emit requestComStop(QString());
-    disconnectLink();
-}
-
-void EpirbApp::connectSync()
-{
-    connect(m_comm, &EpirbComm::syncReceived, this, &EpirbApp::on_syncReceived,
-            Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
-}
-
-void EpirbApp::connectTimeout()
-{
-    connect(m_comm, &EpirbComm::timeout, this, &EpirbApp::on_timeout,
-            Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
-}
-
-void EpirbApp::connectProgress()
-{
-    connect(m_comm, &EpirbComm::comProgressChanged, this, &EpirbApp::on_comProgress,
-            Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
-}
-
-void EpirbApp::connectSuccess(void (EpirbApp::*slot)(int))
-{
-    disconnectSuccess();
-    connect(m_comm, &EpirbComm::success, this, slot, Qt::QueuedConnection);
-}
-
-void EpirbApp::connectFailure(void (EpirbApp::*slot)(int))
-{
-    disconnect(m_comm, &EpirbComm::failure, this, nullptr);
-    connect(m_comm, &EpirbComm::failure, this, slot, Qt::QueuedConnection);
-}
-
-void EpirbApp::disconnectSuccess()
-{
-    disconnect(m_comm, &EpirbComm::success, this, nullptr);
-}
-
-// ---------------------------------------------------------------------------
-// Reading a beacon and its boot log
-
-void EpirbApp::startEpirbRecieve(bool readback_mode)
-{
-    startProgress(1);
-    qDebug() << "startEpirbReceive activated from QML";
-    if (m_skipReadback && !readback_mode) {
-        m_configPending->reset();
-        return;
-    }
-    m_writing = false;
-    endRunningOperation();
-    m_productionRead = false;
-    m_syncChar = '?';
-    m_comm->setPage(0);
-    connectSync();
-    connectTimeout();
-    connectSuccess(&EpirbApp::on_successRead);
-    connectFailure(&EpirbApp::on_comReadFailure);
-    connectProgress();
-    setProgStatus(tr("Waiting for connection..."), false);
-    m_linkActive = true;
-    emit requestReceiveStart();
-}
-
-void EpirbApp::startProductionRead()
-{
-    startEpirbRecieve(true);
-    m_productionRead = true;
-}
-
-void EpirbApp::startManualRun(int beaconType)
-{
-    // Without a read-out nothing is known of the beacon, and nothing of an earlier run
-    // (serial, owner, note, identity, battery expiry) may pass for it.
-    for (EpirbConfig *config : { m_configCurrent, m_configPending }) {
-        config->reset();
-        config->setSerial(QString());
-        config->setMessageBytes(QByteArray());
-        config->setBatteryExpiry(QDateTime());
-    }
-    m_configPending->setProtocolId(ConfigTables::E_StdLocationMmsi);
-    m_configPending->setBeaconType(beaconType);
-    qDebug() << "Manual run for beacon type" << beaconType;
-}
-
-void EpirbApp::startEpirbLogRead()
-{
-    startProgress(1);
-    qDebug() << "startEpirbLogRead activated from QML";
-    m_writing = false;
-    endRunningOperation();
-    m_syncChar = '?';
-    m_comm->setPage(2);
-    connectSync();
-    connectTimeout();
-    connectSuccess(&EpirbApp::on_successLogRead);
-    connectFailure(&EpirbApp::on_comReadLogFailure);
-    connectProgress();
-    setProgStatus(tr("Waiting for connection..."), false);
-    m_linkActive = true;
-    emit requestReciveLogStart();
-}
-
-void EpirbApp::stopEpirbReceive(const QString &msg)
-{
-    emit requestComStop(msg);
-}
-
-void EpirbApp::on_syncReceived(char ch)
-{
-    if (!isCurrentLinkEvent())
-        return;
-    m_syncChar = ch;
-    qDebug() << "on_syncReceived: " << ch;
-    if (m_writing && !m_production)
-        setWriteInProgress(true);
-    if (m_production && m_writing)
-        setProgStatus(tr("Writing to PLB..."), false);
-    else if (m_writing && m_phase > 0)
-        // A retried write: the beacon was checked before.
-        setProgStatus(tr("Writing data to PLB..."), false);
-    else if (m_writing)
-        setProgStatus(tr("Checking PLB before programming..."), false);
-    else
-        setProgStatus(tr("Reading data from PLB..."), false);
-}
-
-void EpirbApp::setWriteInProgress(bool inProgress)
-{
-    if (m_writeInProgress == inProgress)
-        return;
-    m_writeInProgress = inProgress;
-    emit writeInProgressChanged();
-}
-
-void EpirbApp::on_successRead(int nNo)
-{
-    if (!isCurrentLinkEvent())
-        return;
-    Q_UNUSED(nNo)
-    const QByteArray data = m_comm->readData();
-    qDebug() << "EpirbApp Readback successfully: bytes read" << data.size();
-    if (m_syncChar != 'H' || !decodeDataBlock(data, *m_configCurrent)) {
-        const QString text = tr("Unsupported beacon type");
-        emit requestComStop(text);
-        setProgStatus(text, true);
-        emit readbackFailed(text);
-        return;
-    }
-    m_configCurrent->setExtraMetadata(ConfigExtraMetadata());
-    m_configCurrent->applyMetadataBatteryExpiry();
-    // The block carries no note: one left in the record belongs to an earlier beacon.
-    m_configCurrent->setAdditionalInfo(QString());
-    // Nor a duplicate reason, which belongs to a programming, not to the beacon.
-    m_configCurrent->setDuplicateReason(QString());
-    m_configCurrent->setRegisterPending(false);
-    m_configPending->copyFrom(*m_configCurrent);
-    epirbdatablkWrapper::instance(this)->setConfig(m_configCurrent, epirbdatablkWrapper::ReadbackView);
-    if (m_productionRead) {
-        // The beacon stays answered on the open link: its write needs no second sync.
-        m_productionRead = false;
-        m_heldBeacon = true;
-        disconnectSuccess();
-        emit readbackSucceeded();
-        return;
-    }
-    emit requestComStop(QString());
-    emit readbackSucceeded();
-}
-
-void EpirbApp::on_successLogRead(int nNo)
-{
-    if (!isCurrentLinkEvent())
-        return;
-    Q_UNUSED(nNo)
-    const QByteArray data = m_comm->readData();
-    emit requestComStop(QString());
-    qDebug() << "EpirbApp Log successfully: bytes read" << data.size();
-    EpirbLogDb *log = EpirbLogDb::instance(this);
-    QString text;
-    if (m_syncChar != 'H') {
-        // An older beacon's page 2 is no boot log.
-        text = tr("Unsupported beacon type");
-    } else {
-        // log.csv is written only by a good decode.
-        const int result = log->parseLog(data, true);
-        if (result == EpirbLogDb::Ok) {
-            emit readbackSucceeded();
-            return;
-        }
-        text = result == EpirbLogDb::ShortBlock ? tr("Boot log incomplete. Please retry.")
-                                                : tr("Unsupported boot log version");
-    }
-    // The previous beacon's log must not pass for this one's.
-    log->clear();
-    qWarning().noquote() << "on_successLogRead: boot log rejected: " + text;
-    setProgStatus(text, true);
-    emit readbackFailed(text);
-}
-
-// ---------------------------------------------------------------------------
-// Programming
-
-void EpirbApp::prepareWrite()
-{
-    m_configPending->setQuorvikVersion(m_version);
-    bool ok = false;
-    const uint dealer = m_tables->dealerNo().toUInt(&ok);
-    m_configPending->setProgDealer(ok ? dealer : 0);
-    m_configPending->setProgStation(m_tables->progStation());
-    m_configPending->setProgOperator(m_tables->operatorName());
-    m_configPending->setProgDate(QDate::currentDate());
-    m_tables->prepareConfig(*m_configPending);
-    m_configPending->calculateCsMsg();
-}
-
-bool EpirbApp::messageMatchesRecord(const QByteArray &message)
-{
-    QString why = IdentityRules::compareMessage(*m_configPending, message);
-    if (why.isEmpty())
-        why = IdentityRules::checkRecord(*m_configPending);
-    if (why.isEmpty())
-        return true;
-    const QString text = tr("Write refused: ") + why;
-    qWarning().noquote() << "Write refused, nothing written: " + why;
-    emit requestComStop(text);
-    setProgStatus(text, true);
-    emit writeFailed(text);
-    return false;
-}
-
-QByteArray EpirbApp::messageOfBlock(const QByteArray &block) const
-{
-    EpirbConfig written(nullptr);
-    if (decodeDataBlock(block, written))
-        return written.messageBytes();
-    // The older models' blocks are not decoded: their message is the record's.
-    return m_configPending->messageBytes();
-}
-
-void EpirbApp::startEpirbWrite()
-{
-    startProgress(3);
-    qDebug() << "startEpirbWrite: startEpirbWrite activated from QML";
-    prepareWrite();
-    endRunningOperation();
-    setDuplicateQuestion(QString(), {});
-    // A reason given for an earlier write does not carry over to this one.
-    m_configPending->setDuplicateReason(QString());
-    if (!messageMatchesRecord(m_configPending->messageBytes()))
-        return;
-    if (!duplicateAllowed())
-        return;
-    beginWrite();
-}
-
-QString EpirbApp::duplicateKey() const
-{
-    return m_configPending->epirbHexMsg() + QLatin1Char(' ') + QString::number(m_configPending->beaconType())
-        + QLatin1Char(' ') + m_configPending->beaconSerial();
-}
-
-void EpirbApp::setDuplicateQuestion(const QString &hexId, const QVariantList &holders)
-{
-    if (m_duplicateHexId == hexId && m_duplicateHolders == holders)
-        return;
-    m_duplicateHexId = hexId;
-    m_duplicateHolders = holders;
-    if (holders.isEmpty())
-        m_duplicateAskedKey.clear();
-    emit duplicateQuestionChanged();
-}
-
-bool EpirbApp::duplicateAllowed()
-{
-    QString registerError;
-    const QList<DuplicateGuard::Holder> others = m_duplicateGuard->othersCarrying(*m_configPending, &registerError);
-    if (!registerError.isEmpty())
-        qWarning().noquote() << "Duplicate check: the shared register could not be asked (" + registerError
-                + "); only this station's database was searched";
-    const QString hexId = m_configPending->epirbHexMsg();
-    if (others.isEmpty())
-        return true;
-
-    QStringList lines;
-    QVariantList holders;
-    for (const DuplicateGuard::Holder &h : others) {
-        const QString line = DuplicateGuard::describe(h);
-        lines << line;
-        holders << QVariantMap { { QStringLiteral("model"), h.model },
-                                 { QStringLiteral("serial"), h.serial },
-                                 { QStringLiteral("date"), h.progDate.toString(Qt::ISODate) },
-                                 { QStringLiteral("station"), h.station },
-                                 { QStringLiteral("operator"), h.operatorName },
-                                 { QStringLiteral("foundIn"), h.foundIn },
-                                 { QStringLiteral("text"), line } };
-    }
-    const QString key = duplicateKey();
-    if (!m_duplicateAllowedKey.isEmpty() && key == m_duplicateAllowedKey) {
-        // Answered already for this beacon and ID; the write is being tried again.
-        m_configPending->setDuplicateReason(m_duplicateAllowedReason);
-        qWarning().noquote() << "Hex ID " + hexId + " is also carried by " + lines.join(QStringLiteral("; "))
-                + "; programming anyway as allowed before, reason: " + m_duplicateAllowedReason;
-        return true;
-    }
-    qWarning().noquote() << "Hex ID " + hexId + " of PLB " + m_configPending->beaconSerial()
-            + " is already carried by " + lines.join(QStringLiteral("; ")) + "; nothing written, asking the technician";
-    m_duplicateAskedKey = key;
-    setProgStatus(tr("Not written: hex ID %1 is already carried by another beacon. Cancel, or program anyway "
-                     "with a reason.")
-                      .arg(hexId),
-                  true);
-    setDuplicateQuestion(hexId, holders);
-    emit duplicateIdFound();
-    return false;
-}
-
-bool EpirbApp::programAnyway(const QString &reasonIn)
-{
-    const QString reason = reasonIn.simplified();
-    if (m_duplicateHolders.isEmpty()) {
-        qWarning() << "programAnyway: no write is waiting for an answer";
-        return false;
-    }
-    if (reason.isEmpty()) {
-        setProgStatus(tr("Not written: give the reason for programming a hex ID another beacon carries."), true);
-        return false;
-    }
-    if (duplicateKey() != m_duplicateAskedKey) {
-        // The record changed under the question: what was asked no longer holds.
-        const QString text = tr("Write cancelled: the configuration changed while the question was open. "
-                                "Nothing was written.");
-        qWarning().noquote() << "programAnyway: the pending record changed since the question; nothing written";
-        setDuplicateQuestion(QString(), {});
-        setProgStatus(text, true);
-        emit writeFailed(text);
-        return false;
-    }
-    const QString hexId = m_duplicateHexId;
-    QStringList lines;
-    for (const QVariant &h : std::as_const(m_duplicateHolders))
-        lines << h.toMap().value(QStringLiteral("text")).toString();
-    qWarning().noquote() << "Programming PLB " + m_configPending->beaconSerial() + " with hex ID " + hexId
-            + " although it is carried by " + lines.join(QStringLiteral("; ")) + "; reason given by "
-            + m_configPending->progOperator() + ": " + reason;
-    m_duplicateAllowedKey = m_duplicateAskedKey;
-    m_duplicateAllowedReason = reason;
-    m_configPending->setDuplicateReason(reason);
-    setDuplicateQuestion(QString(), {});
-    beginWrite();
-    return true;
-}
-
-void EpirbApp::cancelDuplicateWrite()
-{
-    if (m_duplicateHolders.isEmpty())
-        return;
-    const QString text = tr("Write cancelled: hex ID %1 is carried by another "
-                            "beacon. Nothing was written to the PLB.")
-                             .arg(m_duplicateHexId);
-    qInfo().noquote() << "Write of PLB " + m_configPending->beaconSerial() + " cancelled: hex ID " + m_duplicateHexId
-            + " is carried by another beacon; nothing written";
-    setDuplicateQuestion(QString(), {});
-    setProgStatus(text, true);
-    emit writeFailed(text);
-}
-
-void EpirbApp::beginWrite()
-{
-    m_comm->setPage(0);
-    connectSync();
-    connectTimeout();
-    connectSuccess(&EpirbApp::on_successReadBeforeWrite);
-    connectProgress();
-    connectFailure(&EpirbApp::on_comWriteFailure);
-    setProgStatus(tr("Waiting for connection..."), false);
-    m_writing = true;
-    m_linkActive = true;
-    emit requestReceiveStart();
-}
-
-void EpirbApp::on_successReadBeforeWrite(int nNo)
-{
-    if (!isCurrentLinkEvent())
-        return;
-    ++m_phase;
-    qDebug() << "on_successReadBeforeWrite: EpirbApp Readback before write: bytes read" << nNo;
-    disconnectSuccess();
-
-    if (m_syncChar != 'H') {
-        emit requestComStop(QString());
-        setProgStatus(tr("Wrong beacon type or serial number..."), true);
-        emit writeFailed(QString());
-        qDebug() << "on_successReadBeforeWrite: Abort programming, legacy not supported";
-        return;
-    }
-
-    EpirbConfig onBeacon(nullptr);
-    const bool decoded = decodeDataBlock(m_comm->readData(), onBeacon);
-    // An undecodable block carries no serial or type to compare: it never matches.
-    const bool sameBeacon = decoded && onBeacon.serialBytes() == m_configPending->serialBytes()
-        && onBeacon.beaconType() == m_configPending->beaconType();
-    if (!sameBeacon && !m_skipReadback) {
-        emit requestComStop(QString());
-        setProgStatus(tr("Wrong beacon type or serial number..."), true);
-        emit writeFailed(QString());
-        qDebug() << "on_successReadBeforeWrite: Abort programming";
-        return;
-    }
-
-    qDebug() << "on_successReadBeforeWrite: Allowed to program: " << m_syncChar;
-    limitDataBlockTexts(*m_configPending);
-    m_writeBlock = encodeDataBlock(*m_configPending);
-    if (m_writeBlock.isEmpty()) {
-        // Nothing sound to write: the record's message does not fit a block.
-        emit requestComStop(QString());
-        setProgStatus(tr("Write failed. Please retry."), true);
-        emit writeFailed(QString());
-        qWarning() << "on_successReadBeforeWrite: the configuration does not make a data block";
-        return;
-    }
-    // The last look before the beacon gets it: the block's message against the record.
-    if (!messageMatchesRecord(messageOfBlock(m_writeBlock))) {
-        m_writeBlock.clear();
-        return;
-    }
-    setProgStatus(tr("Writing data to PLB..."), false);
-    connectSuccess(&EpirbApp::on_successWrite);
-    m_comm->setWriteData(m_writeBlock);
-    emit requestWriteStart();
-}
-
-void EpirbApp::on_successWrite(int nNo)
-{
-    if (!isCurrentLinkEvent())
-        return;
-    Q_UNUSED(nNo)
-    ++m_phase;
-    qDebug() << "on_successWrite: Success Writing to Epirb";
-    connectSuccess(&EpirbApp::on_successVerify);
-    emit requestVerifyStart();
-    setProgStatus(tr("Verifying Data Written to PLB..."), false);
-}
-
-void EpirbApp::startEpirbVerify()
-{
-    // On its own, not as the last phase of a write: the link opens the port and waits
-    // for the beacon as for a read, with the same time-out and failure path.
-    startProgress(1);
-    qDebug() << "startEpirbVerify";
-    // Whatever ran before ends here, so the port is closed and the beacon is awaited.
-    endRunningOperation();
-    m_writing = false;
-    m_syncChar = '?';
-    m_comm->setPage(0);
-    connectSync();
-    connectTimeout();
-    connectSuccess(&EpirbApp::on_successVerify);
-    connectFailure(&EpirbApp::on_comReadFailure);
-    connectProgress();
-    setProgStatus(tr("Waiting for connection..."), false);
-    m_linkActive = true;
-    emit requestVerifyStart();
-}
-
-void EpirbApp::on_successVerify(int nNo)
-{
-    if (!isCurrentLinkEvent())
-        return;
-    Q_UNUSED(nNo)
-    qDebug() << "on_successVerify: Success Writing to Epirb";
-    const QString failedText = QStringLiteral("Verification failed");
-    if (m_syncChar != 'H') {
-        qWarning() << "Legacy protocol not supported";
-        setProgStatus(tr("PLB verification failed"), true);
-        emit requestComStop(failedText);
-        emit readbackFailed(failedText);
-        return;
-    }
-
-    const QByteArray readback = m_comm->readData();
-    // Every byte the program wrote must come back; the record's compare misses most of them.
-    const int differsAt = writtenBlockDifference(m_writeBlock, readback);
-    int d = 0;
-    if (m_production) {
-        // Production models are not decoded.
-        if (differsAt < 0)
-            m_configCurrent->copyFrom(*m_configPending);
-        else
-            d = kVerifyBytesDiffer;
-    } else if (!decodeDataBlock(readback, *m_configCurrent)) {
-        // A block that does not decode proves nothing, whatever the current record holds.
-        d = kVerifyUndecodable;
-    } else if (m_writeBlock.isEmpty()) {
-        // A verification on its own follows no write of this run: there are no written bytes,
-        // only the pending record to hold the beacon against.
-        d = m_configPending->compare(*m_configCurrent);
-    } else if (differsAt >= 0) {
-        // The field groups tell what differs; the bytes decide.
-        d = m_configPending->compare(*m_configCurrent);
-        if (d == 0)
-            d = kVerifyBytesDiffer;
-    }
-    m_configCurrent->setExtraMetadata(ConfigExtraMetadata());
-    m_configCurrent->applyMetadataBatteryExpiry();
-
-    if (d == 0) {
-        qDebug() << "on_successVerify:Verify succeeded!";
-        // Programmed: the next write of this beacon asks again.
-        m_duplicateAllowedKey.clear();
-        m_duplicateAllowedReason.clear();
-        if (storeVerifiedBeacon()) {
-            setProgStatus(tr("PLB programmed successfully"), false);
-        } else {
-            // The beacon is programmed, but no record of it will be found later.
-            qWarning().noquote() << "on_successVerify: PLB programmed, but not saved in the database: " + m_storeError;
-            setProgStatus(tr("PLB programmed successfully, but not saved in the database"), true);
-        }
-        emit readbackSucceeded();
-        if (m_production)
-            epirbdatablkWrapper::instance(this)->createReport();
-        qDebug() << "Stopped Epirb Receive";
-        emit requestComStop(QString());
-        return;
-    }
-
-    setProgStatus(tr("PLB verification failed"), true);
-    emit requestComStop(failedText);
-    emit readbackFailed(failedText);
-    if (differsAt >= 0)
-        qWarning().noquote() << QStringLiteral("on_successVerify: block read back differs from the written one at byte %1")
-                                    .arg(differsAt);
-    qWarning() << "on_successVerify:Verify Error: Count/Code:" << d;
-    qWarning() << "Expected Configuration:";
-    for (const QString &line : hexDump(m_writeBlock))
-        qWarning().noquote() << line;
-    qWarning() << "Received from beacon:";
-    for (const QString &line : hexDump(readback))
-        qWarning().noquote() << line;
-}
-
-bool EpirbApp::storeVerifiedBeacon()
-{
-    epirbdatablkWrapper::instance(this)->setConfig(m_configCurrent, epirbdatablkWrapper::ProgrammingView);
-    // The data block does not carry the note, nor why a duplicate hex ID was written.
-    m_configCurrent->setAdditionalInfo(m_configPending->additionalInfo());
-    m_configCurrent->setDuplicateReason(m_configPending->duplicateReason());
-    DatabaseIfc *db = DatabaseIfc::instance(this);
-    RegisterOutbox *outbox = RegisterOutbox::instance(this);
-    // Locally first; the register gets it from there, now or later.
-    m_configCurrent->setRegisterPending(outbox->isSetUp());
-    outbox->beforeReplacing(*m_configCurrent);
-    m_storeError.clear();
-    if (!db->addOrReplace(*m_configCurrent))
-        m_storeError = QStringLiteral("the database keeps beacons by a numeric serial number, not \"%1\"")
-                           .arg(m_configCurrent->beaconSerial());
-    else if (db->isModified())
-        // Written as soon as the database can be written again; meanwhile in the pending file.
-        m_storeError = (db->writeProblem().isEmpty()
-                            ? QStringLiteral("the database file %1 could not be written.").arg(db->databasePath())
-                            : db->writeProblem() + QLatin1Char('.'))
-            + (db->pendingFile().isEmpty()
-                   ? QStringLiteral(" No pending file could be written either: the record is kept in memory only, "
-                                    "and written to the database as soon as it can be while the program runs.")
-                   : QStringLiteral(" The record is kept in %1 and is written to the database as soon as it can be.")
-                         .arg(db->pendingFile()));
-    // The register's failure is its own status: the beacon is safe in the local database.
-    if (outbox->isSetUp())
-        outbox->sendNow();
-    return m_storeError.isEmpty();
-}
-
-QStringList EpirbApp::hexDump(const QByteArray &bytes)
-{
-    QStringList lines;
-    for (int offset = 0; offset < bytes.size(); offset += 16) {
-        const QByteArray row = bytes.mid(offset, 16);
-        lines << QString::asprintf("%03x: %s", offset, row.toHex(' ').constData());
-    }
-    return lines;
-}
-
-void EpirbApp::retryWrite()
-{
-    // Back to the write phase, the second last, whatever failed before.
-    m_phase = qMax(0, m_phaseCount - 2);
-    qDebug() << "Retrying write after verify failure: Allowed to program: " << m_syncChar;
-    endRunningOperation();
-    setProgStatus(tr("Retrying to write data to PLB..."), false);
-    connectSync();
-    connectSuccess(&EpirbApp::on_successWrite);
-    connectTimeout();
-    connectProgress();
-    connectFailure(&EpirbApp::on_comWriteFailure);
-    // Every failure closed the port, and a plain write continues on an open one: the
-    // retry opens the port, waits for the beacon's sync and writes the block it still holds.
-    m_linkActive = true;
-    emit requestProductionStart();
-}
-
-bool EpirbApp::isProductionSerial(const QString &serial) const
-{
-    static const QRegularExpression fiveDigits(QStringLiteral("^[0-9]{5}$"));
-    if (!fiveDigits.match(serial).hasMatch())
-        return false;
-    const int limit = m_tables->beaconSerialNumberLimit(ConfigTables::e_beaconTypes(m_configPending->beaconType()));
-    return limit < 0 || serial.toInt() <= limit;
-}
+void EpirbApp::startEpirbRecieve(bool readback_mode) { m_session->startRead(readback_mode); }
+void EpirbApp::startProductionRead() { m_session->startProductionRead(); }
+void EpirbApp::startManualRun(int beaconType) { m_session->startManualRun(beaconType); }
+void EpirbApp::startEpirbLogRead() { m_session->startBootLogRead(); }
+void EpirbApp::stopEpirbReceive(const QString &msg) { m_session->stop(msg); }
+void EpirbApp::startEpirbWrite() { m_session->startWrite(); }
+void EpirbApp::startEpirbVerify() { m_session->startVerify(); }
+void EpirbApp::retryWrite() { m_session->retryWrite(); }
+void EpirbApp::startProductionEpirbWrite() { m_session->startProductionWrite(); }
+bool EpirbApp::programAnyway(const QString &reason) { return m_session->programAnyway(reason); }
+void EpirbApp::cancelDuplicateWrite() { m_session->cancelDuplicateWrite(); }
 
 void EpirbApp::showWarningBox(const QString &title, const QString &text)
 {
@@ -1231,190 +600,8 @@ void EpirbApp::showWarningBox(const QString &title, const QString &text)
     box->open();
 }
 
-void EpirbApp::startProductionEpirbWrite()
-{
-    // Write and read-back share the bar.
-    startProgress(2);
-    qDebug() << "startEpirbWrite: startEpirbWrite activated from QML";
-    prepareWrite();
-    const int type = m_configPending->beaconType();
-    // A beacon just read is written as the model it reported, and only that beacon.
-    const bool heldBeacon = m_heldBeacon && type == m_configCurrent->beaconType()
-        && m_configPending->serialBytes() == m_configCurrent->serialBytes();
-    if (m_heldBeacon && !heldBeacon) {
-        const QString text = tr("Wrong beacon type or serial number...");
-        qWarning() << "Production write refused: the record is not the one of the beacon read";
-        setProgStatus(text, true);
-        emit requestComStop(text);
-        emit writeFailed(text);
-        return;
-    }
-    if (!heldBeacon && type != ConfigTables::E_Skua11A && type != ConfigTables::E_Skua11RA
-        && type != ConfigTables::E_Skua31A) {
-        const QString text = tr("Legacy mode not supported.");
-        qWarning() << "Legacy mode not supported";
-        setProgStatus(text, true);
-        emit requestComStop(text);
-        emit writeFailed(text);
-        return;
-    }
-    if (!isProductionSerial(m_configPending->beaconSerial())) {
-        // Nothing is written: a beacon with a wrong serial number has a wrong identity.
-        const QString text = tr("Invalid serial number");
-        QString reason;
-        if (m_productionSerialArgument.isEmpty()) {
-            qWarning() << "Production write refused: no serialno given";
-            reason = tr("No serial number was given. Start the production run with serialno= followed by the "
-                        "beacon's serial number.");
-        } else {
-            qWarning().noquote() << "Production write refused: serialno=" + m_productionSerialArgument
-                    + " is not a serial number of 5 digits";
-            reason = tr("The serial number \"%1\" is not valid: it must be the 5 digits of the beacon's "
-                        "serial number. Nothing was written to the PLB.")
-                         .arg(m_productionSerialArgument);
-        }
-        setProgStatus(text, true);
-        emit requestComStop(text);
-        emit writeFailed(text);
-        showWarningBox(text, reason);
-        return;
-    }
-    limitDataBlockTexts(*m_configPending);
-    m_writeBlock = encodeDataBlock(*m_configPending);
-    if (m_writeBlock.isEmpty()) {
-        // Nothing sound to write: the record's message does not fit a block.
-        const QString text = tr("Write failed. Please retry.");
-        qWarning() << "startProductionEpirbWrite: the configuration does not make a data block";
-        setProgStatus(text, true);
-        emit requestComStop(text);
-        emit writeFailed(text);
-        return;
-    }
-    if (!messageMatchesRecord(messageOfBlock(m_writeBlock))) {
-        m_writeBlock.clear();
-        return;
-    }
-    // Nobody at a production line may decide that two beacons share an ID.
-    m_configPending->setDuplicateReason(QString());
-    QString registerError;
-    const QList<DuplicateGuard::Holder> others = m_duplicateGuard->othersCarrying(*m_configPending, &registerError);
-    if (!registerError.isEmpty())
-        qWarning().noquote() << "Duplicate check: the shared register could not be asked (" + registerError
-                + "); only this station's database was searched";
-    if (!others.isEmpty()) {
-        m_writeBlock.clear();
-        const QString hexId = m_configPending->epirbHexMsg();
-        const QString text = tr("Write refused: hex ID %1 is already carried by "
-                                "%2. Nothing was written.")
-                                 .arg(hexId, DuplicateGuard::describe(others.first()));
-        QStringList lines;
-        for (const DuplicateGuard::Holder &h : others)
-            lines << DuplicateGuard::describe(h);
-        qWarning().noquote() << "Production write refused, nothing written: hex ID " + hexId + " of PLB "
-                + m_configPending->beaconSerial() + " is already carried by " + lines.join(QStringLiteral("; "));
-        setProgStatus(text, true);
-        emit requestComStop(text);
-        emit writeFailed(text);
-        return;
-    }
-    if (heldBeacon) {
-        // The beacon answered the read on this very link: write on it now.
-        m_heldBeacon = false;
-        connectTimeout();
-        connectSuccess(&EpirbApp::on_successWrite);
-        connectProgress();
-        connectFailure(&EpirbApp::on_comWriteFailure);
-        m_writing = true;
-        setWriteInProgress(true);
-        setProgStatus(tr("Writing to PLB..."), false);
-        m_comm->setWriteData(m_writeBlock);
-        emit requestWriteStart();
-        return;
-    }
-    endRunningOperation();
-    connectSync();
-    connectTimeout();
-    connectSuccess(&EpirbApp::on_successWrite);
-    connectProgress();
-    connectFailure(&EpirbApp::on_comWriteFailure);
-    setProgStatus(tr("Waiting for connection..."), false);
-    m_writing = true;
-    m_comm->setWriteData(m_writeBlock);
-    m_linkActive = true;
-    emit requestProductionStart();
-}
-
-// ---------------------------------------------------------------------------
-// Failures
-
-void EpirbApp::on_comReadFailure(int nErr)
-{
-    if (!isCurrentLinkEvent())
-        return;
-    qDebug() << "Read error: " << nErr;
-    const QString text = tr("Read failed. Please retry.");
-    setProgStatus(text, true);
-    emit requestComStop(text);
-    emit readbackFailed(text);
-}
-
-void EpirbApp::on_comReadLogFailure(int nErr)
-{
-    if (!isCurrentLinkEvent())
-        return;
-    qDebug() << "Read error" << nErr;
-    const QString text = tr("Read failed. Please retry: ") + QString::number(nErr);
-    emit requestComStop(text);
-    emit readbackFailed(QString());
-    setProgStatus(text, true);
-}
-
-void EpirbApp::on_comWriteFailure(int nErr)
-{
-    if (!isCurrentLinkEvent())
-        return;
-    qDebug() << "Write error" << nErr;
-    const QString text = tr("Write failed. Please retry.");
-    setProgStatus(text, true);
-    emit requestComStop(text);
-    emit writeFailed(tr("Write failed. Please retry"));
-}
-
-void EpirbApp::on_timeout()
-{
-    if (!isCurrentLinkEvent())
-        return;
-    qDebug() << "Timeout";
-    const QString text = tr("Communication error");
-    setProgStatus(text, true);
-    emit requestComStop(text);
-    emit readbackFailed(text);
-}
-
-void EpirbApp::on_comAborted()
-{
-    emit operationAborted();
-}
-
-void EpirbApp::on_successNfcWrite(int nNo)
-{
-    Q_UNUSED(nNo)
-    ++m_phase;
-    qDebug() << "on_successMobileWrite: Success Writing to Epirb";
-    emit requestComStop(QString());
-    disconnectLink();
-    emit nfcWriteSucceeded();
-    setProgStatus(QString(), false);
-}
-
 // ---------------------------------------------------------------------------
 // Records, serial port and rules
-
-void EpirbApp::on_beaconTypeChanged()
-{
-    m_tables->updateBracketList(m_configPending->beaconType());
-    m_tables->updateProtocolList(m_configPending->beaconType());
-}
 
 void EpirbApp::restoreBatteryExpiry()
 {
@@ -1443,8 +630,7 @@ int EpirbApp::portIndex(const QStringList &ports, const QString &port)
 void EpirbApp::setSerialText(const QString &qstr)
 {
     m_comPort = qstr;
-    // Only ever called between operations, while the link is idle.
-    m_comm->setPortName(qstr);
+    m_session->setPortName(qstr);
 }
 
 bool EpirbApp::isSerialPortAvailable()
@@ -1467,9 +653,7 @@ int EpirbApp::batteryServiceLife(int country_code) const
 
 bool EpirbApp::isProtocolSupported(int beaconType, int country, int protocolId) const
 {
-    static const QList<int> noSerialUsa = { 0, 1, 2, 5, 7 };
-    return !(CountryCodeModel::isCountryUsa(country) && noSerialUsa.contains(beaconType)
-             && protocolId == ConfigTables::E_UserSerialEpirb);
+    return IdentityRules::isProtocolSupported(beaconType, country, protocolId);
 }
 
 // ---------------------------------------------------------------------------

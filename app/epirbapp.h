@@ -11,7 +11,7 @@
 #include <QVariantMap>
 #include <QtQml/qqmlregistration.h>
 
-Q_MOC_INCLUDE("app/productionbatch.h")
+Q_MOC_INCLUDE("production/productionbatch.h")
 #include <memory>
 
 class ConfigTables;
@@ -21,11 +21,15 @@ class DuplicateGuard;
 class EpirbComm;
 class EpirbConfig;
 class ProductionBatch;
+class ProgrammingSession;
 class QQmlApplicationEngine;
 class QThread;
+class StationServices;
 
-// The application controller: start-up and shutdown of every service, and the
-// single entry the front end has to the beacon.
+// The application controller: start-up, settings, ports and the country list, and the
+// front end's entry to the beacon. The work on the beacon is the programming session's;
+// every beacon call here forwards to it, and its results come back as the signals the
+// pages know.
 class EpirbApp : public QObject
 {
     Q_OBJECT
@@ -35,7 +39,7 @@ class EpirbApp : public QObject
     Q_PROPERTY(QString progStatus READ progStatus WRITE setProgStatusText NOTIFY progStatusChanged)
     Q_PROPERTY(bool progStatusError READ progStatusError WRITE setProgStatusError NOTIFY progStatusErrorChanged)
     Q_PROPERTY(double progProgress READ progProgress WRITE setProgProgress NOTIFY progProgressChanged)
-    Q_PROPERTY(bool beaconLogAvailable READ isBeaconLogAvailable NOTIFY beaconLogAvailableChanged)
+    Q_PROPERTY(bool beaconLogAvailable READ isBeaconLogAvailable CONSTANT)
     // A programming run is talking to the beacon: ending it now may leave the beacon half written.
     Q_PROPERTY(bool writeInProgress READ writeInProgress NOTIFY writeInProgressChanged)
     Q_PROPERTY(bool isBetaVersion READ isBetaVersion CONSTANT)
@@ -68,19 +72,20 @@ public:
     // One warning line per 16 bytes: "%03x: " and lower-case hex pairs.
     static QStringList hexDump(const QByteArray &bytes);
 
-    QString progStatus() const { return m_progStatus; }
+    QString progStatus() const;
     void setProgStatusText(const QString &text);
-    bool progStatusError() const { return m_progStatusError; }
-    bool writeInProgress() const { return m_writeInProgress; }
+    bool progStatusError() const;
+    bool writeInProgress() const;
     void setProgStatusError(bool error);
-    double progProgress() const { return m_progProgress; }
+    double progProgress() const;
     void setProgProgress(double progress);
     QString applicationName() const { return QStringLiteral("Quorvik PLB"); }
     QString applicationFolderName() const { return QStringLiteral("QuorvikPLB"); }
-    QVariantList duplicateHolders() const { return m_duplicateHolders; }
-    QString duplicateHexId() const { return m_duplicateHexId; }
+    QVariantList duplicateHolders() const;
+    QString duplicateHexId() const;
     // Looks for other beacons with the ID about to be written; a shared register adds its lookup here.
-    DuplicateGuard *duplicateGuard() const { return m_duplicateGuard.get(); }
+    DuplicateGuard *duplicateGuard() const;
+    ProgrammingSession *session() const { return m_session; }
 
     Q_INVOKABLE QStringList serialPorts() const;
     Q_INVOKABLE void setSerialText(const QString &qstr);
@@ -93,6 +98,7 @@ public:
     Q_INVOKABLE bool isProtocolSupported(int beaconType, int country, int protocolId) const;
     Q_INVOKABLE bool isBeaconLogAvailable() const { return m_logAvailable; }
     Q_INVOKABLE void startEpirbRecieve(bool readback_mode);
+    Q_INVOKABLE void startEpirbReceive(bool readback_mode) { startEpirbRecieve(readback_mode); }
     Q_INVOKABLE void stopEpirbReceive(const QString &msg = QString());
     Q_INVOKABLE void startEpirbWrite();
     Q_INVOKABLE void startEpirbVerify();
@@ -106,8 +112,6 @@ public:
     // A read for a production batch: after success the beacon stays on the open link, so
     // that startProductionEpirbWrite() writes the beacon just read without a new sync.
     Q_INVOKABLE void startProductionRead();
-    // The beacon read by startProductionRead() is still on the open link.
-    bool holdsReadBeacon() const { return m_heldBeacon; }
     // Answers to duplicateIdFound. Program anyway goes on with the write and stores the
     // reason in the record; false (and nothing written) without a reason or a waiting write.
     Q_INVOKABLE bool programAnyway(const QString &reason);
@@ -134,60 +138,37 @@ public:
     // The configuration as read from the beacon, and the one being edited and written.
     EpirbConfig *configCurrent() const { return m_configCurrent; }
     EpirbConfig *configPending() const { return m_configPending; }
-    EpirbComm *comm() const { return m_comm; }
+    EpirbComm *comm() const;
     ProductionBatch *productionBatch() const { return m_batch; }
-    QThread *commThread() const { return m_commThread; }
-    QByteArray writeBlock() const { return m_writeBlock; }
+    QThread *commThread() const;
+    QByteArray writeBlock() const;
     // Why the last verified beacon was not saved in the database; empty when it was.
-    Q_INVOKABLE QString storeError() const { return m_storeError; }
+    Q_INVOKABLE QString storeError() const;
 
 signals:
     void writeInProgressChanged();
-    void portIndexChanged();
-    void readbackChanged();
     void progStatusChanged();
     void progStatusErrorChanged();
     void progProgressChanged();
+    // A read, boot-log read or verified write has finished.
     void readbackSucceeded();
+    // A read or verification failed, or the link timed out.
     void readbackFailed(const QString &msg = QString());
-    void warnWrongBeaconConfigApplied(const QString &msg);
-    void warnWrongBeaconConfigRejected(const QString &msg);
-    void configurationNotActivated(const QString &msg);
+    // A programming run was refused or its write failed.
     void writeFailed(const QString &msg = QString());
     // A write stopped before the beacon was touched: another beacon carries its hex ID
     // (see duplicateHolders). Answer with programAnyway() or cancelDuplicateWrite().
     void duplicateIdFound();
     void duplicateQuestionChanged();
-    void operationAborted();
-    void nfcWriteSucceeded();
-    void nfcNotSupported();
-    void nfcNotEnabled();
+    // Each request as it goes to the link.
     void requestComStop(const QString &msg);
     void requestReceiveStart();
     void requestReciveLogStart();
     void requestVerifyStart();
     void requestWriteStart();
     void requestProductionStart();
-    void nfcLogNotSupported();
-    void beaconLogAvailableChanged(bool available);
     void customCountryInstallFailed(const QString &error);
     void customCountryListChanged(const QString &newFile);
-
-private slots:
-    void on_beaconTypeChanged();
-    void on_syncReceived(char ch);
-    void on_successRead(int nNo);
-    void on_successLogRead(int nNo);
-    void on_successReadBeforeWrite(int nNo);
-    void on_successWrite(int nNo);
-    void on_successNfcWrite(int nNo);
-    void on_successVerify(int nNo);
-    void on_timeout();
-    void on_comProgress();
-    void on_comAborted();
-    void on_comReadFailure(int nErr);
-    void on_comReadLogFailure(int nErr);
-    void on_comWriteFailure(int nErr);
 
 private:
     void evaluateArguments(const QStringList &args);
@@ -201,50 +182,16 @@ private:
     int loadMainScene();
     void onSceneObjectCreated(QObject *object, const QUrl &url);
     void handleSceneFailure(int result);
-
-    void setProgStatus(const QString &text, bool error);
-    void startProgress(int phaseCount);
-    void prepareWrite();
-    // The last check before a write: false (status, log line, writeFailed) when the
-    // message does not carry the identity the pending record holds.
-    bool messageMatchesRecord(const QByteArray &message);
-    // The link part of a write, once every check has passed.
-    void beginWrite();
-    // False when other beacons carry the pending record's hex ID and the technician has
-    // not yet allowed it for this beacon: the question is asked, nothing is written.
-    bool duplicateAllowed();
-    // "hexId type serial" of the pending record: what an answer to the question is for.
-    QString duplicateKey() const;
-    void setDuplicateQuestion(const QString &hexId, const QVariantList &holders);
-    QByteArray messageOfBlock(const QByteArray &block) const;
-    void disconnectLink();
-    bool isCurrentLinkEvent() const { return m_linkActive && m_stopsDone == m_stopsRequested; }
-    void endRunningOperation();
-    void setWriteInProgress(bool inProgress);
+    // The session's results as the signals the pages answer.
+    void connectSession();
+    void connectDatabaseView(DatabaseIfc *db);
     // The port a first start uses: the only USB serial adapter present, or COM33 on Windows.
     static QString defaultComPort();
-    // Each link signal reaches at most one slot: these only ever connect queued and unique.
-    void connectSync();
-    void connectTimeout();
-    void connectProgress();
-    void connectSuccess(void (EpirbApp::*slot)(int));
-    void connectFailure(void (EpirbApp::*slot)(int));
-    void disconnectSuccess();
-    // False when the database did not keep the record (m_storeError says why).
-    bool storeVerifiedBeacon();
-    void connectDatabaseView(DatabaseIfc *db);
-    // Five digits within the pending model's serial number limit.
-    bool isProductionSerial(const QString &serial) const;
     // Shown without waiting for the answer; nothing in headless runs.
     void showWarningBox(const QString &title, const QString &text);
     QString territoryName() const;
 
     static bool probePort(const QString &name);
-
-    // Verification codes beside the compare() bits: the block read back does not decode,
-    // or it differs in bytes that compare() does not look at.
-    static constexpr int kVerifyUndecodable = -1;
-    static constexpr int kVerifyBytesDiffer = -2;
 
     QQmlApplicationEngine *m_engine = nullptr;
     QString m_version;
@@ -252,51 +199,24 @@ private:
     QString m_appDir;
     QString m_appDataDir;
     QString m_customCountryFile;
-    QString m_progStatus;
-    bool m_progStatusError = false;
-    double m_progProgress = 0;
     bool m_testProtocolAvailable = false;
     bool m_serialOverrideAllowed = false;
     QString m_comPort;
     // "comport=" on the command line: used for this run only, never saved.
     QString m_comPortOverride;
     QString m_savedComPort;
-    EpirbComm *m_comm = nullptr;
-    QThread *m_commThread = nullptr;
     ConfigTables *m_tables = nullptr;
-    QByteArray m_writeBlock;
-    QString m_storeError;
-    std::unique_ptr<DuplicateGuard> m_duplicateGuard;
-    QVariantList m_duplicateHolders;
-    QString m_duplicateHexId;
-    // The beacon and ID the question was asked for, and the reason given for them: a
-    // retried write of the same beacon asks no more until it is programmed.
-    QString m_duplicateAskedKey;
-    QString m_duplicateAllowedKey;
-    QString m_duplicateAllowedReason;
+    std::unique_ptr<StationServices> m_services;
+    ProgrammingSession *m_session = nullptr;
     EpirbConfig *m_configCurrent = nullptr;
     EpirbConfig *m_configPending = nullptr;
     CountryCodeModel *m_countryModel = nullptr;
-    bool m_writing = false;
-    bool m_writeInProgress = false;
-    // An operation is under way on the link (between its start and its requestComStop).
-    bool m_linkActive = false;
-    // Stops asked of the link, and stops it has carried out: until the two agree, what
-    // the link reports belongs to an operation that was already ended.
-    quint64 m_stopsRequested = 0;
-    quint64 m_stopsDone = 0;
     bool m_skipReadback = false;
-    // startProductionRead() is under way, and then: its beacon waits on the open link.
-    bool m_productionRead = false;
-    bool m_heldBeacon = false;
     bool m_allSerial = false;
     bool m_clearPreviousName = false;
     bool m_portAvailable = false;
     bool m_production = false;
     bool m_logAvailable = true;
-    char m_syncChar = '?';
-    int m_phaseCount = 1;
-    int m_phase = 0;
     QEventLoop m_sceneLoop;
 
     bool m_forceSinglePage = false;

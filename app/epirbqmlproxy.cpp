@@ -66,9 +66,6 @@ EpirbQMLProxy::EpirbQMLProxy(QQmlEngine *engine, EpirbApp *app, EpirbConfig *con
         m_registerRows = nullptr;
         emit registerRowsChanged();
     });
-    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()) && QGuiApplication::inputMethod())
-        connect(QGuiApplication::inputMethod(), &QInputMethod::keyboardRectangleChanged, this,
-                &EpirbQMLProxy::keyboardRectangleChanged);
     if (engine)
         engine->addImageProvider(QStringLiteral("labelmaker"), new LabelImageProvider());
 }
@@ -337,12 +334,6 @@ void EpirbQMLProxy::setMenuVisible(bool visible)
     emit menuVisibleChanged();
 }
 
-QRectF EpirbQMLProxy::keyboardRectangle() const
-{
-    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()) && QGuiApplication::inputMethod())
-        return QGuiApplication::inputMethod()->keyboardRectangle();
-    return QRectF();
-}
 
 QString EpirbQMLProxy::currentStyle() const
 {

@@ -59,11 +59,6 @@ class EpirbQMLProxy : public QObject
     Q_PROPERTY(QString exportReportIcon READ exportReportIcon CONSTANT)
     Q_PROPERTY(QString exportReportIconDisabled READ exportReportIconDisabled CONSTANT)
     Q_PROPERTY(QString shareReportIcon READ shareReportIcon CONSTANT)
-    Q_PROPERTY(QRectF keyboardRectangle READ keyboardRectangle NOTIFY keyboardRectangleChanged)
-    Q_PROPERTY(bool showKeyboardPlaceholder READ showKeyboardPlaceholder NOTIFY showKeyboardPlaceholderChanged)
-    Q_PROPERTY(bool iOS READ iOS CONSTANT)
-    Q_PROPERTY(bool Android READ android CONSTANT)
-    Q_PROPERTY(bool isDesktopApplication READ isDesktopApplication CONSTANT)
     Q_PROPERTY(bool wantContactInfoConfig READ wantContactInfoConfig CONSTANT)
     Q_PROPERTY(QString currentStyle READ currentStyle CONSTANT)
     Q_PROPERTY(QString applicationVariant READ applicationVariant CONSTANT)
@@ -122,11 +117,6 @@ public:
     QString exportReportIcon() const { return QStringLiteral("Pictures/desktop-export-report-pdf.png"); }
     QString exportReportIconDisabled() const { return QStringLiteral("Pictures/desktop-export-report-pdf-disabled.png"); }
     QString shareReportIcon() const { return exportIcon(); }
-    QRectF keyboardRectangle() const;
-    bool showKeyboardPlaceholder() const { return false; }
-    bool iOS() const { return false; }
-    bool android() const { return false; }
-    bool isDesktopApplication() const { return true; }
     bool wantContactInfoConfig() const { return true; }
     QString currentStyle() const;
     QString applicationVariant() const { return QStringLiteral("PLB"); }
@@ -137,8 +127,6 @@ public:
 signals:
     void dbBeaconChanged();
     void registerRowsChanged();
-    void keyboardRectangleChanged();
-    void showKeyboardPlaceholderChanged();
     void menuVisibleChanged();
 
 private:

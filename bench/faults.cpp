@@ -7,6 +7,7 @@
 //   bench_faults [--runs N] [--jobs J] [--baud B] [--kinds k,k,...] [--rate R]
 //                [--beacon-only] [--seed S] [--hang-s T] [--verbose]
 #include "app/epirbapp.h"
+#include "session/programmingsession.h"
 #include "config/configtables.h"
 #include "config/datablockcodec.h"
 #include "config/epirbconfig.h"
@@ -136,10 +137,7 @@ RunResult programOnce(EpirbApp &app, BeaconSimulator &sim, const QString &owner,
             result = QStringLiteral("failed");
         loop.quit();
     });
-    conns << QObject::connect(&app, &EpirbApp::progStatusChanged, &loop, [&] {
-        if (app.progStatus() != EpirbApp::tr("Waiting for connection..."))
-            answered = true;
-    });
+    conns << QObject::connect(app.session(), &ProgrammingSession::beaconAnswered, &loop, [&] { answered = true; });
     // A beacon that never announces itself is waited for by design (the technician
     // presses TEST again); only a run the beacon has answered can hang.
     QTimer noBeacon;

@@ -3,7 +3,7 @@
 // time after each result. Prints beacons per hour and the time per beacon against the
 // protocol floor of one read, write and read-back cycle.
 #include "app/epirbapp.h"
-#include "app/productionbatch.h"
+#include "production/productionbatch.h"
 
 #include "beaconsimulator.h"
 #include "benchprocess.h"
@@ -61,7 +61,8 @@ int main(int argc, char *argv[])
 
     EpirbApp controller({ QStringLiteral("production") }, nullptr, EpirbApp::Headless);
     controller.setSerialText(sim.devicePath());
-    ProductionBatch batch(&controller, nullptr);
+    ProductionBatch batch(controller.session(), nullptr);
+    batch.setPortName(sim.devicePath());
     const QMap<QString, QString> defaults = { { QStringLiteral("country"), QStringLiteral("211") },
                                               { QStringLiteral("protocol"), QStringLiteral("15") },
                                               { QStringLiteral("batteryexpiry"), QStringLiteral("072031") } };

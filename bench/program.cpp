@@ -4,6 +4,7 @@
 // Then the same run through the window's pages: GET STARTED, the identification read,
 // the wizard walked at machine speed, the transfer, up to the page after it.
 #include "app/epirbapp.h"
+#include "session/programmingsession.h"
 #include "app/uifonts.h"
 #include "config/configtables.h"
 #include "config/datablockcodec.h"
@@ -79,11 +80,11 @@ double runThroughPages(BeaconSimulator &sim, int run)
     QElapsedTimer clock;
     clock.start();
     qint64 readSync = -1, readDone = -1, transferShown = -1, writeSync = -1, done = -1;
-    QObject::connect(&controller, &EpirbApp::progStatusChanged, &controller, [&] {
-        const QString status = controller.progStatus();
-        if (readSync < 0 && status == QLatin1String("Reading data from PLB..."))
+    QObject::connect(controller.session(), &ProgrammingSession::phaseChanged, &controller, [&] {
+        const ProgrammingSession::Phase phase = controller.session()->phase();
+        if (readSync < 0 && phase == ProgrammingSession::Phase::Reading)
             readSync = clock.nsecsElapsed();
-        if (writeSync < 0 && status == QLatin1String("Checking PLB before programming..."))
+        if (writeSync < 0 && phase == ProgrammingSession::Phase::CheckingBeacon)
             writeSync = clock.nsecsElapsed();
     });
     QObject::connect(&controller, &EpirbApp::readbackSucceeded, &controller, [&] {
@@ -115,7 +116,7 @@ double runThroughPages(BeaconSimulator &sim, int run)
     transferShown = clock.nsecsElapsed();
     sim.pressTest();
     if (!waitFor([&] { return done >= 0; }, 30000) || readSync < 0 || writeSync < 0
-        || controller.progStatus() != QLatin1String("PLB programmed successfully"))
+        || controller.session()->phase() != ProgrammingSession::Phase::Done || controller.progStatusError())
         return -1;
     // The sync characters themselves were on the wire before their slots ran.
     return (readDone - readSync + transferShown - readDone + done - writeSync) / 1e9 + 2 * kByteMs / 1000;
@@ -179,12 +180,12 @@ int main(int argc, char *argv[])
         if (i > 0)
             sim.pressTest();
         QElapsedTimer t;
-        QObject::connect(&controller, &EpirbApp::progStatusChanged, &loop, [&] {
-            if (!t.isValid() && controller.progStatus() == QLatin1String("Checking PLB before programming..."))
+        QObject::connect(controller.session(), &ProgrammingSession::phaseChanged, &loop, [&] {
+            if (!t.isValid() && controller.session()->phase() == ProgrammingSession::Phase::CheckingBeacon)
                 t.start();
         });
         loop.exec();
-        if (!ok || controller.progStatus() != QLatin1String("PLB programmed successfully") || !t.isValid()) {
+        if (!ok || controller.progStatusError() || !t.isValid()) {
             std::fprintf(stderr, "run %d: %s\n", i, qPrintable(controller.progStatus()));
             return 1;
         }

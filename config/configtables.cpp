@@ -4,7 +4,6 @@
 #include "config/datablockcodec.h"
 #include "config/epirbconfig.h"
 #include "config/osslicensemodel.h"
-#include "config/protocolmodel.h"
 
 #include "coding/epirbmsgbase.h"
 #include "coding/protocolnames.h"
@@ -13,7 +12,6 @@
 #include <QDir>
 #include <QJSEngine>
 #include <QQmlEngine>
-#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -124,22 +122,6 @@ QVariantList storedList(const QVariant &value)
     }
 }
 
-CountryRule norwayRule()
-{
-    InputRule callSign;
-    callSign.validationExpr = QStringLiteral("[Ll][Cc]([0-9]{4})");
-    callSign.transform = [](uint32_t identity) {
-        return QStringLiteral("LC%1").arg(identity % 10000, 4, 10, QLatin1Char('0'));
-    };
-    callSign.hints = Qt::ImhUppercaseOnly | Qt::ImhLatinOnly;
-
-    CountryRule rule;
-    rule.allowedProtocols = { ConfigTables::E_RlsUserTacPlb };
-    rule.inputDescriptions = { { ConfigTables::E_RlsUserTacPlb, QStringLiteral("Call Sign (LCxxxx):") } };
-    rule.inputRules = { { ConfigTables::E_RlsUserTacPlb, callSign } };
-    rule.forcedCustomSerial = { ConfigTables::E_RlsUserTacPlb };
-    return rule;
-}
 } // namespace
 
 ConfigTables::ConfigTables(QObject *parent, bool noSettings)
@@ -193,12 +175,10 @@ ConfigTables::ConfigTables(QObject *parent, bool noSettings)
 
     m_hiddenProtocols = { 2, 3, 4, 5, 6, 7, 11, 12, 16, 17 };
 
-    const CountryRule norway = norwayRule();
     const QMap<int, QString> norwayNames {
         { E_RlsUserTacPlb, QStringLiteral("RLS Location - TAC/Call Sign (PLB)") }
     };
     for (int code = 257; code <= 259; ++code) {
-        m_countryRules.insert(code, norway);
         m_localizedProtocolNames.insert(code, norwayNames);
     }
 
@@ -446,86 +426,6 @@ int ConfigTables::protocolsAvailableNo() const
     return int(m_protocols.size());
 }
 
-ProtocolModel *ConfigTables::allowedProtocols(int countryCode) const
-{
-    const CountryRule *rule = countryRule(countryCode);
-    if (!rule)
-        return new ProtocolModel(m_protocols, nullptr);
-    QList<int> allowed;
-    for (int protocol : rule->allowedProtocols) {
-        if (m_protocols.contains(protocol))
-            allowed.append(protocol);
-    }
-    return new ProtocolModel(allowed, nullptr);
-}
-
-bool ConfigTables::isProtocolAllowed(int protocol, int countryCode) const
-{
-    if (const CountryRule *rule = countryRule(countryCode))
-        return rule->allowedProtocols.count(protocol) > 0;
-    return m_protocols.contains(protocol);
-}
-
-bool ConfigTables::isProtocolAllowedInCountry(int protocol, int countryCode) const
-{
-    const CountryRule *rule = countryRule(countryCode);
-    return !rule || rule->allowedProtocols.count(protocol) > 0;
-}
-
-QString ConfigTables::customProtocolInputDescriptionText(int protocol, int countryCode) const
-{
-    const CountryRule *rule = countryRule(countryCode);
-    return rule ? rule->inputDescriptions.value(protocol) : QString();
-}
-
-QString ConfigTables::protocolInputValidationExpr(int protocol, int countryCode) const
-{
-    const InputRule *rule = inputRule(protocol, countryCode);
-    return rule ? rule->validationExpr : QString();
-}
-
-Qt::InputMethodHints ConfigTables::protocolInputMethodHints(int protocol, int countryCode) const
-{
-    const InputRule *rule = inputRule(protocol, countryCode);
-    return rule ? rule->hints : Qt::InputMethodHints(Qt::ImhDigitsOnly);
-}
-
-QString ConfigTables::protocolInputValidationExprCapture(int protocol, int countryCode, QString value) const
-{
-    const InputRule *rule = inputRule(protocol, countryCode);
-    if (!rule || !rule->transform)
-        return value;
-    const QRegularExpression expr(rule->validationExpr);
-    const QRegularExpressionMatch match = expr.match(value);
-    if (!match.hasMatch())
-        return value;
-    for (int group = match.lastCapturedIndex(); group > 0; --group) {
-        if (match.hasCaptured(group))
-            return match.captured(group);
-    }
-    return value;
-}
-
-QString ConfigTables::protocolTransformIdentity(int protocol, int countryCode, uint32_t identity) const
-{
-    const InputRule *rule = inputRule(protocol, countryCode);
-    if (rule && rule->transform)
-        return rule->transform(identity);
-    return QString::number(identity);
-}
-
-int ConfigTables::protocolInputValidationInt(int protocol, int) const
-{
-    const std::unique_ptr<EpirbMsgBase> message(EpirbMsgBase::create(protocol));
-    return message ? message->maxSerialNumber() : 0;
-}
-
-bool ConfigTables::isCustomSerialForced(int protocol, int countryCode) const
-{
-    const CountryRule *rule = countryRule(countryCode);
-    return rule && rule->forcedCustomSerial.count(protocol) > 0;
-}
-
 int ConfigTables::protocolId(int nIdx) const
 {
     return m_protocols.value(nIdx, 0);
@@ -538,45 +438,6 @@ bool ConfigTables::isTestProtocol(int protocolCode) const
             return true;
     }
     return false;
-}
-
-bool ConfigTables::isCustomSerialInUse(QString beaconSerial, QString protocolSerial, int protocol,
-                                       int countryCode) const
-{
-    if (protocolSerial.isEmpty())
-        return false;
-    if (beaconSerial.toInt() == protocolSerial.toInt())
-        return false;
-    return !isSerialWrapped(beaconSerial, protocolSerial, protocol, countryCode);
-}
-
-bool ConfigTables::isSerialWrapped(QString beaconSerial, QString protocolSerial, int protocol, int) const
-{
-    bool ok = false;
-    const uint beaconNumber = beaconSerial.toUInt(&ok);
-    if (!ok) {
-        qWarning().noquote() << "ConfigTables::isSerialWrapped: Invalid beacon serial number " + beaconSerial;
-        return false;
-    }
-    const uint protocolNumber = protocolSerial.toUInt(&ok);
-    if (!ok) {
-        qWarning().noquote() << "ConfigTables::isSerialWrapped: Invalid protocol serial number " + protocolSerial;
-        return false;
-    }
-    if (beaconNumber == protocolNumber)
-        return false;
-    const std::unique_ptr<EpirbMsgBase> message(EpirbMsgBase::create(protocol));
-    if (!message) {
-        qWarning().noquote() << "ConfigTables: cannot check for wrapped serial, invalid protocol id "
-                + QString::number(protocol);
-        return false;
-    }
-    // Protocols without a plain serial field ignore the probe.
-    message->setSerialNumber(5);
-    if (message->serialNumber() != 5)
-        return false;
-    message->setSerialNumber(int(beaconNumber));
-    return uint(message->serialNumber()) == protocolNumber;
 }
 
 int ConfigTables::testProtocolAllowed() const
@@ -698,15 +559,26 @@ QList<int> ConfigTables::updateBracketList(int beaconType)
 
 QList<int> ConfigTables::updateProtocolList(int beaconType)
 {
-    const ProtocolGroup group = protocolGroup(beaconType);
     m_protocols.clear();
-    for (int protocol : group.ifEnabled) {
-        if (protocolAvailable(protocol))
+    for (int protocol : protocolsFor(beaconType)) {
+        if (isProtocolOffered(beaconType, protocol))
             m_protocols.append(protocol);
     }
-    if (m_testProtocolAllowed)
-        m_protocols += group.ifTest;
     return m_protocols;
+}
+
+QList<int> ConfigTables::protocolsFor(int beaconType) const
+{
+    const ProtocolGroup group = protocolGroup(beaconType);
+    return group.ifEnabled + group.ifTest;
+}
+
+bool ConfigTables::isProtocolOffered(int beaconType, int protocol) const
+{
+    const ProtocolGroup group = protocolGroup(beaconType);
+    if (group.ifTest.contains(protocol))
+        return m_testProtocolAllowed;
+    return group.ifEnabled.contains(protocol) && protocolAvailable(protocol);
 }
 
 int ConfigTables::csBeaconType(int beaconType) const
@@ -798,21 +670,6 @@ QString ConfigTables::defaultUserName()
 {
     const QString user = qEnvironmentVariable("USER");
     return user.isEmpty() ? qEnvironmentVariable("USERNAME") : user;
-}
-
-const CountryRule *ConfigTables::countryRule(int countryCode) const
-{
-    const auto found = m_countryRules.constFind(countryCode);
-    return found == m_countryRules.cend() ? nullptr : &found.value();
-}
-
-const InputRule *ConfigTables::inputRule(int protocol, int countryCode) const
-{
-    const CountryRule *rule = countryRule(countryCode);
-    if (!rule)
-        return nullptr;
-    const auto found = rule->inputRules.constFind(protocol);
-    return found == rule->inputRules.cend() ? nullptr : &found.value();
 }
 
 QString documentFolder(int kind)

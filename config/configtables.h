@@ -1,8 +1,5 @@
 #pragma once
 
-#include "config/countryrule.h"
-#include "config/protocolmodel.h"
-
 #include <QAbstractListModel>
 #include <QList>
 #include <QMap>
@@ -13,14 +10,13 @@
 #include <QStringList>
 #include <QtQml/qqmlregistration.h>
 
-#include <cstdint>
-
 class EpirbConfig;
 class QJSEngine;
 class QQmlEngine;
 
 // Fixed knowledge about the beacon models and the protocols they may be programmed with,
-// plus the operator settings that travel with every programmed beacon.
+// plus the operator settings that travel with every programmed beacon. What an identity
+// may be, country rules included, is IdentityRules' business.
 class ConfigTables : public QObject
 {
     Q_OBJECT
@@ -168,23 +164,8 @@ public:
     Q_INVOKABLE QString protocolName(int protocolCode, int countryCode) const;
     Q_INVOKABLE bool hasLocalizedProtocolName(int protocolCode, int countryCode) const;
     Q_INVOKABLE int protocolsAvailableNo() const;
-    Q_INVOKABLE ProtocolModel *allowedProtocols(int countryCode) const;
-    Q_INVOKABLE bool isProtocolAllowed(int protocol, int countryCode) const;
-    // The country's own restriction only, whatever protocols are enabled.
-    Q_INVOKABLE bool isProtocolAllowedInCountry(int protocol, int countryCode) const;
-    Q_INVOKABLE QString customProtocolInputDescriptionText(int protocol, int countryCode) const;
-    Q_INVOKABLE QString protocolInputValidationExpr(int protocol, int countryCode) const;
-    Q_INVOKABLE Qt::InputMethodHints protocolInputMethodHints(int protocol, int countryCode) const;
-    Q_INVOKABLE QString protocolInputValidationExprCapture(int protocol, int countryCode, QString value) const;
-    Q_INVOKABLE QString protocolTransformIdentity(int protocol, int countryCode, uint32_t identity) const;
-    Q_INVOKABLE int protocolInputValidationInt(int protocol, int countryCode) const;
-    Q_INVOKABLE bool isCustomSerialForced(int protocol, int countryCode) const;
     Q_INVOKABLE int protocolId(int nIdx) const;
     Q_INVOKABLE bool isTestProtocol(int protocolCode) const;
-    Q_INVOKABLE bool isCustomSerialInUse(QString beaconSerial, QString protocolSerial, int protocol,
-                                         int countryCode) const;
-    Q_INVOKABLE bool isSerialWrapped(QString beaconSerial, QString protocolSerial, int protocol,
-                                     int countryCode) const;
     Q_INVOKABLE int testProtocolAllowed() const;
     Q_INVOKABLE int serialOverrideAllowed() const;
     Q_INVOKABLE QString selfTestErrorMessage(int code) const;
@@ -207,6 +188,12 @@ public:
 
     QList<int> updateBracketList(int beaconType);
     QList<int> updateProtocolList(int beaconType);
+    // The model's whole protocol group in page order, test protocols last, whatever the
+    // settings; updateProtocolList() keeps of it what the settings enable.
+    QList<int> protocolsFor(int beaconType) const;
+    // In the model's group and enabled: a test protocol by the test-protocol switch, any
+    // other by "ProtocolsAvailable".
+    bool isProtocolOffered(int beaconType, int protocol) const;
     int csBeaconType(int beaconType) const;
     bool prepareConfig(EpirbConfig &config);
 
@@ -221,9 +208,6 @@ signals:
     void serialOverrideAllowedChanged();
 
 private:
-    const CountryRule *countryRule(int countryCode) const;
-    const InputRule *inputRule(int protocol, int countryCode) const;
-
     static QPointer<ConfigTables> s_instance;
 
     QString m_operatorName;
@@ -243,7 +227,6 @@ private:
     QSet<int> m_supportedBeacons;
     QMap<int, QString> m_selfTestMessages;
     QSet<int> m_hiddenProtocols;
-    QMap<int, CountryRule> m_countryRules;
     QMap<int, QMap<int, QString>> m_localizedProtocolNames;
     bool m_needFirstTimeSetup = true;
 };

@@ -181,3 +181,14 @@ QString CountryCodeModel::countryLabelText(int code) const
         text = text.left(kLabelMax) + QStringLiteral("...");
     return text;
 }
+
+std::function<QString(int)> CountryCodeModel::nameLookup() const
+{
+    return [rows = m_rows](int code) {
+        for (const CountryRow &row : rows) {
+            if (row.code == code)
+                return row.name;
+        }
+        return QString();
+    };
+}

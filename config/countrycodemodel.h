@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QtQml/qqmlregistration.h>
 
+#include <functional>
+
 // The maritime identification digits the wizard may program, read from "Country.txt".
 class CountryCodeModel : public QAbstractTableModel
 {
@@ -42,6 +44,9 @@ public:
     bool loadCountryList(const QString &folder, const QString &preselectName);
     static QList<CountryRow> parseCountryFile(const QString &path);
     QString countryLabelText(int code) const;
+    // The name of a code as the loaded list gives it (the first row of it), empty when not
+    // listed; a copy, for decoders that know no country list of their own.
+    std::function<QString(int)> nameLookup() const;
 
     const QList<CountryRow> &rows() const { return m_rows; }
 

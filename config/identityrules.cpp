@@ -1,12 +1,17 @@
 #include "config/identityrules.h"
 
 #include "coding/epirbmsgbase.h"
+#include "coding/messagedecoder.h"
 #include "coding/protocolnames.h"
 #include "config/configtables.h"
 #include "config/countrycodemodel.h"
+#include "config/countryrules.h"
+#include "config/countryrow.h"
 #include "config/epirbconfig.h"
+#include "config/protocolmodel.h"
 
 #include <QJSEngine>
+#include <QJsonObject>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -106,13 +111,13 @@ QString plainIdentity(const QByteArray &identity)
 
 QString serialText(int protocol, int rawCountryCode, int serial)
 {
-    return tables()->protocolTransformIdentity(protocol, rawCountryCode, uint32_t(serial));
+    return CountryRules::transformIdentity(protocol, rawCountryCode, uint32_t(serial));
 }
 
 // Enabled in the settings for this model, and allowed by the country.
 bool enabledFor(int protocol, int countryCode)
 {
-    return tables()->isProtocolValid(protocol) && tables()->isProtocolAllowed(protocol, countryCode);
+    return tables()->isProtocolValid(protocol) && IdentityRules::isProtocolAllowed(protocol, countryCode);
 }
 
 QString differs(const QString &field, const QString &inMessage, const QString &entered)
@@ -168,7 +173,7 @@ QString IdentityRules::caption(const QString &field, int protocol, int rawCountr
     if (field == kBeaconNo)
         return tr("Beacon number (0-%1):").arg(beaconNoMaximum(protocol) - 1);
     if (field == kSerial) {
-        const QString custom = tables()->customProtocolInputDescriptionText(protocol, rawCountryCode);
+        const QString custom = CountryRules::inputDescription(protocol, rawCountryCode);
         return custom.isEmpty() ? tr("Serial number:") : custom;
     }
     if (field == kNationalId)
@@ -188,7 +193,7 @@ int IdentityRules::maxLength(const QString &field, int protocol, int rawCountryC
     if (field == kBeaconNo)
         return int(std::floor(std::log10(double(beaconNoMaximum(protocol))))) + 1;
     if (field == kSerial) {
-        if (!tables()->protocolInputValidationExpr(protocol, rawCountryCode).isEmpty())
+        if (!CountryRules::validationExpr(protocol, rawCountryCode).isEmpty())
             return 6;
         return int(QString::number(qMax(1, maxSerial(protocol))).size());
     }
@@ -247,11 +252,11 @@ QString IdentityRules::check(const QString &field, int protocol, int rawCountryC
         return ok && value < maximum ? QString() : tr("Beacon number must be 0 to %1").arg(maximum - 1);
     }
     if (field == kSerial) {
-        const QString expr = tables()->protocolInputValidationExpr(protocol, rawCountryCode);
+        const QString expr = CountryRules::validationExpr(protocol, rawCountryCode);
         if (!expr.isEmpty()) {
             const QRegularExpression anchored(QRegularExpression::anchoredPattern(expr));
-            const QString number = tables()->protocolInputValidationExprCapture(protocol, rawCountryCode, text);
-            const QString description = tables()->customProtocolInputDescriptionText(protocol, rawCountryCode);
+            const QString number = CountryRules::capture(protocol, rawCountryCode, text);
+            const QString description = CountryRules::inputDescription(protocol, rawCountryCode);
             if (!anchored.match(text).hasMatch() || number.toInt() < 1)
                 return tr("Not a valid %1").arg(description.isEmpty() ? tr("identity") : description.chopped(1));
             return {};
@@ -283,7 +288,7 @@ QString IdentityRules::meaning(const QString &field, int protocol, int rawCountr
     if (field == kMmsi && isStrictMmsi(protocol) && text.size() == 9)
         return text.right(6);
     if (field == kSerial)
-        return QString::number(tables()->protocolInputValidationExprCapture(protocol, rawCountryCode, text).toInt());
+        return QString::number(CountryRules::capture(protocol, rawCountryCode, text).toInt());
     if (field == kBeaconNo || field == kNationalId || field == kNationalData)
         return QString::number(text.toInt());
     return text;
@@ -318,34 +323,138 @@ QDateTime IdentityRules::batteryExpiryDate(const QString &text)
     return QDateTime(date, QTime(0, 0));
 }
 
+ProtocolModel *IdentityRules::allowedProtocols(int countryCode)
+{
+    QList<int> allowed;
+    if (const CountryRule *rule = CountryRules::rule(countryCode)) {
+        for (int protocol : rule->allowedProtocols) {
+            if (tables()->isProtocolValid(protocol))
+                allowed.append(protocol);
+        }
+    } else {
+        for (int i = 0; i < tables()->protocolsAvailableNo(); ++i)
+            allowed.append(tables()->protocolId(i));
+    }
+    return new ProtocolModel(allowed, nullptr);
+}
+
+bool IdentityRules::isProtocolAllowed(int protocol, int countryCode)
+{
+    if (const CountryRule *rule = CountryRules::rule(countryCode))
+        return rule->allowedProtocols.count(protocol) > 0;
+    return tables()->isProtocolValid(protocol);
+}
+
+bool IdentityRules::isProtocolAllowedInCountry(int protocol, int countryCode)
+{
+    return CountryRules::isProtocolAllowedInCountry(protocol, countryCode);
+}
+
+QString IdentityRules::customProtocolInputDescriptionText(int protocol, int countryCode)
+{
+    return CountryRules::inputDescription(protocol, countryCode);
+}
+
+QString IdentityRules::protocolInputValidationExpr(int protocol, int countryCode)
+{
+    return CountryRules::validationExpr(protocol, countryCode);
+}
+
+Qt::InputMethodHints IdentityRules::protocolInputMethodHints(int protocol, int countryCode)
+{
+    return CountryRules::inputMethodHints(protocol, countryCode);
+}
+
+QString IdentityRules::protocolInputValidationExprCapture(int protocol, int countryCode, QString value)
+{
+    return CountryRules::capture(protocol, countryCode, value);
+}
+
+QString IdentityRules::protocolTransformIdentity(int protocol, int countryCode, uint32_t identity)
+{
+    return CountryRules::transformIdentity(protocol, countryCode, identity);
+}
+
+int IdentityRules::protocolInputValidationInt(int protocol, int)
+{
+    return maxSerial(protocol);
+}
+
+bool IdentityRules::isCustomSerialForced(int protocol, int countryCode)
+{
+    return CountryRules::isCustomSerialForced(protocol, countryCode);
+}
+
+bool IdentityRules::isCustomSerialInUse(QString beaconSerial, QString protocolSerial, int protocol, int countryCode)
+{
+    if (protocolSerial.isEmpty())
+        return false;
+    if (beaconSerial.toInt() == protocolSerial.toInt())
+        return false;
+    return !isSerialWrapped(beaconSerial, protocolSerial, protocol, countryCode);
+}
+
+// The log lines keep the names operators' log filters know.
+bool IdentityRules::isSerialWrapped(QString beaconSerial, QString protocolSerial, int protocol, int)
+{
+    bool ok = false;
+    const uint beaconNumber = beaconSerial.toUInt(&ok);
+    if (!ok) {
+        qWarning().noquote() << "ConfigTables::isSerialWrapped: Invalid beacon serial number " + beaconSerial;
+        return false;
+    }
+    const uint protocolNumber = protocolSerial.toUInt(&ok);
+    if (!ok) {
+        qWarning().noquote() << "ConfigTables::isSerialWrapped: Invalid protocol serial number " + protocolSerial;
+        return false;
+    }
+    if (beaconNumber == protocolNumber)
+        return false;
+    const std::unique_ptr<EpirbMsgBase> message(EpirbMsgBase::create(protocol));
+    if (!message) {
+        qWarning().noquote() << "ConfigTables: cannot check for wrapped serial, invalid protocol id "
+                + QString::number(protocol);
+        return false;
+    }
+    // Protocols without a plain serial field ignore the probe.
+    message->setSerialNumber(5);
+    if (message->serialNumber() != 5)
+        return false;
+    message->setSerialNumber(int(beaconNumber));
+    return uint(message->serialNumber()) == protocolNumber;
+}
+
 QVariantMap IdentityRules::decode(const QByteArray &messageBytes)
 {
     QVariantMap out;
     out.insert(QStringLiteral("valid"), false);
-    if (messageBytes.isEmpty())
-        return out;
-    const std::unique_ptr<EpirbMsgBase> msg(EpirbMsgBase::fromBytes(messageBytes));
+    const std::unique_ptr<EpirbMsgBase> msg(messageBytes.isEmpty() ? nullptr : EpirbMsgBase::fromBytes(messageBytes));
     if (!msg || msg->protocolType() >= ConfigTables::E_ProtocolMax)
         return out;
-    const int protocol = msg->protocolType();
-    const int country = msg->countryCode();
+    // What the inspector and the command line show; this adds what a record's page needs.
+    const QJsonObject d = MessageDecoder::describe(*msg, true);
+    const int protocol = d.value(QStringLiteral("protocolType")).toInt();
+    const int country = d.value(QStringLiteral("countryCode")).toInt();
+    const int serial = d.value(QStringLiteral("serialNumber")).toInt();
     out.insert(QStringLiteral("valid"), true);
     out.insert(QStringLiteral("protocol"), protocol);
     out.insert(QStringLiteral("protocolName"), tables()->protocolName(protocol, country));
     out.insert(QStringLiteral("country"), country);
     out.insert(QStringLiteral("countryLabel"), CountryCodeModel::instance(nullptr)->countryLabelText(country));
     out.insert(QStringLiteral("fields"), fields(protocol));
-    out.insert(QStringLiteral("mmsi"), plainIdentity(msg->identity()));
-    out.insert(QStringLiteral("beaconNo"),
-               protocol == ConfigTables::E_RlsUserMmsiEpirb ? (msg->firstEpirb() ? 0 : 1) : msg->beaconNo());
-    out.insert(QStringLiteral("serial"), serialText(protocol, country, msg->serialNumber()));
-    out.insert(QStringLiteral("tac"), msg->tacNo());
-    out.insert(QStringLiteral("nationalId"), msg->serialNumber());
-    out.insert(QStringLiteral("nationalData"), msg->nationalData());
-    out.insert(QStringLiteral("deltaPosition"), msg->additionalDataType());
-    out.insert(QStringLiteral("hexId"), QString::fromLatin1(msg->hexId()));
-    out.insert(QStringLiteral("checksum"), QString::fromLatin1(msg->hexIdChecksum()));
-    out.insert(QStringLiteral("bchValid"), msg->isBchValid());
+    out.insert(QStringLiteral("mmsi"), d.value(QStringLiteral("identity")).toString().remove(QLatin1Char(' ')));
+    out.insert(QStringLiteral("beaconNo"), protocol == ConfigTables::E_RlsUserMmsiEpirb
+                   ? (d.value(QStringLiteral("firstEpirb")).toBool() ? 0 : 1)
+                   : d.value(QStringLiteral("beaconNo")).toInt());
+    out.insert(QStringLiteral("serial"), serialText(protocol, country, serial));
+    out.insert(QStringLiteral("tac"), d.value(QStringLiteral("tacNo")).toInt());
+    out.insert(QStringLiteral("nationalId"), serial);
+    out.insert(QStringLiteral("nationalData"), d.value(QStringLiteral("nationalData")).toInt());
+    out.insert(QStringLiteral("deltaPosition"), d.value(QStringLiteral("additionalDataType")).toBool());
+    out.insert(QStringLiteral("hexId"), d.value(QStringLiteral("hexId")).toString());
+    out.insert(QStringLiteral("checksum"), d.value(QStringLiteral("checksum")).toString());
+    out.insert(QStringLiteral("bchValid"), d.value(QStringLiteral("bch1Valid")).toBool()
+                   && (d.value(QStringLiteral("bch2Valid")).isNull() || d.value(QStringLiteral("bch2Valid")).toBool()));
     return out;
 }
 
@@ -400,7 +509,7 @@ void IdentityRules::changeProtocol(EpirbConfig *config, int protocol)
     const QString mmsi = recordText(*config, kMmsi);
     const QString beaconNo = recordText(*config, kBeaconNo);
     const bool serialKept = before.contains(kSerial) && after.contains(kSerial) && config->customSerial() > 0
-            && tables()->protocolInputValidationExpr(old, raw) == tables()->protocolInputValidationExpr(protocol, raw)
+            && CountryRules::validationExpr(old, raw) == CountryRules::validationExpr(protocol, raw)
             && check(kSerial, protocol, raw, serialText(protocol, raw, config->customSerial())).isEmpty();
     config->setProtocolId(protocol);
     if (!(before.contains(kMmsi) && after.contains(kMmsi) && check(kMmsi, protocol, raw, mmsi).isEmpty()))
@@ -426,7 +535,7 @@ void IdentityRules::changeCountry(EpirbConfig *config, int countryCode)
     const int protocol = config->protocolId();
     if (old != countryCode) {
         // A number typed under one country's convention ("LC1234") means nothing under another's.
-        if (tables()->protocolInputValidationExpr(protocol, old) != tables()->protocolInputValidationExpr(protocol, countryCode)
+        if (CountryRules::validationExpr(protocol, old) != CountryRules::validationExpr(protocol, countryCode)
             && fields(protocol).contains(kSerial))
             config->setCustomSerial(0);
         if (fields(protocol).contains(kMmsi)
@@ -460,21 +569,97 @@ QString IdentityRules::protocolProblem(EpirbConfig *config)
     return tr("%1 is not allowed for country %2").arg(tables()->protocolName(protocol, raw)).arg(raw);
 }
 
+bool IdentityRules::isProtocolSupported(int beaconType, int countryCode, int protocol)
+{
+    // The first-generation models code a serial EPIRB for the USA in a way this program cannot.
+    static const QList<int> noSerialUsa = { ConfigTables::E_Skua11, ConfigTables::E_Skua12, ConfigTables::E_Skua12X,
+                                            ConfigTables::E_Skua21, ConfigTables::E_Skua31 };
+    return !(CountryCodeModel::isCountryUsa(countryCode) && noSerialUsa.contains(beaconType)
+             && protocol == ConfigTables::E_UserSerialEpirb);
+}
+
+namespace {
+
+bool inCountryList(int rawCountryCode)
+{
+    for (const CountryRow &row : CountryCodeModel::instance(nullptr)->rows()) {
+        if (row.code == rawCountryCode)
+            return true;
+    }
+    return false;
+}
+
+// What a record holds in a field its protocol does not carry: empty when nothing, else
+// the field's name. A read or prepared record keeps the serial number as its "MMSI"
+// for serial protocols; that is no identity of its own.
+QString strayField(const EpirbConfig &config, const QStringList &carried)
+{
+    if (!carried.contains(kMmsi)) {
+        const QString mmsi = config.mmsi().trimmed();
+        bool ok = false;
+        const qint64 number = mmsi.toLongLong(&ok);
+        const bool isSerial = ok && allDigits(mmsi)
+                && (number == config.beaconSerial().trimmed().toLongLong() || number == config.encodedSerial()
+                    || number == config.protocolSerial());
+        if (!mmsi.isEmpty() && !isSerial)
+            return IdentityRules::tr("MMSI");
+    }
+    if (!carried.contains(kBeaconNo) && config.beaconNo() != 0)
+        return IdentityRules::tr("Beacon number");
+    if (!carried.contains(kSerial) && !carried.contains(kNationalId) && config.customSerial() > 0)
+        return IdentityRules::tr("Serial number");
+    if (!carried.contains(kNationalData) && config.additionalData() != 0)
+        return IdentityRules::tr("National data");
+    return {};
+}
+
+} // namespace
+
 QString IdentityRules::checkRecord(const EpirbConfig &config)
 {
     const int protocol = config.protocolId();
     const int raw = config.rawCountryCode();
-    if (fields(protocol).isEmpty())
+    const int beaconType = config.beaconType();
+    const QStringList carried = fields(protocol);
+    if (carried.isEmpty())
         return tr("Protocol %1 cannot be programmed").arg(protocol);
+    const QString name = tables()->protocolName(protocol, raw);
+    if (!tables()->protocolsFor(beaconType).contains(protocol))
+        return tr("%1 is not a protocol of the %2").arg(name, tables()->beaconLongName(beaconType));
+    if (!tables()->isProtocolOffered(beaconType, protocol)) {
+        if (tables()->isTestProtocol(protocol))
+            return tr("%1 is a test protocol: test protocols are not allowed").arg(name);
+        return tr("This protocol is not enabled: choose another, or check the protocol settings");
+    }
+    if (!inCountryList(raw))
+        return tr("Country %1 is not in the country list").arg(raw);
     // The countries' protocol restrictions are those of personal locator beacons.
-    if (tables()->csBeaconType(config.beaconType()) == ConfigTables::E_csPLB
-        && !tables()->isProtocolAllowedInCountry(protocol, raw))
-        return tr("%1 is not allowed for country %2").arg(tables()->protocolName(protocol, raw)).arg(raw);
+    if (tables()->csBeaconType(beaconType) == ConfigTables::E_csPLB
+        && !CountryRules::isProtocolAllowedInCountry(protocol, raw))
+        return tr("%1 is not allowed for country %2").arg(name).arg(raw);
+    if (!isProtocolSupported(beaconType, config.countryCode(), protocol))
+        return tr("Serial protocols for USA cannot be programmed with Quorvik");
     if (config.beaconSerial().trimmed().isEmpty())
         return tr("Serial No: the beacon's serial number is missing");
-    if (tables()->isCustomSerialForced(protocol, raw) && config.customSerial() <= 0)
+    const QString stray = strayField(config, carried);
+    if (!stray.isEmpty())
+        return tr("%1: %2 does not carry it").arg(stray, name);
+    const bool forced = CountryRules::isCustomSerialForced(protocol, raw);
+    if (forced && config.customSerial() <= 0)
         return tr("%1 %2").arg(caption(kSerial, protocol, raw), tr("none entered"));
-    for (const QString &field : fields(protocol)) {
+    if (carried.contains(kSerial) && config.customSerial() > 0 && !forced && !tables()->isTestProtocol(protocol)
+        && !tables()->isSerialOverrideAllowed()
+        && isCustomSerialInUse(config.beaconSerial().trimmed(), QString::number(config.customSerial()), protocol, raw))
+        return tr("Serial number %1 is not the beacon's own, and custom protocol serial numbers are not enabled in options")
+                .arg(serialText(protocol, raw, config.customSerial()));
+    if (protocol == ConfigTables::E_RlsUserMmsiEpirb) {
+        // The message holds first or second only: a beacon number set for the second must not go out as the first.
+        if (config.beaconNo() > 1)
+            return tr("Beacon number must be 0 to %1").arg(beaconNoMaximum(protocol) - 1);
+        if (config.beaconNo() == 1 && config.firstEpirb())
+            return tr("Beacon number 1 is the second EPIRB on board, but the record is marked as the first");
+    }
+    for (const QString &field : carried) {
         // The beacon's own serial number goes in as the protocol wraps it.
         if (field == kSerial && config.customSerial() <= 0)
             continue;
@@ -526,7 +711,7 @@ QString IdentityRules::compareMessage(const EpirbConfig &config, const QByteArra
                 if (!check(field, protocol, raw, entered).isEmpty())
                     return differs(name, serialText(protocol, raw, inMessage), entered);
                 expected = config.customSerial();
-            } else if (tables()->isCustomSerialForced(protocol, raw)) {
+            } else if (CountryRules::isCustomSerialForced(protocol, raw)) {
                 return differs(name, serialText(protocol, raw, inMessage), QString());
             } else {
                 // The beacon's serial number, wrapped as the field's width makes it.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "config/protocolmodel.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QObject>
@@ -8,6 +10,8 @@
 #include <QStringList>
 #include <QVariantMap>
 #include <QtQml/qqmlregistration.h>
+
+#include <cstdint>
 
 class EpirbConfig;
 class QJSEngine;
@@ -56,6 +60,28 @@ public:
     // The first day of the month of an acceptable "MM/YYYY".
     Q_INVOKABLE static QDateTime batteryExpiryDate(const QString &text);
 
+    // Enabled for the model the tables were set to (updateProtocolList), and allowed by the
+    // country: what the protocol page offers.
+    Q_INVOKABLE static ProtocolModel *allowedProtocols(int countryCode);
+    Q_INVOKABLE static bool isProtocolAllowed(int protocol, int countryCode);
+    // The country's own restriction only, whatever protocols are enabled.
+    Q_INVOKABLE static bool isProtocolAllowedInCountry(int protocol, int countryCode);
+    // The country's conventions for the serial field (Norway's "LCxxxx" call signs).
+    Q_INVOKABLE static QString customProtocolInputDescriptionText(int protocol, int countryCode);
+    Q_INVOKABLE static QString protocolInputValidationExpr(int protocol, int countryCode);
+    Q_INVOKABLE static Qt::InputMethodHints protocolInputMethodHints(int protocol, int countryCode);
+    Q_INVOKABLE static QString protocolInputValidationExprCapture(int protocol, int countryCode, QString value);
+    Q_INVOKABLE static QString protocolTransformIdentity(int protocol, int countryCode, uint32_t identity);
+    // The largest serial number the protocol's message holds (0: none).
+    Q_INVOKABLE static int protocolInputValidationInt(int protocol, int countryCode);
+    Q_INVOKABLE static bool isCustomSerialForced(int protocol, int countryCode);
+    // A protocol serial number other than the beacon's own, and not merely its wrapped form.
+    Q_INVOKABLE static bool isCustomSerialInUse(QString beaconSerial, QString protocolSerial, int protocol,
+                                                int countryCode);
+    // The protocol's field holds the beacon's serial number cut to its width.
+    Q_INVOKABLE static bool isSerialWrapped(QString beaconSerial, QString protocolSerial, int protocol,
+                                            int countryCode);
+
     // The identity a record's message carries, decoded from its bytes: keys "valid",
     // "country", "protocol", "mmsi", "beaconNo", "serial", "tac", "nationalId",
     // "nationalData", "deltaPosition", "hexId", "checksum", "fields".
@@ -71,7 +97,13 @@ public:
     // Empty when the record's protocol may be written for its country, else why not.
     Q_INVOKABLE static QString protocolProblem(EpirbConfig *config);
 
-    // First field of the record the rules refuse, as "<field>: <why>"; empty when all pass.
+    // False where the program cannot code the protocol for the model and country.
+    Q_INVOKABLE static bool isProtocolSupported(int beaconType, int countryCode, int protocol);
+
+    // Every rule the wizard applies to the same values, for any write: the model's and the
+    // enabled protocols, the test-protocol switch, the country list and country rules, the
+    // serial-override setting, what the protocol carries and first/second EPIRB. Empty when
+    // all pass, else the first refusal as a sentence for the user.
     static QString checkRecord(const EpirbConfig &config);
     // Compares the identity a message carries with the record it was made from, field by
     // field. Empty when they agree, else a text naming the first field that differs, e.g.

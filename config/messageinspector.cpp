@@ -1,6 +1,7 @@
 #include "config/messageinspector.h"
 
-#include "config/messagedecoder.h"
+#include "coding/messagedecoder.h"
+#include "config/countrycodemodel.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -37,7 +38,7 @@ MessageInspector *MessageInspector::create(QQmlEngine *qmlEngine, QJSEngine *jsE
 
 QVariantMap MessageInspector::decode(const QString &text) const
 {
-    const MessageDecoder::Result r = MessageDecoder::decodeText(text);
+    const MessageDecoder::Result r = MessageDecoder::decodeText(text, CountryCodeModel::instance(nullptr)->nameLookup());
     QVariantMap out;
     out.insert(QStringLiteral("ok"), r.ok);
     out.insert(QStringLiteral("error"), r.error);
@@ -63,7 +64,7 @@ QVariantMap MessageInspector::decode(const QString &text) const
 
 QStringList MessageInspector::compare(const QString &text, const QString &other) const
 {
-    return MessageDecoder::differingKeys(MessageDecoder::decodeText(text), MessageDecoder::decodeText(other));
+    return MessageDecoder::differingKeys(MessageDecoder::decodeText(text, CountryCodeModel::instance(nullptr)->nameLookup()), MessageDecoder::decodeText(other, CountryCodeModel::instance(nullptr)->nameLookup()));
 }
 
 bool MessageInspector::messageFails(const QString &hexMessage) const

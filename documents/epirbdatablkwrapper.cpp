@@ -1,9 +1,10 @@
 #include "documents/epirbdatablkwrapper.h"
 
-#include "config/messagedecoder.h"
+#include "coding/messagedecoder.h"
 
 #include "coding/epirbmsgbase.h"
 #include "config/epirbconfig.h"
+#include "config/identityrules.h"
 #include "documents/documentfiles.h"
 #include "documents/labelwriter.h"
 #include "documents/pdfreport.h"
@@ -224,8 +225,8 @@ QString epirbdatablkWrapper::idValue() const
     const QByteArray identity = msg->identity();
     if (!identity.isEmpty())
         return QString::fromLatin1(identity);
-    return ConfigTables::instance(nullptr)->protocolTransformIdentity(m_config->protocolId(), m_config->countryCode(),
-                                                                       uint32_t(msg->serialNumber()));
+    return IdentityRules::protocolTransformIdentity(m_config->protocolId(), m_config->countryCode(),
+                                                    uint32_t(msg->serialNumber()));
 }
 
 QString epirbdatablkWrapper::beaconNo() const

@@ -1,10 +1,11 @@
 #include "documents/pdfreport.h"
 
-#include "config/messagedecoder.h"
+#include "coding/messagedecoder.h"
 
 #include "coding/epirbmsgbase.h"
 #include "config/configtables.h"
 #include "config/epirbconfig.h"
+#include "config/identityrules.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDebug>
@@ -293,9 +294,9 @@ int pdfReport::drawProtocolBlock(QPainter &p, const QRect &rect, const EpirbConf
     }
     drawRow(p, rect, row, QStringLiteral("Category:"), msg.beaconCategoryName(), 800);
     row += 80;
-    const QString custom = tables->customProtocolInputDescriptionText(code, country);
+    const QString custom = IdentityRules::customProtocolInputDescriptionText(code, country);
     drawRow(p, rect, row, custom.isEmpty() ? QStringLiteral("C/S serial number:") : custom,
-            tables->protocolTransformIdentity(code, country, uint32_t(msg.serialNumber())), 800);
+            IdentityRules::protocolTransformIdentity(code, country, uint32_t(msg.serialNumber())), 800);
     row += 80;
     drawRow(p, rect, row, QStringLiteral("C/S TAC number:"), QString::number(msg.tacNo()), 800);
     return row + 80;

@@ -115,6 +115,8 @@ private slots:
     void labelingPagesAndPictures();
     void countryNameUsesCountryModel();
     void identityFollowsProtocolAndCountry();
+    void checkRecordAppliesWizardRules_data();
+    void checkRecordAppliesWizardRules();
     void prepareConfig_data();
     void prepareConfig();
     void documentFolders();
@@ -629,7 +631,9 @@ void TestTables::protocolGroups()
     QFETCH(bool, test);
     QFETCH(QList<int>, expected);
 
-    ConfigTables tables(nullptr, true);
+    // The rules ask the process-wide tables.
+    QObject owner;
+    ConfigTables &tables = *ConfigTables::instance(&owner);
     tables.setTestProtocolAllowed(test);
     QCOMPARE(tables.updateProtocolList(beacon), expected);
     QCOMPARE(tables.protocolsAvailableNo(), expected.size());
@@ -637,7 +641,7 @@ void TestTables::protocolGroups()
         QCOMPARE(tables.protocolId(i), expected.at(i));
         QVERIFY(tables.isProtocolValid(expected.at(i)));
     }
-    std::unique_ptr<ProtocolModel> model(tables.allowedProtocols(0));
+    std::unique_ptr<ProtocolModel> model(IdentityRules::allowedProtocols(0));
     QCOMPARE(modelIds(model.get()), expected);
     QVERIFY(model->parent() == nullptr);
 }
@@ -762,32 +766,34 @@ void TestTables::csBeaconType()
 
 void TestTables::countryRules()
 {
-    ConfigTables tables(nullptr, true);
+    // The rules ask the process-wide tables.
+    QObject owner;
+    ConfigTables &tables = *ConfigTables::instance(&owner);
     tables.updateProtocolList(ConfigTables::E_Skua11A); // no protocol 19
     for (int country : { 257, 258, 259 }) {
-        std::unique_ptr<ProtocolModel> model(tables.allowedProtocols(country));
+        std::unique_ptr<ProtocolModel> model(IdentityRules::allowedProtocols(country));
         QCOMPARE(model->rowCount(), 0);
-        QVERIFY(tables.isProtocolAllowed(19, country));
-        QVERIFY(!tables.isProtocolAllowed(0, country));
-        QVERIFY(tables.isCustomSerialForced(19, country));
-        QVERIFY(!tables.isCustomSerialForced(0, country));
-        QCOMPARE(tables.customProtocolInputDescriptionText(19, country), QStringLiteral("Call Sign (LCxxxx):"));
+        QVERIFY(IdentityRules::isProtocolAllowed(19, country));
+        QVERIFY(!IdentityRules::isProtocolAllowed(0, country));
+        QVERIFY(IdentityRules::isCustomSerialForced(19, country));
+        QVERIFY(!IdentityRules::isCustomSerialForced(0, country));
+        QCOMPARE(IdentityRules::customProtocolInputDescriptionText(19, country), QStringLiteral("Call Sign (LCxxxx):"));
         QVERIFY(tables.hasLocalizedProtocolName(19, country));
         QVERIFY(!tables.hasLocalizedProtocolName(18, country));
     }
     QVERIFY(!tables.hasLocalizedProtocolName(19, 0));
     QVERIFY(!tables.hasLocalizedProtocolName(19, 260));
-    QVERIFY(tables.isProtocolAllowed(0, 232));
-    QVERIFY(!tables.isProtocolAllowed(19, 232));
-    QVERIFY(!tables.isCustomSerialForced(19, 232));
-    QVERIFY(tables.customProtocolInputDescriptionText(19, 232).isEmpty());
+    QVERIFY(IdentityRules::isProtocolAllowed(0, 232));
+    QVERIFY(!IdentityRules::isProtocolAllowed(19, 232));
+    QVERIFY(!IdentityRules::isCustomSerialForced(19, 232));
+    QVERIFY(IdentityRules::customProtocolInputDescriptionText(19, 232).isEmpty());
 
     tables.updateProtocolList(ConfigTables::E_SkuaP5);
-    std::unique_ptr<ProtocolModel> norway(tables.allowedProtocols(257));
+    std::unique_ptr<ProtocolModel> norway(IdentityRules::allowedProtocols(257));
     QCOMPARE(modelIds(norway.get()), QList<int> { 19 });
     tables.setProtocolAvailable(19, false);
     tables.updateProtocolList(ConfigTables::E_SkuaP5);
-    std::unique_ptr<ProtocolModel> none(tables.allowedProtocols(257));
+    std::unique_ptr<ProtocolModel> none(IdentityRules::allowedProtocols(257));
     QCOMPARE(none->rowCount(), 0);
 }
 
@@ -823,10 +829,10 @@ void TestTables::inputRules()
     QFETCH(QString, expr);
 
     ConfigTables tables(nullptr, true);
-    QCOMPARE(tables.protocolTransformIdentity(protocol, country, identity), shown);
-    QCOMPARE(tables.protocolInputValidationExprCapture(protocol, country, typed), captured);
-    QCOMPARE(int(tables.protocolInputMethodHints(protocol, country)), hints);
-    QCOMPARE(tables.protocolInputValidationExpr(protocol, country), expr);
+    QCOMPARE(IdentityRules::protocolTransformIdentity(protocol, country, identity), shown);
+    QCOMPARE(IdentityRules::protocolInputValidationExprCapture(protocol, country, typed), captured);
+    QCOMPARE(int(IdentityRules::protocolInputMethodHints(protocol, country)), hints);
+    QCOMPARE(IdentityRules::protocolInputValidationExpr(protocol, country), expr);
 }
 
 void TestTables::hiddenAndTestProtocols()
@@ -858,11 +864,11 @@ void TestTables::protocolNamesAndLimits()
         QCOMPARE(tables.protocolName(p, 0), ProtocolNames::longName(p));
     QCOMPARE(tables.protocolName(30, 0), ProtocolNames::longName(24));
 
-    QCOMPARE(tables.protocolInputValidationInt(19, 257), 16383);
-    QCOMPARE(tables.protocolInputValidationInt(4, 0), 1048575);
-    QCOMPARE(tables.protocolInputValidationInt(9, 0), 999999);
-    QCOMPARE(tables.protocolInputValidationInt(3, 0), 0);
-    QCOMPARE(tables.protocolInputValidationInt(25, 0), 0);
+    QCOMPARE(IdentityRules::protocolInputValidationInt(19, 257), 16383);
+    QCOMPARE(IdentityRules::protocolInputValidationInt(4, 0), 1048575);
+    QCOMPARE(IdentityRules::protocolInputValidationInt(9, 0), 999999);
+    QCOMPARE(IdentityRules::protocolInputValidationInt(3, 0), 0);
+    QCOMPARE(IdentityRules::protocolInputValidationInt(25, 0), 0);
 }
 
 void TestTables::serialWrapping_data()
@@ -901,9 +907,9 @@ void TestTables::serialWrapping()
 
     ConfigTables tables(nullptr, true);
     WarningLog log;
-    QCOMPARE(tables.isSerialWrapped(beaconSerial, protocolSerial, protocol, 257), wrapped);
+    QCOMPARE(IdentityRules::isSerialWrapped(beaconSerial, protocolSerial, protocol, 257), wrapped);
     QCOMPARE(log.lines, warning.isEmpty() ? QStringList() : QStringList { warning });
-    QCOMPARE(tables.isCustomSerialInUse(beaconSerial, protocolSerial, protocol, 257), customInUse);
+    QCOMPARE(IdentityRules::isCustomSerialInUse(beaconSerial, protocolSerial, protocol, 257), customInUse);
 }
 
 void TestTables::selfTestMessages_data()
@@ -1002,7 +1008,9 @@ void TestTables::identityFollowsProtocolAndCountry()
     // The rules ask the process-wide tables; they go with their owner at the end.
     QObject owner;
     ConfigTables *tables = ConfigTables::instance(&owner);
-    CountryCodeModel::instance(&owner);
+    QTemporaryDir dir;
+    writeFile(dir.filePath(QStringLiteral("Country.txt")), "211 Germany\n219 Denmark\n257 Norway\n265 Sweden\n");
+    CountryCodeModel::instance(&owner)->loadCountryList(dir.path(), QString());
     tables->updateProtocolList(ConfigTables::E_SkuaP5);
 
     EpirbConfig c(nullptr);
@@ -1043,6 +1051,115 @@ void TestTables::identityFollowsProtocolAndCountry()
     c.setMmsi(QStringLiteral("123456"));
     QVERIFY2(IdentityRules::checkRecord(c).endsWith(QLatin1String(" is not allowed for country 257")),
              qPrintable(IdentityRules::checkRecord(c)));
+}
+
+void TestTables::checkRecordAppliesWizardRules_data()
+{
+    QTest::addColumn<int>("beacon");
+    QTest::addColumn<int>("country");
+    QTest::addColumn<int>("protocol");
+    QTest::addColumn<QString>("mmsi");
+    QTest::addColumn<int>("beaconNo");
+    QTest::addColumn<bool>("firstEpirb");
+    QTest::addColumn<int>("customSerial");
+    QTest::addColumn<int>("nationalData");
+    QTest::addColumn<QString>("settings"); // t: test protocols on, o: serial override on, d: protocol disabled
+    QTest::addColumn<QString>("refusal"); // the start of the refusal; empty: accepted
+
+    const int p5 = ConfigTables::E_SkuaP5;
+    const int a = ConfigTables::E_Skua11A;
+    // Accepted as the wizard accepts them.
+    QTest::newRow("serial PLB") << p5 << 211 << 15 << "" << 0 << true << 0 << 0 << "" << "";
+    QTest::newRow("MMSI, beacon 3") << p5 << 211 << 0 << "123456" << 3 << true << 0 << 0 << "" << "";
+    QTest::newRow("test protocol, switch on") << a << 211 << 10 << "" << 0 << true << 0 << 0 << "t" << "";
+    QTest::newRow("test protocol, own serial") << a << 211 << 10 << "" << 0 << true << 777 << 0 << "t" << "";
+    QTest::newRow("override on") << p5 << 211 << 15 << "" << 0 << true << 777 << 0 << "o" << "";
+    QTest::newRow("wrapped beacon serial") << p5 << 211 << 15 << "" << 0 << true << 23456 % 16384 << 0 << "" << "";
+    QTest::newRow("Norway call sign") << p5 << 257 << 19 << "" << 0 << true << 1234 << 0 << "" << "";
+    QTest::newRow("serial kept as MMSI") << a << 211 << 1 << "23456" << 0 << true << 0 << 0 << "" << "";
+    QTest::newRow("second EPIRB") << a << 211 << 9 << "123456" << 0 << false << 0 << 0 << "" << "";
+    QTest::newRow("second EPIRB, number 1") << a << 211 << 9 << "123456" << 1 << false << 0 << 0 << "" << "";
+    // Protocols.
+    QTest::newRow("test protocol, switch off")
+        << a << 211 << 10 << "" << 0 << true << 0 << 0 << "" << "Standard Location - Test is a test protocol";
+    QTest::newRow("not the model's") << p5 << 211 << 2 << "123456" << 0 << true << 0 << 0 << ""
+                                     << "User - MMSI is not a protocol of the";
+    QTest::newRow("disabled") << p5 << 211 << 15 << "" << 0 << true << 0 << 0 << "d"
+                              << "This protocol is not enabled";
+    QTest::newRow("USA serial EPIRB") << int(ConfigTables::E_Skua11) << 366 << 4 << "" << 0 << true << 0 << 0 << ""
+                                      << "Serial protocols for USA cannot be programmed";
+    // Countries.
+    QTest::newRow("not in the list") << p5 << 999 << 15 << "" << 0 << true << 0 << 0 << ""
+                                     << "Country 999 is not in the country list";
+    QTest::newRow("country rule, PLB") << p5 << 257 << 15 << "" << 0 << true << 0 << 0 << ""
+                                       << "Std Location - Serial/TAC (PLB) is not allowed for country 257";
+    // The countries' protocol restrictions are those of personal locator beacons.
+    QTest::newRow("country rule, EPIRB") << a << 257 << 0 << "123456" << 0 << true << 0 << 0 << "" << "";
+    QTest::newRow("forced serial missing") << p5 << 257 << 19 << "" << 0 << true << 0 << 0 << ""
+                                           << "Call Sign (LCxxxx): none entered";
+    // Serial override.
+    QTest::newRow("override off") << p5 << 211 << 15 << "" << 0 << true << 777 << 0 << ""
+                                  << "Serial number 777 is not the beacon's own";
+    // What the protocol does not carry.
+    QTest::newRow("MMSI on a serial protocol") << p5 << 211 << 15 << "265123" << 0 << true << 0 << 0 << ""
+                                               << "MMSI: Std Location - Serial/TAC (PLB) does not carry it";
+    QTest::newRow("beacon number on a serial protocol") << p5 << 211 << 15 << "" << 2 << true << 0 << 0 << ""
+                                                        << "Beacon number: ";
+    QTest::newRow("national ID on an MMSI protocol") << p5 << 211 << 0 << "123456" << 0 << true << 4711 << 0 << ""
+                                                     << "Serial number: ";
+    QTest::newRow("national data on an MMSI protocol") << p5 << 211 << 0 << "123456" << 0 << true << 0 << 5 << ""
+                                                       << "National data: ";
+    // First or second EPIRB on board.
+    QTest::newRow("number 1 marked first") << a << 211 << 9 << "123456" << 1 << true << 0 << 0 << ""
+                                           << "Beacon number 1 is the second EPIRB on board";
+    QTest::newRow("number 2") << a << 211 << 9 << "123456" << 2 << false << 0 << 0 << ""
+                              << "Beacon number must be 0 to 1";
+    // The field checks themselves.
+    QTest::newRow("short MMSI") << p5 << 211 << 0 << "12345" << 0 << true << 0 << 0 << ""
+                                << "The MMSI needs 6 digits";
+}
+
+// The rules the wizard's pages apply, for a record any write path made.
+void TestTables::checkRecordAppliesWizardRules()
+{
+    QFETCH(int, beacon);
+    QFETCH(int, country);
+    QFETCH(int, protocol);
+    QFETCH(QString, mmsi);
+    QFETCH(int, beaconNo);
+    QFETCH(bool, firstEpirb);
+    QFETCH(int, customSerial);
+    QFETCH(int, nationalData);
+    QFETCH(QString, settings);
+    QFETCH(QString, refusal);
+
+    QObject owner;
+    ConfigTables *tables = ConfigTables::instance(&owner);
+    QTemporaryDir dir;
+    writeFile(dir.filePath(QStringLiteral("Country.txt")), "211 Germany\n257 Norway\n366 United States\n");
+    CountryCodeModel::instance(&owner)->loadCountryList(dir.path(), QString());
+    tables->setTestProtocolAllowed(settings.contains(QLatin1Char('t')));
+    tables->setSerialOverrideAllowed(settings.contains(QLatin1Char('o')));
+    if (settings.contains(QLatin1Char('d')))
+        tables->setProtocolAvailable(protocol, false);
+    // The wizard's stateful list is of another model: the rules must not depend on it.
+    tables->updateProtocolList(ConfigTables::E_Skua11);
+
+    EpirbConfig c(nullptr);
+    c.setBeaconType(beacon);
+    c.setSerial(QStringLiteral("23456"));
+    c.setCountryCode(country);
+    c.setProtocolId(protocol);
+    c.setMmsi(mmsi);
+    c.setBeaconNo(beaconNo);
+    c.setFirstEpirb(firstEpirb);
+    c.setCustomSerial(customSerial);
+    c.setAdditionalData(nationalData);
+    const QString why = IdentityRules::checkRecord(c);
+    if (refusal.isEmpty())
+        QVERIFY2(why.isEmpty(), qPrintable(why));
+    else
+        QVERIFY2(why.startsWith(refusal), qPrintable(why));
 }
 
 void TestTables::prepareConfig_data()
@@ -1170,7 +1287,7 @@ void TestTables::singletonIsSharedWithQml()
                           " property int licenses: ConfigTables.ossLicenseList.rowCount();"
                           " property bool norway: countries.isCountryNorway(258) && !countries.isCountryUsa(258);"
                           " property int selected: countries.selectedIndex();"
-                          " property int allowed: ConfigTables.allowedProtocols(257).rowCount() }",
+                          " property int allowed: IdentityRules.allowedProtocols(257).rowCount() }",
                           QUrl());
         std::unique_ptr<QObject> object(component.create());
         QVERIFY2(object, qPrintable(component.errorString()));

@@ -349,7 +349,7 @@ void TestProduction::planWithBadRowsIsRefusedWhole()
     QVERIFY(writeFile(planPath(), "serial,country,protocol,mmsi,batteryexpiry\n"
                                   "30001,211,15,,\n"
                                   "3002,211,15,,\n"
-                                  "30003,257,16,,\n"
+                                  "30003,257,15,,\n"
                                   "30001,211,15,,\n"
                                   "30005,211,20,,\n"
                                   "30006,211,15,,132030\n"

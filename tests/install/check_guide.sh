@@ -16,7 +16,7 @@ text=$(pdftotext -raw "$pdf" - | tr -s '[:space:]' ' ')
 # Every text the controller shows (status lines and boxes), taken from its source so that a new
 # one must be documented. Pieces of longer texts (ending in a word and a blank) and texts with
 # quotes are left out; "Read failed. Please retry: " is matched up to its colon.
-mapfile -t statuses < <(grep -oP 'tr\("\K[^"\\]+(?=")' "$src/app/epirbapp.cpp" \
+mapfile -t statuses < <(grep -ohP 'tr\("\K[^"\\]+(?=")' "$src/app/epirbapp.cpp" "$src/session/programmingsession.cpp" \
     | grep -v '[[:alnum:]] $' | sed 's/[[:space:]]*$//' | sort -u)
 [ "${#statuses[@]}" -ge 10 ] || fail "found only ${#statuses[@]} status texts in the controller"
 missing=0

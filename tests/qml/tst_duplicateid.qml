@@ -38,8 +38,9 @@ SceneTestCase {
                                 && pageName(currentWizardPage()) === "Prog_2_Identified" }, 30000,
                   "the beacon was not identified")
         const config = QMLProxy.configPending
-        config.setCountryCode(257)
-        config.setProtocolId(ConfigTables.E_RlsUserTacPlb)
+        // As the country and protocol pages set them: nothing of the beacon's own identity stays.
+        IdentityRules.changeCountry(config, 257)
+        IdentityRules.changeProtocol(config, ConfigTables.E_RlsUserTacPlb)
         config.setTacNumberRlsPlb(3123)
         config.setCustomSerial(1234)
         config.setOwnerName("ØYVIND HANSEN")

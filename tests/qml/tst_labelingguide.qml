@@ -77,8 +77,9 @@ SceneTestCase {
         waitForPage("ProgrammingSwipeView", 30000)
         compare(QMLProxy.configPending.beaconSerial(), "31337")
         const config = QMLProxy.configPending
-        config.setCountryCode(country)
-        config.setProtocolId(protocol)
+        // As the country and protocol pages set them: nothing of the beacon's own identity stays.
+        IdentityRules.changeCountry(config, country)
+        IdentityRules.changeProtocol(config, protocol)
         if (protocol === ConfigTables.E_RlsUserTacPlb) {
             config.setTacNumberRlsPlb(3123)
             config.setCustomSerial(1234)

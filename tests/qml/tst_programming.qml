@@ -374,8 +374,9 @@ SceneTestCase {
     function openTransfer() {
         startAndIdentify()
         const config = QMLProxy.configPending
-        config.setCountryCode(257)
-        config.setProtocolId(ConfigTables.E_RlsUserTacPlb)
+        // As the country and protocol pages set them: nothing of the beacon's own identity stays.
+        IdentityRules.changeCountry(config, 257)
+        IdentityRules.changeProtocol(config, ConfigTables.E_RlsUserTacPlb)
         config.setTacNumberRlsPlb(3123)
         config.setCustomSerial(1234)
         config.setOwnerName("ØYVIND HANSEN")
@@ -585,8 +586,9 @@ SceneTestCase {
         wizardPage("Prog_2_Identified")
 
         const config = QMLProxy.configPending
-        config.setCountryCode(257)
-        config.setProtocolId(ConfigTables.E_RlsUserTacPlb)
+        // As the country and protocol pages set them: nothing of the beacon's own identity stays.
+        IdentityRules.changeCountry(config, 257)
+        IdentityRules.changeProtocol(config, ConfigTables.E_RlsUserTacPlb)
         config.setTacNumberRlsPlb(3123)
         config.setCustomSerial(1234)
         config.calculateCsMsg()

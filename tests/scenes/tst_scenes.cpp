@@ -2,7 +2,7 @@
 // arguments, the real scene and pages), against the beacon simulator on a pseudo-terminal:
 // the production window, and the desktop window without a port and without read-back.
 #include "app/epirbapp.h"
-#include "app/productionbatch.h"
+#include "production/productionbatch.h"
 #include "app/uifonts.h"
 #include "config/configtables.h"
 #include "config/datablockcodec.h"

@@ -5,28 +5,42 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
-class EpirbApp;
+class EpirbConfig;
+class ProgrammingSession;
+class StationServices;
 
-// One beacon operation of the controller, driven without a window: the same
-// controller, link, codec and database as the program, with a text progress bar
-// on stderr instead of the pages.
+// One beacon operation of the programming session, driven without a window: the same
+// session, link, codec and database as the program, with a text progress bar on stderr
+// instead of the pages.
 class BeaconRun : public QObject
 {
     Q_OBJECT
 
 public:
-    // appArgs are the program's command-line words (e.g. "skipreadback").
-    BeaconRun(const QString &port, const QStringList &appArgs, QObject *parent);
+    struct Options
+    {
+        bool skipReadback = false;
+        bool production = false;
+        // A test protocol may be written (the program's "testprotocol").
+        bool testProtocol = false;
+    };
+
+    BeaconRun(const QString &port, const Options &options, QObject *parent);
     ~BeaconRun() override;
 
-    EpirbApp *app() const { return m_app; }
+    ProgrammingSession *session() const { return m_session; }
+    EpirbConfig *pending() const { return m_pending; }
+    EpirbConfig *current() const { return m_current; }
     // Starts the operation and waits for its result, at most waitSeconds for the beacon
     // to answer at all; true on success. On failure status() tells why.
-    bool run(const std::function<void(EpirbApp *)> &start, int waitSeconds);
+    bool run(const std::function<void(ProgrammingSession *)> &start, int waitSeconds);
     QString status() const;
-    // The operation ended with the controller's success signal, whatever its status says.
+    // The operation ended with the session's success, whatever its status says.
     bool succeeded() const { return m_succeeded; }
+    // A write verified on the beacon but not kept by the database.
+    bool notStored() const { return m_notStored; }
 
     // Takes "--port PATH" and "--wait SECONDS" out of args. False with a reason when
     // the port is missing or a value is bad.
@@ -37,9 +51,13 @@ public:
 private:
     void drawProgress(bool final);
 
-    EpirbApp *m_app = nullptr;
+    EpirbConfig *m_current = nullptr;
+    EpirbConfig *m_pending = nullptr;
+    std::unique_ptr<StationServices> m_services;
+    ProgrammingSession *m_session = nullptr;
     QString m_finalStatus;
     bool m_succeeded = false;
+    bool m_notStored = false;
     int m_lastPercent = -1;
     QString m_lastStatus;
 };

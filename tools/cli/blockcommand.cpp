@@ -5,7 +5,7 @@
 #include "config/countrycodemodel.h"
 #include "config/datablockcodec.h"
 #include "config/epirbconfig.h"
-#include "config/messagedecoder.h"
+#include "coding/messagedecoder.h"
 
 #include <QCoreApplication>
 #include <QDir>

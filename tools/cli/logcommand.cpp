@@ -3,7 +3,7 @@
 #include "beaconrun.h"
 #include "clicommand.h"
 
-#include "app/epirbapp.h"
+#include "session/programmingsession.h"
 #include "records/epirblogdb.h"
 #include "records/epirblogdbbinding.h"
 
@@ -61,11 +61,11 @@ int runLogCommand(const QStringList &argsIn)
             return cli::usageError(QStringLiteral("usage: quorvik-cli log --port PATH [--wait SECONDS]"));
         BeaconRun::quietLog();
         BeaconRun run(port, {}, nullptr);
-        if (!run.run([](EpirbApp *app) { app->startEpirbLogRead(); }, wait)) {
+        if (!run.run([](ProgrammingSession *session) { session->startBootLogRead(); }, wait)) {
             std::fprintf(stderr, "quorvik-cli: %s\n", qPrintable(run.status()));
             return cli::Failure;
         }
-        const EpirbLogDb *db = EpirbLogDb::instance(run.app());
+        const EpirbLogDb *db = EpirbLogDb::instance(&run);
         QJsonObject out = toJson(*db, EpirbLogDb::Ok);
         out.insert(QStringLiteral("csv"), db->csvPath());
         cli::printJson(out);

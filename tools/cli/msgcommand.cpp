@@ -6,8 +6,9 @@
 #include "coding/protocolnames.h"
 #include "coding/protocoltype.h"
 #include "coding/userradiocall.h"
+#include "config/countrycodemodel.h"
 #include "config/epirbconfig.h"
-#include "config/messagedecoder.h"
+#include "coding/messagedecoder.h"
 
 #include <QJsonObject>
 #include <QRegularExpression>
@@ -309,7 +310,8 @@ int runDecode(const QStringList &args)
     if (args.size() != 1)
         return cli::usageError(QStringLiteral("decode needs exactly one HEX argument"));
     // The window's inspector decodes the same way; only its input is more forgiving.
-    const MessageDecoder::Result r = MessageDecoder::decodeHex(args.first().toLatin1());
+    const MessageDecoder::Result r = MessageDecoder::decodeHex(args.first().toLatin1(),
+                                                               CountryCodeModel::instance(nullptr)->nameLookup());
     if (!r.ok)
         return cli::usageError(r.error);
     cli::printJson(r.json);

@@ -3,12 +3,14 @@
 #include "beaconrun.h"
 #include "clicommand.h"
 
-#include "app/epirbapp.h"
-#include "app/productionbatch.h"
-#include "config/productionplan.h"
+#include "config/countrycodemodel.h"
+#include "production/productionbatch.h"
+#include "production/productionplan.h"
+#include "session/stationservices.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <csignal>
@@ -113,6 +115,11 @@ int runProduceCommand(const QStringList &argsIn)
 
     BeaconRun::quietLog();
     if (status) {
+        // The plan's rows are checked against the country list, as for a run.
+        const QStringList appData = QStandardPaths::standardLocations(QStandardPaths::AppDataLocation);
+        StationServices::loadCountryList(CountryCodeModel::instance(nullptr),
+                                         QCoreApplication::applicationDirPath() + QLatin1Char('/'),
+                                         appData.isEmpty() ? QString() : appData.first(), QString());
         ProductionBatch batch(nullptr, nullptr);
         if (!batch.load(plan, defaults, record)) {
             std::fprintf(stderr, "quorvik-cli: plan refused:\n");
@@ -131,9 +138,11 @@ int runProduceCommand(const QStringList &argsIn)
         return cli::Ok;
     }
 
-    EpirbApp app({ QStringLiteral("production") }, nullptr, EpirbApp::Headless);
-    app.setSerialText(port);
-    ProductionBatch batch(&app, nullptr);
+    BeaconRun::Options options;
+    options.production = true;
+    BeaconRun run(port, options, nullptr);
+    ProductionBatch batch(run.session(), nullptr);
+    batch.setPortName(port);
     if (!batch.load(plan, defaults, record)) {
         std::fprintf(stderr, "quorvik-cli: plan refused, nothing written:\n");
         for (const QString &e : batch.errors())

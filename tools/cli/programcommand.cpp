@@ -4,7 +4,7 @@
 #include "blockcommand.h"
 #include "clicommand.h"
 
-#include "app/epirbapp.h"
+#include "session/programmingsession.h"
 #include "config/configtables.h"
 #include "config/epirbconfig.h"
 #include "config/identityrules.h"
@@ -21,7 +21,8 @@ namespace {
 
 const char kUsage[] =
     "usage: quorvik-cli program --port PATH (--config JSONFILE | --serial S [flags]) [--skipreadback]\n"
-    "                           [--allow-duplicate REASON] [--wait SECONDS] [--register SERVICE|URL]";
+    "                           [--testprotocol] [--allow-duplicate REASON] [--wait SECONDS]\n"
+    "                           [--register SERVICE|URL]";
 
 // Flag -> setter on the pending record.
 struct TextFlag
@@ -64,7 +65,11 @@ void printHelp()
         std::printf("  %s TEXT\n", f.name);
     for (const NumberFlag &f : kNumberFlags)
         std::printf("  %s N\n", f.name);
-    std::printf("A hex ID that another beacon (another model or serial number) in the database\n"
+    std::printf("The identity passes the same rules as the program's pages: the model's protocols, the\n"
+                "protocols enabled in Options, the country list and its rules, what the protocol carries,\n"
+                "and whether a protocol serial number may differ from the beacon's (Options). A test\n"
+                "protocol is written only with --testprotocol, as the program takes 'testprotocol'.\n"
+                "A hex ID that another beacon (another model or serial number) in the database\n"
                 "already carries is not written: the beacons carrying it go to stderr and the exit\n"
                 "status is 4. --allow-duplicate REASON writes it all the same and stores REASON\n"
                 "with the beacon's record, its report and the log.\n"
@@ -96,12 +101,17 @@ int runProgramCommand(const QStringList &argsIn)
     QString configFile;
     QString allowDuplicate;
     bool skipReadback = false;
+    bool testProtocol = false;
     QList<QPair<const TextFlag *, QString>> texts;
     QList<QPair<const NumberFlag *, int>> numbers;
     while (!args.isEmpty()) {
         const QString a = args.takeFirst();
         if (a == QLatin1String("--skipreadback")) {
             skipReadback = true;
+            continue;
+        }
+        if (a == QLatin1String("--testprotocol")) {
+            testProtocol = true;
             continue;
         }
         if (args.isEmpty())
@@ -164,8 +174,11 @@ int runProgramCommand(const QStringList &argsIn)
     }
 
     BeaconRun::quietLog();
-    BeaconRun run(port, skipReadback ? QStringList{ QStringLiteral("skipreadback") } : QStringList{}, nullptr);
-    EpirbConfig *pending = run.app()->configPending();
+    BeaconRun::Options options;
+    options.skipReadback = skipReadback;
+    options.testProtocol = testProtocol;
+    BeaconRun run(port, options, nullptr);
+    EpirbConfig *pending = run.pending();
     if (!configFile.isEmpty()) {
         if (!blockjson::fromJson(json, *pending, &error))
             return cli::usageError(QStringLiteral("%1: %2").arg(configFile, error));
@@ -180,26 +193,21 @@ int runProgramCommand(const QStringList &argsIn)
             return cli::usageError(QStringLiteral("--serial is required"));
     }
 
-    // The same rules as the pages: an identity they would not let through is not tried.
-    const QString refused = IdentityRules::checkRecord(*pending);
-    if (!refused.isEmpty())
-        return cli::usageError(QStringLiteral("nothing written: %1").arg(refused));
-
-    // The controller asks before a hex ID another beacon carries is written; the
-    // answer here is the command line's.
+    // The session asks before a hex ID another beacon carries is written; the answer
+    // here is the command line's.
+    ProgrammingSession *session = run.session();
     QStringList duplicateHolders;
-    QObject::connect(run.app(), &EpirbApp::duplicateIdFound, run.app(), [&run, &allowDuplicate, &duplicateHolders] {
-        EpirbApp *app = run.app();
-        for (const QVariant &h : app->duplicateHolders())
-            duplicateHolders << h.toMap().value(QStringLiteral("text")).toString();
-        if (allowDuplicate.isEmpty())
-            app->cancelDuplicateWrite();
-        else
-            app->programAnyway(allowDuplicate);
-    }, Qt::QueuedConnection);
-
-    // The controller still checks the message against the record before it writes.
-    const bool ok = run.run([](EpirbApp *app) { app->startEpirbWrite(); }, wait);
+    QObject::connect(session, &ProgrammingSession::duplicateIdFound, session,
+                     [session, &allowDuplicate, &duplicateHolders] {
+                         for (const QVariant &h : session->duplicateHolders())
+                             duplicateHolders << h.toMap().value(QStringLiteral("text")).toString();
+                         if (allowDuplicate.isEmpty())
+                             session->cancelDuplicateWrite();
+                         else
+                             session->programAnyway(allowDuplicate);
+                     }, Qt::QueuedConnection);
+    // Every write passes the write gate: a refusal names the rule, and nothing is written.
+    const bool ok = run.run([](ProgrammingSession *s) { s->startWrite(); }, wait);
     if (!ok && allowDuplicate.isEmpty() && !duplicateHolders.isEmpty()) {
         std::fprintf(stderr, "quorvik-cli: nothing written: hex ID %s is already carried by:\n",
                      qPrintable(pending->epirbHexMsg()));
@@ -208,16 +216,19 @@ int runProgramCommand(const QStringList &argsIn)
         std::fputs("quorvik-cli: give --allow-duplicate REASON to program it all the same\n", stderr);
         return cli::Duplicate;
     }
-    const QString storeError = run.app()->storeError();
+    // Every write passes the write gate: a refusal names the rule, and nothing is written.
+    if (!session->refusalReason().isEmpty())
+        return cli::usageError(QStringLiteral("nothing written: %1").arg(session->refusalReason()));
+    const QString storeError = session->storeError();
     // A beacon programmed but not saved is neither a success nor a failed run.
-    const bool notSaved = run.succeeded() && !storeError.isEmpty();
+    const bool notSaved = run.notStored();
     if (!ok && !notSaved) {
         std::fprintf(stderr, "quorvik-cli: %s\n", qPrintable(run.status()));
         return cli::Failure;
     }
-    QJsonObject out = blockjson::toJson(*run.app()->configCurrent());
+    QJsonObject out = blockjson::toJson(*run.current());
     out.insert(QStringLiteral("status"), run.status());
-    RegisterOutbox *outbox = RegisterOutbox::instance(run.app());
+    RegisterOutbox *outbox = RegisterOutbox::instance(&run);
     if (outbox->isSetUp()) {
         out.insert(QStringLiteral("registerStatus"), outbox->statusText());
         if (outbox->statusError())

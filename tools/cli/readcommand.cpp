@@ -4,7 +4,7 @@
 #include "blockcommand.h"
 #include "clicommand.h"
 
-#include "app/epirbapp.h"
+#include "session/programmingsession.h"
 #include "config/epirbconfig.h"
 
 #include <cstdio>
@@ -33,10 +33,10 @@ int runReadCommand(const QStringList &argsIn)
 
     BeaconRun::quietLog();
     BeaconRun run(port, {}, nullptr);
-    if (!run.run([](EpirbApp *app) { app->startEpirbRecieve(true); }, wait)) {
+    if (!run.run([](ProgrammingSession *session) { session->startRead(true); }, wait)) {
         std::fprintf(stderr, "quorvik-cli: %s\n", qPrintable(run.status()));
         return cli::Failure;
     }
-    cli::printJson(blockjson::toJson(*run.app()->configCurrent()));
-    return blockjson::reportBrokenMessage(*run.app()->configCurrent());
+    cli::printJson(blockjson::toJson(*run.current()));
+    return blockjson::reportBrokenMessage(*run.current());
 }

@@ -37,7 +37,7 @@ BeaconDbDisplaySingleForm {
                                        || protocolCode === ConfigTables.E_NationalLocationTest
 
     function identityCaption() {
-        const custom = ConfigTables.customProtocolInputDescriptionText(protocolCode, Datablock.countryCodeNumber)
+        const custom = IdentityRules.customProtocolInputDescriptionText(protocolCode, Datablock.countryCodeNumber)
         if (custom.length > 0)
             return custom
         if (serialProtocols.indexOf(protocolCode) >= 0)

@@ -63,7 +63,7 @@ Prog_10_SummaryForm {
             value = qsTr("the message does not decode")
             identityRow.idParam.color = AldmarStyle.jTextErrorColor
         }
-        const custom = ConfigTables.customProtocolInputDescriptionText(decodedProtocol, raw)
+        const custom = IdentityRules.customProtocolInputDescriptionText(decodedProtocol, raw)
         identityRow.leadText = custom.length > 0 ? custom : caption
         identityRow.paramText = value
     }

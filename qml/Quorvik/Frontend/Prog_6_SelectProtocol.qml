@@ -9,7 +9,7 @@ Prog_6_SelectProtocolForm {
     readonly property int country: QMLProxy.configPending.countryCode()
     property int labelPointSize: 16
 
-    protocolRepeater.model: ConfigTables.allowedProtocols(country)
+    protocolRepeater.model: IdentityRules.allowedProtocols(country)
     protocolRepeater.delegate: QuorvikRadioButton {
         required property int protocol
         readonly property int protocolId: protocol
@@ -22,7 +22,7 @@ Prog_6_SelectProtocolForm {
         Accessible.role: Accessible.RadioButton
         Accessible.name: text
         onClicked: {
-            const valid = ConfigTables.isProtocolAllowed(protocolId, page.country)
+            const valid = IdentityRules.isProtocolAllowed(protocolId, page.country)
             // What the previous protocol's fields held goes unless it means the same here.
             if (valid)
                 IdentityRules.changeProtocol(QMLProxy.configPending, protocolId)
@@ -50,7 +50,7 @@ Prog_6_SelectProtocolForm {
     Component.onCompleted: {
         fitLabels()
         const protocol = QMLProxy.configPending.protocolId()
-        pageBrowserNavigationVisible(true, ConfigTables.isProtocolAllowed(protocol, country), true)
+        pageBrowserNavigationVisible(true, IdentityRules.isProtocolAllowed(protocol, country), true)
         console.log("Prog_6 component completed (" + protocol + ")")
     }
 }

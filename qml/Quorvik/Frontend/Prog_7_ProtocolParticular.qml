@@ -25,7 +25,7 @@ Prog_7_ProtocolParticularForm {
     readonly property bool isNationalGroup: identityFields.indexOf("nationalId") >= 0
     readonly property bool hasBeaconNo: identityFields.indexOf("beaconNo") >= 0
     readonly property bool serialOverrideAllowed: overrideAllowed()
-    readonly property bool customSerialForced: ConfigTables.isCustomSerialForced(protocol, country)
+    readonly property bool customSerialForced: IdentityRules.isCustomSerialForced(protocol, country)
     readonly property int nationalDataMax: deltaPosition.checked ? 63 : 1048575
 
     caption.text: ConfigTables.protocolName(protocol, country)
@@ -70,11 +70,11 @@ Prog_7_ProtocolParticularForm {
     serialNotice.text: qsTr("<b>NOTICE:</b> The protocol serial number is a wrapped number based on the beacon serial number ")
                        + config.beaconSerial() + "."
     serialNotice.visible: useBeaconSerial.checked
-                          && ConfigTables.isSerialWrapped(config.beaconSerial(), fieldSerial(), protocol, country)
+                          && IdentityRules.isSerialWrapped(config.beaconSerial(), fieldSerial(), protocol, country)
     serialNotice.Accessible.role: Accessible.StaticText
     serialNotice.Accessible.name: serialNotice.text
     serialWarning.visible: !serialOverrideAllowed && !customSerialForced
-                           && ConfigTables.isCustomSerialInUse(config.beaconSerial(), fieldSerial(), protocol, country)
+                           && IdentityRules.isCustomSerialInUse(config.beaconSerial(), fieldSerial(), protocol, country)
     serialWarning.Accessible.role: Accessible.AlertMessage
     serialWarning.Accessible.name: serialWarning.text
     useBeaconSerial.Accessible.role: Accessible.CheckBox
@@ -114,7 +114,7 @@ Prog_7_ProtocolParticularForm {
 
     // The serial number the field stands for ("LC1234" is 1234 where a call sign is the identity).
     function fieldSerial() {
-        return ConfigTables.protocolInputValidationExprCapture(protocol, country, serialField.text)
+        return IdentityRules.protocolInputValidationExprCapture(protocol, country, serialField.text)
     }
 
     function tacNumber() {
@@ -254,7 +254,7 @@ Prog_7_ProtocolParticularForm {
     useBeaconSerial.onClicked: {
         if (useBeaconSerial.checked) {
             config.setCustomSerial(0)
-            serialField.text = ConfigTables.protocolTransformIdentity(protocol, country, config.protocolSerial())
+            serialField.text = IdentityRules.protocolTransformIdentity(protocol, country, config.protocolSerial())
             refreshTac()
         }
         controlForward()
@@ -293,7 +293,7 @@ Prog_7_ProtocolParticularForm {
         mmsiField.text = config.isAssociatedCraft() ? mmsi.substring(2, 6) : mmsi
         beaconNoField.text = protocol === ConfigTables.E_RlsUserMmsiEpirb ? (config.firstEpirb() ? "0" : "1")
                                                                          : String(config.beaconNo())
-        serialField.text = ConfigTables.protocolTransformIdentity(protocol, raw, config.protocolSerial())
+        serialField.text = IdentityRules.protocolTransformIdentity(protocol, raw, config.protocolSerial())
         useBeaconSerial.visible = serialOverrideAllowed
         useBeaconSerial.checked = config.customSerial() === 0
         refreshTac()
@@ -327,7 +327,7 @@ Prog_7_ProtocolParticularForm {
             config.setCustomSerial(0)
 
         // 7. Serial field input: the rules check it, the input method gets the country's hints.
-        serialField.valueInputMethodHints = ConfigTables.protocolInputMethodHints(protocol, raw)
+        serialField.valueInputMethodHints = IdentityRules.protocolInputMethodHints(protocol, raw)
 
         // 8.
         controlForward()

@@ -23,7 +23,7 @@ AldmarScrollView {
 
     // An on-screen keyboard must not cover the field being typed into.
     Connections {
-        target: QMLProxy
+        target: Qt.inputMethod
         function onKeyboardRectangleChanged() {
             if (Qt.inputMethod.keyboardRectangle.height <= 0 || !page.Window.window)
                 return

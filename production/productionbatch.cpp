@@ -1,11 +1,11 @@
 #include "productionbatch.h"
 
-#include "app/epirbapp.h"
 #include "config/configtables.h"
 #include "config/epirbconfig.h"
 #include "documents/documentfiles.h"
 #include "documents/labelfonts.h"
 #include "documents/labelwriter.h"
+#include "session/programmingsession.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -29,17 +29,22 @@ QString outcomeText(int outcome)
 }
 }
 
-ProductionBatch::ProductionBatch(EpirbApp *app, QObject *parent)
+ProductionBatch::ProductionBatch(ProgrammingSession *session, QObject *parent)
     : QObject(parent)
-    , m_app(app)
+    , m_session(session)
 {
-    // Without a controller the batch only tells what its plan and record hold.
-    if (!m_app)
+    if (!m_session)
         return;
-    connect(m_app, &EpirbApp::readbackSucceeded, this, &ProductionBatch::onReadSucceeded);
-    connect(m_app, qOverload<const QString &>(&EpirbApp::readbackFailed), this, &ProductionBatch::onFailed);
-    connect(m_app, qOverload<const QString &>(&EpirbApp::writeFailed), this, &ProductionBatch::onFailed);
-    connect(m_app, &EpirbApp::progStatusChanged, this, &ProductionBatch::onStatusChanged);
+    connect(m_session, &ProgrammingSession::readFinished, this, [this](bool ok) { onReadFinished(ok); });
+    connect(m_session, &ProgrammingSession::writeFinished, this,
+            [this](ProgrammingSession::WriteOutcome outcome) { onWriteFinished(int(outcome)); });
+    connect(m_session, &ProgrammingSession::beaconAnswered, this, [this] {
+        if (m_phase == Phase::Reading && !m_syncSeen) {
+            m_syncSeen = true;
+            m_portFailures = 0;
+            m_clock.start();
+        }
+    });
 }
 
 ProductionBatch::~ProductionBatch()
@@ -133,7 +138,7 @@ void ProductionBatch::setInHand(const QString &serial)
     m_inHand = serial;
     m_inHandDetails.clear();
     if (!serial.isEmpty()) {
-        const EpirbConfig *pending = m_app->configPending();
+        const EpirbConfig *pending = m_session->pending();
         m_inHandDetails = { { QStringLiteral("serial"), serial },
                             { QStringLiteral("country"), pending->rawCountryCode() },
                             { QStringLiteral("protocol"), pending->protocolId() },
@@ -151,7 +156,7 @@ void ProductionBatch::setLastResult(const QString &text)
 
 void ProductionBatch::start()
 {
-    if (!m_app || m_running || total() == 0)
+    if (!m_session || m_running || total() == 0)
         return;
     m_stopAsked = false;
     m_running = true;
@@ -174,7 +179,7 @@ void ProductionBatch::end(const QString &why)
     if (!m_running)
         return;
     if (m_phase != Phase::Idle)
-        m_app->stopEpirbReceive();
+        m_session->stop();
     m_phase = Phase::Idle;
     m_running = false;
     setInHand(QString());
@@ -199,28 +204,35 @@ void ProductionBatch::readNext()
     m_phase = Phase::Reading;
     m_syncSeen = false;
     setInHand(QString());
-    m_app->startProductionRead();
+    m_session->startProductionRead();
 }
 
-void ProductionBatch::onStatusChanged()
+void ProductionBatch::onWriteFinished(int outcome)
 {
-    if (m_phase == Phase::Reading && !m_syncSeen && m_app->progStatus() == EpirbApp::tr("Reading data from PLB...")) {
-        m_syncSeen = true;
-        m_portFailures = 0;
-        m_clock.start();
+    if (m_phase != Phase::Writing)
+        return;
+    switch (ProgrammingSession::WriteOutcome(outcome)) {
+    case ProgrammingSession::WriteOutcome::Verified:
+    case ProgrammingSession::WriteOutcome::VerifiedNotStored:
+        finishBeacon(Ok, m_session->statusText());
+        break;
+    case ProgrammingSession::WriteOutcome::Failed:
+    case ProgrammingSession::WriteOutcome::Refused:
+        finishBeacon(Failed, m_session->statusText());
+        break;
     }
 }
 
-void ProductionBatch::onReadSucceeded()
+void ProductionBatch::onReadFinished(bool ok)
 {
-    if (m_phase == Phase::Writing) {
-        finishBeacon(Ok, m_app->progStatus());
+    if (!ok) {
+        onFailed();
         return;
     }
     if (m_phase != Phase::Reading)
         return;
-    EpirbConfig *pending = m_app->configPending();
-    const QString serial = m_app->configCurrent()->beaconSerial();
+    EpirbConfig *pending = m_session->pending();
+    const QString serial = m_session->current()->beaconSerial();
     const int row = m_plan.indexOf(serial);
     if (row < 0) {
         refuse(serial, tr("Serial number %1 is not in the plan").arg(serial));
@@ -238,21 +250,17 @@ void ProductionBatch::onReadSucceeded()
     m_lastRefused.clear();
     m_phase = Phase::Writing;
     setInHand(serial);
-    m_app->startProductionEpirbWrite();
+    m_session->startProductionWrite();
 }
 
 void ProductionBatch::onFailed()
 {
-    if (m_phase == Phase::Writing) {
-        finishBeacon(Failed, m_app->progStatus());
-        return;
-    }
     if (m_phase != Phase::Reading)
         return;
     m_phase = Phase::Idle;
     // No beacon answered at all: the port is not there, or not ours.
     if (!m_syncSeen && ++m_portFailures >= 3) {
-        end(tr("the port %1 cannot be used: %2").arg(m_app->comPort(), m_app->progStatus()));
+        end(tr("the port %1 cannot be used: %2").arg(m_portName, m_session->statusText()));
         return;
     }
     // Nothing identified the beacon; it is read again when it announces itself again.
@@ -262,14 +270,13 @@ void ProductionBatch::onFailed()
 void ProductionBatch::refuse(const QString &serial, const QString &status)
 {
     m_phase = Phase::Idle;
-    m_app->stopEpirbReceive();
-    m_app->setProgStatusText(status);
-    m_app->setProgStatusError(true);
+    m_session->stop();
+    m_session->setStatus(status, true);
     qWarning().noquote() << "Production batch: " + status;
     // A beacon left connected announces itself again; it is refused once.
     if (serial != m_lastRefused) {
         m_lastRefused = serial;
-        const EpirbConfig *read = m_app->configCurrent();
+        const EpirbConfig *read = m_session->current();
         appendRecord(serial, read->epirbHexMsg(), read->epirbHexChecksum(), Refused, status);
         setLastResult(serial + QStringLiteral(": ") + status);
         emit beaconFinished(serial, read->epirbHexMsg(), Refused, status, m_clock.isValid() ? m_clock.elapsed() / 1000.0 : 0);
@@ -281,7 +288,7 @@ void ProductionBatch::finishBeacon(int outcome, const QString &status)
 {
     m_phase = Phase::Idle;
     const QString serial = m_inHand;
-    const EpirbConfig *record = outcome == Ok ? m_app->configCurrent() : m_app->configPending();
+    const EpirbConfig *record = outcome == Ok ? m_session->current() : m_session->pending();
     const double seconds = m_clock.isValid() ? m_clock.elapsed() / 1000.0 : 0;
     if (outcome == Ok) {
         m_done.insert(serial);
@@ -301,7 +308,7 @@ void ProductionBatch::appendRecord(const QString &serial, const QString &hexId, 
                                    const QString &status)
 {
     const int row = m_plan.indexOf(serial);
-    const EpirbConfig *record = outcome == Ok ? m_app->configCurrent() : m_app->configPending();
+    const EpirbConfig *record = outcome == Ok ? m_session->current() : m_session->pending();
     const bool planned = row >= 0;
     const QStringList fields = {
         serial,
@@ -327,7 +334,7 @@ void ProductionBatch::appendRecord(const QString &serial, const QString &hexId, 
 
 void ProductionBatch::writeLabels()
 {
-    const EpirbConfig *record = m_app->configCurrent();
+    const EpirbConfig *record = m_session->current();
     if (!QDir().mkpath(m_labelFolder)) {
         qWarning().noquote() << "Production batch: no label folder " + m_labelFolder;
         return;

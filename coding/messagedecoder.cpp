@@ -1,10 +1,9 @@
-#include "config/messagedecoder.h"
+#include "coding/messagedecoder.h"
 
 #include "coding/encodedposition.h"
 #include "coding/epirbmsgbase.h"
 #include "coding/protocolnames.h"
 #include "coding/protocoltype.h"
-#include "config/countrycodemodel.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -106,14 +105,13 @@ QString hexOf(uint value, int digits)
     return QStringLiteral("%1").arg(value, digits, 16, QLatin1Char('0')).toUpper();
 }
 
-QString countryText(int code)
+QString countryText(int code, const MessageDecoder::CountryNames &countryNames)
 {
     if (code < 200 || code > 799)
         return tr("%1 (not a country code: outside 200-799)").arg(code);
-    for (const CountryRow &row : CountryCodeModel::instance(nullptr)->rows()) {
-        if (row.code == code)
-            return QStringLiteral("%1 %2").arg(code).arg(row.name.trimmed());
-    }
+    const QString name = countryNames ? countryNames(code).trimmed() : QString();
+    if (!name.isEmpty())
+        return QStringLiteral("%1 %2").arg(code).arg(name);
     return tr("%1 (not in the country list)").arg(code);
 }
 
@@ -374,7 +372,8 @@ QString bchText(bool valid, uint stored, uint computed, int digits)
     return tr("invalid: holds %1, computed %2").arg(hexOf(stored, digits), hexOf(computed, digits));
 }
 
-void build(const EpirbMsgBase &m, bool whole, bool selfTest, MessageDecoder::Result &r)
+void build(const EpirbMsgBase &m, bool whole, bool selfTest, const MessageDecoder::CountryNames &countryNames,
+           MessageDecoder::Result &r)
 {
     Builder b(m, r);
     const int type = m.protocolType();
@@ -395,7 +394,7 @@ void build(const EpirbMsgBase &m, bool whole, bool selfTest, MessageDecoder::Res
     if (whole)
         b.field(QStringLiteral("format"), tr("Format"), m.isLongFormat() ? tr("long (144 bits)") : tr("short (112 bits)"));
     const int country = m.countryCode();
-    const QString countryValue = countryText(country);
+    const QString countryValue = countryText(country, countryNames);
     b.field(QStringLiteral("countryCode"), tr("Country"), countryValue, countryValue.contains(QLatin1Char('(')));
     identityFields(b, type);
     if (whole && familyOf(type) == Family::National) {
@@ -542,7 +541,7 @@ bool MessageDecoder::storedMessageFails(const QByteArray &messageBytes)
     return !messageBytes.isEmpty() && !EpirbMsgBase::isBchValid(messageBytes);
 }
 
-MessageDecoder::Result MessageDecoder::decodeHex(const QByteArray &digitsIn)
+MessageDecoder::Result MessageDecoder::decodeHex(const QByteArray &digitsIn, const CountryNames &countryNames)
 {
     Result r;
     static const QRegularExpression hex(QRegularExpression::anchoredPattern(QStringLiteral("[0-9A-Fa-f]*")));
@@ -566,7 +565,7 @@ MessageDecoder::Result MessageDecoder::decodeHex(const QByteArray &digitsIn)
             r.json.insert(QStringLiteral("alternativeProtocolType"), bits.protocolType());
         }
         r.ok = true;
-        build(*m, false, false, r);
+        build(*m, false, false, countryNames, r);
         return r;
     }
 
@@ -604,11 +603,11 @@ MessageDecoder::Result MessageDecoder::decodeHex(const QByteArray &digitsIn)
         r.json.insert(QStringLiteral("selfTest"), selfTest);
     r.ok = true;
     r.wholeMessage = true;
-    build(*m, true, selfTest, r);
+    build(*m, true, selfTest, countryNames, r);
     return r;
 }
 
-MessageDecoder::Result MessageDecoder::decodeText(const QString &text)
+MessageDecoder::Result MessageDecoder::decodeText(const QString &text, const CountryNames &countryNames)
 {
     QString digits;
     for (const QChar ch : text) {
@@ -624,7 +623,7 @@ MessageDecoder::Result MessageDecoder::decodeText(const QString &text)
         r.error = tr("Only hex digits 0-9 and A-F can be decoded. %1").arg(acceptedLengths());
         return r;
     }
-    r = decodeHex(digits.toLatin1());
+    r = decodeHex(digits.toLatin1(), countryNames);
     if (!r.ok) {
         static const QRegularExpression hex(QRegularExpression::anchoredPattern(QStringLiteral("[0-9A-Fa-f]*")));
         if (!hex.match(digits).hasMatch())

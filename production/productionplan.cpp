@@ -1,4 +1,4 @@
-#include "config/productionplan.h"
+#include "production/productionplan.h"
 
 #include "config/configtables.h"
 #include "config/epirbconfig.h"

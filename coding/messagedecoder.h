@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class EpirbMsgBase;
 
 // Decodes a hex ID or a 406 MHz message typed by a person or given to quorvik-cli:
@@ -13,6 +15,9 @@ class EpirbMsgBase;
 class MessageDecoder
 {
 public:
+    // The name of a country code, empty for a code the caller's list does not hold.
+    using CountryNames = std::function<QString(int)>;
+
     struct Field
     {
         QString key;     // the JSON member it shows, or a name of its own
@@ -40,9 +45,9 @@ public:
     static QString acceptedLengths();
 
     // Exactly the digits given: 15 (hex ID), 22/30 (message without sync), 28/36 (with sync).
-    static Result decodeHex(const QByteArray &digits);
+    static Result decodeHex(const QByteArray &digits, const CountryNames &countryNames);
     // Pasted or typed text: blanks and line ends are ignored, any case.
-    static Result decodeText(const QString &text);
+    static Result decodeText(const QString &text, const CountryNames &countryNames);
 
     // The JSON of one message: what quorvik-cli msg decode and msg encode print.
     static QJsonObject describe(const EpirbMsgBase &msg, bool wholeMessage);

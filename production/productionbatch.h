@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/productionplan.h"
+#include "production/productionplan.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -11,10 +11,10 @@
 #include <QVariantMap>
 #include <QtQml/qqmlregistration.h>
 
-class EpirbApp;
+class ProgrammingSession;
 
 // A production line from a plan: each beacon the operator connects is read, given the
-// plan row of the serial number it reports, written through the controller's
+// plan row of the serial number it reports, written through the session's
 // production write, verified and stored; one line per beacon goes to the batch record
 // at once. The record makes a batch resumable: a serial with an "ok" line is done.
 // A failed beacon is tried again only when a beacon announces itself again.
@@ -41,7 +41,8 @@ public:
     enum Outcome { Ok, Failed, Refused };
     Q_ENUM(Outcome)
 
-    ProductionBatch(EpirbApp *app, QObject *parent);
+    // Without a session the batch only tells what its plan and record hold.
+    ProductionBatch(ProgrammingSession *session, QObject *parent);
     ~ProductionBatch() override;
 
     // Reads and checks the plan and the record beside it (or recordPath). False with
@@ -53,6 +54,8 @@ public:
     // Labels of each programmed beacon go here; none when empty.
     void setLabelFolder(const QString &folder) { m_labelFolder = folder; }
     QString labelFolder() const { return m_labelFolder; }
+    // Named when no beacon ever answers on it.
+    void setPortName(const QString &port) { m_portName = port; }
     static QString defaultRecordPath(const QString &planPath);
     static QString defaultLabelFolder(const QString &planPath);
 
@@ -87,9 +90,9 @@ private:
     enum class Phase { Idle, Reading, Writing };
 
     void readNext();
-    void onReadSucceeded();
+    void onReadFinished(bool ok);
+    void onWriteFinished(int outcome);
     void onFailed();
-    void onStatusChanged();
     void finishBeacon(int outcome, const QString &status);
     void refuse(const QString &serial, const QString &status);
     void end(const QString &why);
@@ -100,7 +103,8 @@ private:
     void setInHand(const QString &serial);
     void setLastResult(const QString &text);
 
-    EpirbApp *m_app;
+    ProgrammingSession *m_session;
+    QString m_portName;
     ProductionPlan m_plan;
     QStringList m_errors;
     QFile m_record;
