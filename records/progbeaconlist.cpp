@@ -30,6 +30,8 @@ ProgBeaconList::ProgBeaconList(DatabaseIfc *db, QObject *parent)
             listChanged();
             endResetModel();
         });
+        // The hex IDs (for the duplicate mark) are read once now, not when the page opens.
+        m_db->hexIdAt(0);
     }
 }
 
