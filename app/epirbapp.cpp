@@ -218,28 +218,11 @@ void EpirbApp::connectDatabaseView(DatabaseIfc *db)
     });
     connect(db, &DatabaseIfc::clearDatablock, view, &epirbdatablkWrapper::clearConfig);
     // A note written on a stored beacon's page must survive the run.
+    // Right after a run the page shows the controller's record; the note belongs to the
+    // stored copy of that beacon.
     connect(view, &epirbdatablkWrapper::addInfoChanged, db, [db, view] {
-        const EpirbConfig *shown = view->config();
-        if (!shown)
-            return;
-        if (view->viewMode() == epirbdatablkWrapper::DatabaseView) {
-            db->recordEdited(shown);
-            return;
-        }
-        // Right after a run the page shows the controller's record; the note belongs to
-        // the stored copy of that beacon.
-        if (view->viewMode() != epirbdatablkWrapper::ProgrammingView)
-            return;
-        for (int i = 0; i < db->count(); ++i) {
-            EpirbConfig *stored = db->beaconAt(i);
-            if (stored->beaconType() == shown->beaconType() && stored->serialBytes() == shown->serialBytes()) {
-                stored->setAdditionalInfo(shown->additionalInfo());
-                if (!db->recordEdited(stored))
-                    qWarning().noquote() << "The note of beacon " + shown->beaconSerial() + " could not be saved";
-                return;
-            }
-        }
-        qWarning().noquote() << "The note of beacon " + shown->beaconSerial() + " has no stored record to go to";
+        if (view->viewMode() == epirbdatablkWrapper::DatabaseView || view->viewMode() == epirbdatablkWrapper::ProgrammingView)
+            db->noteEdited(view->config());
     });
 }
 

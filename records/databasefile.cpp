@@ -6,8 +6,14 @@
 #include <QDataStream>
 #include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QtEndian>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -337,5 +343,22 @@ bool DatabaseFile::writeFile(const QString &path, const QByteArray &bytes, QStri
             *error = file.errorString();
         return false;
     }
+    syncFolderOf(path);
     return true;
+}
+
+void DatabaseFile::syncFolderOf(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    // The rename is in the folder's entries: until they are on disk, a power cut can bring the old file back.
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+#else
+    // NTFS journals the rename with the file's metadata.
+    Q_UNUSED(path);
+#endif
 }

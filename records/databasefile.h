@@ -49,4 +49,6 @@ public:
     static bool readFile(const QString &path, QByteArray &bytes, bool &exists, QString *error);
     // Written aside and renamed over path: a failed write leaves the old file as it was.
     static bool writeFile(const QString &path, const QByteArray &bytes, QString *error);
+    // Puts the folder's entries (a rename into it) on disk.
+    static void syncFolderOf(const QString &path);
 };

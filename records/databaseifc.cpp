@@ -21,6 +21,7 @@
 #include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QTimer>
 
 #include <algorithm>
@@ -33,8 +34,9 @@ const char kDateFormat[] = "yyyyMMdd";
 // A report of 10,000 beacons is about 10 MiB; anything far beyond is not one.
 constexpr qint64 kMaxReportSize = 256 * 1024 * 1024;
 constexpr qint64 kReadPiece = 64 * 1024;
-// A write holds the lock for milliseconds; one held this long belongs to a program that hangs.
-constexpr int kStaleLockMs = 60000;
+// A lock is stale only when its holder is gone, which QLockFile tells on this host: never by
+// its age, since a clock set differently on a shared folder would make a live holder's lock old.
+constexpr int kStaleLockMs = 0;
 constexpr int kRetryMs = 5000;
 
 QString dateText(const QDate &date)
@@ -170,17 +172,25 @@ DatabaseIfc::DatabaseIfc(const QString &folder, QObject *parent)
             record->setParent(this);
             m_records.push_back(std::move(record));
         }
+        listChanged();
         if (contents.whole) {
             DatabaseBackups(m_folder).keep(bytes, nullptr);
         } else {
             qDebug() << "problem reading file";
             m_diskDamaged = true;
+            DatabaseBackups(m_folder).holdLatest();
             m_damagedCopy = setAside(bytes);
             m_loadProblem = describeLoadProblem(contents);
             qWarning().noquote() << m_loadProblem;
         }
         if (m_loadedFormat != 0 && m_loadedFormat < kFormatVersion)
             upgradeFile();
+    } else if (!DatabaseBackups(m_folder).latest().isEmpty()) {
+        // Good copies without the database: it was removed or moved, and starting empty
+        // would soon make an empty list today's good copy.
+        DatabaseBackups(m_folder).holdLatest();
+        m_loadProblem = describeMissing();
+        qWarning().noquote() << m_loadProblem;
     }
     m_currentIndex = -1;
     m_modified = false;
@@ -242,6 +252,13 @@ QString DatabaseIfc::describeLoadProblem(const DatabaseFile::Contents &contents)
     return text;
 }
 
+QString DatabaseIfc::describeMissing() const
+{
+    return tr("%1 is not there, though good copies of it are: it was removed or moved. The last good copy is %2. "
+              "If the beacons it holds are missing here, put it back with \"Restore from backup\" on the Options page.")
+        .arg(m_databasePath, DatabaseBackups(m_folder).latest());
+}
+
 QString DatabaseIfc::setAside(const QByteArray &bytes)
 {
     // Every program that meets the damaged file reports it; one copy of it is enough.
@@ -259,12 +276,57 @@ QString DatabaseIfc::setAside(const QByteArray &bytes)
         return QString();
     }
     qWarning().noquote() << "Damaged database kept as " + aside;
+    DatabaseBackups(m_folder).boundDamaged(aside);
     return aside;
 }
 
 void DatabaseIfc::clearRecords()
 {
     m_records.clear();
+    listChanged();
+}
+
+void DatabaseIfc::listChanged()
+{
+    ++m_generation;
+}
+
+void DatabaseIfc::indexHexIds() const
+{
+    if (m_indexedGeneration == m_generation)
+        return;
+    m_indexedGeneration = m_generation;
+    m_hexIds.assign(m_records.size(), QString());
+    m_byHexId.clear();
+    m_byHexId.reserve(qsizetype(m_records.size()));
+    QHash<QByteArray, QString> known;
+    known.reserve(qsizetype(m_records.size()));
+    for (size_t i = 0; i < m_records.size(); ++i) {
+        const EpirbConfig *record = m_records[i].get();
+        if (!record)
+            continue;
+        const QByteArray message = record->messageBytes();
+        auto it = m_hexOfMessage.constFind(message);
+        QString id = it != m_hexOfMessage.constEnd() ? *it : record->epirbHexMsg();
+        known.insert(message, id);
+        if (!id.isEmpty())
+            m_byHexId[id].append(int(i));
+        m_hexIds[i] = std::move(id);
+    }
+    // Only the messages still stored: the cache does not outgrow the list.
+    m_hexOfMessage = std::move(known);
+}
+
+QString DatabaseIfc::hexIdAt(int index) const
+{
+    indexHexIds();
+    return index >= 0 && size_t(index) < m_hexIds.size() ? m_hexIds[size_t(index)] : QString();
+}
+
+QList<int> DatabaseIfc::indicesCarrying(const QString &hexId) const
+{
+    indexHexIds();
+    return m_byHexId.value(hexId);
 }
 
 bool DatabaseIfc::loadDb(QDataStream &stream)
@@ -278,6 +340,7 @@ bool DatabaseIfc::loadDb(QDataStream &stream)
         record->setParent(this);
         m_records.push_back(std::move(record));
     }
+    listChanged();
     if (!contents.whole)
         qDebug() << "problem reading file";
     return contents.whole;
@@ -350,6 +413,7 @@ void DatabaseIfc::applyInMemory(const Change &change)
             r->setParent(this);
     }
     fixCurrent(previous, previousIdentity);
+    listChanged();
     emit endResetModel();
     // Only now: the view has let go of them.
     dropped.clear();
@@ -392,6 +456,7 @@ void DatabaseIfc::adopt(RecordList records)
             r->setParent(this);
     }
     fixCurrent(previous, previousIdentity);
+    listChanged();
     emit endResetModel();
     dropped.clear();
 }
@@ -447,6 +512,13 @@ QString DatabaseIfc::lockFailure(const QLockFile &lock) const
 {
     qint64 pid = 0;
     QString host, program;
+    if (lock.error() == QLockFile::LockFailedError && lock.getLockInfo(&pid, &host, &program)
+        && !host.isEmpty() && host != QSysInfo::machineHostName())
+        return tr("the database is in use by %1 (process %2) on another computer, %3; a lock from another computer "
+                  "is not broken from here. If that program is no longer running, remove %4")
+            .arg(program.isEmpty() ? tr("another program") : program)
+            .arg(pid)
+            .arg(host, m_databasePath + QStringLiteral(".lock"));
     if (lock.error() == QLockFile::LockFailedError && lock.getLockInfo(&pid, &host, &program))
         return tr("the database is in use by %1 (process %2 on %3) and was not released within %4 s")
             .arg(program.isEmpty() ? tr("another program") : program)
@@ -498,9 +570,26 @@ bool DatabaseIfc::sync(bool force)
     QString error;
     if (!DatabaseFile::readFile(m_databasePath, disk, exists, &error))
         return failWrite(tr("it cannot be read first (%1)").arg(error));
+    if (!exists && m_diskExists && !m_diskDamaged) {
+        // Removed or moved since it was read: what was read is the base, not an empty list.
+        DatabaseBackups(m_folder).holdLatest();
+        m_loadProblem = tr("%1 disappeared while the program was running (removed or moved by another program). "
+                           "The %2 beacon records read before are written back with the changes since.")
+                            .arg(m_databasePath)
+                            .arg(count());
+        const QString backup = DatabaseBackups(m_folder).latest();
+        if (!backup.isEmpty())
+            m_loadProblem += QLatin1Char(' ') + tr("The last good copy is %1.").arg(backup);
+        qWarning().noquote() << m_loadProblem;
+        emit problemChanged();
+        disk = m_diskBytes;
+        exists = true;
+    }
 
     QByteArray bytes;
     bool merged = false;
+    // Written from a file that did not read whole: no good copy is made of it.
+    bool salvage = false;
     RecordList records;
     if (exists == m_diskExists && disk == m_diskBytes && pending.isEmpty() && !m_diskDamaged) {
         // Nobody wrote since this program did: the list in memory is the file plus the queued changes.
@@ -510,8 +599,12 @@ bool DatabaseIfc::sync(bool force)
         // pending beacons, then this program's queued changes.
         if (exists) {
             DatabaseFile::Contents contents = DatabaseFile::decode(disk);
-            if (!contents.whole && setAside(disk).isEmpty())
-                return failWrite(tr("it is damaged and could not be kept aside"));
+            if (!contents.whole) {
+                salvage = true;
+                DatabaseBackups(m_folder).holdLatest();
+                if (setAside(disk).isEmpty())
+                    return failWrite(tr("it is damaged and could not be kept aside"));
+            }
             records = std::move(contents.records);
         }
         RecordList dropped;
@@ -531,10 +624,12 @@ bool DatabaseIfc::sync(bool force)
     if (!DatabaseFile::writeFile(m_databasePath, bytes, &error))
         return failWrite(error);
 
-    // A backup is made only of what was read back as written.
+    // A backup is made only of what was read back as written, and never of a salvage.
     QByteArray back;
     bool backExists = false;
-    if (DatabaseFile::readFile(m_databasePath, back, backExists, nullptr) && back == bytes)
+    if (salvage)
+        qInfo().noquote() << "saveDb: " + m_databasePath + " holds what could be read of a damaged file; no backup made of it";
+    else if (DatabaseFile::readFile(m_databasePath, back, backExists, nullptr) && back == bytes)
         DatabaseBackups(m_folder).keep(bytes, nullptr);
     else
         qWarning().noquote() << "saveDb: " + m_databasePath + " does not read back as written; no backup made of it";
@@ -611,7 +706,8 @@ bool DatabaseIfc::refresh()
 
 QStringList DatabaseIfc::backups() const
 {
-    return DatabaseBackups(m_folder).list();
+    const DatabaseBackups backups(m_folder);
+    return backups.list() + backups.damaged();
 }
 
 QString DatabaseIfc::restoreBackup(const QString &path)
@@ -624,7 +720,12 @@ QString DatabaseIfc::restoreBackup(const QString &path)
     if (!DatabaseFile::readFile(path, bytes, exists, &error) || !exists)
         return tr("%1 cannot be read: %2").arg(path, exists ? error : tr("no such file"));
     DatabaseFile::Contents contents = DatabaseFile::decode(bytes);
-    if (!contents.whole)
+    // A damaged file set aside goes back as it is (the user chose it over the salvage);
+    // any other copy must read whole.
+    const QStringList damaged = DatabaseBackups(m_folder).damaged();
+    const bool damagedCopy = std::any_of(damaged.begin(), damaged.end(),
+                                         [&path](const QString &d) { return QFileInfo(d) == QFileInfo(path); });
+    if (!contents.whole && !damagedCopy)
         return tr("%1 is not a whole database: %2").arg(path, contents.problems.join(QLatin1Char(' ')));
 
     QLockFile lock(m_databasePath + QStringLiteral(".lock"));
@@ -642,7 +743,7 @@ QString DatabaseIfc::restoreBackup(const QString &path)
             return tr("%1 was not restored: the current database could not be kept aside as %2 (%3)")
                 .arg(path, kept, error);
     }
-    const QByteArray restored = DatabaseFile::encode(contents.records);
+    const QByteArray restored = contents.whole ? DatabaseFile::encode(contents.records) : bytes;
     if (!DatabaseFile::writeFile(m_databasePath, restored, &error))
         return tr("%1 was not restored: %2 could not be written (%3)").arg(path, m_databasePath, error);
     lock.unlock();
@@ -651,11 +752,16 @@ QString DatabaseIfc::restoreBackup(const QString &path)
     m_pendingRecords.clear();
     m_diskBytes = restored;
     m_diskExists = true;
-    m_diskDamaged = false;
+    m_diskDamaged = !contents.whole;
     m_modified = false;
     m_retry->stop();
     m_loadProblem.clear();
     m_writeProblem.clear();
+    m_noteProblem.clear();
+    if (!contents.whole) {
+        m_damagedCopy = QFileInfo(path).absoluteFilePath();
+        m_loadProblem = describeLoadProblem(contents);
+    }
     adopt(std::move(contents.records));
     emit problemChanged();
     qInfo().noquote() << QStringLiteral("Database restored from %1 (%2 records)%3")
@@ -757,20 +863,71 @@ bool DatabaseIfc::recordEdited(const EpirbConfig *record)
     const auto it = std::find_if(m_records.begin(), m_records.end(), [record](const auto &r) { return r.get() == record; });
     if (!record || it == m_records.end())
         return false;
-    // Changed in place already: on disk, the stored record of its identity takes the change.
-    std::shared_ptr<const EpirbConfig> proto = copyOf(*record);
-    return commit(
-        [proto](RecordList &records, RecordList &dropped) {
-            const QString identity = DatabaseFile::identity(*proto);
+    return noteEdited(record);
+}
+
+QByteArray DatabaseIfc::programmingBytes(const EpirbConfig &record)
+{
+    // What the programming wrote: everything but the note and the register's waiting mark.
+    EpirbConfig copy(nullptr);
+    copy.copyFrom(record);
+    copy.setAdditionalInfo(QString());
+    copy.setRegisterPending(false);
+    return DatabaseFile::recordBytes(copy);
+}
+
+bool DatabaseIfc::noteEdited(const EpirbConfig *shown)
+{
+    if (!shown)
+        return false;
+    const QString identity = DatabaseFile::identity(*shown);
+    const auto it = std::find_if(m_records.begin(), m_records.end(),
+                                 [&identity](const auto &r) { return r && DatabaseFile::identity(*r) == identity; });
+    if (it == m_records.end()) {
+        qWarning().noquote() << "The note of beacon " + shown->beaconSerial() + " has no stored record to go to";
+        return false;
+    }
+    EpirbConfig *stored = it->get();
+    const QString note = shown->additionalInfo();
+    // The programming the note was written on, as this program knows it: the note is
+    // applied to the record on disk only while that record is still this programming.
+    const QByteArray basis = programmingBytes(*stored);
+    if (stored != shown)
+        stored->setAdditionalInfo(note);
+    auto refused = std::make_shared<QString>();
+    const QString serial = shown->beaconSerial();
+    const bool written = commit(
+        [identity, note, basis, refused, serial](RecordList &records, RecordList &) {
+            refused->clear();
             for (auto &r : records) {
-                if (DatabaseFile::identity(*r) == identity) {
-                    dropped.push_back(std::move(r));
-                    r = copyOf(*proto);
+                if (DatabaseFile::identity(*r) != identity)
+                    continue;
+                if (programmingBytes(*r) != basis) {
+                    *refused = tr("The note on beacon %1 was not saved: the beacon was programmed again meanwhile "
+                                  "by another program, and the newer programming is shown now. Write the note again "
+                                  "if it still applies.")
+                                   .arg(serial);
                     return;
                 }
+                r->setAdditionalInfo(note);
+                return;
             }
+            *refused = tr("The note on beacon %1 was not saved: another program removed the beacon from the database "
+                          "meanwhile.")
+                           .arg(serial);
         },
         false);
+    const QString problem = *refused;
+    if (problem != m_noteProblem) {
+        m_noteProblem = problem;
+        emit problemChanged();
+    }
+    if (!problem.isEmpty()) {
+        qWarning().noquote() << problem;
+        emit noteRefused(problem);
+        return false;
+    }
+    return written;
 }
 
 QJsonObject DatabaseIfc::exportObject() const

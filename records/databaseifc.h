@@ -3,6 +3,8 @@
 #include "records/databasefile.h"
 
 #include <QObject>
+#include <QHash>
+#include <QList>
 #include <QSet>
 #include <QString>
 #include <QtQml/qqmlregistration.h>
@@ -34,6 +36,8 @@ class DatabaseIfc : public QObject
     Q_PROPERTY(QString loadProblem READ loadProblem NOTIFY problemChanged)
     // Why the last change could not be written; empty once every change is on disk.
     Q_PROPERTY(QString writeProblem READ writeProblem NOTIFY problemChanged)
+    // Why the last note written on a stored beacon was not saved; empty when it was.
+    Q_PROPERTY(QString noteProblem READ noteProblem NOTIFY problemChanged)
     Q_PROPERTY(QString databasePath READ databasePath CONSTANT)
 
 public:
@@ -55,10 +59,18 @@ public:
     int count() const { return int(m_records.size()); }
     EpirbConfig *beaconAt(int index) const { return m_records[size_t(index)].get(); }
     int currentIndex() const { return m_currentIndex; }
+    // The 15-hex ID the record at index carries (empty without a message); kept per record,
+    // computed once for each message.
+    QString hexIdAt(int index) const;
+    // The records carrying hexId (upper case), in list order: one hash look-up.
+    QList<int> indicesCarrying(const QString &hexId) const;
+    // Counts every change of the list, for those who keep something per row.
+    quint64 generation() const { return m_generation; }
     QString databasePath() const { return m_databasePath; }
     bool isModified() const { return m_modified; }
     QString loadProblem() const { return m_loadProblem; }
     QString writeProblem() const { return m_writeProblem; }
+    QString noteProblem() const { return m_noteProblem; }
     // Where the damaged file found at start was set aside; empty when none was.
     QString damagedCopy() const { return m_damagedCopy; }
     // Where programmed beacons not yet in the database are kept; empty when none are.
@@ -81,6 +93,11 @@ public:
     // A stored record was changed in place (its note, on the record page): write it out.
     // False when record is not stored here or the file could not be written.
     bool recordEdited(const EpirbConfig *record);
+    // The note shown with a beacon (a stored record, or the controller's record of the beacon
+    // just programmed) was edited: the stored record of that beacon takes it, on disk as a
+    // change of that field alone. Refused (false, noteProblem said) when the record on disk
+    // is no longer the programming the note was written on.
+    bool noteEdited(const EpirbConfig *shown);
     // Removes every record with one write of the file (tools and tests start from empty).
     void clearAll();
 
@@ -122,6 +139,8 @@ signals:
     void problemChanged();
     // A change could not be written; text names the file and the reason.
     void writeFailed(const QString &text);
+    // A note was not saved; text says why.
+    void noteRefused(const QString &text);
     void dbBeaconChanged();
     void beginResetModel();
     void endResetModel();
@@ -156,6 +175,8 @@ private:
     void upgradeFile();
     void clearRecords();
     QString describeLoadProblem(const DatabaseFile::Contents &contents) const;
+    QString describeMissing() const;
+    static QByteArray programmingBytes(const EpirbConfig &record);
 
     static DatabaseIfc *s_instance;
 
@@ -178,8 +199,18 @@ private:
     bool m_diskDamaged = false;
     QString m_loadProblem;
     QString m_writeProblem;
+    QString m_noteProblem;
     QString m_damagedCopy;
     QString m_pendingFile;
+    // Hex IDs by record, and records by hex ID; rebuilt after a change, from the IDs
+    // already computed for the messages that did not change.
+    void indexHexIds() const;
+    void listChanged();
+    quint64 m_generation = 0;
+    mutable quint64 m_indexedGeneration = ~quint64(0);
+    mutable std::vector<QString> m_hexIds;
+    mutable QHash<QString, QList<int>> m_byHexId;
+    mutable QHash<QByteArray, QString> m_hexOfMessage;
     QTimer *m_retry = nullptr;
     QTimer *m_refreshSoon = nullptr;
     QFileSystemWatcher *m_watcher = nullptr;

@@ -44,12 +44,11 @@ QList<DuplicateGuard::Holder> DuplicateGuard::othersCarrying(const QString &hexI
 
     if (m_db) {
         const QString here = QCoreApplication::translate("DuplicateGuard", "database of this station");
-        for (int i = 0; i < m_db->count(); ++i) {
+        for (int i : m_db->indicesCarrying(hexId)) {
             const EpirbConfig *record = m_db->beaconAt(i);
             if (!record || (record->beaconType() == beaconType && record->beaconSerial() == serial))
                 continue;
-            if (record->epirbHexMsg() == hexId)
-                others << holderOf(*record, here);
+            others << holderOf(*record, here);
         }
     }
 

@@ -7,6 +7,9 @@
 
 #include <QLocale>
 
+#include <algorithm>
+#include <limits>
+
 namespace {
 const char kBatteryFormat[] = "yyyy MMM";
 const char kProgDateFormat[] = "yyyy MMM dd";
@@ -24,43 +27,146 @@ ProgBeaconList::ProgBeaconList(DatabaseIfc *db, QObject *parent)
     if (m_db) {
         connect(m_db, &DatabaseIfc::beginResetModel, this, &ProgBeaconList::beginResetModel);
         connect(m_db, &DatabaseIfc::endResetModel, this, [this] {
-            readHexIds();
+            listChanged();
             endResetModel();
         });
-        readHexIds();
+        // The hex IDs (for the duplicate mark) are read once now, not when the page opens.
+        m_db->hexIdAt(0);
     }
 }
 
-void ProgBeaconList::readHexIds()
+void ProgBeaconList::listChanged()
 {
-    m_hexIds.clear();
-    m_duplicateIds.clear();
-    if (!m_db)
+    ++m_generation;
+    m_searchReady = false;
+    m_ranksReady.fill(false);
+}
+
+namespace {
+
+// "yyyy MMM" and "yyyy MMM dd" with the English month names, as the cells show them,
+// without a locale round per row.
+QByteArray englishDate(const QDate &date, bool withDay)
+{
+    static const char *const months[] = { "jan", "feb", "mar", "apr", "may", "jun",
+                                          "jul", "aug", "sep", "oct", "nov", "dec" };
+    if (!date.isValid())
+        return QByteArray();
+    QByteArray text = QByteArray::number(date.year()).rightJustified(4, '0') + ' ' + months[date.month() - 1];
+    if (withDay)
+        text += ' ' + QByteArray::number(date.day()).rightJustified(2, '0');
+    return text;
+}
+
+// Between the columns of a row's search text: no search text holds it.
+constexpr char kColumnBreak = '\x1f';
+
+}
+
+void ProgBeaconList::prepareSearch() const
+{
+    if (m_searchReady)
         return;
-    // Each stored record is one beacon (type and serial): an ID seen twice is carried by two.
-    const int count = m_db->count();
-    m_hexIds.reserve(count);
-    QSet<QString> seen;
+    m_searchReady = true;
+    m_searchText.clear();
+    m_searchStart.clear();
+    const int count = m_db ? m_db->count() : 0;
+    m_searchStart.reserve(size_t(count) + 1);
+    m_searchText.reserve(qsizetype(count) * 48);
+    ConfigTables *tables = ConfigTables::instance(nullptr);
+    QHash<int, QByteArray> typeNames;
     for (int i = 0; i < count; ++i) {
+        m_searchStart.push_back(int(m_searchText.size()));
         const EpirbConfig *record = m_db->beaconAt(i);
-        QString id = record ? record->epirbHexMsg() : QString();
-        if (!id.isEmpty()) {
-            if (seen.contains(id))
-                m_duplicateIds.insert(id);
-            else
-                seen.insert(id);
-        }
-        m_hexIds.append(std::move(id));
+        if (!record)
+            continue;
+        auto type = typeNames.find(record->beaconType());
+        if (type == typeNames.end())
+            type = typeNames.insert(record->beaconType(), tables->beaconShortName(record->beaconType()).toLower().toUtf8());
+        // What each column is searched by: the type's name, serial and hex ID, the two dates.
+        m_searchText += *type;
+        m_searchText += kColumnBreak;
+        m_searchText += QString::fromLatin1(record->serialBytes()).toLower().toUtf8();
+        m_searchText += ' ';
+        m_searchText += m_db->hexIdAt(i).toLower().toLatin1();
+        m_searchText += kColumnBreak;
+        m_searchText += englishDate(record->batteryExpiryDate(), false);
+        m_searchText += kColumnBreak;
+        m_searchText += englishDate(record->progDate(), true);
+        m_searchText += kColumnBreak;
     }
+    m_searchStart.push_back(int(m_searchText.size()));
 }
 
-QString ProgBeaconList::hexIdAt(int row) const
+std::vector<int> ProgBeaconList::rowsContaining(const QString &needle, const std::vector<int> *candidates) const
 {
-    // A list not yet read again after a change falls back to the record itself.
-    if (row < m_hexIds.size())
-        return m_hexIds.at(row);
-    const EpirbConfig *record = m_db->beaconAt(row);
-    return record ? record->epirbHexMsg() : QString();
+    prepareSearch();
+    std::vector<int> hits;
+    const QByteArray n = needle.toUtf8();
+    const int rows = int(m_searchStart.size()) - 1;
+    const QByteArrayView text(m_searchText);
+    const auto test = [&](int row) {
+        if (row < 0 || row >= rows)
+            return;
+        const QByteArrayView own = text.sliced(m_searchStart[size_t(row)], m_searchStart[size_t(row) + 1] - m_searchStart[size_t(row)]);
+        if (own.contains(n))
+            hits.push_back(row);
+    };
+    if (candidates) {
+        for (int row : *candidates)
+            test(row);
+    } else {
+        for (int row = 0; row < rows; ++row)
+            test(row);
+    }
+    return hits;
+}
+
+const std::vector<int> &ProgBeaconList::rowRanks(int column) const
+{
+    static const std::vector<int> none;
+    if (column < 0 || column >= ColumnCount || !m_db)
+        return none;
+    std::vector<int> &ranks = m_ranks[size_t(column)];
+    if (m_ranksReady[size_t(column)])
+        return ranks;
+    m_ranksReady[size_t(column)] = true;
+    const int count = m_db->count();
+    std::vector<int> order(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i)
+        order[size_t(i)] = i;
+    // The values the cells sort by (as lessThan would compare them), once per row.
+    if (column == BeaconType) {
+        ConfigTables *tables = ConfigTables::instance(nullptr);
+        std::vector<QString> names(static_cast<size_t>(count));
+        for (int i = 0; i < count; ++i)
+            names[size_t(i)] = tables->beaconShortName(m_db->beaconAt(i)->beaconType());
+        std::stable_sort(order.begin(), order.end(), [&names](int a, int b) { return names[size_t(a)] < names[size_t(b)]; });
+    } else {
+        std::vector<qint64> keys(static_cast<size_t>(count));
+        for (int i = 0; i < count; ++i) {
+            const EpirbConfig *r = m_db->beaconAt(i);
+            switch (column) {
+            case BeaconSerial:
+                keys[size_t(i)] = QString::fromLatin1(r->serialBytes()).toLongLong();
+                break;
+            case BatteryDate: {
+                // The battery by its month, as the cell shows it.
+                const QDate expiry = r->batteryExpiryDate();
+                keys[size_t(i)] = expiry.isValid() ? QDate(expiry.year(), expiry.month(), 1).toJulianDay()
+                                                   : std::numeric_limits<qint64>::min();
+                break;
+            }
+            default:
+                keys[size_t(i)] = r->progDate().isValid() ? r->progDate().toJulianDay() : std::numeric_limits<qint64>::min();
+            }
+        }
+        std::stable_sort(order.begin(), order.end(), [&keys](int a, int b) { return keys[size_t(a)] < keys[size_t(b)]; });
+    }
+    ranks.assign(size_t(count), 0);
+    for (int place = 0; place < count; ++place)
+        ranks[size_t(order[size_t(place)])] = place;
+    return ranks;
 }
 
 QHash<int, QByteArray> ProgBeaconList::roleNames() const
@@ -112,12 +218,14 @@ QVariant ProgBeaconList::data(const QModelIndex &index, int role) const
         }
         break;
     }
-    case DuplicateIdRole:
-        return !m_duplicateIds.isEmpty() && m_duplicateIds.contains(hexIdAt(index.row()));
+    case DuplicateIdRole: {
+        const QString id = m_db->hexIdAt(index.row());
+        return !id.isEmpty() && m_db->indicesCarrying(id).size() > 1;
+    }
     case SortFilterProxyModel::SearchTextRole:
         // A beacon is found by its serial or by its hex ID.
         if (column == BeaconSerial)
-            return QString::fromLatin1(record->serialBytes()) + QLatin1Char(' ') + hexIdAt(index.row());
+            return QString::fromLatin1(record->serialBytes()) + QLatin1Char(' ') + m_db->hexIdAt(index.row());
         return data(index, Qt::DisplayRole);
     case SortFilterProxyModel::SortValueRole:
         // What each column shows, as a value: the battery by its month, programming by its day.

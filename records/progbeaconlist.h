@@ -1,15 +1,20 @@
 #pragma once
 
+#include "records/rowkeys.h"
+
 #include <QAbstractTableModel>
-#include <QList>
-#include <QSet>
+#include <QByteArray>
 #include <QString>
 #include <QtQml/qqmlregistration.h>
 
+#include <array>
+#include <vector>
+
 class DatabaseIfc;
 
-// The stored beacons as a four-column table for the database page.
-class ProgBeaconList : public QAbstractTableModel
+// The stored beacons as a four-column table for the database page. Keeps per row what
+// sorting and searching ask for, read once per change of the list.
+class ProgBeaconList : public QAbstractTableModel, public RowKeys
 {
     Q_OBJECT
     QML_ELEMENT
@@ -30,13 +35,20 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QHash<int, QByteArray> roleNames() const override;
 
+    quint64 rowGeneration() const override { return m_generation; }
+    const std::vector<int> &rowRanks(int column) const override;
+    std::vector<int> rowsContaining(const QString &needle, const std::vector<int> *candidates) const override;
+
 private:
-    // Each row's hex ID, and those more than one stored beacon carries: read once per
-    // change, as searching and marking ask for them row by row.
-    void readHexIds();
-    QString hexIdAt(int row) const;
+    void listChanged();
+    void prepareSearch() const;
 
     DatabaseIfc *m_db;
-    QList<QString> m_hexIds;
-    QSet<QString> m_duplicateIds;
+    quint64 m_generation = 0;
+    // One lower-case text per row (each column's searched text, apart), end to end.
+    mutable QByteArray m_searchText;
+    mutable std::vector<int> m_searchStart;
+    mutable bool m_searchReady = false;
+    mutable std::array<std::vector<int>, ColumnCount> m_ranks;
+    mutable std::array<bool, ColumnCount> m_ranksReady {};
 };

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QRegularExpression>
+#include <QTimer>
 
 SortFilterProxyModel::SortFilterProxyModel(QObject *parent)
     : QSortFilterProxyModel(parent)
@@ -14,6 +15,26 @@ SortFilterProxyModel::SortFilterProxyModel(QObject *parent)
     connect(this, &QAbstractItemModel::rowsRemoved, this, &SortFilterProxyModel::countChanged);
     // A reset (new source, import) changes the row count without row signals.
     connect(this, &QAbstractItemModel::modelReset, this, &SortFilterProxyModel::countChanged);
+    m_delay = new QTimer(this);
+    m_delay->setSingleShot(true);
+    connect(m_delay, &QTimer::timeout, this, &SortFilterProxyModel::applyFilter);
+}
+
+void SortFilterProxyModel::setSourceModel(QAbstractItemModel *model)
+{
+    m_keys = dynamic_cast<const RowKeys *>(model);
+    m_fast = false;
+    m_matchedGeneration = ~quint64(0);
+    m_matchedNeedle.clear();
+    QSortFilterProxyModel::setSourceModel(model);
+}
+
+void SortFilterProxyModel::setFilterDelay(int ms)
+{
+    if (ms == m_filterDelay)
+        return;
+    m_filterDelay = qMax(0, ms);
+    emit filterDelayChanged();
 }
 
 int SortFilterProxyModel::count() const
@@ -35,7 +56,10 @@ void SortFilterProxyModel::setSortOrder(Qt::SortOrder order)
 void SortFilterProxyModel::setFilterString(const QString &filter)
 {
     m_filterString = filter;
-    applyFilter();
+    if (m_filterDelay > 0)
+        m_delay->start(m_filterDelay);
+    else
+        applyFilter();
     emit filterStringChanged();
 }
 
@@ -47,8 +71,64 @@ void SortFilterProxyModel::setFilterSyntax(FilterSyntax syntax)
     emit filterSyntaxChanged();
 }
 
+QString SortFilterProxyModel::plainNeedle() const
+{
+    QString text = m_filterString;
+    if (m_filterSyntax == RegExp)
+        return QString();
+    if (m_filterSyntax == Wildcard) {
+        // "*text*" and "text" find the same rows (the wildcard is not anchored).
+        while (text.startsWith(QLatin1Char('*')))
+            text.remove(0, 1);
+        while (text.endsWith(QLatin1Char('*')) && !text.endsWith(QLatin1String("\\*")))
+            text.chop(1);
+        for (const QChar c : text) {
+            if (c == QLatin1Char('*') || c == QLatin1Char('?') || c == QLatin1Char('[') || c == QLatin1Char('\\'))
+                return QString();
+        }
+    }
+    return text.toLower();
+}
+
+void SortFilterProxyModel::matchRows() const
+{
+    const quint64 generation = m_keys->rowGeneration();
+    if (generation == m_matchedGeneration && m_needle == m_matchedNeedle)
+        return;
+    // While the text grows, what it finds is among what the shorter text found.
+    const bool narrow = generation == m_matchedGeneration && !m_matchedNeedle.isEmpty() && m_needle.contains(m_matchedNeedle);
+    m_hits = m_keys->rowsContaining(m_needle, narrow ? &m_hits : nullptr);
+    m_matchedNeedle = m_needle;
+    m_matchedGeneration = generation;
+    m_accepted.assign(size_t(sourceModel()->rowCount()), 0);
+    for (int row : m_hits) {
+        if (size_t(row) < m_accepted.size())
+            m_accepted[size_t(row)] = 1;
+    }
+}
+
 void SortFilterProxyModel::applyFilter()
 {
+    m_delay->stop();
+    const QString needle = m_keys ? plainNeedle() : QString();
+    const bool noFilter = m_filterSyntax == FixedString
+        ? m_filterString.isEmpty()
+        : m_filterSyntax == Wildcard && m_filterString.count(QLatin1Char('*')) == m_filterString.size();
+    m_fast = m_keys && m_filterSyntax != RegExp && (noFilter || !needle.isEmpty());
+    if (m_fast) {
+        // Over kept row keys: the rows are found here, and the proxy is laid out once
+        // instead of row by row.
+        const int before = rowCount();
+        m_needle = needle;
+        if (!m_needle.isEmpty() && sourceModel())
+            matchRows();
+        invalidate();
+        if (rowCount() != before)
+            emit countChanged();
+        emit filterApplied();
+        return;
+    }
+    m_needle.clear();
     switch (m_filterSyntax) {
     case RegExp: {
         QRegularExpression::PatternOptions options = QRegularExpression::NoPatternOption;
@@ -64,10 +144,16 @@ void SortFilterProxyModel::applyFilter()
         setFilterFixedString(m_filterString);
         break;
     }
+    emit filterApplied();
 }
 
 bool SortFilterProxyModel::lessThan(const QModelIndex &left, const QModelIndex &right) const
 {
+    if (m_keys && left.column() == right.column()) {
+        const std::vector<int> &ranks = m_keys->rowRanks(left.column());
+        if (size_t(left.row()) < ranks.size() && size_t(right.row()) < ranks.size())
+            return ranks[size_t(left.row())] < ranks[size_t(right.row())];
+    }
     const QAbstractItemModel *source = sourceModel();
     const QVariant leftValue = source->data(left, SortValueRole);
     if (leftValue.isValid()) {
@@ -121,6 +207,12 @@ bool SortFilterProxyModel::lessThan(const QModelIndex &left, const QModelIndex &
 
 bool SortFilterProxyModel::filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const
 {
+    if (m_fast) {
+        if (m_needle.isEmpty())
+            return true;
+        matchRows();
+        return size_t(sourceRow) < m_accepted.size() && m_accepted[size_t(sourceRow)];
+    }
     const QRegularExpression expression = filterRegularExpression();
     if (expression.pattern().isEmpty())
         return true;

@@ -1,7 +1,13 @@
 #pragma once
 
+#include "records/rowkeys.h"
+
 #include <QSortFilterProxyModel>
 #include <QtQml/qqmlregistration.h>
+
+#include <vector>
+
+class QTimer;
 
 // Sortable, filterable view over a table model for the pages: sorts by the kind of
 // value a column holds (text, number, date), as the source model tells through
@@ -15,6 +21,8 @@ class SortFilterProxyModel : public QSortFilterProxyModel
     Q_PROPERTY(Qt::SortOrder sortOrder READ sortOrder WRITE setSortOrder NOTIFY sortOrderChanged)
     Q_PROPERTY(QString filterString READ filterString WRITE setFilterString NOTIFY filterStringChanged)
     Q_PROPERTY(FilterSyntax filterSyntax READ filterSyntax WRITE setFilterSyntax NOTIFY filterSyntaxChanged)
+    // How long a new filter text waits for the next keystroke before it is applied (ms; 0: at once).
+    Q_PROPERTY(int filterDelay READ filterDelay WRITE setFilterDelay NOTIFY filterDelayChanged)
 
 public:
     enum FilterSyntax { RegExp = 0, Wildcard = 1, FixedString = 2 };
@@ -40,6 +48,9 @@ public:
     void setFilterString(const QString &filter);
     FilterSyntax filterSyntax() const { return m_filterSyntax; }
     void setFilterSyntax(FilterSyntax syntax);
+    int filterDelay() const { return m_filterDelay; }
+    void setFilterDelay(int ms);
+    void setSourceModel(QAbstractItemModel *model) override;
 
     Q_INVOKABLE void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
@@ -48,6 +59,9 @@ signals:
     void sortOrderChanged();
     void filterStringChanged();
     void filterSyntaxChanged();
+    void filterDelayChanged();
+    // The filter text in force now is applied to the rows.
+    void filterApplied();
 
 protected:
     bool lessThan(const QModelIndex &left, const QModelIndex &right) const override;
@@ -55,9 +69,23 @@ protected:
 
 private:
     void applyFilter();
+    // A plain piece of text to look for (lower case), when the filter is one; else empty.
+    QString plainNeedle() const;
+    void matchRows() const;
 
     QString m_filterString;
     FilterSyntax m_filterSyntax = Wildcard;
+    int m_filterDelay = 0;
+    QTimer *m_delay = nullptr;
+    // Over a source that keeps row keys: the filter is the rows its search text finds,
+    // narrowed from the previous hits while the text grows.
+    const RowKeys *m_keys = nullptr;
+    bool m_fast = false;
+    QString m_needle;
+    mutable QString m_matchedNeedle;
+    mutable quint64 m_matchedGeneration = ~quint64(0);
+    mutable std::vector<int> m_hits;
+    mutable std::vector<char> m_accepted;
 };
 
 Q_DECLARE_METATYPE(SortFilterProxyModel::SortType)

@@ -42,6 +42,7 @@ static volatile auto keepBackendTypes = &qml_register_types_Quorvik_Backend;
 
 // Set to a folder: the binary adds one record to the database there and waits to be killed.
 static const char *const kChildMode = "QUORVIK_TST_RECORDS_CHILD";
+static QByteArray runCli(const QStringList &args, int expectedExit, QByteArray *err = nullptr);
 
 class TestRecords : public QObject
 {
@@ -100,6 +101,7 @@ private slots:
     void dbDamagedFileIsSaidSalvagedAndSetAside();
     void dbRollingBackupsAndRestore();
     void dbHeldLockIsSaidAndRetried();
+    void dbNoteEditMeetsOtherWriters();
     void beaconListAndProxy();
     void duplicateGuardAndListMark();
     void cliCommands();
@@ -668,6 +670,12 @@ static QString writeFile(const QString &path, const QByteArray &bytes)
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(path));
     return path;
+}
+
+static QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void TestRecords::dbRoundTripAndBackup()
@@ -1450,15 +1458,57 @@ void TestRecords::dbDamagedFileIsSaidSalvagedAndSetAside()
             }
             addP5(db, QStringLiteral("5009"));
             QVERIFY(!db.isModified());
+            addP5(db, QStringLiteral("5010"));
+            // The copy named as the last good one still is, after the salvage and a later
+            // save of the same day; the damaged original is offered beside it.
+            QCOMPARE(fileBytes(backup), good);
+            QVERIFY(db.backups().contains(db.damagedCopy()));
         }
+        QString damagedCopy;
+        {
+            DatabaseIfc db(folder, nullptr);
+            QVERIFY2(db.loadProblem().isEmpty(), qPrintable(db.loadProblem()));
+            QStringList got;
+            for (int i = 0; i < db.count(); ++i)
+                got << db.beaconAt(i)->beaconSerial();
+            QCOMPARE(got, (c.salvaged + QStringList { "5009", "5010" }));
+            const QStringList aside = QDir(folder).entryList({ QStringLiteral("Quorvik-damaged-*.db") });
+            QCOMPARE(aside.size(), 1);
+            damagedCopy = aside.first();
+            QCOMPARE(fileBytes(backup), good);
+        }
+        // The tool offers both and restores the good copy by its name: every beacon is back.
+        const QJsonArray offered = QJsonDocument::fromJson(runCli({ "db", "restore", "--db", folder }, 0))
+                                       .object().value(QStringLiteral("backups")).toArray();
+        QStringList offeredNames;
+        for (const QJsonValue &v : offered)
+            offeredNames << QFileInfo(v.toString()).fileName();
+        QVERIFY2(offeredNames.contains(QFileInfo(backup).fileName()) && offeredNames.contains(damagedCopy),
+                 qPrintable(offeredNames.join(',')));
+        runCli({ "db", "restore", QFileInfo(backup).fileName(), "--db", folder }, 0);
         DatabaseIfc db(folder, nullptr);
-        QVERIFY2(db.loadProblem().isEmpty(), qPrintable(db.loadProblem()));
-        QStringList got;
-        for (int i = 0; i < db.count(); ++i)
-            got << db.beaconAt(i)->beaconSerial();
-        QCOMPARE(got, c.salvaged + QStringList { "5009" });
-        QCOMPARE(QDir(folder).entryList({ QStringLiteral("Quorvik-damaged-*.db") }).size(), 1);
+        QCOMPARE(db.count(), serials.size());
+        QCOMPARE(db.beaconAt(3)->beaconSerial(), serials.last());
+        QVERIFY(db.loadProblem().isEmpty());
+        // The damaged original goes back as it was, and is read as damaged again.
+        QCOMPARE(db.restoreBackup(folder + QLatin1Char('/') + damagedCopy), QString());
+        QCOMPARE(dbBytes(folder), c.bytes);
+        QCOMPARE(db.count(), c.salvaged.size());
+        QVERIFY2(db.loadProblem().contains(QStringLiteral("could not be read whole")), qPrintable(db.loadProblem()));
     }
+
+    // Each different damage keeps its copy, the newest few only.
+    const QString folder = freshFolder();
+    QString newest;
+    for (int i = 0; i < DatabaseBackups::kDamagedKept + 2; ++i) {
+        writeFile(folder + QStringLiteral("/Quorvik.db"), good.left(40 + i));
+        DatabaseIfc db(folder, nullptr);
+        newest = db.damagedCopy();
+    }
+    const QStringList aside = DatabaseBackups(folder).damaged();
+    QCOMPARE(aside.size(), DatabaseBackups::kDamagedKept);
+    QCOMPARE(aside.first(), newest);
+    QCOMPARE(fileBytes(newest), good.left(40 + DatabaseBackups::kDamagedKept + 1));
 }
 
 void TestRecords::dbRollingBackupsAndRestore()
@@ -1474,7 +1524,11 @@ void TestRecords::dbRollingBackupsAndRestore()
         QCOMPARE(kept.size(), 3);
         QVERIFY(kept[0].endsWith(DatabaseBackups::fileName(today.addDays(-1))));
         QVERIFY(kept[2].endsWith(DatabaseBackups::fileName(today.addDays(-3))));
-        for (const QString &path : kept)
+        // The clock set back: the copy it writes is the oldest by name, and it stays.
+        QVERIFY(backups.keep("set back", nullptr, today.addDays(-30)));
+        QCOMPARE(backups.list().size(), 3);
+        QCOMPARE(fileBytes(backups.list().last()), QByteArray("set back"));
+        for (const QString &path : backups.list())
             QFile::remove(path);
     }
 
@@ -1514,22 +1568,70 @@ void TestRecords::dbRollingBackupsAndRestore()
     DatabaseIfc reread(folder, nullptr);
     QCOMPARE(reread.count(), 2);
     QCOMPARE(reread.beaconAt(1)->beaconSerial(), QStringLiteral("6002"));
+
+    // The file removed while a program has it open: that is said, and its next change writes
+    // back what it had read, not a list of the one new beacon.
+    QVERIFY(QFile::remove(folder + QStringLiteral("/Quorvik.db")));
+    addP5(reread, QStringLiteral("6004"));
+    QVERIFY2(reread.loadProblem().contains(QStringLiteral("disappeared")), qPrintable(reread.loadProblem()));
+    QCOMPARE((DatabaseIfc(folder, nullptr).count()), 3);
+
+    // Missing at start beside good copies: said, and the next save leaves the good copy alone.
+    const QString other = freshFolder();
+    {
+        DatabaseIfc db(other, nullptr);
+        addP5(db, QStringLiteral("6101"));
+        addP5(db, QStringLiteral("6102"));
+    }
+    const QString otherToday = other + QLatin1Char('/') + DatabaseBackups::fileName(today);
+    const QByteArray good = fileBytes(otherToday);
+    QCOMPARE(good, dbBytes(other));
+    QVERIFY(QFile::remove(other + QStringLiteral("/Quorvik.db")));
+    {
+        DatabaseIfc db(other, nullptr);
+        QCOMPARE(db.count(), 0);
+        QVERIFY2(db.loadProblem().contains(QStringLiteral("is not there")) && db.loadProblem().contains(otherToday),
+                 qPrintable(db.loadProblem()));
+        addP5(db, QStringLiteral("6103"));
+    }
+    QCOMPARE(fileBytes(otherToday), good);
 }
 
-// Another program holds the database too long: the change is not lost, and the text says who holds it.
+// A lock file as QLockFile writes it, for the process pid on host, made old: past the 60 s
+// after which an age rule would take it for abandoned.
+static void writeOldLock(const QString &path, const QByteArray &contents)
+{
+    writeFile(path, contents);
+    QFile lock(path);
+    QVERIFY(lock.open(QIODevice::ReadWrite));
+    QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-600), QFileDevice::FileModificationTime));
+}
+
+// Another program holds the database: the change is not lost, the text says who holds it,
+// and the lock is broken only when its holder is gone, never for its age.
 void TestRecords::dbHeldLockIsSaidAndRetried()
 {
     const QString folder = freshFolder();
+    const QString lockPath = folder + QStringLiteral("/Quorvik.db.lock");
     DatabaseIfc db(folder, nullptr);
     addP5(db, QStringLiteral("7001"));
-    auto other = std::make_unique<QLockFile>(folder + QStringLiteral("/Quorvik.db.lock"));
-    QVERIFY(other->tryLock(0));
+    // What QLockFile writes for this (live) process: pid, program, host and its IDs.
+    QByteArray live;
+    {
+        QLockFile probe(m_tmp.filePath(QStringLiteral("probe.lock")));
+        QVERIFY(probe.tryLock(0));
+        live = fileBytes(m_tmp.filePath(QStringLiteral("probe.lock")));
+    }
+    QVERIFY(live.startsWith(QByteArray::number(QCoreApplication::applicationPid()) + '\n'));
+    writeOldLock(lockPath, live);
+
     QSignalSpy failed(&db, &DatabaseIfc::writeFailed);
     QElapsedTimer waited;
     waited.start();
     QVERIFY(db.addOrReplace(*makeP5(QStringLiteral("7002"))));
     QVERIFY(waited.elapsed() >= DatabaseIfc::kLockWaitMs - 500);
     QVERIFY(db.isModified());
+    QVERIFY(QFile::exists(lockPath));
     QCOMPARE(failed.count(), 1);
     const QString text = failed.at(0).at(0).toString();
     QVERIFY2(text.contains(QStringLiteral("is in use by")) && text.contains(QString::number(QCoreApplication::applicationPid()))
@@ -1541,12 +1643,118 @@ void TestRecords::dbHeldLockIsSaidAndRetried()
     QCOMPARE(db.pendingFile(), folder + QStringLiteral("/Quorvik-pending.db"));
 
     // Released: the next try writes it, and the pending file goes.
-    other.reset();
+    QVERIFY(QFile::remove(lockPath));
     QTRY_VERIFY_WITH_TIMEOUT(!db.isModified(), 15000);
     QCOMPARE(db.writeProblem(), QString());
     QVERIFY(!QFile::exists(folder + QStringLiteral("/Quorvik-pending.db")));
-    DatabaseIfc reread(folder, nullptr);
-    QCOMPARE(reread.count(), 2);
+    QCOMPARE((DatabaseIfc(folder, nullptr).count()), 2);
+
+    // Held from another computer on a shared folder: said so, and not broken from here.
+    QList<QByteArray> lines = live.split('\n');
+    lines[2] = "bench-pc-2";
+    if (lines.size() > 3)
+        lines[3] = "0123456789abcdef0123456789abcdef";
+    writeOldLock(lockPath, lines.join('\n'));
+    QVERIFY(db.addOrReplace(*makeP5(QStringLiteral("7003"))));
+    QVERIFY(db.isModified());
+    QVERIFY2(db.writeProblem().contains(QStringLiteral("on another computer, bench-pc-2")), qPrintable(db.writeProblem()));
+    QVERIFY(QFile::exists(lockPath));
+    QCOMPARE((DatabaseIfc(folder, nullptr).count()), 2);
+
+    // Left by a program that has ended: broken at once, and the waiting change is written.
+    QProcess ended;
+    ended.start(QCoreApplication::applicationFilePath(), { QStringLiteral("-functions") });
+    QVERIFY(ended.waitForStarted(10000));
+    const qint64 endedPid = ended.processId();
+    QVERIFY(ended.waitForFinished(10000));
+    lines = live.split('\n');
+    lines[0] = QByteArray::number(endedPid);
+    writeOldLock(lockPath, lines.join('\n'));
+    waited.restart();
+    QVERIFY(db.addOrReplace(*makeP5(QStringLiteral("7004"))));
+    QVERIFY(!db.isModified());
+    QVERIFY(waited.elapsed() < DatabaseIfc::kLockWaitMs / 2);
+    QCOMPARE((DatabaseIfc(folder, nullptr).count()), 4);
+}
+
+// A note written on a stored beacon while other programs write the file: it goes onto what
+// the file holds as a change of that field; when that beacon was programmed again (or
+// removed) meanwhile, the newer record stays and the note is refused with a sentence.
+void TestRecords::dbNoteEditMeetsOtherWriters()
+{
+    const QString folder = freshFolder();
+    DatabaseIfc db(folder, nullptr);
+    for (const char *serial : { "8001", "8002", "8003" })
+        addP5(db, QLatin1String(serial));
+    const auto stored = [](DatabaseIfc &d, const QString &serial) -> EpirbConfig * {
+        for (int i = 0; i < d.count(); ++i) {
+            if (d.beaconAt(i)->beaconSerial() == serial)
+                return d.beaconAt(i);
+        }
+        return nullptr;
+    };
+    // As the record page does: the shown record takes the text, then the database hears of it.
+    const auto writeNote = [&db](EpirbConfig *shown, const QString &note) {
+        shown->setAdditionalInfo(note);
+        return db.noteEdited(shown);
+    };
+    const auto importBy = [this, &folder](const QJsonObject &beacon) {
+        const QString report = writeFile(m_tmp.filePath(QStringLiteral("other.json")), reportText(QJsonArray { beacon }));
+        runCli({ "db", "import", report, "--db", folder }, 0);
+    };
+
+    // Another program stores another beacon meanwhile: the note still goes on, and that beacon stays.
+    importBy(beaconJson(QStringLiteral("8004"), QDate(2024, 6, 1)));
+    QVERIFY(writeNote(stored(db, QStringLiteral("8001")), QStringLiteral("checked at service")));
+    QVERIFY(db.noteProblem().isEmpty());
+    {
+        DatabaseIfc disk(folder, nullptr);
+        QCOMPARE(disk.count(), 4);
+        QCOMPARE(stored(disk, QStringLiteral("8001"))->additionalInfo(), QStringLiteral("checked at service"));
+        QCOMPARE(stored(disk, QStringLiteral("8001"))->ownerName(), QStringLiteral("Kari Nordmann"));
+    }
+
+    // 8002 programmed again by another program before this one read the file again.
+    QJsonObject again = beaconJson(QStringLiteral("8002"), QDate(2025, 1, 9));
+    again.insert(QStringLiteral("ownerName"), QStringLiteral("Ola Nordmann"));
+    again.insert(QStringLiteral("additionalInfo"), QStringLiteral("from the bench"));
+    importBy(again);
+    QSignalSpy refused(&db, &DatabaseIfc::noteRefused);
+    QVERIFY(!writeNote(stored(db, QStringLiteral("8002")), QStringLiteral("written on the old programming")));
+    QCOMPARE(refused.count(), 1);
+    QVERIFY2(db.noteProblem().contains(QStringLiteral("programmed again")), qPrintable(db.noteProblem()));
+    // The newer programming is what is shown and what the file holds.
+    QCOMPARE(stored(db, QStringLiteral("8002"))->ownerName(), QStringLiteral("Ola Nordmann"));
+    {
+        DatabaseIfc disk(folder, nullptr);
+        const EpirbConfig *newer = stored(disk, QStringLiteral("8002"));
+        QCOMPARE(newer->progDate(), QDate(2025, 1, 9));
+        QCOMPARE(newer->ownerName(), QStringLiteral("Ola Nordmann"));
+        QCOMPARE(newer->additionalInfo(), QStringLiteral("from the bench"));
+    }
+
+    // Removed by another program: refused as well, and the beacon is not brought back.
+    {
+        DatabaseIfc other(folder, nullptr);
+        for (int i = 0; i < other.count(); ++i) {
+            if (other.beaconAt(i)->beaconSerial() == QLatin1String("8003"))
+                other.setDbBeacon(i);
+        }
+        other.deleteCurrent();
+    }
+    QVERIFY(!writeNote(stored(db, QStringLiteral("8003")), QStringLiteral("too late")));
+    QVERIFY2(db.noteProblem().contains(QStringLiteral("removed")), qPrintable(db.noteProblem()));
+    QVERIFY(!stored(db, QStringLiteral("8003")));
+    QCOMPARE((DatabaseIfc(folder, nullptr).count()), 3);
+
+    // Right after a run the page shows the controller's own record: the stored one takes its note.
+    auto programmed = makeP5(QStringLiteral("8001"));
+    programmed->setAdditionalInfo(QStringLiteral("after the run"));
+    QVERIFY(db.noteEdited(programmed.get()));
+    QVERIFY(db.noteProblem().isEmpty());
+    QCOMPARE(stored(db, QStringLiteral("8001"))->additionalInfo(), QStringLiteral("after the run"));
+    DatabaseIfc disk(folder, nullptr);
+    QCOMPARE(stored(disk, QStringLiteral("8001"))->additionalInfo(), QStringLiteral("after the run"));
 }
 
 static int runChild(int argc, char **argv)
@@ -1709,7 +1917,7 @@ void TestRecords::beaconListAndProxy()
     QCOMPARE(proxy.count(), 3);
 }
 
-static QByteArray runCli(const QStringList &args, int expectedExit, QByteArray *err = nullptr)
+static QByteArray runCli(const QStringList &args, int expectedExit, QByteArray *err)
 {
     QProcess cli;
     // Keep the tool away from the user's settings.

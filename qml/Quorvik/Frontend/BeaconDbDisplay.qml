@@ -30,6 +30,8 @@ BeaconDbDisplayForm {
     problemLine.text: allStations ? registerRows.error
                       : QMLProxy.database.writeProblem.length > 0
                       ? qsTr("Not saved: ") + QMLProxy.database.writeProblem
+                      : QMLProxy.database.noteProblem.length > 0
+                      ? QMLProxy.database.noteProblem
                       : QMLProxy.database.loadProblem
 
     SortFilterProxyModel {
@@ -40,6 +42,8 @@ BeaconDbDisplayForm {
         filterSyntax: SortFilterProxyModel.FixedString
         filterKeyColumn: -1
         filterString: page.searchField.text
+        // Typing on: the search runs once the keys pause.
+        filterDelay: 120
     }
 
     Connections {

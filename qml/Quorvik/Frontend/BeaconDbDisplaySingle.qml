@@ -243,6 +243,22 @@ BeaconDbDisplaySingleForm {
         onAccepted: page.confirmRemove()
     }
 
+    // A note written on a beacon that another program programmed again meanwhile is not saved.
+    MessageDialog {
+        id: noteRefusedDialog
+        objectName: "noteRefusedDialog"
+        title: qsTr("Note not saved")
+        buttons: MessageDialogValues.Ok
+    }
+
+    Connections {
+        target: QMLProxy.database
+        function onNoteRefused(text) {
+            noteRefusedDialog.text = text + "<br>&nbsp;"
+            noteRefusedDialog.open()
+        }
+    }
+
     NumberAnimation {
         id: fadeOut
         target: page
