@@ -1,21 +1,16 @@
 #include "epirbapp.h"
 
 #include "app/epirbqmlproxy.h"
+#include "app/mainscene.h"
 #include "app/quickaccessibleitem.h"
-#include "config/configextrametadata.h"
 #include "config/configtables.h"
 #include "config/countrycodemodel.h"
-#include "config/datablockcodec.h"
 #include "config/epirbconfig.h"
 #include "config/identityrules.h"
-#include "documents/epirbdatablkwrapper.h"
 #include "documents/labelglyphatlas.h"
 #include "link/epirbcomm.h"
 #include "production/productionbatch.h"
 #include "records/databaseifc.h"
-#include "records/registeroutbox.h"
-#include "records/duplicateguard.h"
-#include "records/epirblogdb.h"
 #include "session/programmingsession.h"
 #include "session/stationservices.h"
 
@@ -24,14 +19,10 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QOperatingSystemVersion>
-#include <QProcess>
 #include <QQmlApplicationEngine>
-#include <QQmlFileSelector>
-#include <QQuickWindow>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QSerialPort>
@@ -40,8 +31,6 @@
 #include <QStandardPaths>
 #include <QSysInfo>
 #include <QTemporaryFile>
-#include <QThread>
-#include <QTimer>
 #include <QUrl>
 
 namespace {
@@ -110,7 +99,7 @@ EpirbApp::EpirbApp(const QStringList &args, QObject *parent, StartMode mode)
     // The production identity was applied before the list was there; derive its label from the list.
     if (m_production)
         m_configPending->setCountryCode(m_configPending->rawCountryCode());
-    connectDatabaseView(DatabaseIfc::instance(this));
+    m_services->followDatabaseInView();
     connectSession();
 
     // 10. What the QML proxy hands out.
@@ -126,11 +115,10 @@ EpirbApp::EpirbApp(const QStringList &args, QObject *parent, StartMode mode)
     if (m_headless)
         return;
 
-    // 11. Renderer.
-    chooseRenderer(args);
-
-    // 12. Main scene.
-    handleSceneFailure(loadMainScene());
+    // 11. Renderer, then the main scene.
+    m_scene = std::make_unique<MainScene>(this);
+    m_scene->chooseRenderer(args);
+    m_scene->handleFailure(m_scene->load(m_qmlPath, m_production));
 
     // A database that could not be read whole is said before anything is done with it.
     const QString dbProblem = DatabaseIfc::instance(this)->loadProblem();
@@ -143,8 +131,7 @@ EpirbApp::~EpirbApp()
     // The link first: nothing it reports may reach a page or record being taken down.
     if (m_services)
         m_services->stopLink();
-    delete m_engine;
-    m_engine = nullptr;
+    m_scene.reset();
     if (!m_headless)
         writeSettings();
     EpirbQMLProxy::setGlobals(nullptr, nullptr, nullptr, nullptr);
@@ -199,30 +186,6 @@ void EpirbApp::connectSession()
             emit writeFailed(text);
             break;
         }
-    });
-}
-
-void EpirbApp::connectDatabaseView(DatabaseIfc *db)
-{
-    epirbdatablkWrapper *view = epirbdatablkWrapper::instance(this);
-    // Direct: the view lets go of a record before the database deletes it.
-    connect(db, &DatabaseIfc::dbBeaconChanged, view, [db, view] {
-        if (db->currentIndex() >= 0)
-            view->setConfig(db->beaconAt(db->currentIndex()), epirbdatablkWrapper::DatabaseView);
-    });
-    connect(db, &DatabaseIfc::showInDatablock, view, [view](EpirbConfig *record) {
-        // A replaced record is followed only while the database's record is on show; a
-        // read-out or programming result stays.
-        if (view->config() && view->viewMode() == epirbdatablkWrapper::DatabaseView)
-            view->setConfig(record, epirbdatablkWrapper::DatabaseView);
-    });
-    connect(db, &DatabaseIfc::clearDatablock, view, &epirbdatablkWrapper::clearConfig);
-    // A note written on a stored beacon's page must survive the run.
-    // Right after a run the page shows the controller's record; the note belongs to the
-    // stored copy of that beacon.
-    connect(view, &epirbdatablkWrapper::addInfoChanged, db, [db, view] {
-        if (view->viewMode() == epirbdatablkWrapper::DatabaseView || view->viewMode() == epirbdatablkWrapper::ProgrammingView)
-            db->noteEdited(view->config());
     });
 }
 
@@ -446,101 +409,11 @@ QString EpirbApp::defaultComPort()
     return QString::fromLatin1(kDefaultComPort);
 }
 
-void EpirbApp::chooseRenderer(const QStringList &args)
-{
-    QString value;
-    if (commandLineValue(args, QStringLiteral("softwarerender"), value))
-        m_softwareRender = true;
-    else
-        m_softwareRender = QSettings().value(QStringLiteral("SoftwareRender"), false).toBool();
-
-    const QOperatingSystemVersion os = QOperatingSystemVersion::current();
-    if (os.type() == QOperatingSystemVersion::Windows && os.majorVersion() == 6
-        && (os.minorVersion() == 1 || os.minorVersion() == 2)) {
-        qWarning() << "Forcing software renderer due to Windows version";
-        m_softwareRender = true;
-    }
-    if (m_softwareRender) {
-        QQuickWindow::setSceneGraphBackend(QStringLiteral("software"));
-        qInfo() << "Using software renderer";
-    }
-}
-
-int EpirbApp::loadMainScene()
-{
-    m_sceneResult = 0;
-    m_engine = new QQmlApplicationEngine(this);
-    m_engine->addImportPath(QStringLiteral("qrc:/"));
-    m_engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
-    auto *selector = new QQmlFileSelector(m_engine, m_engine);
-    selector->setExtraSelectors({ QStringLiteral("PLB") });
-
-    connect(m_engine, &QQmlApplicationEngine::objectCreated, this, &EpirbApp::onSceneObjectCreated);
-    const QString scene = m_production ? QStringLiteral("QMLSceneProduction.qml") : QStringLiteral("QMLScene.qml");
-    m_engine->load(QUrl(m_qmlPath + scene));
-
-    if (m_sceneResult == 0)
-        m_sceneResult = m_sceneLoop.exec();
-    return m_sceneResult;
-}
-
-void EpirbApp::onSceneObjectCreated(QObject *object, const QUrl &url)
-{
-    qInfo().noquote() << "Creation of " + url.toString() + (object ? " succeeded." : " failed.");
-    const QString file = url.fileName();
-    if (file != QLatin1String("QMLScene.qml") && file != QLatin1String("QMLSceneProduction.qml"))
-        return;
-    if (!object) {
-        qCritical() << "Failed to load main scene object. Terminating";
-        m_sceneResult = -2;
-        return;
-    }
-    auto *window = qobject_cast<QQuickWindow *>(object);
-    if (!window) {
-        // Nothing would ever end the wait for a scene graph: fail like a missing scene.
-        qCritical() << "Main scene is not a window. Terminating";
-        m_sceneResult = -2;
-        return;
-    }
-    connect(window, &QQuickWindow::sceneGraphError, this,
-            [this](QQuickWindow::SceneGraphError error, const QString &message) {
-                qWarning().noquote() << message;
-                if (error == QQuickWindow::ContextNotAvailable) {
-                    qWarning() << "Failed to load graphics context";
-                    m_sceneLoop.exit(-1);
-                }
-            });
-    connect(window, &QQuickWindow::sceneGraphInitialized, this, [this]() { m_sceneLoop.exit(0); }, Qt::SingleShotConnection);
-    // A render context shared with an earlier window is not initialised again; the first
-    // frame shows the scene graph is up just as well.
-    connect(window, &QQuickWindow::frameSwapped, this, [this]() { m_sceneLoop.exit(0); }, Qt::SingleShotConnection);
-}
-
-void EpirbApp::handleSceneFailure(int result)
-{
-    if (result == 0)
-        return;
-    const QString backendTitle = tr("Failed to graphics backend");
-    const QString backendText = tr("Could not load the graphics backend. Application will terminate.");
-    if (result == -1 && m_softwareRender) {
-        QMessageBox::critical(nullptr, backendTitle, backendText, QMessageBox::Ok);
-    } else if (result == -1) {
-        const QStringList restartArgs = QCoreApplication::arguments() << QStringLiteral("softwarerender");
-        QSettings settings;
-        settings.setValue(QStringLiteral("SoftwareRender"), true);
-        settings.sync();
-        qInfo() << "Enabling forced software renderer";
-        if (!QProcess::startDetached(QCoreApplication::applicationFilePath(), restartArgs, QDir::currentPath()))
-            QMessageBox::critical(nullptr, backendTitle, backendText, QMessageBox::Ok);
-    } else {
-        QMessageBox::critical(nullptr, tr("Failed to load main window"),
-                              tr("Could not load the main window. Application will terminate."), QMessageBox::Ok);
-    }
-    QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
-}
-
 // ---------------------------------------------------------------------------
 // The beacon: every call goes to the programming session
+
+QQmlApplicationEngine *EpirbApp::engine() const { return m_scene ? m_scene->engine() : nullptr; }
+bool EpirbApp::softwareRender() const { return m_scene && m_scene->softwareRender(); }
 
 QString EpirbApp::progStatus() const { return m_session->statusText(); }
 void EpirbApp::setProgStatusText(const QString &text) { m_session->setStatusText(text); }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QEventLoop>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -20,6 +19,7 @@ class DatabaseIfc;
 class DuplicateGuard;
 class EpirbComm;
 class EpirbConfig;
+class MainScene;
 class ProductionBatch;
 class ProgrammingSession;
 class QQmlApplicationEngine;
@@ -133,8 +133,8 @@ public:
     int progTimeout() const { return m_progTimeout; }
     bool isProduction() const { return m_production; }
     bool portAvailable() const { return m_portAvailable; }
-    bool softwareRender() const { return m_softwareRender; }
-    QQmlApplicationEngine *engine() const { return m_engine; }
+    bool softwareRender() const;
+    QQmlApplicationEngine *engine() const;
     // The configuration as read from the beacon, and the one being edited and written.
     EpirbConfig *configCurrent() const { return m_configCurrent; }
     EpirbConfig *configPending() const { return m_configPending; }
@@ -178,13 +178,8 @@ private:
     void readSettings();
     void writeSettings() const;
     void probeSerialPort();
-    void chooseRenderer(const QStringList &args);
-    int loadMainScene();
-    void onSceneObjectCreated(QObject *object, const QUrl &url);
-    void handleSceneFailure(int result);
     // The session's results as the signals the pages answer.
     void connectSession();
-    void connectDatabaseView(DatabaseIfc *db);
     // The port a first start uses: the only USB serial adapter present, or COM33 on Windows.
     static QString defaultComPort();
     // Shown without waiting for the answer; nothing in headless runs.
@@ -193,7 +188,7 @@ private:
 
     static bool probePort(const QString &name);
 
-    QQmlApplicationEngine *m_engine = nullptr;
+    std::unique_ptr<MainScene> m_scene;
     QString m_version;
     QString m_qmlPath;
     QString m_appDir;
@@ -217,15 +212,12 @@ private:
     bool m_portAvailable = false;
     bool m_production = false;
     bool m_logAvailable = true;
-    QEventLoop m_sceneLoop;
 
     bool m_forceSinglePage = false;
     bool m_testProtocol = false;
-    bool m_softwareRender = false;
     bool m_headless = false;
     int m_progTimeout = 40;
     // The "serialno" word of a production run as given.
     QString m_productionSerialArgument;
     ProductionBatch *m_batch = nullptr;
-    int m_sceneResult = 0;
 };

@@ -11,6 +11,7 @@
 #include "records/duplicateguard.h"
 #include "records/epirblogdb.h"
 #include "records/registeroutbox.h"
+#include "session/linkchannel.h"
 #include "session/writegate.h"
 
 #include <QDate>
@@ -27,39 +28,22 @@ ProgrammingSession::ProgrammingSession(const Collaborators &collaborators, const
     : QObject(parent)
     , m_c(collaborators)
     , m_options(options)
-    , m_link(collaborators.link)
+    , m_channel(new LinkChannel(collaborators.link, this))
 {
-    EpirbComm *link = m_c.link;
-    // Read where the link lives, at the moment it reports, and passed on with the report.
-    connect(link, &EpirbComm::success, this, [this, link](int) {
-        const QByteArray data = link->readData();
-        QMetaObject::invokeMethod(this, [this, data] { onLinkSuccess(data); }, Qt::QueuedConnection);
-    }, Qt::DirectConnection);
-    connect(link, &EpirbComm::comProgressChanged, this, [this, link] {
-        const double value = link->progress();
-        QMetaObject::invokeMethod(this, [this, value] { onLinkProgress(value); }, Qt::QueuedConnection);
-    }, Qt::DirectConnection);
-    connect(link, &EpirbComm::syncReceived, this, &ProgrammingSession::onSync, Qt::QueuedConnection);
-    connect(link, &EpirbComm::failure, this, &ProgrammingSession::onLinkFailure, Qt::QueuedConnection);
-    connect(link, &EpirbComm::timeout, this, &ProgrammingSession::onLinkTimeout, Qt::QueuedConnection);
-    connect(link, &EpirbComm::stopped, this, [this] { ++m_stopsDone; }, Qt::QueuedConnection);
+    connect(m_channel, &LinkChannel::succeeded, this, &ProgrammingSession::onLinkSuccess);
+    connect(m_channel, &LinkChannel::progressed, this, &ProgrammingSession::onLinkProgress);
+    connect(m_channel, &LinkChannel::syncReceived, this, &ProgrammingSession::onSync);
+    connect(m_channel, &LinkChannel::failed, this, &ProgrammingSession::onLinkFailure);
+    connect(m_channel, &LinkChannel::timedOut, this, &ProgrammingSession::onLinkTimeout);
 }
 
 ProgrammingSession::~ProgrammingSession() = default;
 
 EpirbComm *ProgrammingSession::link() const
 {
-    return m_link.data();
+    return m_channel->link();
 }
 
-void ProgrammingSession::toLink(std::function<void(EpirbComm *)> call)
-{
-    // The link goes first at shutdown; what is asked of it then has nobody to do it.
-    EpirbComm *link = m_link.data();
-    if (!link)
-        return;
-    QMetaObject::invokeMethod(link, [link, call] { call(link); }, Qt::QueuedConnection);
-}
 
 // ---------------------------------------------------------------------------
 // State shown
@@ -117,7 +101,7 @@ void ProgrammingSession::startProgress(int steps)
 
 void ProgrammingSession::onLinkProgress(double linkProgress)
 {
-    if (!isCurrentLinkEvent() || !m_onProgress)
+    if (!m_channel->isCurrent() || !m_onProgress)
         return;
     m_progress = qBound(0.0, (m_stepsDone * 100 + linkProgress) / m_stepCount, 100.0);
     emit progressChanged();
@@ -144,12 +128,10 @@ void ProgrammingSession::emitStop(const QString &msg)
 {
     // A stop also ends a question left open.
     setDuplicateQuestion(QString(), {});
-    m_linkActive = false;
     m_heldBeacon = false;
     setWriteInProgress(false);
-    ++m_stopsRequested;
     clearHandlers();
-    toLink([msg](EpirbComm *link) { link->on_requestStop(msg); });
+    m_channel->stop(msg);
     emit requestComStop(msg);
 }
 
@@ -157,18 +139,14 @@ void ProgrammingSession::endRunningOperation()
 {
     // A start while an operation is under way ends that one first, so nothing it still
     // reports can be taken for the new one's.
-    if (m_linkActive)
+    if (m_channel->isActive())
         emitStop(QString());
     clearHandlers();
 }
 
 void ProgrammingSession::requestRead(quint8 page, bool bootLog)
 {
-    m_linkActive = true;
-    toLink([page](EpirbComm *link) {
-        link->setPage(page);
-        link->receiveStart();
-    });
+    m_channel->read(page);
     if (bootLog)
         emit requestReciveLogStart();
     else
@@ -177,37 +155,25 @@ void ProgrammingSession::requestRead(quint8 page, bool bootLog)
 
 void ProgrammingSession::requestVerify()
 {
-    m_linkActive = true;
-    toLink([](EpirbComm *link) {
-        link->setPage(0);
-        link->verifyStart();
-    });
+    m_channel->verify();
     emit requestVerifyStart();
 }
 
 void ProgrammingSession::requestWrite(const QByteArray &block)
 {
-    m_linkActive = true;
-    toLink([block](EpirbComm *link) {
-        link->setWriteData(block);
-        link->transmitStart();
-    });
+    m_channel->write(block);
     emit requestWriteStart();
 }
 
 void ProgrammingSession::requestProductionWrite(const QByteArray &block)
 {
-    m_linkActive = true;
-    toLink([block](EpirbComm *link) {
-        link->setWriteData(block);
-        link->transmitProductionStart();
-    });
+    m_channel->productionWrite(block);
     emit requestProductionStart();
 }
 
 void ProgrammingSession::setPortName(const QString &name)
 {
-    toLink([name](EpirbComm *link) { link->setPortName(name); });
+    m_channel->setPortName(name);
 }
 
 void ProgrammingSession::stop(const QString &reason)
@@ -273,7 +239,7 @@ void ProgrammingSession::startBootLogRead()
 
 void ProgrammingSession::onSync(char ch)
 {
-    if (!isCurrentLinkEvent() || !m_onSync)
+    if (!m_channel->isCurrent() || !m_onSync)
         return;
     m_syncChar = ch;
     qDebug() << "onSync: " << ch;
@@ -304,7 +270,7 @@ void ProgrammingSession::onSync(char ch)
 
 void ProgrammingSession::onLinkSuccess(const QByteArray &data)
 {
-    if (!isCurrentLinkEvent())
+    if (!m_channel->isCurrent())
         return;
     switch (m_step) {
     case Step::Read:
@@ -901,7 +867,7 @@ void ProgrammingSession::failWrite(Failure failure, const QString &status, const
 
 void ProgrammingSession::onLinkFailure(int error)
 {
-    if (!isCurrentLinkEvent())
+    if (!m_channel->isCurrent())
         return;
     switch (m_failureKind) {
     case FailureKind::Read: {
@@ -945,7 +911,7 @@ void ProgrammingSession::onLinkFailure(int error)
 
 void ProgrammingSession::onLinkTimeout()
 {
-    if (!isCurrentLinkEvent() || !m_onTimeout)
+    if (!m_channel->isCurrent() || !m_onTimeout)
         return;
     qDebug() << "Timeout";
     const QString text = tr("Communication error");

@@ -2,18 +2,17 @@
 
 #include <QByteArray>
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
 
-#include <functional>
 
 class ConfigTables;
 class DatabaseIfc;
 class EpirbComm;
 class EpirbConfig;
 class EpirbLogDb;
+class LinkChannel;
 class RegisterOutbox;
 class WriteGate;
 class epirbdatablkWrapper;
@@ -23,8 +22,7 @@ class epirbdatablkWrapper;
 // is `phase`; the status text and progress are for display only, and every operation ends
 // with one typed result.
 //
-// The link lives in its own thread: what it needs travels with each queued request, and
-// what it reports comes back queued, read in the link's thread.
+// The link lives in its own thread; the session reaches it through a LinkChannel.
 class ProgrammingSession : public QObject
 {
     Q_OBJECT
@@ -92,7 +90,6 @@ public:
 
     Phase phase() const { return m_phase; }
     // Between the start of an operation and its end (result or stop).
-    bool isBusy() const { return m_linkActive || m_phase == Phase::WaitingForAnswer; }
     QString statusText() const { return m_statusText; }
     void setStatusText(const QString &text);
     bool statusError() const { return m_statusError; }
@@ -187,10 +184,8 @@ private:
     void endRunningOperation();
     void arm(Step step, FailureKind failure);
     void clearHandlers();
-    bool isCurrentLinkEvent() const { return m_linkActive && m_stopsDone == m_stopsRequested; }
 
-    // Requests to the link, queued into its thread.
-    void toLink(std::function<void(EpirbComm *)> call);
+    // Requests to the link, each announced as it goes.
     void emitStop(const QString &msg);
     void requestRead(quint8 page, bool bootLog);
     void requestVerify();
@@ -221,7 +216,7 @@ private:
 
     Collaborators m_c;
     Options m_options;
-    QPointer<EpirbComm> m_link;
+    LinkChannel *m_channel = nullptr;
 
     Phase m_phase = Phase::Idle;
     Failure m_lastFailure = Failure::None;
@@ -248,12 +243,6 @@ private:
     QString m_storeError;
     QString m_refusalReason;
 
-    // An operation is under way on the link (between its start and its stop).
-    bool m_linkActive = false;
-    // Stops asked of the link, and stops it has carried out: until the two agree, what
-    // the link reports belongs to an operation that was already ended.
-    quint64 m_stopsRequested = 0;
-    quint64 m_stopsDone = 0;
     bool m_heldBeacon = false;
 
     QVariantList m_duplicateHolders;

@@ -74,6 +74,31 @@ StationServices::~StationServices()
     delete DatabaseIfc::instance(m_owner);
 }
 
+void StationServices::followDatabaseInView()
+{
+    DatabaseIfc *db = DatabaseIfc::instance(m_owner);
+    epirbdatablkWrapper *view = epirbdatablkWrapper::instance(m_owner);
+    // Direct: the view lets go of a record before the database deletes it.
+    QObject::connect(db, &DatabaseIfc::dbBeaconChanged, view, [db, view] {
+        if (db->currentIndex() >= 0)
+            view->setConfig(db->beaconAt(db->currentIndex()), epirbdatablkWrapper::DatabaseView);
+    });
+    QObject::connect(db, &DatabaseIfc::showInDatablock, view, [view](EpirbConfig *record) {
+        // A replaced record is followed only while the database's record is on show; a
+        // read-out or programming result stays.
+        if (view->config() && view->viewMode() == epirbdatablkWrapper::DatabaseView)
+            view->setConfig(record, epirbdatablkWrapper::DatabaseView);
+    });
+    QObject::connect(db, &DatabaseIfc::clearDatablock, view, &epirbdatablkWrapper::clearConfig);
+    // A note written on a stored beacon's page must survive the run.
+    // Right after a run the page shows the controller's record; the note belongs to the
+    // stored copy of that beacon.
+    QObject::connect(view, &epirbdatablkWrapper::addInfoChanged, db, [db, view] {
+        if (view->viewMode() == epirbdatablkWrapper::DatabaseView || view->viewMode() == epirbdatablkWrapper::ProgrammingView)
+            db->noteEdited(view->config());
+    });
+}
+
 EpirbComm *StationServices::link() const
 {
     return m_linkThread ? m_linkThread->link() : nullptr;

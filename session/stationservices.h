@@ -52,6 +52,10 @@ public:
     static QString loadCountryList(CountryCodeModel *countries, const QString &appDir, const QString &appDataDir,
                                    const QString &territoryName);
 
+    // The Datablock view shows the database's record and follows its changes; a note
+    // written on a shown record goes to its stored copy (the window's pages).
+    void followDatabaseInView();
+
     // The link is stopped and its thread ended; the rest stays until destruction.
     void stopLink();
 
