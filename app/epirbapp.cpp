@@ -701,7 +701,8 @@ void EpirbApp::startEpirbLogRead()
     m_writing = false;
     endRunningOperation();
     m_syncChar = '?';
-    m_comm->setPage(2);
+    // The configuration comes first: the log alone does not say whose it is.
+    m_comm->setPage(2, true);
     connectSync();
     connectTimeout();
     connectSuccess(&EpirbApp::on_successLogRead);
@@ -793,8 +794,8 @@ void EpirbApp::on_successLogRead(int nNo)
         // An older beacon's page 2 is no boot log.
         text = tr("Unsupported beacon type");
     } else {
-        // log.csv is written only by a good decode.
-        const int result = log->parseLog(data, true);
+        // The export is written only by a good decode.
+        const int result = log->parseRead(m_comm->configurationData(), data);
         if (result == EpirbLogDb::Ok) {
             emit readbackSucceeded();
             return;
