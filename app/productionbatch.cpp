@@ -3,6 +3,7 @@
 #include "app/epirbapp.h"
 #include "config/configtables.h"
 #include "config/epirbconfig.h"
+#include "config/identityrules.h"
 #include "documents/documentfiles.h"
 #include "documents/labelfonts.h"
 #include "documents/labelwriter.h"
@@ -138,7 +139,7 @@ void ProductionBatch::setInHand(const QString &serial)
                             { QStringLiteral("country"), pending->rawCountryCode() },
                             { QStringLiteral("protocol"), pending->protocolId() },
                             { QStringLiteral("battery"), pending->batteryExpiryDate().toString(QStringLiteral("MM yyyy")) },
-                            { QStringLiteral("tac"), pending->tacNo() } };
+                            { QStringLiteral("tac"), IdentityRules::writtenTac(m_app->configPending()) } };
     }
     emit inHandChanged();
 }
