@@ -200,17 +200,16 @@ int EpirbConfig::storedTacForProtocol() const
     }
 }
 
-void EpirbConfig::calculateCsMsg()
+MessagePtr EpirbConfig::composeMessage() const
 {
     const int category = ConfigTables::instance(nullptr)->csBeaconType(m_beaconType);
     MessagePtr msg = newMessage(m_protocolId);
     if (!msg)
-        return;
+        return msg;
 
     msg->setCountryCode(encodedCountryCode());
     msg->setIdentity(m_mmsi.toLatin1());
     msg->setSerialNumber(encodedSerial());
-    qDebug() << "m_mmsi" << m_mmsi << msg->identity();
     msg->setBeaconNo(m_beaconNo);
     msg->setTacNo(storedTacForProtocol() % 1000);
     msg->setFirstEpirb(m_firstEpirb);
@@ -223,6 +222,21 @@ void EpirbConfig::calculateCsMsg()
     if (type == ConfigTables::E_UserSerialEpirb || type == ConfigTables::E_UserLocationSerialEpirb)
         msg->setBeaconCategory(4);
     msg->calculateBch();
+    return msg;
+}
+
+QByteArray EpirbConfig::composedMessage() const
+{
+    const MessagePtr msg = composeMessage();
+    return msg ? msg->messageBytes() : m_message;
+}
+
+void EpirbConfig::calculateCsMsg()
+{
+    MessagePtr msg = composeMessage();
+    if (!msg)
+        return;
+    qDebug() << "m_mmsi" << m_mmsi << msg->identity();
     qDebug() << "Calculate cospas sarsat msg" << "BeaconNo" << int(m_beaconNo);
     m_message = msg->messageBytes();
 }

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QtQml/qqmlregistration.h>
 
+#include <memory>
+
 class EpirbMsgBase;
 
 // Everything known about one beacon's programming: hardware identity, protocol
@@ -138,6 +140,9 @@ public:
     // Stores a message and derives the identity members from it.
     void setMessageBytes(const QByteArray &bytes);
     QByteArray messageBytes() const { return m_message; }
+    // The message calculateCsMsg() stores, from the fields as they are now (the stored one
+    // when no encoder handles the protocol): what a page shows while the fields are edited.
+    QByteArray composedMessage() const;
     void applyMetadataBatteryExpiry();
 
     // Plain members for the data block and the database.
@@ -184,6 +189,7 @@ signals:
     void extraMetadataChanged();
 
 private:
+    std::unique_ptr<EpirbMsgBase> composeMessage() const;
     QString labelForCountry(int rawCode) const;
     // The n from which the message's TAC field is made for this protocol.
     int storedTacForProtocol() const;

@@ -463,6 +463,22 @@ QVariantMap IdentityRules::decodeRecord(EpirbConfig *config)
     return config ? decode(config->messageBytes()) : decode(QByteArray());
 }
 
+QVariantMap IdentityRules::decodeComposed(EpirbConfig *config)
+{
+    return config ? decode(config->composedMessage()) : decode(QByteArray());
+}
+
+int IdentityRules::writtenTac(EpirbConfig *config)
+{
+    if (!config)
+        return 0;
+    const QVariantMap decoded = decodeComposed(config);
+    if (decoded.value(QStringLiteral("valid")).toBool()
+        && decoded.value(QStringLiteral("fields")).toStringList().contains(kSerial))
+        return decoded.value(QStringLiteral("tac")).toInt();
+    return config->tacNo();
+}
+
 int IdentityRules::recordTac(const EpirbConfig &config)
 {
     switch (config.protocolId()) {

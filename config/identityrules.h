@@ -87,6 +87,13 @@ public:
     // "nationalData", "deltaPosition", "hexId", "checksum", "fields".
     Q_INVOKABLE static QVariantMap decode(const QByteArray &message);
     Q_INVOKABLE static QVariantMap decodeRecord(EpirbConfig *config);
+    // The same for the message the record's fields make now, which is what will be written:
+    // pages that show an identity value before the message is computed ask here.
+    Q_INVOKABLE static QVariantMap decodeComposed(EpirbConfig *config);
+    // The TAC the beacon will carry, as every page shows it: the one its message carries when
+    // the protocol's identity has one (RLS numbers with their offset, 0 made 1), else the
+    // one its data block keeps.
+    Q_INVOKABLE static int writtenTac(EpirbConfig *config);
 
     // A new protocol or country for a record: what the previous one's fields held is
     // cleared unless it is valid, and means the same, for the new one. With only one

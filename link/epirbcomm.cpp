@@ -14,6 +14,7 @@ namespace {
 constexpr char kHandshake = char(0xAA);
 constexpr char kAck = 0x06;
 constexpr int kPageSize = 256;
+constexpr int kDataBlockBytes = 192;
 
 // Time-out sizing for the XMODEM transfers. A resend costs a whole packet again.
 constexpr double kLineByteMs = 10 * 1000.0 / 2400;           // 10 bits per byte at 2400 baud
@@ -69,10 +70,19 @@ void EpirbComm::setPauses(bool on)
         m_tx->setPauses(on);
 }
 
-void EpirbComm::setPage(quint8 page)
+void EpirbComm::setPage(quint8 page, bool configurationFirst)
 {
     m_page = page;
     m_expectedSize = page == 2 ? 576 : 192;
+    m_configurationFirst = configurationFirst && page != 0;
+}
+
+void EpirbComm::beginXmodemReads()
+{
+    m_readingConfiguration = m_configurationFirst;
+    m_configurationData.clear();
+    m_progressOffset = 0;
+    m_transferSize = m_expectedSize + (m_configurationFirst ? kDataBlockBytes : 0);
 }
 
 void EpirbComm::prepare()
@@ -194,6 +204,7 @@ bool EpirbComm::startReading(const char *what)
         m_port->clear(QSerialPort::Input);
     m_readBefore = true;
     m_readData.clear();
+    m_configurationData.clear();
     disconnectPort();
     m_timeoutTimer->disconnect(this);
     m_pageTimer->disconnect(this);
@@ -225,6 +236,7 @@ bool EpirbComm::verifyStart()
         if (m_pauses)
             QThread::msleep(100);
         m_state = 2;
+        beginXmodemReads();
     } else {
         m_state = 1;
         connect(m_port, &QSerialPort::readyRead, this, &EpirbComm::on_readData);
@@ -342,6 +354,7 @@ void EpirbComm::stepRead(QByteArray chunk)
                 m_rx->addEcho(QByteArray(1, kHandshake));
                 ++m_hostBytes;
                 m_state = 2;
+                beginXmodemReads();
                 continue;
             }
             if (c >= 'A' && c <= 'G') {
@@ -360,24 +373,9 @@ void EpirbComm::stepRead(QByteArray chunk)
             }
             return;
         }
-        case 2: {
-            qDebug("Xmodem RX page %u", m_page);
-            const QByteArray request{ "X", 1 };
-            const QByteArray command = request + QByteArray(1, char(m_page));
-            m_port->write(command);
-            m_hostBytes += 2;
-            m_elapsed.start();
-            m_timeoutTimer->start(readTimeoutMs(m_expectedSize));
-            m_transferSize = m_expectedSize;
-            disconnect(m_rx, nullptr, this, nullptr);
-            connect(m_rx, &EpirbXmodemRx::success, this, &EpirbComm::on_xmodemRxSuccess);
-            connect(m_rx, &EpirbXmodemRx::bytesReceived, this, &EpirbComm::on_xmodemBytesTxRx);
-            m_rx->addEcho(command);
-            disconnectPort();
-            connect(m_port, &QSerialPort::readyRead, m_rx, &EpirbXmodemRx::notifyDataAvailable);
-            m_rx->startRead();
+        case 2:
+            startXmodemRead();
             return;
-        }
         case 1: {
             QByteArray request;
             const char page = m_pages.at(m_pageIndex);
@@ -438,6 +436,26 @@ void EpirbComm::stepRead(QByteArray chunk)
             return;
         }
     }
+}
+
+void EpirbComm::startXmodemRead()
+{
+    const quint8 page = m_readingConfiguration ? 0 : m_page;
+    const int size = m_readingConfiguration ? kDataBlockBytes : m_expectedSize;
+    qDebug("Xmodem RX page %u", page);
+    const QByteArray request{ "X", 1 };
+    const QByteArray command = request + QByteArray(1, char(page));
+    m_port->write(command);
+    m_hostBytes += 2;
+    m_elapsed.start();
+    m_timeoutTimer->start(readTimeoutMs(size));
+    disconnect(m_rx, nullptr, this, nullptr);
+    connect(m_rx, &EpirbXmodemRx::success, this, &EpirbComm::on_xmodemRxSuccess);
+    connect(m_rx, &EpirbXmodemRx::bytesReceived, this, &EpirbComm::on_xmodemBytesTxRx);
+    m_rx->addEcho(command);
+    disconnectPort();
+    connect(m_port, &QSerialPort::readyRead, m_rx, &EpirbXmodemRx::notifyDataAvailable);
+    m_rx->startRead();
 }
 
 void EpirbComm::on_twoPageTimeout()
@@ -527,6 +545,7 @@ void EpirbComm::stepWrite()
             m_port->write(command);
             m_hostBytes += 2;
             m_transferSize = int(m_writeData.size());
+            m_progressOffset = 0;
             // One resend of a paced packet already takes longer than a fixed few seconds.
             m_timeoutTimer->start(writeTimeoutMs(m_transferSize));
             disconnect(m_tx, nullptr, nullptr, nullptr);
@@ -633,12 +652,27 @@ void EpirbComm::on_receiveTimeout()
 void EpirbComm::on_xmodemBytesTxRx(quint64 count)
 {
     if (m_transferSize > 0)
-        setProgress(double(count * 100 / quint64(m_transferSize)));
+        setProgress(double((quint64(m_progressOffset) + count) * 100 / quint64(m_transferSize)));
 }
 
 void EpirbComm::on_xmodemRxSuccess()
 {
     m_timeoutTimer->stop();
+    if (m_readingConfiguration) {
+        m_configurationData = m_rx->receivedData();
+        m_readingConfiguration = false;
+        m_progressOffset = int(m_configurationData.size());
+        qDebug("Xmodem RX configuration: %zu bytes in %d ms", size_t(m_configurationData.size()),
+               int(m_elapsed.elapsed()));
+        // Not from within the engine's own signal; the beacon gets the turnaround it gets
+        // before a read-back.
+        const quint64 generation = m_generation;
+        QTimer::singleShot(m_pauses ? 100 : 0, this, [this, generation] {
+            if (generation == m_generation && m_operation == Operation::Read && m_state == 2)
+                startXmodemRead();
+        });
+        return;
+    }
     m_readData = m_rx->receivedData();
     m_hostBytes = unsigned(m_rx->pendingEchoCount());
     qDebug("Xmodem RX success. Recevied %zu in %d ms [%u]!", size_t(m_readData.size()), int(m_elapsed.elapsed()),
@@ -672,6 +706,7 @@ void EpirbComm::on_timeout()
     emit timeout();
     m_state = 0;
     m_pageIndex = 0;
+    m_readingConfiguration = false;
     m_pageTimer->stop();
     m_answerTimer->stop();
     m_answer.clear();

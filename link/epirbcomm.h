@@ -28,7 +28,10 @@ public:
     // Plain setters and getters: only while no operation runs.
     void setPortName(const QString &name) { m_portName = name; }
     QString portName() const { return m_portName; }
-    void setPage(quint8 page);
+    // configurationFirst: an XMODEM read takes the configuration page (0) first, in the
+    // same session, so that what the page holds can be told whose it is (the boot log
+    // names no beacon). The page's data is readData(), the configuration configurationData().
+    void setPage(quint8 page, bool configurationFirst = false);
     quint8 page() const { return m_page; }
     void setWriteData(const QByteArray &data) { m_writeData = data; }
     void setForceSinglePage(bool force) { m_forceSinglePage = force; }
@@ -43,6 +46,7 @@ public:
     // (fuzzing), where opening the port for every operation costs more than the operation.
     void setOpenPort(QSerialPort *port) { m_givenPort = port; }
     QByteArray readData() const { return m_readData; }
+    QByteArray configurationData() const { return m_configurationData; }
     double progress() const { return m_progress; }
     int state() const { return m_state; }
     bool isXmodem() const { return m_xmodem; }
@@ -95,6 +99,10 @@ private:
     void stepRead(QByteArray chunk);
     void stepWrite();
     bool startReading(const char *what);
+    // A new XMODEM session: the configuration page first when asked for.
+    void beginXmodemReads();
+    // The XMODEM read of the next page of this session: page, size and time-out.
+    void startXmodemRead();
     // Runs queued requests too: false when one of them stopped or restarted the link.
     bool pauseProcessingEvents(int ms);
     void abortTransfers();
@@ -124,6 +132,13 @@ private:
     int m_answerDelay = 40;
     quint8 m_page = 0;
     int m_expectedSize = 192;
+    bool m_configurationFirst = false;
+    // The configuration page of this session is still to come, ahead of m_page.
+    bool m_readingConfiguration = false;
+    QByteArray m_configurationData;
+    // Bytes of this operation moved before the transfer that runs now: the progress of a
+    // read of two pages runs over both.
+    int m_progressOffset = 0;
 
     // The command whose answer is being judged, so its echo is not taken for the answer.
     QByteArray m_command;

@@ -2,6 +2,7 @@
 
 #include "config/configtables.h"
 #include "config/epirbconfig.h"
+#include "config/identityrules.h"
 #include "documents/documentfiles.h"
 #include "documents/labelfonts.h"
 #include "documents/labelwriter.h"
@@ -143,7 +144,7 @@ void ProductionBatch::setInHand(const QString &serial)
                             { QStringLiteral("country"), pending->rawCountryCode() },
                             { QStringLiteral("protocol"), pending->protocolId() },
                             { QStringLiteral("battery"), pending->batteryExpiryDate().toString(QStringLiteral("MM yyyy")) },
-                            { QStringLiteral("tac"), pending->tacNo() } };
+                            { QStringLiteral("tac"), IdentityRules::writtenTac(m_session->pending()) } };
     }
     emit inHandChanged();
 }

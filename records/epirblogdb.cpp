@@ -1,5 +1,9 @@
 #include "records/epirblogdb.h"
 
+#include "config/configtables.h"
+#include "config/datablockcodec.h"
+#include "config/epirbconfig.h"
+
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
@@ -28,6 +32,29 @@ quint32 le32(const uchar *p)
 bool carriesSensorValues(quint8 reason)
 {
     return reason == 0 || reason == 2;
+}
+
+// Serial numbers come from the beacon's memory: nothing of them may leave the folder
+// or upset a file system.
+QString fileNamePart(const QString &text)
+{
+    QString out;
+    for (QChar ch : text.trimmed()) {
+        const bool plain = ch.unicode() < 0x80 && (ch.isLetterOrNumber() || ch == QLatin1Char('-'));
+        out += plain ? ch : QLatin1Char('_');
+    }
+    return out.isEmpty() ? QStringLiteral("unknown") : out;
+}
+
+// A value in one CSV cell: the separator and line breaks would start another.
+QByteArray csvCell(const QString &text)
+{
+    QString cell = text;
+    for (QChar &ch : cell) {
+        if (ch == QLatin1Char(';') || ch == QLatin1Char('\n') || ch == QLatin1Char('\r'))
+            ch = QLatin1Char(' ');
+    }
+    return cell.toUtf8() + ';';
 }
 
 }
@@ -80,6 +107,21 @@ QString EpirbLogDb::bootReasonName(int code)
     return QStringLiteral("Unknown");
 }
 
+QString EpirbLogDb::columnTitle(int column)
+{
+    static const char *const titles[] = {
+        "Boot reason", "Boot mask", "Test result", "Duration", "Timestamp / Pressure", "Flags", "Notices",
+    };
+    if (column < 0 || column >= int(std::size(titles)))
+        return QString();
+    return QString::fromLatin1(titles[column]);
+}
+
+QString EpirbLogDb::beaconModel() const
+{
+    return m_beacon.type < 0 ? QString() : ConfigTables::instance(nullptr)->beaconLongName(m_beacon.type);
+}
+
 QString EpirbLogDb::entryText(const LogEntry &e, int column)
 {
     switch (column) {
@@ -124,10 +166,43 @@ void EpirbLogDb::clear()
     m_headerWord = 0;
     m_version = 0;
     m_entries.clear();
+    forgetBeacon();
     emit logChanged();
+    m_exportState = NotExported;
+    m_exportPath.clear();
+    emit exportChanged();
+}
+
+void EpirbLogDb::forgetBeacon()
+{
+    m_beacon = Beacon();
 }
 
 int EpirbLogDb::parseLog(const QByteArray &block, bool exportCsv)
+{
+    Beacon unknown;
+    unknown.readTime = QDateTime::currentDateTime();
+    return parse(block, exportCsv, unknown);
+}
+
+int EpirbLogDb::parseRead(const QByteArray &configBlock, const QByteArray &block, const QDateTime &readTime)
+{
+    Beacon beacon;
+    beacon.readTime = readTime;
+    EpirbConfig config;
+    if (decodeDataBlock(configBlock, config)) {
+        beacon.type = config.beaconType();
+        beacon.serial = config.beaconSerial().trimmed();
+        beacon.hexId = config.epirbHexMsg();
+    } else {
+        qWarning().noquote() << QStringLiteral("The configuration read with the boot log does not decode (%1 bytes): "
+                                               "the log's beacon is not known")
+                                    .arg(configBlock.size());
+    }
+    return parse(block, true, beacon);
+}
+
+int EpirbLogDb::parse(const QByteArray &block, bool withExport, const Beacon &beacon)
 {
     // Counters and version change on every path, a decode replaces the entries too.
     emit logAboutToChange();
@@ -166,9 +241,14 @@ int EpirbLogDb::parseLog(const QByteArray &block, bool exportCsv)
     }
 
     decode(block, layoutSize, slotCount);
+    // Only the entries decoded from this block are this beacon's.
+    m_beacon = beacon;
+    m_exportState = NotExported;
+    m_exportPath.clear();
 
-    if (exportCsv)
-        writeCsv(csvPath());
+    if (withExport)
+        exportCsv();
+    emit exportChanged();
     return Ok;
 }
 
@@ -260,7 +340,76 @@ QString EpirbLogDb::csvPath() const
 {
     if (!m_csvPath.isEmpty())
         return m_csvPath;
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QStringLiteral("/log.csv");
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QLatin1Char('/') + defaultCsvName();
+}
+
+QString EpirbLogDb::defaultCsvName() const
+{
+    const QString model = m_beacon.type < 0 ? QString()
+                                            : ConfigTables::instance(nullptr)->beaconShortName(m_beacon.type);
+    const QDateTime time = m_beacon.readTime.isValid() ? m_beacon.readTime : QDateTime::currentDateTime();
+    return QStringLiteral("log_%1_%2_%3.csv")
+        .arg(fileNamePart(model), fileNamePart(m_beacon.serial), time.toString(QStringLiteral("yyyy-MM-dd_HHmmss")));
+}
+
+QString EpirbLogDb::freeCsvPath() const
+{
+    const QString path = csvPath();
+    if (!QFileInfo::exists(path))
+        return path;
+    const QFileInfo info(path);
+    const QString stem = info.absolutePath() + QLatin1Char('/') + info.completeBaseName();
+    const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
+    for (int n = 2; n < 1000; ++n) {
+        const QString candidate = QStringLiteral("%1_%2%3").arg(stem).arg(n).arg(suffix);
+        if (!QFileInfo::exists(candidate))
+            return candidate;
+    }
+    return QString();
+}
+
+bool EpirbLogDb::exportCsv()
+{
+    const QString path = csvPath();
+    if (m_csvPath.isEmpty() && QFileInfo::exists(path)) {
+        qWarning().noquote() << "Boot log export not written: an earlier export holds" << path;
+        m_exportState = ExportExists;
+        m_exportPath = path;
+        emit exportChanged();
+        return false;
+    }
+    return writeExport(path);
+}
+
+bool EpirbLogDb::replaceExport()
+{
+    if (m_exportState != ExportExists)
+        return false;
+    qDebug().noquote() << "Replacing the earlier boot log export" << m_exportPath;
+    return writeExport(m_exportPath);
+}
+
+bool EpirbLogDb::exportAsNewFile()
+{
+    if (m_exportState != ExportExists)
+        return false;
+    const QString path = freeCsvPath();
+    if (path.isEmpty()) {
+        qWarning().noquote() << "No free file name beside" << csvPath();
+        m_exportState = ExportFailed;
+        emit exportChanged();
+        return false;
+    }
+    return writeExport(path);
+}
+
+bool EpirbLogDb::writeExport(const QString &path)
+{
+    const bool written = writeCsv(path);
+    m_exportState = written ? Exported : ExportFailed;
+    m_exportPath = path;
+    emit exportChanged();
+    return written;
 }
 
 bool EpirbLogDb::writeCsv(const QString &path) const
@@ -273,12 +422,21 @@ bool EpirbLogDb::writeCsv(const QString &path) const
         qWarning().noquote() << "Could not write" << path << ":" << file.errorString();
         return false;
     }
-    QByteArray text("Boot reason;Boot mask;Test result;Duration;Timestamp;\n");
+    // Whose log it is and when it was read, then every column the page shows.
+    QByteArray text;
+    text += csvCell(QStringLiteral("Model")) + csvCell(beaconModel());
+    text += csvCell(QStringLiteral("Serial no")) + csvCell(m_beacon.serial);
+    text += csvCell(QStringLiteral("Hex ID")) + csvCell(m_beacon.hexId);
+    text += csvCell(QStringLiteral("Read at")) + csvCell(m_beacon.readTime.toString(Qt::ISODate));
+    text += '\n';
+    const int columns = columnCount();
+    text += "Boot reason;Boot mask;Test result;Duration;Timestamp;";
+    for (int column = 5; column < columns; ++column)
+        text += csvCell(columnTitle(column));
+    text += '\n';
     for (const auto &entry : m_entries) {
-        for (int column = 0; column <= 4; ++column) {
-            text += entryText(*entry, column).toUtf8();
-            text += ';';
-        }
+        for (int column = 0; column < columns; ++column)
+            text += csvCell(entryText(*entry, column));
         text += '\n';
     }
     file.write(text);

@@ -3,6 +3,7 @@
 #include "records/logentry.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -19,6 +20,9 @@ class EpirbLogDb : public QObject
 
 public:
     enum Result { Ok = 0, ShortBlock = -1, UnsupportedVersion = -2 };
+    // The CSV export of the log on show. ExportExists: an earlier export holds its file
+    // name and nothing is written until the technician says what to do.
+    enum ExportState { NotExported, Exported, ExportExists, ExportFailed };
 
     static constexpr int kCounterCount = 16;
     static constexpr int kLayout1Size = 389;
@@ -34,8 +38,13 @@ public:
 
     // Returns Ok, ShortBlock (block shorter than its layout; nothing decoded) or
     // UnsupportedVersion. The entry list is replaced only by a successful decode.
+    // The log is of no known beacon.
     int parseLog(const QByteArray &block, bool exportCsv);
-    // Forgets the log: no entries, counters 0, version 0. The CSV file stays.
+    // The log of the beacon whose configuration block was read with it, read at readTime;
+    // exported after a good decode. A block that does not decode leaves the beacon unknown.
+    int parseRead(const QByteArray &configBlock, const QByteArray &block,
+                  const QDateTime &readTime = QDateTime::currentDateTime());
+    // Forgets the log and whose it is: no entries, counters 0, version 0. The CSV file stays.
     void clear();
 
     quint8 version() const { return m_version; }
@@ -43,13 +52,38 @@ public:
     const std::vector<std::unique_ptr<LogEntry>> &entries() const { return m_entries; }
     int entryCount() const { return int(m_entries.size()); }
     const LogEntry *entryAt(int row) const;
+    // Columns of the entry table: the flags and notices only in layout 2.
+    int columnCount() const { return m_version == 2 ? 7 : 5; }
+    static QString columnTitle(int column);
+
+    // Whose log it is; empty texts and type -1 when not known.
+    int beaconType() const { return m_beacon.type; }
+    QString beaconModel() const;
+    QString beaconSerial() const { return m_beacon.serial; }
+    QString hexId() const { return m_beacon.hexId; }
+    QDateTime readTime() const { return m_beacon.readTime; }
     // Header values carried by the block but shown nowhere.
     const std::array<qint16, 6> &sensorValues() const { return m_sensors; }
     quint16 headerWord() const { return m_headerWord; }
 
-    // Empty: "log.csv" in the user's documents folder.
+    // A file chosen for the export: written there, replacing what it holds. Empty: the
+    // default name in the user's documents folder.
     void setCsvPath(const QString &path) { m_csvPath = path; }
     QString csvPath() const;
+    // Model, serial and time of the read: "log_SKP5_31337_2023-11-14_221320.csv".
+    QString defaultCsvName() const;
+    // csvPath(), or, when a file holds it, the first free "<name>_2.csv", "<name>_3.csv", ...
+    QString freeCsvPath() const;
+    // The export after a read: to the chosen file, or to the default name unless a file
+    // already holds it (then ExportExists and nothing is written).
+    bool exportCsv();
+    // The technician's word after ExportExists: replace the earlier file, or keep it and
+    // write this log under a free name.
+    bool replaceExport();
+    bool exportAsNewFile();
+    ExportState exportState() const { return m_exportState; }
+    // The file written, or the one that holds the name (ExportExists).
+    QString exportPath() const { return m_exportPath; }
     // Writes the CSV export of the current entries; false when the file cannot be written.
     bool writeCsv(const QString &path) const;
 
@@ -62,8 +96,20 @@ signals:
     // Around every change of the decoded log, for the models over it.
     void logAboutToChange();
     void logChanged();
+    void exportChanged();
 
 private:
+    struct Beacon
+    {
+        int type = -1;
+        QString serial;
+        QString hexId;
+        QDateTime readTime;
+    };
+
+    int parse(const QByteArray &block, bool withExport, const Beacon &beacon);
+    void forgetBeacon();
+    bool writeExport(const QString &path);
     void decode(const QByteArray &block, int layoutSize, int slotCount);
     std::unique_ptr<LogEntry> decodeSlot(const uchar *slot, int slotIndex) const;
 
@@ -75,4 +121,7 @@ private:
     std::array<qint16, 6> m_sensors {};
     quint16 m_headerWord = 0;
     QString m_csvPath;
+    Beacon m_beacon;
+    ExportState m_exportState = NotExported;
+    QString m_exportPath;
 };

@@ -2,9 +2,8 @@
 
 #include "records/epirblogdb.h"
 
+#include <QFileInfo>
 #include <QJSEngine>
-
-#include <iterator>
 
 EpirbLogDbBinding::EpirbLogDbBinding(EpirbLogDb *db)
     : QAbstractTableModel(db)
@@ -12,6 +11,8 @@ EpirbLogDbBinding::EpirbLogDbBinding(EpirbLogDb *db)
 {
     connect(db, &EpirbLogDb::logAboutToChange, this, &EpirbLogDbBinding::beginResetModel);
     connect(db, &EpirbLogDb::logChanged, this, &EpirbLogDbBinding::endResetModel);
+    connect(db, &EpirbLogDb::logChanged, this, &EpirbLogDbBinding::beaconChanged);
+    connect(db, &EpirbLogDb::exportChanged, this, &EpirbLogDbBinding::exportChanged);
 }
 
 EpirbLogDbBinding *EpirbLogDbBinding::create(QQmlEngine *, QJSEngine *)
@@ -28,17 +29,15 @@ int EpirbLogDbBinding::rowCount(const QModelIndex &) const
 
 int EpirbLogDbBinding::columnCount(const QModelIndex &) const
 {
-    return m_db->version() == 2 ? 7 : 5;
+    return m_db->columnCount();
 }
 
 QVariant EpirbLogDbBinding::headerData(int section, Qt::Orientation, int role) const
 {
-    static const char *const titles[] = {
-        "Boot reason", "Boot mask", "Test result", "Duration", "Timestamp / Pressure", "Flags", "Notices",
-    };
-    if (role != Qt::DisplayRole || section < 0 || section >= int(std::size(titles)))
+    const QString title = EpirbLogDb::columnTitle(section);
+    if (role != Qt::DisplayRole || title.isEmpty())
         return QVariant();
-    return QString::fromLatin1(titles[section]);
+    return title;
 }
 
 QVariant EpirbLogDbBinding::data(const QModelIndex &index, int role) const
@@ -49,4 +48,10 @@ QVariant EpirbLogDbBinding::data(const QModelIndex &index, int role) const
     if (!entry || index.column() < 0 || index.column() > 6)
         return QVariant();
     return EpirbLogDb::entryText(*entry, index.column());
+}
+
+QString EpirbLogDbBinding::exportFileName() const
+{
+    const QString path = m_db->exportPath();
+    return path.isEmpty() ? QString() : QFileInfo(path).fileName();
 }

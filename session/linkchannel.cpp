@@ -8,7 +8,9 @@ LinkChannel::LinkChannel(EpirbComm *link, QObject *parent)
 {
     connect(link, &EpirbComm::success, this, [this, link](int) {
         const QByteArray data = link->readData();
-        QMetaObject::invokeMethod(this, [this, data] { emit succeeded(data); }, Qt::QueuedConnection);
+        const QByteArray configuration = link->configurationData();
+        QMetaObject::invokeMethod(this, [this, data, configuration] { emit succeeded(data, configuration); },
+                                  Qt::QueuedConnection);
     }, Qt::DirectConnection);
     connect(link, &EpirbComm::comProgressChanged, this, [this, link] {
         const double value = link->progress();
@@ -34,11 +36,11 @@ void LinkChannel::post(std::function<void(EpirbComm *)> call)
     QMetaObject::invokeMethod(link, [link, call] { call(link); }, Qt::QueuedConnection);
 }
 
-void LinkChannel::read(quint8 page)
+void LinkChannel::read(quint8 page, bool configurationFirst)
 {
     m_active = true;
-    post([page](EpirbComm *link) {
-        link->setPage(page);
+    post([page, configurationFirst](EpirbComm *link) {
+        link->setPage(page, configurationFirst);
         link->receiveStart();
     });
 }

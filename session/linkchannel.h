@@ -27,7 +27,9 @@ public:
     // What the link reports now belongs to the operation under way.
     bool isCurrent() const { return m_active && m_stopsDone == m_stopsRequested; }
 
-    void read(quint8 page);
+    // configurationFirst: the configuration page is read before the page asked for, in the
+    // same session with the beacon.
+    void read(quint8 page, bool configurationFirst = false);
     void verify();
     void write(const QByteArray &block);
     // Opens the port, waits for the beacon's sync and writes: a write with no read before it.
@@ -38,7 +40,8 @@ public:
 signals:
     void syncReceived(char ch);
     void progressed(double linkProgress);
-    void succeeded(const QByteArray &data);
+    // configuration: the configuration page of a read that asked for it first.
+    void succeeded(const QByteArray &data, const QByteArray &configuration);
     void failed(int error);
     void timedOut();
 

@@ -146,7 +146,8 @@ void ProgrammingSession::endRunningOperation()
 
 void ProgrammingSession::requestRead(quint8 page, bool bootLog)
 {
-    m_channel->read(page);
+    // The configuration comes first for a boot log: the log alone does not say whose it is.
+    m_channel->read(page, bootLog);
     if (bootLog)
         emit requestReciveLogStart();
     else
@@ -268,7 +269,7 @@ void ProgrammingSession::onSync(char ch)
     emit beaconAnswered();
 }
 
-void ProgrammingSession::onLinkSuccess(const QByteArray &data)
+void ProgrammingSession::onLinkSuccess(const QByteArray &data, const QByteArray &configuration)
 {
     if (!m_channel->isCurrent())
         return;
@@ -277,7 +278,7 @@ void ProgrammingSession::onLinkSuccess(const QByteArray &data)
         readDone(data);
         break;
     case Step::BootLog:
-        bootLogDone(data);
+        bootLogDone(data, configuration);
         break;
     case Step::ReadBeforeWrite:
         readBeforeWriteDone(data);
@@ -330,7 +331,7 @@ void ProgrammingSession::readDone(const QByteArray &data)
     emit readFinished(true, QString());
 }
 
-void ProgrammingSession::bootLogDone(const QByteArray &data)
+void ProgrammingSession::bootLogDone(const QByteArray &data, const QByteArray &configuration)
 {
     emitStop(QString());
     qDebug() << "bootLogDone: Log successfully: bytes read" << data.size();
@@ -340,8 +341,8 @@ void ProgrammingSession::bootLogDone(const QByteArray &data)
         // An older beacon's page 2 is no boot log.
         text = tr("Unsupported beacon type");
     } else {
-        // log.csv is written only by a good decode.
-        const int result = log->parseLog(data, true);
+        // The export is written only by a good decode.
+        const int result = log->parseRead(configuration, data);
         if (result == EpirbLogDb::Ok) {
             m_lastFailure = Failure::None;
             setPhase(Phase::Done);

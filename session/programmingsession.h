@@ -195,12 +195,12 @@ private:
     // What the link reports, already in this thread.
     void onSync(char ch);
     void onLinkProgress(double linkProgress);
-    void onLinkSuccess(const QByteArray &data);
+    void onLinkSuccess(const QByteArray &data, const QByteArray &configuration);
     void onLinkFailure(int error);
     void onLinkTimeout();
 
     void readDone(const QByteArray &data);
-    void bootLogDone(const QByteArray &data);
+    void bootLogDone(const QByteArray &data, const QByteArray &configuration);
     void readBeforeWriteDone(const QByteArray &data);
     void writeDone();
     void verifyDone(const QByteArray &data);

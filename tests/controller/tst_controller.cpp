@@ -670,7 +670,12 @@ void TestController::bootLogFillsModelsAndCsv()
     QVERIFY(counters.rowCount() > 0);
     QFile file(csv);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(file.readAll().count('\n') >= expected.entryCount());
+    QVERIFY(file.readAll().count('\n') >= expected.entryCount() + 2);
+    // The configuration came in the same session, so the log names its beacon.
+    QCOMPARE(log->beaconSerial(), QString::fromLatin1(kSerial));
+    QCOMPARE(log->beaconModel(), QStringLiteral("Skua P5"));
+    QCOMPARE(m_sim->stats().handshakes, 1);
+    QTRY_COMPARE(m_sim->stats().readsServed, 2);
 }
 
 void TestController::bootLogRejectedBlockFails_data()
@@ -1677,10 +1682,51 @@ void TestController::cliAgainstSimulatorProcess()
     QVERIFY2(err.contains("nothing written: The MMSI takes digits only"), err.constData());
     QVERIFY(out.isEmpty());
 
+    // The boot log names its beacon, and its default name never replaces an earlier file:
+    // earlier exports hold every name this read could take.
+    const QString documents = home.filePath(QStringLiteral("Documents"));
+    const QDateTime now = QDateTime::currentDateTime();
+    QStringList earlier;
+    for (int second = -5; second < 120; ++second) {
+        earlier << QStringLiteral("%1/log_SKP5_%2_%3.csv")
+                       .arg(documents, QString::fromLatin1(kSerial),
+                            now.addSecs(second).toString(QStringLiteral("yyyy-MM-dd_HHmmss")));
+        QFile f(earlier.last());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("earlier\n");
+    }
+    const auto firstLine = [](const QString &path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readLine() : QByteArray();
+    };
     QCOMPARE(cli({ QStringLiteral("log"), QStringLiteral("--port"), device }, &out, &err), 0);
     const QJsonObject log = QJsonDocument::fromJson(out).object();
     QVERIFY(!log.value(QStringLiteral("entries")).toArray().isEmpty());
-    QVERIFY(QFile::exists(log.value(QStringLiteral("csv")).toString()));
+    const QJsonObject logBeacon = log.value(QStringLiteral("beacon")).toObject();
+    QCOMPARE(logBeacon.value(QStringLiteral("serial")).toString(), QString::fromLatin1(kSerial));
+    QCOMPARE(logBeacon.value(QStringLiteral("hexId")).toString(), hexId);
+    const QString logCsv = log.value(QStringLiteral("csv")).toString();
+    QVERIFY2(logCsv.startsWith(documents + QStringLiteral("/log_SKP5_") + QString::fromLatin1(kSerial) + QLatin1Char('_'))
+                 && logCsv.endsWith(QLatin1String("_2.csv")),
+             qPrintable(logCsv));
+    QVERIFY(earlier.contains(logCsv.left(logCsv.size() - 6) + QStringLiteral(".csv")));
+    for (const QString &path : std::as_const(earlier))
+        QCOMPARE(firstLine(path), QByteArray("earlier\n"));
+    QCOMPARE(firstLine(logCsv), QStringLiteral("Model;Skua P5;Serial no;%1;Hex ID;%2;Read at;%3;\n")
+                                    .arg(QString::fromLatin1(kSerial), hexId,
+                                         logBeacon.value(QStringLiteral("readAt")).toString())
+                                    .toUtf8());
+    // --csv chooses the file, and what it held is replaced.
+    const QString chosenCsv = home.filePath(QStringLiteral("chosen.csv"));
+    {
+        QFile f(chosenCsv);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("old\n");
+    }
+    QCOMPARE(cli({ QStringLiteral("log"), QStringLiteral("--port"), device, QStringLiteral("--csv"), chosenCsv }, &out, &err), 0);
+    QCOMPARE(QJsonDocument::fromJson(out).object().value(QStringLiteral("csv")).toString(), chosenCsv);
+    QVERIFY(firstLine(chosenCsv).startsWith("Model;Skua P5;Serial no;" + QByteArray(kSerial) + ";"));
+    QCOMPARE(cli({ QStringLiteral("log"), QStringLiteral("--port"), device, QStringLiteral("--csv") }, &out, &err), 2);
 
     QCOMPARE(cli({ QStringLiteral("read") }, &out, &err), 2);
     QCOMPARE(cli({ QStringLiteral("program"), QStringLiteral("--port"), device }, &out, &err), 2);
@@ -1866,7 +1912,7 @@ static volatile auto keepFrontendTypes = &qml_register_types_Quorvik_Frontend;
 
 int main(int argc, char **argv)
 {
-    // Documents (log.csv, reports, labels) land in a private home.
+    // Documents (boot-log exports, reports, labels) land in a private home.
     QTemporaryDir home;
     qputenv("HOME", home.path().toLocal8Bit());
     qputenv("XDG_DOCUMENTS_DIR", (home.path() + QStringLiteral("/Documents")).toLocal8Bit());

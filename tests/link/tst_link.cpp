@@ -504,27 +504,35 @@ void TestLink::readPage_data()
 {
     QTest::addColumn<int>("page");
     QTest::addColumn<int>("size");
-    QTest::newRow("configuration") << 0 << 192;
-    QTest::newRow("boot log") << 2 << 576;
+    QTest::addColumn<bool>("configurationFirst");
+    QTest::newRow("configuration") << 0 << 192 << false;
+    QTest::newRow("boot log") << 2 << 576 << false;
+    // The log names no beacon: the configuration comes in the same session, before it.
+    QTest::newRow("boot log after the configuration") << 2 << 576 << true;
 }
 
 void TestLink::readPage()
 {
     QFETCH(int, page);
     QFETCH(int, size);
+    QFETCH(bool, configurationFirst);
     BeaconSimulator sim(fastOptions());
     QVERIFY(sim.start());
     EpirbComm comm;
     comm.setPortName(sim.devicePath());
-    comm.setPage(quint8(page));
+    comm.setPage(quint8(page), configurationFirst);
     QSignalSpy sync(&comm, &EpirbComm::syncReceived);
     QSignalSpy ok(&comm, &EpirbComm::success);
     QSignalSpy progress(&comm, &EpirbComm::comProgressChanged);
     QSignalSpy timeouts(&comm, &EpirbComm::timeout);
     double maxBelow100 = 0;
+    double last = 0;
+    bool backwards = false;
     connect(&comm, &EpirbComm::comProgressChanged, this, [&] {
         if (comm.progress() < 100)
             maxBelow100 = qMax(maxBelow100, comm.progress());
+        backwards = backwards || (comm.progress() < last && comm.progress() > 0);
+        last = comm.progress();
     });
     QVERIFY(comm.receiveStart());
     QVERIFY(ok.wait(5000));
@@ -550,9 +558,12 @@ void TestLink::readPage()
         QCOMPARE(EpirbLogDb::entryText(*log.entryAt(0), 0), QStringLiteral("Quorvik"));
         QCOMPARE(EpirbLogDb::entryText(*log.entryAt(2), 4), QStringLiteral("T=23.5C, P=100.0hPa"));
     }
+    QCOMPARE(comm.configurationData(), configurationFirst ? sim.block() : QByteArray());
+    QTRY_COMPARE(sim.stats().readsServed, configurationFirst ? 2 : 1);
     QCOMPARE(comm.progress(), 100.0);
-    // Progress runs against the size of the page being read.
+    // Progress runs against the size of what is read, once from 0 to 100.
     QVERIFY(maxBelow100 > 90);
+    QVERIFY(!backwards);
     QVERIFY(progress.count() > size / 2);
     comm.on_requestStop(QString());
 }

@@ -408,6 +408,11 @@ QString TestBeacon::readTextFile(const QString &path) const
     return QString::fromUtf8(file.readAll());
 }
 
+QStringList TestBeacon::filesIn(const QString &folder, const QString &nameFilter) const
+{
+    return QDir(folder).entryList({ nameFilter }, QDir::Files, QDir::Name);
+}
+
 bool TestBeacon::writeTextFile(const QString &path, const QString &text) const
 {
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))

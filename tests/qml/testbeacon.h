@@ -84,6 +84,8 @@ public:
     // Whole text files, for exported and damaged files; readTextFile gives "" when missing.
     Q_INVOKABLE QString readTextFile(const QString &path) const;
     Q_INVOKABLE bool writeTextFile(const QString &path, const QString &text) const;
+    // The names of the files of folder matching a wildcard, sorted.
+    Q_INVOKABLE QStringList filesIn(const QString &folder, const QString &nameFilter) const;
     // Makes Quorvik.db unwritable (a folder takes its place, which holds even for root) and
     // back, the file as it was.
     Q_INVOKABLE bool setDatabaseWritable(bool writable) const;

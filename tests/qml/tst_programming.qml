@@ -302,6 +302,9 @@ SceneTestCase {
         const page = wizardPage("Prog_7_ProtocolParticular")
         verify(!item("protocolProblem", page).visible, item("protocolProblem", page).text)
         const config = QMLProxy.configPending
+        // The TAC the details page shows, as it opens and once the identity is in.
+        const tacLabel = item("tacLabel", page)
+        const tacShown = [tacLabel.text]
         if (data.mmsi !== undefined) {
             const mmsi = item("mmsiField", page)
             compare(mmsi.text, "", "the beacon's serial number is not offered as an MMSI")
@@ -334,6 +337,8 @@ SceneTestCase {
             compare(serial.text, data.identity)
             compare(config.customSerial(), 0)
         }
+        tacShown.push(tacLabel.text)
+        const serialGroup = item("serialGroup", page).visible
         forward()
         wizardPage("Prog_8_OwnerInfo")
         forward()
@@ -360,6 +365,12 @@ SceneTestCase {
             compare(String(onBeacon.country) + " " + onBeacon.mmsi, shownIdentity)
         if (data.expect.beaconNo !== undefined)
             compare(String(onBeacon.beaconNo), shownExtra)
+        if (serialGroup) {
+            // Details page, summary and the beacon's message: one TAC.
+            compare(shownExtra, String(onBeacon.tac), "the summary's TAC")
+            for (const shown of tacShown)
+                compare(shown, "C/S TAC No: " + onBeacon.tac, "the details page's TAC")
+        }
         if (data.expect.tac !== undefined) {
             compare(String(onBeacon.tac), shownExtra)
             const tac = data.protocol === ConfigTables.E_RlsUserTacPlb ? stored.tacNoRlsPlb() : stored.tacNoRls()

@@ -4,7 +4,7 @@ import Quorvik.Backend
 import Quorvik.Frontend
 
 // "Readback" and "Log" against the simulated beacon: what it holds reaches the pages and
-// log.csv, and a log the program cannot use shows as a failure, never as the last one.
+// the boot-log export, and a log the program cannot use shows as a failure, never as the last one.
 SceneTestCase {
     name: "ReadPages"
 
@@ -181,6 +181,31 @@ SceneTestCase {
         }, 40000, "the log page never read the beacon: " + QMLProxy.app.progStatus)
     }
 
+    readonly property string documents: TestBeacon.homeFolder + "/Documents"
+
+    // The lines of the export of the log on show, once it is written.
+    function exportLines() {
+        tryCompare(LogDBModel, "exportState", LogDBModel.Exported)
+        return TestBeacon.readTextFile(LogDBModel.exportPath).split("\n").filter(function(l) { return l.length > 0 })
+    }
+
+    // "Log", with TEST pressed on the beacon as long as the page waits for it.
+    function readLog() {
+        click("menuLog")
+        waitForPage("Main_StartLogRead")
+        let pressedAt = Date.now()
+        tryVerify(function() {
+            if (currentPage() === "BeaconLogDbDisplay")
+                return true
+            if (QMLProxy.app.progStatus === "Waiting for connection..." && Date.now() - pressedAt > 2000) {
+                TestBeacon.pressTest()
+                pressedAt = Date.now()
+            }
+            return false
+        }, 30000, "the log page never read the beacon: " + QMLProxy.app.progStatus)
+        return mainView.currentItem
+    }
+
     function test_bootLogFillsBothTablesAndCsv() {
         const log = {
             newest: 2,
@@ -192,12 +217,8 @@ SceneTestCase {
             ]
         }
         TestBeacon.restart({ serial: "24680", owner: "Readback Owner", bootLog: bootLogHex(log) })
-        const csvPath = TestBeacon.homeFolder + "/Documents/log.csv"
-        TestBeacon.writeTextFile(csvPath, "stale\n")
 
-        click("menuLog")
-        waitForPage("Main_StartLogRead")
-        const page = waitForPage("BeaconLogDbDisplay", 30000)
+        const page = readLog()
         verify(TestBeacon.logged("Main_StartLogRead component destroyed"))
         verify(TestBeacon.logged("Tableview onCompleted"))
 
@@ -233,16 +254,84 @@ SceneTestCase {
         verify(!arrow || !arrow.visible, "a sort arrow over a table that does not reorder")
         compare(cellText(entries, 0, 0), "Test aborted")
 
-        // log.csv: the header and one line per entry, as the table shows them.
-        const lines = TestBeacon.readTextFile(csvPath).split("\n").filter(function(l) { return l.length > 0 })
-        compare(lines.length, 1 + log.entries.length)
-        compare(lines[0], "Boot reason;Boot mask;Test result;Duration;Timestamp;")
+        // The export names its beacon: model, serial and time of the read in the file name and in
+        // the first row, then every column of the table.
+        const beacon = TestBeacon.stored()
+        const lines = exportLines()
+        const name = /^log_SKP5_24680_([0-9]{4}-[0-9]{2}-[0-9]{2})_([0-9]{2})([0-9]{2})([0-9]{2})\.csv$/
+            .exec(LogDBModel.exportFileName)
+        verify(name, LogDBModel.exportFileName)
+        const firstPath = LogDBModel.exportPath
+        compare(firstPath, documents + "/" + LogDBModel.exportFileName)
+        compare(lines.length, 2 + log.entries.length)
+        compare(lines[0], "Model;Skua P5;Serial no;24680;Hex ID;" + beacon.epirbHexMsg() + ";Read at;"
+                + name[1] + "T" + name[2] + ":" + name[3] + ":" + name[4] + ";")
+        compare(lines[1], "Boot reason;Boot mask;Test result;Duration;Timestamp;Flags;Notices;")
         for (let r = 0; r < log.entries.length; ++r) {
             let expected = ""
-            for (let c = 0; c < 5; ++c)
+            for (let c = 0; c < 7; ++c)
                 expected += cellText(entries, r, c) + ";"
-            compare(lines[r + 1], expected)
+            compare(lines[r + 2], expected)
         }
+        // The page says whose log it is and where it went.
+        compare(item("logBeaconText", page).text, "Beacon / Serial No: Skua P5 / 24680    15 Hex Id: " + beacon.epirbHexMsg())
+        compare(item("logExportText", page).text, "Exported to " + firstPath)
+        const firstExport = TestBeacon.readTextFile(firstPath)
+
+        // The next beacon on the adapter: a file of its own, the first one kept as it was.
+        TestBeacon.restart({ serial: "13579", owner: "Second Owner" })
+        const next = readLog()
+        tryCompare(LogDBModel, "beaconSerial", "13579")
+        const nextLines = exportLines()
+        verify(/^log_SKP5_13579_[0-9_-]+\.csv$/.test(LogDBModel.exportFileName), LogDBModel.exportFileName)
+        verify(nextLines[0].indexOf("Model;Skua P5;Serial no;13579;Hex ID;" + TestBeacon.stored().epirbHexMsg() + ";") === 0,
+               nextLines[0])
+        compare(nextLines.length, 2 + LogDBModel.rowCount())
+        verify(item("logBeaconText", next).text.indexOf("Skua P5 / 13579") >= 0)
+        compare(TestBeacon.readTextFile(firstPath), firstExport)
+        // Both files are there, each naming its beacon.
+        verify(TestBeacon.filesIn(documents, "log_SKP5_24680_*.csv").indexOf(firstPath.split("/").pop()) >= 0)
+        verify(TestBeacon.filesIn(documents, "log_SKP5_13579_*.csv").indexOf(LogDBModel.exportFileName) >= 0)
+    }
+
+    // An earlier export of the same name is replaced only on the technician's word.
+    function test_earlierExportKeptUnlessReplaced() {
+        TestBeacon.restart({ serial: "97531", owner: "Earlier Owner" })
+        // Earlier files hold every name the next reads of this beacon could take.
+        const now = Date.now()
+        const earlier = []
+        for (let s = -5; s < 180; ++s) {
+            const name = "log_SKP5_97531_" + Qt.formatDateTime(new Date(now + s * 1000), "yyyy-MM-dd_HHmmss") + ".csv"
+            verify(TestBeacon.writeTextFile(documents + "/" + name, "earlier export\n"))
+            earlier.push(name)
+        }
+
+        let page = readLog()
+        let ask = item("replaceExportDialog", page)
+        tryVerify(function() { return ask.visible }, 5000, "no question before an earlier export is replaced")
+        compare(LogDBModel.exportState, LogDBModel.ExportExists)
+        let taken = LogDBModel.exportPath
+        verify(earlier.indexOf(LogDBModel.exportFileName) >= 0, LogDBModel.exportFileName)
+        verify(ask.text.indexOf(LogDBModel.exportFileName) >= 0, ask.text)
+        compare(item("logExportText", page).text, "Not exported yet: " + LogDBModel.exportFileName + " exists")
+        compare(TestBeacon.readTextFile(taken), "earlier export\n")
+        // No: the earlier file stays, this log gets a name of its own beside it.
+        click(dialogButton("No"))
+        verify(exportLines()[0].indexOf("Model;Skua P5;Serial no;97531;") === 0)
+        compare(LogDBModel.exportPath, taken.replace(/\.csv$/, "_2.csv"))
+        compare(TestBeacon.readTextFile(taken), "earlier export\n")
+        compare(item("logExportText", page).text, "Exported to " + LogDBModel.exportPath)
+
+        // Read again, Yes: the earlier file of that name now holds this log.
+        page = readLog()
+        ask = item("replaceExportDialog", page)
+        tryVerify(function() { return ask.visible }, 5000, "no question before an earlier export is replaced")
+        taken = LogDBModel.exportPath
+        compare(TestBeacon.readTextFile(taken), "earlier export\n")
+        click(dialogButton("Yes"))
+        verify(exportLines()[0].indexOf("Model;Skua P5;Serial no;97531;") === 0)
+        compare(LogDBModel.exportPath, taken)
+        compare(TestBeacon.filesIn(documents, LogDBModel.exportFileName.replace(/\.csv$/, "_*.csv")), [])
     }
 
     function test_olderBeaconLogFailsWithoutStaleEntries() {
@@ -250,9 +339,11 @@ SceneTestCase {
         click("menuLog")
         waitForPage("BeaconLogDbDisplay", 30000)
         verify(LogDBModel.rowCount() > 0)
-        const csvPath = TestBeacon.homeFolder + "/Documents/log.csv"
+        exportLines()
+        const csvPath = LogDBModel.exportPath
         const goodCsv = TestBeacon.readTextFile(csvPath)
         verify(goodCsv.length > 0)
+        const exportsBefore = TestBeacon.filesIn(documents, "log_*.csv")
 
         TestBeacon.restart({ serial: "24680", owner: "Readback Owner", sync: "F" })
         click("menuLog")
@@ -267,7 +358,9 @@ SceneTestCase {
         wait(500)
         compare(currentPage(), "Main_StartLogRead")
         compare(LogDBModel.rowCount(), 0)
+        compare(LogDBModel.beaconSerial, "", "the rejected log passes for the previous beacon's")
         compare(TestBeacon.readTextFile(csvPath), goodCsv)
+        compare(TestBeacon.filesIn(documents, "log_*.csv"), exportsBefore)
         // Five seconds on, the bar is green again and the beacon is asked once more.
         TestBeacon.clearLog()
         tryVerify(function() { return TestBeacon.logged("startEpirbLogRead activated from QML") }, 8000)

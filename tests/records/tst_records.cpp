@@ -448,15 +448,60 @@ void TestRecords::bootLogCsv()
     block.setIndex(1);
     block.setSlot2(0, 2, 0, 3, 4, 0, BootLogBlock::sensorTail(10000, 235));
     block.setSlot2(1, 1, 0x10, 0, 0, 2, 1704164645);
-    const QString csv = m_tmp.filePath(QStringLiteral("log.csv"));
+    const auto beacon = makeP5(QStringLiteral("31337"));
+    const QDateTime readAt(QDate(2024, 1, 2), QTime(3, 4, 5));
+    const QString csv = m_tmp.filePath(QStringLiteral("chosen.csv"));
     EpirbLogDb db(nullptr);
     db.setCsvPath(csv);
-    QCOMPARE(db.parseLog(block.bytes(), true), 0);
+    {
+        QFile earlier(csv);
+        QVERIFY(earlier.open(QIODevice::WriteOnly));
+        earlier.write("an earlier file\n");
+    }
+    // A chosen file is the technician's word: it is replaced.
+    QCOMPARE(db.parseRead(encodeDataBlock(*beacon), block.bytes(), readAt), 0);
+    QCOMPARE(db.exportState(), EpirbLogDb::Exported);
+    QCOMPARE(db.exportPath(), csv);
     QFile file(csv);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("Boot reason;Boot mask;Test result;Duration;Timestamp;\n"
-                                        "GNSS test;0x10;OK;-;2024-01-02T03:04:05;\n"
-                                        "Test aborted;0x00;-;4 minutes;T=23.5C, P=100.0hPa;\n"));
+    // Whose log it is and when it was read, then every column of the page.
+    QCOMPARE(file.readAll(), QByteArray("Model;Skua P5;Serial no;31337;Hex ID;") + beacon->epirbHexMsg().toLatin1()
+                                 + ";Read at;2024-01-02T03:04:05;\n"
+                                   "Boot reason;Boot mask;Test result;Duration;Timestamp;Flags;Notices;\n"
+                                   "GNSS test;0x10;OK;-;2024-01-02T03:04:05;0x2;UNCLEAN_SHUTDOWN,EXCESSIVE_SHUTDOWN_TIME;\n"
+                                   "Test aborted;0x00;-;4 minutes;T=23.5C, P=100.0hPa;0x0;UNCLEAN_SHUTDOWN;\n");
+    file.close();
+    QCOMPARE(db.defaultCsvName(), QStringLiteral("log_SKP5_31337_2024-01-02_030405.csv"));
+
+    // A serial from the beacon's memory can neither leave the folder nor start a CSV cell.
+    const auto odd = makeP5(QStringLiteral("../a;b"));
+    QCOMPARE(db.parseRead(encodeDataBlock(*odd), block.bytes(), readAt), 0);
+    QCOMPARE(db.defaultCsvName(), QStringLiteral("log_SKP5____a_b_2024-01-02_030405.csv"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readLine().startsWith("Model;Skua P5;Serial no;../a b;Hex ID;"));
+    file.close();
+
+    // A configuration that does not decode: the log is shown and exported, its beacon unknown.
+    QCOMPARE(db.parseRead(QByteArray(192, '\0'), block.bytes(), readAt), 0);
+    QCOMPARE(db.beaconSerial(), QString());
+    QCOMPARE(db.defaultCsvName(), QStringLiteral("log_unknown_unknown_2024-01-02_030405.csv"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readLine(), QByteArray("Model;;Serial no;;Hex ID;;Read at;2024-01-02T03:04:05;\n"));
+    file.close();
+
+    // A rejected block leaves the log on show and whose it is together.
+    QCOMPARE(db.parseRead(encodeDataBlock(*beacon), block.bytes(), readAt), 0);
+    QCOMPARE(db.parseRead(encodeDataBlock(*odd), block.bytes().left(300), readAt), int(EpirbLogDb::ShortBlock));
+    QCOMPARE(db.beaconSerial(), QStringLiteral("31337"));
+
+    // Layout 1 has five columns on the page and in the file.
+    BootLogBlock older(1);
+    older.setCount(1);
+    QCOMPARE(db.parseRead(encodeDataBlock(*beacon), older.bytes(), readAt), 0);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    file.readLine();
+    QCOMPARE(file.readLine(), QByteArray("Boot reason;Boot mask;Test result;Duration;Timestamp;\n"));
+    QCOMPARE(file.readLine().count(';'), 5);
     file.close();
 
     // A documents folder that does not exist yet is created.
@@ -465,9 +510,10 @@ void TestRecords::bootLogCsv()
     QCOMPARE(db.parseLog(block.bytes(), true), 0);
     QVERIFY(QFile::exists(nested));
 
-    // An unwritable path (below a plain file) leaves the result alone.
+    // An unwritable path (below a plain file) leaves the result alone and says so.
     db.setCsvPath(csv + QStringLiteral("/log.csv"));
     QCOMPARE(db.parseLog(block.bytes(), true), 0);
+    QCOMPARE(db.exportState(), EpirbLogDb::ExportFailed);
 }
 
 // One column of texts with the sort roles a source model would give.

@@ -23,7 +23,7 @@ static const CliCommand kCommands[] = {
     { "block", "decode or encode a 192-byte beacon data block", runBlockCommand },
     { "report", "PDF programming report of a data block (report BLOCKFILE OUT.pdf [--mode N])", runReportCommand },
     { "label", "programming, country or contact label as LBX or PDF (label --help)", runLabelCommand },
-    { "log", "decode a boot-log block (log decode FILE [--csv OUT] | log --port PATH)", runLogCommand },
+    { "log", "decode a boot-log block (log decode FILE [--csv OUT] | log --port PATH [--csv FILE])", runLogCommand },
     { "read", "read a beacon's configuration (read --port PATH)", runReadCommand },
     { "program", "program and verify a beacon (program --port PATH --config JSON | flags)", runProgramCommand },
     { "produce", "program a batch of beacons from a plan (produce --port PATH --plan CSV)", runProduceCommand },

@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Dialogs
 import Quorvik.Backend
 import Quorvik.Frontend
 
@@ -12,6 +13,21 @@ BeaconLogDbDisplayForm {
     // The log keeps the beacon's own order: the headers offer no sorting.
     counterTable.allowSorting: false
     logTable.allowSorting: false
+
+    beaconText.text: LogDBModel.beaconModel !== ""
+                     ? qsTr("Beacon / Serial No:") + " " + LogDBModel.beaconModel + " / " + LogDBModel.beaconSerial
+                       + "    " + qsTr("15 Hex Id:") + " " + LogDBModel.hexId
+                     : qsTr("The beacon of this log is not known")
+    exportText.text: {
+        switch (LogDBModel.exportState) {
+        case LogDBModel.Exported: return qsTr("Exported to ") + LogDBModel.exportPath
+        case LogDBModel.ExportExists: return qsTr("Not exported yet: ") + LogDBModel.exportFileName + qsTr(" exists")
+        case LogDBModel.ExportFailed: return qsTr("Could not write ") + LogDBModel.exportPath
+        }
+        return ""
+    }
+    exportText.color: LogDBModel.exportState === LogDBModel.ExportFailed ? AldmarStyle.jTextErrorColor
+                                                                          : AldmarStyle.jTextColor
 
     // Older logs have five columns: the timestamp takes what the others leave.
     function logColumnWidth(column) {
@@ -33,9 +49,29 @@ BeaconLogDbDisplayForm {
             console.log("Tableview visible")
     }
 
+    // An earlier export holds the name: it is replaced only on the technician's word; any
+    // other answer keeps it and this log gets a name of its own.
+    MessageDialog {
+        id: replaceDialog
+        objectName: "replaceExportDialog"
+        title: qsTr("Boot log export exists")
+        text: qsTr("An earlier boot log export is named %1.<br>Replace it with this log?<br>No keeps it and saves this log under a new name.<br>&nbsp;")
+              .arg(LogDBModel.exportFileName)
+        buttons: MessageDialogValues.Yes | MessageDialogValues.No
+        onButtonClicked: function (button, role) {
+            if (button === MessageDialogValues.Yes)
+                LogDBModel.replaceExport()
+            else
+                LogDBModel.exportAsNewFile()
+        }
+        onRejected: LogDBModel.exportAsNewFile()
+    }
+
     Component.onCompleted: {
         console.log("Tableview onCompleted")
         if (logTable.visible)
             console.log("Tableview visible")
+        if (LogDBModel.exportState === LogDBModel.ExportExists)
+            replaceDialog.open()
     }
 }

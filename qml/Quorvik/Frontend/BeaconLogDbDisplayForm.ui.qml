@@ -1,11 +1,14 @@
 import QtQuick
 import Quorvik.Frontend
 
-// The beacon's boot log: counters by boot reason above the log entries.
+// The beacon's boot log: whose it is and where it was exported, counters by boot reason
+// above the log entries.
 Item {
     id: root
 
     property alias heading: heading
+    property alias beaconText: beaconText
+    property alias exportText: exportText
     property alias counterTable: counterTable
     property alias logTable: logTable
 
@@ -14,12 +17,40 @@ Item {
         text: qsTr("BEACON LOG")
     }
 
+    QvText {
+        id: beaconText
+        objectName: "logBeaconText"
+        anchors.top: heading.bottom
+        anchors.topMargin: 10
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.leftMargin: AldmarStyle.jInputFormMargin
+        anchors.rightMargin: AldmarStyle.jInputFormMargin
+        horizontalAlignment: Text.AlignHCenter
+        elide: Text.ElideMiddle
+        font.pointSize: AldmarStyle.jFontSizeNormal
+    }
+
+    QvText {
+        id: exportText
+        objectName: "logExportText"
+        anchors.top: beaconText.bottom
+        anchors.topMargin: 5
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.leftMargin: AldmarStyle.jInputFormMargin
+        anchors.rightMargin: AldmarStyle.jInputFormMargin
+        horizontalAlignment: Text.AlignHCenter
+        elide: Text.ElideMiddle
+        font.pointSize: AldmarStyle.jFontSizeSmall
+    }
+
     AldmarTableView {
         id: counterTable
         objectName: "logCounterTable"
         height: 100
-        anchors.top: heading.bottom
-        anchors.topMargin: 20
+        anchors.top: exportText.bottom
+        anchors.topMargin: 15
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.leftMargin: AldmarStyle.jInputFormMargin

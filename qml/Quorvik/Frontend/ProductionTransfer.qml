@@ -17,14 +17,6 @@ ProductionTransferForm {
     readonly property int country: holding ? inHand.country : config.countryCode()
     readonly property int protocol: holding ? inHand.protocol : config.protocolId()
 
-    function tacNumber() {
-        if (protocol === ConfigTables.E_RlsUserTacTest || protocol === ConfigTables.E_RlsUserTacEpirb)
-            return config.tacNoRls()
-        if (protocol === ConfigTables.E_RlsUserTacPlb)
-            return config.tacNoRlsPlb()
-        return config.tacNo()
-    }
-
     function planText() {
         if (!batchMode)
             return ""
@@ -50,7 +42,7 @@ ProductionTransferForm {
     lastResult.color: batchMode && batch.problems.length > 0 ? AldmarStyle.jProgressBarErrorColor : AldmarStyle.jTextColor
     lastResult.Accessible.name: lastResult.text
     serialRow.paramText: batchMode ? (holding ? inHand.serial : "-") : config.beaconSerial()
-    tacRow.paramText: batchMode ? (holding ? inHand.tac : "-") : tacNumber()
+    tacRow.paramText: batchMode ? (holding ? inHand.tac : "-") : IdentityRules.writtenTac(config)
     countryRow.paramText: batchMode && !holding ? "-" : country
     batteryRow.paramText: batchMode ? (holding ? inHand.battery : "-")
                                     : QMLProxy.dateString(config.batteryExpiry, "MM yyyy", "en_US")

@@ -12,7 +12,7 @@ Prog_10_SummaryForm {
     readonly property int protocol: config.protocolId()
 
     // What the message that will be written says, decoded from its bits: what rescuers will see.
-    readonly property var decoded: IdentityRules.decodeRecord(config)
+    readonly property var decoded: IdentityRules.decodeComposed(config)
     readonly property var decodedFields: decoded.valid ? decoded.fields : []
 
     function describeRow(row) {
@@ -57,7 +57,7 @@ Prog_10_SummaryForm {
             value = decoded.serial
             beaconNoRow.visible = true
             beaconNoRow.leadText = qsTr("C/S TAC No:")
-            beaconNoRow.paramText = String(decoded.tac)
+            beaconNoRow.paramText = String(IdentityRules.writtenTac(config))
         } else {
             caption = qsTr("Identity:")
             value = qsTr("the message does not decode")

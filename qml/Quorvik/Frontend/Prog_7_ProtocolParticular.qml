@@ -117,16 +117,9 @@ Prog_7_ProtocolParticularForm {
         return IdentityRules.protocolInputValidationExprCapture(protocol, country, serialField.text)
     }
 
-    function tacNumber() {
-        if (protocol === ConfigTables.E_RlsUserTacTest || protocol === ConfigTables.E_RlsUserTacEpirb)
-            return config.tacNoRls()
-        if (protocol === ConfigTables.E_RlsUserTacPlb)
-            return config.tacNoRlsPlb()
-        return config.tacNo()
-    }
-
+    // The TAC the message will carry, as the summary shows it.
     function refreshTac() {
-        tacLabel.text = qsTr("C/S TAC No: ") + tacNumber()
+        tacLabel.text = qsTr("C/S TAC No: ") + IdentityRules.writtenTac(config)
     }
 
     // Shows a field's problem beside it; true when there is none.
