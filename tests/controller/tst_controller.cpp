@@ -1887,7 +1887,11 @@ void TestController::cliDatabaseDamageImportAndRestore()
     // The last good copy goes back after its check.
     QCOMPARE(runCli({ QStringLiteral("db"), QStringLiteral("restore") }, env, &out, &err), 1);
     const QJsonArray backups = QJsonDocument::fromJson(out).object().value(QStringLiteral("backups")).toArray();
-    QCOMPARE(backups.size(), 1);
+    // The good copy first; the damaged original is offered after it, never in its place.
+    QCOMPARE(backups.size(), 2);
+    QVERIFY2(QFileInfo(backups.at(0).toString()).fileName().startsWith(QLatin1String("Quorvikbackup-")),
+             qPrintable(backups.at(0).toString()));
+    QVERIFY2(backups.at(1).toString().contains(QLatin1String("Quorvik-damaged-")), qPrintable(backups.at(1).toString()));
     QCOMPARE(runCli({ QStringLiteral("db"), QStringLiteral("restore"), QFileInfo(backups.at(0).toString()).fileName() },
                     env, &out, &err),
              0);
