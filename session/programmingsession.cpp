@@ -434,10 +434,16 @@ bool ProgrammingSession::passGate(bool allowQuestion)
         refuseWrite(verdict.text);
         return false;
     }
-    if (verdict.kind == WriteGate::Verdict::Duplicate) {
+    if (verdict.kind == WriteGate::Verdict::Duplicate || verdict.kind == WriteGate::Verdict::Unchecked) {
         const QString hexId = verdict.text;
+        const bool unchecked = verdict.kind == WriteGate::Verdict::Unchecked;
         QStringList lines;
         QVariantList holders;
+        if (unchecked) {
+            lines << WriteGate::uncheckedText();
+            holders << QVariantMap { { QStringLiteral("unchecked"), true }, { QStringLiteral("text"), lines.first() },
+                                     { QStringLiteral("foundIn"), verdict.registerError } };
+        }
         for (const DuplicateGuard::Holder &h : verdict.holders) {
             const QString line = DuplicateGuard::describe(h);
             lines << line;
@@ -451,9 +457,11 @@ bool ProgrammingSession::passGate(bool allowQuestion)
         }
         if (!allowQuestion) {
             // Nobody at a production line may decide that two beacons share an ID.
-            const QString text = tr("Write refused: hex ID %1 is already carried by "
-                                    "%2. Nothing was written.")
-                                     .arg(hexId, lines.first());
+            const QString text = unchecked
+                ? tr("Write refused: hex ID %1 could not be checked. %2. Nothing was written.").arg(hexId, lines.first())
+                : tr("Write refused: hex ID %1 is already carried by "
+                     "%2. Nothing was written.")
+                      .arg(hexId, lines.first());
             qWarning().noquote() << "Production write refused, nothing written: hex ID " + hexId + " of PLB "
                     + m_c.pending->beaconSerial() + " is already carried by " + lines.join(QStringLiteral("; "));
             refuseProduction(text);
@@ -470,9 +478,12 @@ bool ProgrammingSession::passGate(bool allowQuestion)
                     + " is already carried by " + lines.join(QStringLiteral("; "))
                     + "; nothing written, asking the technician";
             m_duplicateAskedKey = key;
-            setStatus(tr("Not written: hex ID %1 is already carried by another beacon. Cancel, or program anyway "
-                         "with a reason.")
-                          .arg(hexId),
+            setStatus(unchecked ? tr("Not written: hex ID %1 could not be checked in the shared register. Cancel, or "
+                                     "program anyway with a reason.")
+                                      .arg(hexId)
+                                : tr("Not written: hex ID %1 is already carried by another beacon. Cancel, or program "
+                                     "anyway with a reason.")
+                                      .arg(hexId),
                       true);
             setPhase(Phase::WaitingForAnswer);
             setDuplicateQuestion(hexId, holders);
@@ -499,6 +510,15 @@ void ProgrammingSession::startWrite()
     if (!passGate(true))
         return;
     beginWrite();
+}
+
+bool ProgrammingSession::duplicateUnchecked() const
+{
+    for (const QVariant &h : m_duplicateHolders) {
+        if (h.toMap().value(QStringLiteral("unchecked")).toBool())
+            return true;
+    }
+    return false;
 }
 
 QString ProgrammingSession::duplicateKey() const
@@ -564,9 +584,12 @@ void ProgrammingSession::cancelDuplicateWrite()
 {
     if (m_duplicateHolders.isEmpty())
         return;
-    const QString text = tr("Write cancelled: hex ID %1 is carried by another "
-                            "beacon. Nothing was written to the PLB.")
-                             .arg(m_duplicateHexId);
+    const QString text = duplicateUnchecked()
+        ? tr("Write cancelled: hex ID %1 could not be checked in the shared register. Nothing was written to the PLB.")
+              .arg(m_duplicateHexId)
+        : tr("Write cancelled: hex ID %1 is carried by another "
+             "beacon. Nothing was written to the PLB.")
+              .arg(m_duplicateHexId);
     qInfo().noquote() << "Write of PLB " + m_c.pending->beaconSerial() + " cancelled: hex ID " + m_duplicateHexId
             + " is carried by another beacon; nothing written";
     setDuplicateQuestion(QString(), {});

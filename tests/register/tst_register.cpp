@@ -5,6 +5,7 @@
 #include "records/sharedregister.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -14,6 +15,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -54,6 +56,7 @@ public:
     ~Station() { stopBeacon(); }
 
     QProcessEnvironment &env() { return m_env; }
+    QString device() const { return m_device; }
 
     // A factory-fresh beacon with this serial on a new pty; its device path.
     QString startBeacon(int serial)
@@ -300,16 +303,52 @@ void TestRegister::registerLostMidRunLosesNothingAndSendsOnce()
     const QString hex = r.json.value(QStringLiteral("hexId")).toString();
     QCOMPARE(rows(hex).size(), 1);
 
-    // The server goes away between two programmings: the beacon is programmed and kept locally.
+    // The server goes away between two programmings: the ID cannot be checked, so nothing is
+    // written without a reason; with one, the beacon is programmed and kept locally.
     QVERIFY2(m_cluster->stop(), qPrintable(m_cluster->why()));
     r = c.program(3003, kSerialIdentity, { QStringLiteral("--owner-name"), QStringLiteral("While Down") });
+    QVERIFY2(r.code == 5, qPrintable(describe(r)));
+    QVERIFY2(r.err.contains("The shared register cannot be reached: this ID was checked against this station only")
+                 && r.err.contains("--allow-unchecked"),
+             qPrintable(describe(r)));
+    r = c.cli({ QStringLiteral("db"), QStringLiteral("who"), hex });
+    QCOMPARE(r.json.value(QStringLiteral("local")).toArray().at(0).toObject().value(QStringLiteral("waiting")).toBool(),
+             false);
+    r = c.program(3003, kSerialIdentity,
+                  { QStringLiteral("--owner-name"), QStringLiteral("While Down"), QStringLiteral("--allow-unchecked"),
+                    QStringLiteral("Register outage, station log checked") });
     QVERIFY2(r.code == 0, qPrintable(describe(r)));
     QVERIFY2(r.json.value(QStringLiteral("registerStatus")).toString().startsWith(QLatin1String("Register: cannot reach")),
              qPrintable(describe(r)));
     QVERIFY2(r.err.contains("the record waits in the database"), qPrintable(describe(r)));
     r = c.cli({ QStringLiteral("db"), QStringLiteral("who"), hex });
-    QCOMPARE(r.json.value(QStringLiteral("local")).toArray().at(0).toObject().value(QStringLiteral("waiting")).toBool(),
-             true);
+    const QJsonObject kept = r.json.value(QStringLiteral("local")).toArray().at(0).toObject();
+    QCOMPARE(kept.value(QStringLiteral("waiting")).toBool(), true);
+    QCOMPARE(kept.value(QStringLiteral("duplicateReason")).toString(), QStringLiteral("Register outage, station log checked"));
+    // A production line never writes an ID it could not check.
+    QVERIFY(!c.startBeacon(30035).isEmpty());
+    {
+        QTemporaryDir planDir;
+        const QString plan = planDir.filePath(QStringLiteral("plan.csv"));
+        QFile f(plan);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("serial,protocol,country\n30035,15,211\n");
+        f.close();
+        std::unique_ptr<QProcess> produce(c.startCli({ QStringLiteral("produce"), QStringLiteral("--port"), c.device(),
+                                                       QStringLiteral("--plan"), plan }));
+        QByteArray out;
+        QElapsedTimer t;
+        t.start();
+        while (!out.contains("refused") && t.elapsed() < 60000 && produce->state() != QProcess::NotRunning) {
+            produce->waitForReadyRead(200);
+            out += produce->readAllStandardOutput();
+        }
+        produce->kill();
+        produce->waitForFinished(5000);
+        out += produce->readAllStandardOutput();
+        QVERIFY2(out.contains("refused") && out.contains("could not be checked"), out.constData());
+    }
+    QVERIFY(!c.startBeacon(3003).isEmpty());
     r = c.cli({ QStringLiteral("db"), QStringLiteral("send") });
     QCOMPARE(r.code, 1);
     QCOMPARE(r.json.value(QStringLiteral("waiting")).toInt(), 1);
@@ -329,9 +368,10 @@ void TestRegister::registerLostMidRunLosesNothingAndSendsOnce()
     // Lost again, and the beacon programmed twice meanwhile: the next run sends both
     // programmings that waited before its own.
     QVERIFY2(m_cluster->stop(), qPrintable(m_cluster->why()));
-    r = c.program(3003, kSerialIdentity, { QStringLiteral("--owner-name"), QStringLiteral("Second Outage") });
+    const QStringList outage{ QStringLiteral("--allow-unchecked"), QStringLiteral("Outage") };
+    r = c.program(3003, kSerialIdentity, QStringList{ QStringLiteral("--owner-name"), QStringLiteral("Second Outage") } + outage);
     QVERIFY2(r.code == 0, qPrintable(describe(r)));
-    r = c.program(3003, kSerialIdentity, { QStringLiteral("--owner-name"), QStringLiteral("Programmed Again") });
+    r = c.program(3003, kSerialIdentity, QStringList{ QStringLiteral("--owner-name"), QStringLiteral("Programmed Again") } + outage);
     QVERIFY2(r.code == 0, qPrintable(describe(r)));
     QVERIFY2(m_cluster->start(), qPrintable(m_cluster->why()));
     QVERIFY(!c.startBeacon(3004).isEmpty());
@@ -411,7 +451,11 @@ void TestRegister::badCredentialsWrongHostAndNewerSchemaKeepTheRecord()
     }
     d.env().insert(QStringLiteral("PGPASSFILE"), wrongPass);
     QVERIFY(!d.startBeacon(4004).isEmpty());
+    // A register that refuses the station checks nothing: the write needs a reason.
     CliResult r = d.program(4004, kSerialIdentity);
+    QVERIFY2(r.code == 5 && r.err.contains("refused the user name or password"), qPrintable(describe(r)));
+    QVERIFY2(!r.err.contains("not-the-password"), qPrintable(describe(r)));
+    r = d.program(4004, kSerialIdentity, { QStringLiteral("--allow-unchecked"), QStringLiteral("Password renewed later") });
     QVERIFY2(r.code == 0, qPrintable(describe(r)));
     const QString status = r.json.value(QStringLiteral("registerStatus")).toString();
     QVERIFY2(status.contains(QLatin1String("refused the user name or password")) && status.contains(QLatin1String(".pgpass")),
