@@ -52,6 +52,12 @@ StationServices::StationServices(QObject *owner, const Setup &setup)
                          outbox->writeEnded(outcome == ProgrammingSession::WriteOutcome::Verified
                                             || outcome == ProgrammingSession::WriteOutcome::VerifiedNotStored);
                      });
+    // A write stopped half-way (the technician's stop, a closed window) ends without a result.
+    ProgrammingSession *session = m_session.get();
+    QObject::connect(session, &ProgrammingSession::phaseChanged, outbox, [session, outbox] {
+        if (session->phase() == ProgrammingSession::Phase::Idle)
+            outbox->writeEnded(false);
+    });
 }
 
 QString StationServices::loadCountryList(CountryCodeModel *countries, const QString &appDir, const QString &appDataDir,

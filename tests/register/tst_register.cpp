@@ -150,6 +150,7 @@ private slots:
 
     void twoStationsShareOneRegister();
     void registerLostMidRunLosesNothingAndSendsOnce();
+    void failedWriteAndReprogrammedBeaconFreeTheirIds();
     void simultaneousClaimsWarnExactlyOnce();
     void badCredentialsWrongHostAndNewerSchemaKeepTheRecord();
 
@@ -157,6 +158,7 @@ private:
     // Rows of the register for hexId: station -> owner names, in order of recording.
     QList<QPair<QString, QString>> rows(const QString &hexId);
     QString column(const QString &hexId, const QString &station, const QString &name);
+    QString scalar(const QString &sql, const QString &hexId);
 
     std::unique_ptr<PgCluster> m_cluster;
 };
@@ -220,6 +222,17 @@ QString TestRegister::column(const QString &hexId, const QString &station, const
         return QStringLiteral("<none>");
     const QVariant v = q.value(0);
     return v.typeId() == QMetaType::QByteArray ? QString::number(v.toByteArray().size()) : v.toString();
+}
+
+QString TestRegister::scalar(const QString &sql, const QString &hexId)
+{
+    rows(hexId); // opens the probe connection
+    QSqlQuery q(QSqlDatabase::database(QStringLiteral("probe")));
+    q.prepare(sql);
+    q.addBindValue(hexId);
+    if (!q.exec() || !q.next())
+        return QStringLiteral("<none> ") + q.lastError().text();
+    return q.value(0).toString();
 }
 
 void TestRegister::twoStationsShareOneRegister()
@@ -385,6 +398,52 @@ void TestRegister::registerLostMidRunLosesNothingAndSendsOnce()
     QCOMPARE(rows(r.json.value(QStringLiteral("hexId")).toString()).size(), 1);
 }
 
+void TestRegister::failedWriteAndReprogrammedBeaconFreeTheirIds()
+{
+    Station e(QStringLiteral("Bench E"), QStringLiteral("shop"));
+    Station f(QStringLiteral("Bench F"), QStringLiteral("shop"));
+    QVERIFY(!e.startBeacon(5105).isEmpty());
+    QVERIFY(!f.startBeacon(6106).isEmpty());
+    const QString claimsOf = QStringLiteral("SELECT count(*) FROM quorvik_claims WHERE hex_id = ? AND expires_at >= now()");
+
+    // A write that never happens (the beacon on the port is another one) reserves nothing
+    // for longer than it lasts: the next beacon takes the ID without a question.
+    CliResult r = e.cli(e.programArgs(9999, mmsiIdentity(QStringLiteral("211777"))));
+    QVERIFY2(r.code != 0, qPrintable(describe(r)));
+    r = f.program(6106, mmsiIdentity(QStringLiteral("211777")));
+    QVERIFY2(r.code == 0, qPrintable(describe(r)));
+    const QString hexFailed = r.json.value(QStringLiteral("hexId")).toString();
+    QCOMPARE(rows(hexFailed), (QList<QPair<QString, QString>>{ { QStringLiteral("Bench F"), QString() } }));
+    QCOMPARE(scalar(claimsOf, hexFailed), QStringLiteral("0"));
+
+    // A beacon programmed from X to Y frees X; its X row stays, formerly carried.
+    r = e.program(5105, mmsiIdentity(QStringLiteral("211888")));
+    QVERIFY2(r.code == 0, qPrintable(describe(r)));
+    const QString hexX = r.json.value(QStringLiteral("hexId")).toString();
+    r = e.program(5105, mmsiIdentity(QStringLiteral("211999")));
+    QVERIFY2(r.code == 0, qPrintable(describe(r)));
+    const QString hexY = r.json.value(QStringLiteral("hexId")).toString();
+    QVERIFY(hexX != hexY);
+    QCOMPARE(scalar(QStringLiteral("SELECT serial FROM quorvik_carriers WHERE hex_id = ?"), hexY), QStringLiteral("5105"));
+    QVERIFY(scalar(QStringLiteral("SELECT serial FROM quorvik_carriers WHERE hex_id = ?"), hexX).startsWith("<none>"));
+    r = f.program(6106, mmsiIdentity(QStringLiteral("211888")));
+    QVERIFY2(r.code == 0, qPrintable(describe(r)));
+    QCOMPARE(r.json.value(QStringLiteral("hexId")).toString(), hexX);
+    QCOMPARE(scalar(QStringLiteral("SELECT serial FROM quorvik_carriers WHERE hex_id = ?"), hexX), QStringLiteral("6106"));
+    r = f.cli({ QStringLiteral("db"), QStringLiteral("who"), hexX });
+    QVERIFY2(r.code == 0, qPrintable(describe(r)));
+    QCOMPARE(r.json.value(QStringLiteral("beacons")).toInt(), 1);
+    const QJsonArray seen = r.json.value(QStringLiteral("register")).toArray();
+    QCOMPARE(seen.size(), 2);
+    QCOMPARE(seen.at(0).toObject().value(QStringLiteral("beaconSerial")).toString(), QStringLiteral("5105"));
+    QCOMPARE(seen.at(0).toObject().value(QStringLiteral("formerlyCarried")).toBool(), true);
+    QCOMPARE(seen.at(1).toObject().value(QStringLiteral("beaconSerial")).toString(), QStringLiteral("6106"));
+    QVERIFY(!seen.at(1).toObject().contains(QStringLiteral("formerlyCarried")));
+    // Y is still E's: F is asked before taking it.
+    r = f.program(6106, mmsiIdentity(QStringLiteral("211999")));
+    QVERIFY2(r.code == 4 && r.err.contains("5105"), qPrintable(describe(r)));
+}
+
 void TestRegister::simultaneousClaimsWarnExactlyOnce()
 {
     // Two connections ask for the same fresh ID at the same moment, many times over.
@@ -435,6 +494,28 @@ void TestRegister::simultaneousClaimsWarnExactlyOnce()
              qPrintable(again.lastError()));
     QVERIFY(again.claim(QStringLiteral("ADCE00000000000"), 13, QStringLiteral("5001"), QString(), QString(), &six));
     QCOMPARE(five.size() + six.size(), 1);
+
+    // A reservation whose station never ended its write expires; then the next beacon takes it.
+    const QString stale = QStringLiteral("ADCE0FFFFFFFFFF");
+    QList<SharedRegister::Entry> others;
+    QVERIFY(again.claim(stale, 13, QStringLiteral("7001"), QStringLiteral("Dead"), QString(), &others));
+    QVERIFY(others.isEmpty());
+    QVERIFY(again.claim(stale, 13, QStringLiteral("7002"), QStringLiteral("Alive"), QString(), &others));
+    QCOMPARE(others.size(), 1);
+    QVERIFY(others.first().claimOnly);
+    QCOMPARE(scalar(QStringLiteral("UPDATE quorvik_claims SET expires_at = now() - interval '1 second' "
+                                   "WHERE hex_id = ? RETURNING serial"),
+                    stale),
+             QStringLiteral("7001"));
+    QVERIFY(again.claim(stale, 13, QStringLiteral("7002"), QStringLiteral("Alive"), QString(), &others));
+    QVERIFY(others.isEmpty());
+    QVERIFY(again.claim(stale, 13, QStringLiteral("7001"), QStringLiteral("Dead"), QString(), &others));
+    QCOMPARE(others.size(), 1);
+    QCOMPARE(others.first().serial, QStringLiteral("7002"));
+    // Given up: free for anyone.
+    QVERIFY(again.release(stale, 13, QStringLiteral("7002")));
+    QVERIFY(again.claim(stale, 13, QStringLiteral("7003"), QString(), QString(), &others));
+    QVERIFY(others.isEmpty());
 }
 
 void TestRegister::badCredentialsWrongHostAndNewerSchemaKeepTheRecord()
