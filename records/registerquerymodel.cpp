@@ -233,7 +233,7 @@ bool RegisterQueryModel::fetch(int offset, QVector<Row> *rows)
     for (const QVariant &v : std::as_const(values))
         q.addBindValue(v);
     if (!q.exec()) {
-        setError(QStringLiteral("Register: %1").arg(q.lastError().databaseText().trimmed()));
+        setError(m_register.explain(q.lastError()));
         m_register.close();
         return false;
     }
@@ -263,8 +263,12 @@ bool RegisterQueryModel::record(int row, EpirbConfig &config)
     QSqlQuery q(QSqlDatabase::database(m_register.connectionName(), false));
     q.prepare(QStringLiteral("SELECT data_block, note, duplicate_reason FROM public.quorvik_beacons WHERE id = ?"));
     q.addBindValue(m_rows.at(row).id);
-    if (!q.exec() || !q.next()) {
-        setError(m_register.lastError());
+    if (!q.exec()) {
+        setError(m_register.explain(q.lastError()));
+        return false;
+    }
+    if (!q.next()) {
+        setError(QStringLiteral("Register: the row is no longer in the register."));
         return false;
     }
     if (!decodeDataBlock(q.value(0).toByteArray(), config))

@@ -7,6 +7,7 @@
 #include <QAtomicInt>
 #include <QCryptographicHash>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSqlDatabase>
 #include <QSqlDriver>
@@ -91,16 +92,36 @@ bool SharedRegister::Connection::operator==(const Connection &o) const
     return service == o.service && host == o.host && port == o.port && database == o.database && user == o.user;
 }
 
+namespace {
+
+// What was given, as it may be shown: a password in it (URL or key=value) becomes ***.
+QString withoutPassword(const QString &given)
+{
+    QString shown = given;
+    static const QRegularExpression inUrl(QStringLiteral("(://[^/?#@:]*):[^/?#@]*@"));
+    static const QRegularExpression asKey(QStringLiteral("(password\\s*=\\s*)('[^']*'|\\S+)"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression asQuery(QStringLiteral("([?&]password=)[^&#]*"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    shown.replace(inUrl, QStringLiteral("\\1:***@"));
+    shown.replace(asKey, QStringLiteral("\\1***"));
+    shown.replace(asQuery, QStringLiteral("\\1***"));
+    return shown;
+}
+
+} // namespace
+
 SharedRegister::Connection SharedRegister::Connection::parse(const QString &serviceOrUrl, QString *error)
 {
     Connection c;
     if (error)
         error->clear();
     const QString text = serviceOrUrl.trimmed();
+    const QString shown = withoutPassword(text);
     if (!text.startsWith(QLatin1String("postgresql://")) && !text.startsWith(QLatin1String("postgres://"))) {
         if (text.isEmpty() || text.contains(QLatin1Char(' ')) || text.contains(QLatin1Char('='))) {
             if (error)
-                *error = QStringLiteral("\"%1\" is neither a service name nor a postgresql:// address").arg(text);
+                *error = QStringLiteral("\"%1\" is neither a service name nor a postgresql:// address").arg(shown);
             return {};
         }
         c.service = text;
@@ -108,15 +129,17 @@ SharedRegister::Connection SharedRegister::Connection::parse(const QString &serv
     }
     const QUrl url(text, QUrl::StrictMode);
     if (!url.isValid()) {
+        // QUrl's own message quotes the address; the one without its password says the same.
         if (error)
-            *error = QStringLiteral("\"%1\" is not a valid address: %2").arg(text, url.errorString());
+            *error = QStringLiteral("\"%1\" is not a valid address: %2")
+                         .arg(shown, withoutPassword(QUrl(shown, QUrl::StrictMode).errorString()));
         return {};
     }
     c.host = url.host();
     c.port = url.port(0);
     c.user = url.userName();
     c.database = url.path().mid(1);
-    if (!url.password().isEmpty()) {
+    if (!url.password().isEmpty() || QUrlQuery(url).hasQueryItem(QStringLiteral("password"))) {
         if (error)
             *error = QStringLiteral("the address carries a password: give it in ~/.pgpass or the service file instead");
         return {};
@@ -127,7 +150,7 @@ SharedRegister::Connection SharedRegister::Connection::parse(const QString &serv
         c.host = query.queryItemValue(QStringLiteral("host"), QUrl::FullyDecoded);
     if (c.host.isEmpty() && c.database.isEmpty()) {
         if (error)
-            *error = QStringLiteral("\"%1\" names neither a host nor a database").arg(text);
+            *error = QStringLiteral("\"%1\" names neither a host nor a database").arg(shown);
         return {};
     }
     return c;
@@ -185,7 +208,11 @@ bool SharedRegister::fail(const QString &text)
 
 QString SharedRegister::explain(const QSqlError &error) const
 {
-    const QString said = firstLine(error.databaseText().isEmpty() ? error.text() : error.databaseText());
+    QString said = firstLine(error.databaseText().isEmpty() ? error.text() : error.databaseText());
+    if (said.isEmpty())
+        said = firstLine(error.driverText());
+    if (said.isEmpty())
+        said = QStringLiteral("the server gave no reason");
     const QString lower = said.toLower();
     const QString where = m_connection.describe();
     if (lower.contains(QLatin1String("password authentication failed"))

@@ -99,11 +99,13 @@ public:
     // Bound to the connection's thread; for paged views over the register.
     QString connectionName() const { return m_connectionName; }
 
+    // A failed statement's own error as a sentence for the technician (never empty).
+    QString explain(const QSqlError &error) const;
+
 private:
     bool ensureSchema();
     bool fail(const QString &text);
     bool failSql(const QSqlError &error);
-    QString explain(const QSqlError &error) const;
 
     Connection m_connection;
     QString m_connectionName;
