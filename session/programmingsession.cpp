@@ -463,12 +463,15 @@ bool ProgrammingSession::passGate(bool allowQuestion)
                      "%2. Nothing was written.")
                       .arg(hexId, lines.first());
             qWarning().noquote() << "Production write refused, nothing written: hex ID " + hexId + " of PLB "
-                    + m_c.pending->beaconSerial() + " is already carried by " + lines.join(QStringLiteral("; "));
+                    + m_c.pending->beaconSerial() + (unchecked ? QStringLiteral(": ") : QStringLiteral(" is already carried by "))
+                    + lines.join(QStringLiteral("; "));
             refuseProduction(text);
             return false;
         }
         const QString key = duplicateKey();
-        if (!m_duplicateAllowedKey.isEmpty() && key == m_duplicateAllowedKey) {
+        // A reason given for an unchecked ID does not cover a holder found later, nor the reverse.
+        const QString allowedKey = key + (unchecked ? QStringLiteral(" unchecked") : QString());
+        if (!m_duplicateAllowedKey.isEmpty() && allowedKey == m_duplicateAllowedKey) {
             // Answered already for this beacon and ID; the write is being tried again.
             m_c.pending->setDuplicateReason(m_duplicateAllowedReason);
             qWarning().noquote() << "Hex ID " + hexId + " is also carried by " + lines.join(QStringLiteral("; "))
@@ -569,7 +572,7 @@ bool ProgrammingSession::programAnyway(const QString &reasonIn)
     qWarning().noquote() << "Programming PLB " + m_c.pending->beaconSerial() + " with hex ID " + hexId
             + " although it is carried by " + lines.join(QStringLiteral("; ")) + "; reason given by "
             + m_c.pending->progOperator() + ": " + reason;
-    m_duplicateAllowedKey = m_duplicateAskedKey;
+    m_duplicateAllowedKey = m_duplicateAskedKey + (duplicateUnchecked() ? QStringLiteral(" unchecked") : QString());
     m_duplicateAllowedReason = reason;
     setDuplicateQuestion(QString(), {});
     // Asked again with the answer in hand: the gate sees the record as it is now.
