@@ -478,8 +478,8 @@ bool ProgrammingSession::passGate(bool allowQuestion)
                     + "; programming anyway as allowed before, reason: " + m_duplicateAllowedReason;
         } else {
             qWarning().noquote() << "Hex ID " + hexId + " of PLB " + m_c.pending->beaconSerial()
-                    + " is already carried by " + lines.join(QStringLiteral("; "))
-                    + "; nothing written, asking the technician";
+                    + (unchecked ? QStringLiteral(": ") : QStringLiteral(" is already carried by "))
+                    + lines.join(QStringLiteral("; ")) + "; nothing written, asking the technician";
             m_duplicateAskedKey = key;
             setStatus(unchecked ? tr("Not written: hex ID %1 could not be checked in the shared register. Cancel, or "
                                      "program anyway with a reason.")

@@ -359,7 +359,8 @@ void TestRegister::registerLostMidRunLosesNothingAndSendsOnce()
         produce->kill();
         produce->waitForFinished(5000);
         out += produce->readAllStandardOutput();
-        QVERIFY2(out.contains("refused") && out.contains("could not be checked"), out.constData());
+        QVERIFY2(out.contains("refused") && out.contains("could not be checked"),
+                 (out + produce->readAllStandardError()).constData());
     }
     QVERIFY(!c.startBeacon(3003).isEmpty());
     r = c.cli({ QStringLiteral("db"), QStringLiteral("send") });
