@@ -345,7 +345,7 @@ void TestRegister::registerLostMidRunLosesNothingAndSendsOnce()
         const QString plan = planDir.filePath(QStringLiteral("plan.csv"));
         QFile f(plan);
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("serial,protocol,country\n30035,15,211\n");
+        f.write("serial,protocol,country,batteryexpiry\n30035,15,211,072031\n");
         f.close();
         std::unique_ptr<QProcess> produce(c.startCli({ QStringLiteral("produce"), QStringLiteral("--port"), c.device(),
                                                        QStringLiteral("--plan"), plan }));
