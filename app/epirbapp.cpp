@@ -424,6 +424,7 @@ void EpirbApp::setProgProgress(double progress) { m_session->setProgress(progres
 bool EpirbApp::writeInProgress() const { return m_session->writeInProgress(); }
 QVariantList EpirbApp::duplicateHolders() const { return m_session->duplicateHolders(); }
 QString EpirbApp::duplicateHexId() const { return m_session->duplicateHexId(); }
+bool EpirbApp::duplicateUnchecked() const { return m_session->duplicateUnchecked(); }
 DuplicateGuard *EpirbApp::duplicateGuard() const { return m_services->duplicateGuard(); }
 EpirbComm *EpirbApp::comm() const { return m_services ? m_services->link() : nullptr; }
 QThread *EpirbApp::commThread() const { return m_services ? m_services->linkThread() : nullptr; }

@@ -52,6 +52,7 @@ class EpirbApp : public QObject
     // "operator", "foundIn" and "text" (all of it in one line). Empty when no write waits.
     Q_PROPERTY(QVariantList duplicateHolders READ duplicateHolders NOTIFY duplicateQuestionChanged)
     Q_PROPERTY(QString duplicateHexId READ duplicateHexId NOTIFY duplicateQuestionChanged)
+    Q_PROPERTY(bool duplicateUnchecked READ duplicateUnchecked NOTIFY duplicateQuestionChanged)
 
 public:
     // Headless runs every service but shows no window and leaves the settings as they
@@ -83,6 +84,7 @@ public:
     QString applicationFolderName() const { return QStringLiteral("QuorvikPLB"); }
     QVariantList duplicateHolders() const;
     QString duplicateHexId() const;
+    bool duplicateUnchecked() const;
     // Looks for other beacons with the ID about to be written; a shared register adds its lookup here.
     DuplicateGuard *duplicateGuard() const;
     ProgrammingSession *session() const { return m_session; }

@@ -127,7 +127,7 @@ int main(int argc, char *argv[])
         QElapsedTimer fill;
         fill.start();
         const QString sql = QStringLiteral(
-            "INSERT INTO quorvik_beacons (programming_key, hex_id, model, serial, protocol, country, owner_name, "
+            "INSERT INTO public.quorvik_beacons (programming_key, hex_id, model, serial, protocol, country, owner_name, "
             "owner_address, station, operator, prog_date, data_block, recorded_at) "
             "SELECT 'bench-' || g, upper(substr(md5(g::text), 1, 15)), 13, (100000 + g)::text, 15, 257, "
             "'Owner ' || g, 'Harbour street ' || (g % 500), 'Bench ' || (g % 8), 'Op ' || (g % 20), "
@@ -136,7 +136,7 @@ int main(int argc, char *argv[])
                                 .arg(block)
                                 .arg(present + 1)
                                 .arg(rows);
-        if (!exec(reg.connectionName(), sql) || !exec(reg.connectionName(), QStringLiteral("ANALYZE quorvik_beacons")))
+        if (!exec(reg.connectionName(), sql) || !exec(reg.connectionName(), QStringLiteral("ANALYZE public.quorvik_beacons")))
             return 1;
         std::printf("  filled in %.1f s\n", msSince(fill) / 1000.0);
     }

@@ -54,7 +54,10 @@ QList<DuplicateGuard::Holder> DuplicateGuard::othersCarrying(const QString &hexI
 
     if (m_extra) {
         QString extraError;
-        const QList<Holder> found = m_extra(hexId, QString::number(beaconType), serial, &extraError);
+        // A holder found here already makes this a duplicate: reserving the ID now would take
+        // it from that beacon's own programming still waiting to be sent.
+        const bool reserve = others.isEmpty();
+        const QList<Holder> found = m_extra(hexId, QString::number(beaconType), serial, reserve, &extraError);
         for (const Holder &h : found) {
             // The register may know this very beacon, or one the database already named.
             if (h.serial == serial && (h.beaconType == beaconType || h.beaconType < 0))

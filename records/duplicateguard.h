@@ -26,11 +26,12 @@ public:
         QString foundIn;       // where the beacon was found, for the user
     };
 
-    // The register's answer: the others carrying hexId; when there are none, the
-    // register reserves the ID for the beacon of type (the model's number as text)
-    // and serial. error is set when the register could not be asked.
+    // The register's answer: the others carrying hexId; when there are none and reserve
+    // is set, the register reserves the ID for the beacon of type (the model's number as
+    // text) and serial. error is set when the register could not be asked.
     using ExtraLookup = std::function<QList<DuplicateGuard::Holder>(const QString &hexId, const QString &type,
-                                                                    const QString &serial, QString *error)>;
+                                                                    const QString &serial, bool reserve,
+                                                                    QString *error)>;
 
     explicit DuplicateGuard(const DatabaseIfc *db);
 

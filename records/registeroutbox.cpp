@@ -9,7 +9,9 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include <algorithm>
 #include <optional>
+#include <utility>
 
 RegisterOutbox *RegisterOutbox::s_instance = nullptr;
 
@@ -245,18 +247,43 @@ int RegisterOutbox::sendNow()
 }
 
 bool RegisterOutbox::claim(const QString &hexId, int model, const QString &serial, const QString &station,
-                           const QString &operatorName, QList<SharedRegister::Entry> *others, QString *error)
+                           const QString &operatorName, QList<SharedRegister::Entry> *others, QString *error,
+                           bool reserve)
 {
     if (!isSetUp()) {
         others->clear();
         return true;
     }
     SharedRegister *r = reg();
-    const bool ok = r->claim(hexId, model, serial, station, operatorName, others);
+    const bool ok = r->claim(hexId, model, serial, station, operatorName, others, reserve);
     setError(ok ? QString() : r->lastError());
     if (error)
         *error = ok ? QString() : r->lastError();
+    if (ok && reserve) {
+        const bool held = std::any_of(m_claims.cbegin(), m_claims.cend(), [&](const Claim &c) {
+            return c.hexId == hexId && c.model == model && c.serial == serial;
+        });
+        if (!held)
+            m_claims.append({ hexId, model, serial });
+    }
     return ok;
+}
+
+void RegisterOutbox::writeEnded(bool verified)
+{
+    const QList<Claim> claims = std::exchange(m_claims, {});
+    if (verified || claims.isEmpty() || !isSetUp())
+        return;
+    SharedRegister *r = reg();
+    for (const Claim &c : claims) {
+        if (r->release(c.hexId, c.model, c.serial))
+            continue;
+        // Left to expire on its own.
+        qWarning().noquote() << QStringLiteral("Register: the reservation of %1 could not be given up (%2); it "
+                                               "expires within %3 minutes")
+                                    .arg(c.hexId, r->lastError())
+                                    .arg(SharedRegister::kClaimLifetimeS / 60);
+    }
 }
 
 bool RegisterOutbox::who(const QString &hexId, QList<SharedRegister::Entry> *entries, QString *error)
@@ -277,7 +304,7 @@ bool RegisterOutbox::who(const QString &hexId, QList<SharedRegister::Entry> *ent
 
 DuplicateGuard::ExtraLookup RegisterOutbox::duplicateLookup()
 {
-    return [this](const QString &hexId, const QString &type, const QString &serial, QString *error) {
+    return [this](const QString &hexId, const QString &type, const QString &serial, bool reserve, QString *error) {
         QList<DuplicateGuard::Holder> holders;
         if (error)
             error->clear();
@@ -288,7 +315,7 @@ DuplicateGuard::ExtraLookup RegisterOutbox::duplicateLookup()
         const QString station = tables->progStation();
         const QString operatorName = tables->operatorName();
         QList<SharedRegister::Entry> others;
-        if (!claim(hexId, type.toInt(), serial, station, operatorName, &others, error))
+        if (!claim(hexId, type.toInt(), serial, station, operatorName, &others, error, reserve))
             return holders;
         for (const SharedRegister::Entry &e : std::as_const(others)) {
             DuplicateGuard::Holder h;

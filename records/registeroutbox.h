@@ -70,7 +70,11 @@ public:
     // Other beacons carrying hexId in the register; when none, the ID is reserved for this
     // beacon. False with error set when the register could not answer.
     bool claim(const QString &hexId, int model, const QString &serial, const QString &station,
-               const QString &operatorName, QList<SharedRegister::Entry> *others, QString *error);
+               const QString &operatorName, QList<SharedRegister::Entry> *others, QString *error,
+               bool reserve = true);
+    // The write the reservations were made for has ended: a write that was not verified gives
+    // them up at once; a verified one keeps them until its programming is recorded.
+    void writeEnded(bool verified);
     bool who(const QString &hexId, QList<SharedRegister::Entry> *entries, QString *error);
     // The guard's look into the register; asking reserves a free ID for the beacon asking.
     DuplicateGuard::ExtraLookup duplicateLookup();
@@ -98,4 +102,12 @@ private:
     std::unique_ptr<SharedRegister> m_register;
     QString m_error;
     bool m_connected = false;
+    // Reservations made for the write in hand: hex ID, model, serial.
+    struct Claim
+    {
+        QString hexId;
+        int model = 0;
+        QString serial;
+    };
+    QList<Claim> m_claims;
 };

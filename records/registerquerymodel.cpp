@@ -222,7 +222,7 @@ bool RegisterQueryModel::fetch(int offset, QVector<Row> *rows)
     const QString order = QStringLiteral("%1 %2, id %2").arg(QLatin1String(sortColumn(m_sort)),
                                                             m_ascending ? QStringLiteral("ASC") : QStringLiteral("DESC"));
     const QString sql = QStringLiteral("SELECT id, hex_id, model, serial, station, operator, prog_date, owner_name, "
-                                       "duplicate_reason, recorded_at, battery_expiry FROM quorvik_beacons %1 ORDER BY %2 LIMIT %3 OFFSET %4")
+                                       "duplicate_reason, recorded_at, battery_expiry FROM public.quorvik_beacons %1 ORDER BY %2 LIMIT %3 OFFSET %4")
                             .arg(where.isEmpty() ? QString() : QStringLiteral("WHERE ") + where.join(QStringLiteral(" AND ")),
                                  order)
                             .arg(kPageRows)
@@ -233,7 +233,7 @@ bool RegisterQueryModel::fetch(int offset, QVector<Row> *rows)
     for (const QVariant &v : std::as_const(values))
         q.addBindValue(v);
     if (!q.exec()) {
-        setError(QStringLiteral("Register: %1").arg(q.lastError().databaseText().trimmed()));
+        setError(m_register.explain(q.lastError()));
         m_register.close();
         return false;
     }
@@ -261,10 +261,14 @@ bool RegisterQueryModel::record(int row, EpirbConfig &config)
     if (row < 0 || row >= m_rows.size() || !m_register.open())
         return false;
     QSqlQuery q(QSqlDatabase::database(m_register.connectionName(), false));
-    q.prepare(QStringLiteral("SELECT data_block, note, duplicate_reason FROM quorvik_beacons WHERE id = ?"));
+    q.prepare(QStringLiteral("SELECT data_block, note, duplicate_reason FROM public.quorvik_beacons WHERE id = ?"));
     q.addBindValue(m_rows.at(row).id);
-    if (!q.exec() || !q.next()) {
-        setError(m_register.lastError());
+    if (!q.exec()) {
+        setError(m_register.explain(q.lastError()));
+        return false;
+    }
+    if (!q.next()) {
+        setError(QStringLiteral("Register: the row is no longer in the register."));
         return false;
     }
     if (!decodeDataBlock(q.value(0).toByteArray(), config))

@@ -7,6 +7,7 @@
 #include <QAtomicInt>
 #include <QCryptographicHash>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSqlDatabase>
 #include <QSqlDriver>
@@ -91,16 +92,36 @@ bool SharedRegister::Connection::operator==(const Connection &o) const
     return service == o.service && host == o.host && port == o.port && database == o.database && user == o.user;
 }
 
+namespace {
+
+// What was given, as it may be shown: a password in it (URL or key=value) becomes ***.
+QString withoutPassword(const QString &given)
+{
+    QString shown = given;
+    static const QRegularExpression inUrl(QStringLiteral("(://[^/?#@:]*):[^/?#@]*@"));
+    static const QRegularExpression asKey(QStringLiteral("(password\\s*=\\s*)('[^']*'|\\S+)"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression asQuery(QStringLiteral("([?&]password=)[^&#]*"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    shown.replace(inUrl, QStringLiteral("\\1:***@"));
+    shown.replace(asKey, QStringLiteral("\\1***"));
+    shown.replace(asQuery, QStringLiteral("\\1***"));
+    return shown;
+}
+
+} // namespace
+
 SharedRegister::Connection SharedRegister::Connection::parse(const QString &serviceOrUrl, QString *error)
 {
     Connection c;
     if (error)
         error->clear();
     const QString text = serviceOrUrl.trimmed();
+    const QString shown = withoutPassword(text);
     if (!text.startsWith(QLatin1String("postgresql://")) && !text.startsWith(QLatin1String("postgres://"))) {
         if (text.isEmpty() || text.contains(QLatin1Char(' ')) || text.contains(QLatin1Char('='))) {
             if (error)
-                *error = QStringLiteral("\"%1\" is neither a service name nor a postgresql:// address").arg(text);
+                *error = QStringLiteral("\"%1\" is neither a service name nor a postgresql:// address").arg(shown);
             return {};
         }
         c.service = text;
@@ -108,15 +129,17 @@ SharedRegister::Connection SharedRegister::Connection::parse(const QString &serv
     }
     const QUrl url(text, QUrl::StrictMode);
     if (!url.isValid()) {
+        // QUrl's own message quotes the address; the one without its password says the same.
         if (error)
-            *error = QStringLiteral("\"%1\" is not a valid address: %2").arg(text, url.errorString());
+            *error = QStringLiteral("\"%1\" is not a valid address: %2")
+                         .arg(shown, withoutPassword(QUrl(shown, QUrl::StrictMode).errorString()));
         return {};
     }
     c.host = url.host();
     c.port = url.port(0);
     c.user = url.userName();
     c.database = url.path().mid(1);
-    if (!url.password().isEmpty()) {
+    if (!url.password().isEmpty() || QUrlQuery(url).hasQueryItem(QStringLiteral("password"))) {
         if (error)
             *error = QStringLiteral("the address carries a password: give it in ~/.pgpass or the service file instead");
         return {};
@@ -127,7 +150,7 @@ SharedRegister::Connection SharedRegister::Connection::parse(const QString &serv
         c.host = query.queryItemValue(QStringLiteral("host"), QUrl::FullyDecoded);
     if (c.host.isEmpty() && c.database.isEmpty()) {
         if (error)
-            *error = QStringLiteral("\"%1\" names neither a host nor a database").arg(text);
+            *error = QStringLiteral("\"%1\" names neither a host nor a database").arg(shown);
         return {};
     }
     return c;
@@ -185,7 +208,11 @@ bool SharedRegister::fail(const QString &text)
 
 QString SharedRegister::explain(const QSqlError &error) const
 {
-    const QString said = firstLine(error.databaseText().isEmpty() ? error.text() : error.databaseText());
+    QString said = firstLine(error.databaseText().isEmpty() ? error.text() : error.databaseText());
+    if (said.isEmpty())
+        said = firstLine(error.driverText());
+    if (said.isEmpty())
+        said = QStringLiteral("the server gave no reason");
     const QString lower = said.toLower();
     const QString where = m_connection.describe();
     if (lower.contains(QLatin1String("password authentication failed"))
@@ -258,11 +285,11 @@ bool SharedRegister::ensureSchema()
     };
     if (!q.exec(QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(kSchemaLock)))
         return rollback(q.lastError());
-    if (!q.exec(QStringLiteral("SELECT to_regclass('quorvik_schema') IS NOT NULL")) || !q.next())
+    if (!q.exec(QStringLiteral("SELECT to_regclass('public.quorvik_schema') IS NOT NULL")) || !q.next())
         return rollback(q.lastError());
     int version = 0;
     if (q.value(0).toBool()) {
-        if (!q.exec(QStringLiteral("SELECT coalesce(max(version), 0) FROM quorvik_schema")) || !q.next())
+        if (!q.exec(QStringLiteral("SELECT coalesce(max(version), 0) FROM public.quorvik_schema")) || !q.next())
             return rollback(q.lastError());
         version = q.value(0).toInt();
     }
@@ -306,39 +333,62 @@ QString SharedRegister::programmingKey(const EpirbConfig &record)
 }
 
 bool SharedRegister::claim(const QString &hexId, int model, const QString &serial, const QString &station,
-                           const QString &operatorName, QList<Entry> *others)
+                           const QString &operatorName, QList<Entry> *others, bool reserve)
 {
     if (others)
         others->clear();
     if (!open())
         return false;
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
-    // The insert either reserves the ID or finds the reservation another station committed
-    // (a concurrent one waits for it): never both stations reserve it.
-    QSqlQuery q(db);
-    // An ID another beacon is recorded with is not reserved for this one.
-    q.prepare(QStringLiteral("INSERT INTO quorvik_claims (hex_id, model, serial, station, operator) "
-                             "SELECT ?, ?, ?, ?, ? WHERE NOT EXISTS (SELECT 1 FROM quorvik_beacons "
-                             "WHERE hex_id = ? AND NOT (model = ? AND serial = ?)) ON CONFLICT (hex_id) DO NOTHING"));
-    q.addBindValue(text(hexId));
-    q.addBindValue(model);
-    q.addBindValue(text(serial));
-    q.addBindValue(text(station));
-    q.addBindValue(text(operatorName));
-    q.addBindValue(text(hexId));
-    q.addBindValue(model);
-    q.addBindValue(text(serial));
-    if (!q.exec())
-        return failSql(q.lastError());
+    if (reserve) {
+        // The key decides: a concurrent insert waits for the other's commit, then either takes
+        // an expired reservation over or leaves the live one alone; never both stations hold it.
+        // An ID another beacon carries now is not reserved for this one.
+        QSqlQuery q(db);
+        q.prepare(QStringLiteral(
+            "INSERT INTO public.quorvik_claims AS c (hex_id, model, serial, station, operator, claimed_at, expires_at) "
+            "SELECT ?, ?, ?, ?, ?, now(), now() + make_interval(secs => ?) "
+            "WHERE NOT EXISTS (SELECT 1 FROM public.quorvik_carriers WHERE hex_id = ? AND NOT (model = ? AND serial = ?)) "
+            "ON CONFLICT (hex_id) DO UPDATE SET model = excluded.model, serial = excluded.serial, "
+            "station = excluded.station, operator = excluded.operator, claimed_at = excluded.claimed_at, "
+            "expires_at = excluded.expires_at "
+            "WHERE c.expires_at < now() OR (c.model = excluded.model AND c.serial = excluded.serial)"));
+        q.addBindValue(text(hexId));
+        q.addBindValue(model);
+        q.addBindValue(text(serial));
+        q.addBindValue(text(station));
+        q.addBindValue(text(operatorName));
+        q.addBindValue(double(kClaimLifetimeS));
+        q.addBindValue(text(hexId));
+        q.addBindValue(model);
+        q.addBindValue(text(serial));
+        if (!q.exec())
+            return failSql(q.lastError());
+    }
     QList<Entry> found;
     if (!who(hexId, &found))
         return false;
     if (others) {
         for (const Entry &e : std::as_const(found)) {
-            if (e.model != model || e.serial != serial)
+            if (!e.former && (e.model != model || e.serial != serial))
                 others->append(e);
         }
     }
+    return true;
+}
+
+bool SharedRegister::release(const QString &hexId, int model, const QString &serial)
+{
+    if (!open())
+        return false;
+    QSqlQuery q(QSqlDatabase::database(m_connectionName, false));
+    q.prepare(QStringLiteral("DELETE FROM public.quorvik_claims WHERE hex_id = ? AND model = ? AND serial = ?"));
+    q.addBindValue(text(hexId));
+    q.addBindValue(model);
+    q.addBindValue(text(serial));
+    if (!q.exec())
+        return failSql(q.lastError());
+    m_error.clear();
     return true;
 }
 
@@ -349,13 +399,16 @@ bool SharedRegister::who(const QString &hexId, QList<Entry> *entries)
         return false;
     QSqlQuery q(QSqlDatabase::database(m_connectionName, false));
     q.setForwardOnly(true);
+    // A programming is former when the same beacon was programmed later with another ID.
     q.prepare(QStringLiteral(
-        "SELECT hex_id, model, serial, station, operator, prog_date, recorded_at, duplicate_reason, owner_name, false "
-        "FROM quorvik_beacons WHERE hex_id = ? "
+        "SELECT b.hex_id, b.model, b.serial, b.station, b.operator, b.prog_date, b.recorded_at, b.duplicate_reason, "
+        "b.owner_name, false, EXISTS (SELECT 1 FROM public.quorvik_beacons l WHERE l.model = b.model "
+        "AND l.serial = b.serial AND l.id > b.id AND l.hex_id <> b.hex_id) "
+        "FROM public.quorvik_beacons b WHERE b.hex_id = ? "
         "UNION ALL "
-        "SELECT c.hex_id, c.model, c.serial, c.station, c.operator, NULL, c.claimed_at, '', '', true "
-        "FROM quorvik_claims c WHERE c.hex_id = ? AND NOT EXISTS (SELECT 1 FROM quorvik_beacons b "
-        "WHERE b.hex_id = c.hex_id AND b.model = c.model AND b.serial = c.serial) "
+        "SELECT c.hex_id, c.model, c.serial, c.station, c.operator, NULL, c.claimed_at, '', '', true, false "
+        "FROM public.quorvik_claims c WHERE c.hex_id = ? AND c.expires_at >= now() AND NOT EXISTS "
+        "(SELECT 1 FROM public.quorvik_beacons b WHERE b.hex_id = c.hex_id AND b.model = c.model AND b.serial = c.serial) "
         "ORDER BY 7"));
     q.addBindValue(text(hexId));
     q.addBindValue(text(hexId));
@@ -373,6 +426,7 @@ bool SharedRegister::who(const QString &hexId, QList<Entry> *entries)
         e.duplicateReason = q.value(7).toString();
         e.ownerName = q.value(8).toString();
         e.claimOnly = q.value(9).toBool();
+        e.former = q.value(10).toBool();
         entries->append(e);
     }
     return true;
@@ -389,14 +443,23 @@ bool SharedRegister::send(const std::vector<const EpirbConfig *> &records, int *
         return failSql(db.lastError());
     QSqlQuery row(db);
     row.prepare(QStringLiteral(
-        "INSERT INTO quorvik_beacons (programming_key, hex_id, model, serial, protocol, country, mmsi, beacon_no, "
+        "INSERT INTO public.quorvik_beacons (programming_key, hex_id, model, serial, protocol, country, mmsi, beacon_no, "
         "tac_no, tac_no_rls, tac_no_rls_plb, custom_serial, message, owner_name, owner_address, owner_telephone, "
         "owner_other, battery_expiry, station, operator, dealer, prog_date, data_block, duplicate_reason, note) "
         "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
-        "ON CONFLICT (programming_key) DO NOTHING"));
-    QSqlQuery claimRow(db);
-    claimRow.prepare(QStringLiteral("INSERT INTO quorvik_claims (hex_id, model, serial, station, operator) "
-                                    "VALUES (?, ?, ?, ?, ?) ON CONFLICT (hex_id) DO NOTHING"));
+        "ON CONFLICT (programming_key) DO NOTHING RETURNING id"));
+    // The beacon's other ID is free again; this one is its own unless another beacon holds it.
+    QSqlQuery freeOld(db);
+    freeOld.prepare(QStringLiteral("DELETE FROM public.quorvik_carriers WHERE model = ? AND serial = ? AND hex_id <> ?"));
+    QSqlQuery carry(db);
+    carry.prepare(QStringLiteral(
+        "INSERT INTO public.quorvik_carriers AS k (hex_id, model, serial, station, operator, programming_id) "
+        "VALUES (?, ?, ?, ?, ?, ?) ON CONFLICT (hex_id) DO UPDATE SET station = excluded.station, "
+        "operator = excluded.operator, programming_id = excluded.programming_id, since = now() "
+        "WHERE k.model = excluded.model AND k.serial = excluded.serial"));
+    // Recorded: the reservation has done its work.
+    QSqlQuery unclaim(db);
+    unclaim.prepare(QStringLiteral("DELETE FROM public.quorvik_claims WHERE hex_id = ? AND model = ? AND serial = ?"));
     int added = 0;
     for (const EpirbConfig *r : records) {
         const QString hexId = r->epirbHexMsg();
@@ -430,17 +493,34 @@ bool SharedRegister::send(const std::vector<const EpirbConfig *> &records, int *
             db.rollback();
             return failSql(error);
         }
-        added += row.numRowsAffected() > 0 ? 1 : 0;
-        claimRow.addBindValue(text(hexId));
-        claimRow.addBindValue(r->beaconType());
-        claimRow.addBindValue(text(r->beaconSerial()));
-        claimRow.addBindValue(text(r->progStation()));
-        claimRow.addBindValue(text(r->progOperator()));
-        if (!claimRow.exec()) {
-            const QSqlError error = claimRow.lastError();
+        // A programming already there (sent before) changes nobody's ID.
+        if (!row.next())
+            continue;
+        const qint64 programmingId = row.value(0).toLongLong();
+        ++added;
+        const auto failed = [&db, this](const QSqlQuery &q) {
+            const QSqlError error = q.lastError();
             db.rollback();
             return failSql(error);
-        }
+        };
+        freeOld.addBindValue(r->beaconType());
+        freeOld.addBindValue(text(r->beaconSerial()));
+        freeOld.addBindValue(text(hexId));
+        if (!freeOld.exec())
+            return failed(freeOld);
+        carry.addBindValue(text(hexId));
+        carry.addBindValue(r->beaconType());
+        carry.addBindValue(text(r->beaconSerial()));
+        carry.addBindValue(text(r->progStation()));
+        carry.addBindValue(text(r->progOperator()));
+        carry.addBindValue(programmingId);
+        if (!carry.exec())
+            return failed(carry);
+        unclaim.addBindValue(text(hexId));
+        unclaim.addBindValue(r->beaconType());
+        unclaim.addBindValue(text(r->beaconSerial()));
+        if (!unclaim.exec())
+            return failed(unclaim);
     }
     if (!db.commit()) {
         const QSqlError error = db.lastError();
@@ -458,7 +538,7 @@ qint64 SharedRegister::count()
     if (!open())
         return -1;
     QSqlQuery q(QSqlDatabase::database(m_connectionName, false));
-    if (!q.exec(QStringLiteral("SELECT count(*) FROM quorvik_beacons")) || !q.next()) {
+    if (!q.exec(QStringLiteral("SELECT count(*) FROM public.quorvik_beacons")) || !q.next()) {
         failSql(q.lastError());
         return -1;
     }

@@ -20,9 +20,11 @@ class SharedRegister
 {
 public:
     // The tables this program writes; a register of a higher version is left alone.
-    static constexpr int kSchemaVersion = 1;
+    static constexpr int kSchemaVersion = 2;
     // Seconds libpq waits for the server before the register counts as unreachable.
     static constexpr int kConnectTimeoutS = 3;
+    // How long a reservation outlives a station that never ends its write.
+    static constexpr int kClaimLifetimeS = 600;
 
     // Where the register is: a libpq service name, or host/port/database/user. No password:
     // libpq finds it in ~/.pgpass or in the service file.
@@ -58,6 +60,7 @@ public:
         QString duplicateReason;
         QString ownerName;
         bool claimOnly = false; // reserved for a beacon about to be written, not recorded yet
+        bool former = false;    // the beacon has been programmed with another ID since
     };
 
     explicit SharedRegister(const Connection &connection);
@@ -74,12 +77,16 @@ public:
     // The schema version the register reported; 0 before open().
     int schemaVersion() const { return m_schemaVersion; }
 
-    // Other beacons (another model or serial) that carry hexId. When none does, the ID is
-    // reserved for this beacon in the same statement, so that of two stations asking at
+    // Other beacons (another model or serial) that carry hexId now or hold a live reservation
+    // of it. When none does and reserve is set, the ID is reserved for this beacon by the
+    // same statement, decided by the reservations' key, so that of two stations asking at
     // once exactly one is told of the other. False on failure (lastError()).
     bool claim(const QString &hexId, int model, const QString &serial, const QString &station,
-               const QString &operatorName, QList<Entry> *others);
-    // Every programming recorded for hexId and every reservation of it, oldest first.
+               const QString &operatorName, QList<Entry> *others, bool reserve = true);
+    // Gives up this beacon's reservation of hexId (its write failed or was cancelled).
+    bool release(const QString &hexId, int model, const QString &serial);
+    // Every programming recorded for hexId (those of beacons programmed with another ID since
+    // marked former) and every live reservation of it, oldest first.
     bool who(const QString &hexId, QList<Entry> *entries);
     // Writes the records in one transaction; a programming already there is not written
     // again. sent receives how many rows were new. False: nothing was written.
@@ -92,11 +99,13 @@ public:
     // Bound to the connection's thread; for paged views over the register.
     QString connectionName() const { return m_connectionName; }
 
+    // A failed statement's own error as a sentence for the technician (never empty).
+    QString explain(const QSqlError &error) const;
+
 private:
     bool ensureSchema();
     bool fail(const QString &text);
     bool failSql(const QSqlError &error);
-    QString explain(const QSqlError &error) const;
 
     Connection m_connection;
     QString m_connectionName;

@@ -401,10 +401,16 @@ bool ProgrammingSession::passGate(bool allowQuestion)
         refuseWrite(verdict.text);
         return false;
     }
-    if (verdict.kind == WriteGate::Verdict::Duplicate) {
+    if (verdict.kind == WriteGate::Verdict::Duplicate || verdict.kind == WriteGate::Verdict::Unchecked) {
         const QString hexId = verdict.text;
+        const bool unchecked = verdict.kind == WriteGate::Verdict::Unchecked;
         QStringList lines;
         QVariantList holders;
+        if (unchecked) {
+            lines << WriteGate::uncheckedText();
+            holders << QVariantMap { { QStringLiteral("unchecked"), true }, { QStringLiteral("text"), lines.first() },
+                                     { QStringLiteral("foundIn"), verdict.registerError } };
+        }
         for (const DuplicateGuard::Holder &h : verdict.holders) {
             const QString line = DuplicateGuard::describe(h);
             lines << line;
@@ -418,28 +424,36 @@ bool ProgrammingSession::passGate(bool allowQuestion)
         }
         if (!allowQuestion) {
             // Nobody at a production line may decide that two beacons share an ID.
-            const QString text = tr("Write refused: hex ID %1 is already carried by "
-                                    "%2. Nothing was written.")
-                                     .arg(hexId, lines.first());
+            const QString text = unchecked
+                ? tr("Write refused: hex ID %1 could not be checked. %2. Nothing was written.").arg(hexId, lines.first())
+                : tr("Write refused: hex ID %1 is already carried by "
+                     "%2. Nothing was written.")
+                      .arg(hexId, lines.first());
             qWarning().noquote() << "Production write refused, nothing written: hex ID " + hexId + " of PLB "
-                    + m_c.pending->beaconSerial() + " is already carried by " + lines.join(QStringLiteral("; "));
+                    + m_c.pending->beaconSerial() + (unchecked ? QStringLiteral(": ") : QStringLiteral(" is already carried by "))
+                    + lines.join(QStringLiteral("; "));
             refuseProduction(text);
             return false;
         }
         const QString key = duplicateKey();
-        if (!m_duplicateAllowedKey.isEmpty() && key == m_duplicateAllowedKey) {
+        // A reason given for an unchecked ID does not cover a holder found later, nor the reverse.
+        const QString allowedKey = key + (unchecked ? QStringLiteral(" unchecked") : QString());
+        if (!m_duplicateAllowedKey.isEmpty() && allowedKey == m_duplicateAllowedKey) {
             // Answered already for this beacon and ID; the write is being tried again.
             m_c.pending->setDuplicateReason(m_duplicateAllowedReason);
             qWarning().noquote() << "Hex ID " + hexId + " is also carried by " + lines.join(QStringLiteral("; "))
                     + "; programming anyway as allowed before, reason: " + m_duplicateAllowedReason;
         } else {
             qWarning().noquote() << "Hex ID " + hexId + " of PLB " + m_c.pending->beaconSerial()
-                    + " is already carried by " + lines.join(QStringLiteral("; "))
-                    + "; nothing written, asking the technician";
+                    + (unchecked ? QStringLiteral(": ") : QStringLiteral(" is already carried by "))
+                    + lines.join(QStringLiteral("; ")) + "; nothing written, asking the technician";
             m_duplicateAskedKey = key;
-            setStatus(tr("Not written: hex ID %1 is already carried by another beacon. Cancel, or program anyway "
-                         "with a reason.")
-                          .arg(hexId),
+            setStatus(unchecked ? tr("Not written: hex ID %1 could not be checked in the shared register. Cancel, or "
+                                     "program anyway with a reason.")
+                                      .arg(hexId)
+                                : tr("Not written: hex ID %1 is already carried by another beacon. Cancel, or program "
+                                     "anyway with a reason.")
+                                      .arg(hexId),
                       true);
             setPhase(Phase::WaitingForAnswer);
             setDuplicateQuestion(hexId, holders);
@@ -466,6 +480,15 @@ void ProgrammingSession::startWrite()
     if (!passGate(true))
         return;
     beginWrite();
+}
+
+bool ProgrammingSession::duplicateUnchecked() const
+{
+    for (const QVariant &h : m_duplicateHolders) {
+        if (h.toMap().value(QStringLiteral("unchecked")).toBool())
+            return true;
+    }
+    return false;
 }
 
 QString ProgrammingSession::duplicateKey() const
@@ -516,7 +539,7 @@ bool ProgrammingSession::programAnyway(const QString &reasonIn)
     qWarning().noquote() << "Programming PLB " + m_c.pending->beaconSerial() + " with hex ID " + hexId
             + " although it is carried by " + lines.join(QStringLiteral("; ")) + "; reason given by "
             + m_c.pending->progOperator() + ": " + reason;
-    m_duplicateAllowedKey = m_duplicateAskedKey;
+    m_duplicateAllowedKey = m_duplicateAskedKey + (duplicateUnchecked() ? QStringLiteral(" unchecked") : QString());
     m_duplicateAllowedReason = reason;
     setDuplicateQuestion(QString(), {});
     // Asked again with the answer in hand: the gate sees the record as it is now.
@@ -531,9 +554,12 @@ void ProgrammingSession::cancelDuplicateWrite()
 {
     if (m_duplicateHolders.isEmpty())
         return;
-    const QString text = tr("Write cancelled: hex ID %1 is carried by another "
-                            "beacon. Nothing was written to the PLB.")
-                             .arg(m_duplicateHexId);
+    const QString text = duplicateUnchecked()
+        ? tr("Write cancelled: hex ID %1 could not be checked in the shared register. Nothing was written to the PLB.")
+              .arg(m_duplicateHexId)
+        : tr("Write cancelled: hex ID %1 is carried by another "
+             "beacon. Nothing was written to the PLB.")
+              .arg(m_duplicateHexId);
     qInfo().noquote() << "Write of PLB " + m_c.pending->beaconSerial() + " cancelled: hex ID " + m_duplicateHexId
             + " is carried by another beacon; nothing written";
     setDuplicateQuestion(QString(), {});

@@ -113,6 +113,8 @@ public:
     bool holdsReadBeacon() const { return m_heldBeacon; }
     QVariantList duplicateHolders() const { return m_duplicateHolders; }
     QString duplicateHexId() const { return m_duplicateHexId; }
+    // The question is (also) about an ID the shared register could not check.
+    bool duplicateUnchecked() const;
 
     // readbackMode false is the wizard's first page: with skipReadback it only starts an
     // empty record.

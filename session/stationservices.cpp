@@ -46,6 +46,18 @@ StationServices::StationServices(QObject *owner, const Setup &setup)
     c.bootLog = log;
     c.view = epirbdatablkWrapper::instance(owner);
     m_session = std::make_unique<ProgrammingSession>(c, setup.session);
+    // A reservation in the register lives as long as the write it was made for.
+    QObject::connect(m_session.get(), &ProgrammingSession::writeFinished, outbox,
+                     [outbox](ProgrammingSession::WriteOutcome outcome) {
+                         outbox->writeEnded(outcome == ProgrammingSession::WriteOutcome::Verified
+                                            || outcome == ProgrammingSession::WriteOutcome::VerifiedNotStored);
+                     });
+    // A write stopped half-way (the technician's stop, a closed window) ends without a result.
+    ProgrammingSession *session = m_session.get();
+    QObject::connect(session, &ProgrammingSession::phaseChanged, outbox, [session, outbox] {
+        if (session->phase() == ProgrammingSession::Phase::Idle)
+            outbox->writeEnded(false);
+    });
 }
 
 QString StationServices::loadCountryList(CountryCodeModel *countries, const QString &appDir, const QString &appDataDir,

@@ -19,6 +19,11 @@ QByteArray WriteGate::messageOfBlock(const QByteArray &block, const EpirbConfig 
     return record.messageBytes();
 }
 
+QString WriteGate::uncheckedText()
+{
+    return tr("The shared register cannot be reached: this ID was checked against this station only");
+}
+
 WriteGate::Verdict WriteGate::check(const EpirbConfig &record) const
 {
     Verdict verdict;
@@ -41,9 +46,14 @@ WriteGate::Verdict WriteGate::check(const EpirbConfig &record) const
     if (m_guard) {
         QString registerError;
         verdict.holders = m_guard->othersCarrying(record, &registerError);
-        if (!registerError.isEmpty())
+        if (!registerError.isEmpty()) {
             qWarning().noquote() << "Duplicate check: the shared register could not be asked (" + registerError
                     + "); only this station's database was searched";
+            verdict.kind = Verdict::Unchecked;
+            verdict.text = record.epirbHexMsg();
+            verdict.registerError = registerError;
+            return verdict;
+        }
     }
     if (!verdict.holders.isEmpty()) {
         verdict.kind = Verdict::Duplicate;

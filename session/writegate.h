@@ -20,14 +20,18 @@ class WriteGate
 public:
     struct Verdict
     {
-        enum Kind { Go, Refused, Duplicate };
+        // Unchecked: the register is set up but could not answer; asked about as a
+        // duplicate is, since an ID nobody could look up is no free ID.
+        enum Kind { Go, Refused, Duplicate, Unchecked };
         Kind kind = Refused;
-        // Refused: why, as the user is told. Duplicate: the hex ID.
+        // Refused: why, as the user is told. Duplicate and Unchecked: the hex ID.
         QString text;
-        // The block to write (Go and Duplicate).
+        // The block to write (Go, Duplicate and Unchecked).
         QByteArray block;
-        // Duplicate: every other beacon carrying the hex ID.
+        // Duplicate and Unchecked: every other beacon found carrying the hex ID.
         QList<DuplicateGuard::Holder> holders;
+        // Unchecked: why the register could not answer.
+        QString registerError;
         bool go() const { return kind == Go; }
     };
 
@@ -40,6 +44,8 @@ public:
     // The message a block carries; the older models' blocks are not decoded, and theirs
     // is the record's.
     static QByteArray messageOfBlock(const QByteArray &block, const EpirbConfig &record);
+    // What the technician is told of an unchecked ID.
+    static QString uncheckedText();
 
 private:
     const DuplicateGuard *m_guard;

@@ -189,6 +189,33 @@ SceneTestCase {
         signalName: "duplicateIdFound"
     }
 
+    // A register set up but not answering has checked nothing: the same question, in its own
+    // words, and a reason before the write goes on.
+    function test_idTheRegisterCouldNotCheckIsAskedAbout() {
+        compare(QMLProxy.sharedRegister.applySettings(true, "", "/nonexistent-quorvik-register", 5432, "register",
+                                                      "quorvik"), "")
+        try {
+            const page = transferWithIdHeldBy(beaconSerial)
+            const dialog = page.duplicateDialog
+            tryVerify(function () { return dialog.opened }, 15000, "no question for an ID nobody could check")
+            compare(item("duplicateHeading", dialog.contentItem).text, "Hex ID not checked")
+            const holders = shownHolders(dialog)
+            compare(holders.length, 1)
+            verify(holders[0].text.indexOf("The shared register cannot be reached: this ID was checked against "
+                                           + "this station only") >= 0, holders[0].text)
+            compare(TestBeacon.stats().writesCompleted, 0)
+            const reason = "Register server down, workshop list checked by hand"
+            typeText(item("duplicateReasonField", dialog.contentItem), reason)
+            click(item("duplicateProgramButton", dialog.contentItem))
+            tryVerify(function () { return !dialog.visible }, 3000)
+            pressTestUntil(function () { return QMLProxy.app.progStatus === "PLB programmed successfully" }, 40000,
+                           "the write with a reason did not finish: " + QMLProxy.app.progStatus)
+            compare(TestBeacon.databaseFileDuplicateReason(beaconSerial), reason)
+        } finally {
+            QMLProxy.sharedRegister.applySettings(false, "", "", 0, "", "")
+        }
+    }
+
     function test_sameBeaconWithItsOwnIdIsNotAsked() {
         questions.clear()
         transferWithIdHeldBy(beaconSerial)

@@ -1853,8 +1853,10 @@ void TestRecords::duplicateGuardAndListMark()
     // The register's answer joins the database's: a beacon named by both once, the asking
     // beacon never, and its error is passed on with what the database found.
     QStringList asked;
-    guard.setExtraLookup([&asked](const QString &hexId, const QString &type, const QString &serial, QString *error) {
-        asked << hexId + QLatin1Char(' ') + type + QLatin1Char(' ') + serial;
+    guard.setExtraLookup([&asked](const QString &hexId, const QString &type, const QString &serial, bool reserve,
+                                  QString *error) {
+        asked << hexId + QLatin1Char(' ') + type + QLatin1Char(' ') + serial
+                + (reserve ? QStringLiteral(" reserve") : QStringLiteral(" look"));
         DuplicateGuard::Holder self, known, remote;
         self.beaconType = ConfigTables::E_SkuaP5;
         self.serial = serial;
@@ -1869,13 +1871,18 @@ void TestRecords::duplicateGuardAndListMark()
     });
     QString error;
     others = guard.othersCarrying(*first, &error);
-    QCOMPARE(asked, QStringList { shared + QStringLiteral(" 13 2001") });
+    // The database already names a holder: the register is asked, but reserves nothing.
+    QCOMPARE(asked, QStringList { shared + QStringLiteral(" 13 2001 look") });
     QCOMPARE(error, QStringLiteral("slow answer"));
     QCOMPARE(others.size(), 2);
     QCOMPARE(others.at(0).serial, QStringLiteral("2002"));
     QCOMPARE(others.at(1).serial, QStringLiteral("7007"));
     QCOMPARE(DuplicateGuard::describe(others.at(1)),
              QStringLiteral("Beacon 7007, date of programming unknown at Hammerfest (shared register)"));
+    // Nobody here carries it: the register's look reserves it for the beacon asking.
+    asked.clear();
+    guard.othersCarrying(QStringLiteral("ADCE0000000000F"), ConfigTables::E_SkuaP5, QStringLiteral("9"));
+    QCOMPARE(asked, QStringList { QStringLiteral("ADCE0000000000F 13 9 reserve") });
 
     ProgBeaconList list(&db, nullptr);
     QCOMPARE(list.roleNames().value(ProgBeaconList::DuplicateIdRole), QByteArray("duplicateId"));

@@ -17,7 +17,8 @@ namespace cli {
 // Exit codes shared by every sub-command.
 // NotSaved: the beacon is programmed and verified, but the database did not keep its record.
 // Duplicate: nothing written, another beacon carries the hex ID (program without --allow-duplicate).
-enum ExitCode { Ok = 0, Failure = 1, BadUsage = 2, NotSaved = 3, Duplicate = 4 };
+// Unchecked: nothing written, the shared register could not be asked (program without --allow-unchecked).
+enum ExitCode { Ok = 0, Failure = 1, BadUsage = 2, NotSaved = 3, Duplicate = 4, Unchecked = 5 };
 
 // One line on stderr, then the bad-usage exit code.
 int usageError(const QString &message);

@@ -46,6 +46,9 @@ QJsonObject entryJson(const SharedRegister::Entry &e)
     // Reserved by a station about to program it, not recorded (yet).
     if (e.claimOnly)
         o.insert(QStringLiteral("reservedOnly"), true);
+    // The beacon has been programmed with another ID since: formerly carried by it.
+    if (e.former)
+        o.insert(QStringLiteral("formerlyCarried"), true);
     return o;
 }
 
@@ -83,7 +86,8 @@ int runWho(DatabaseIfc &db, RegisterOutbox &outbox, const QString &hexId)
     QSet<QString> beacons;
     for (const SharedRegister::Entry &e : std::as_const(entries)) {
         shared.append(entryJson(e));
-        beacons.insert(QString::number(e.model) + QLatin1Char('/') + e.serial);
+        if (!e.former)
+            beacons.insert(QString::number(e.model) + QLatin1Char('/') + e.serial);
     }
     out.insert(QStringLiteral("register"), shared);
     out.insert(QStringLiteral("beacons"), beacons.size());
@@ -115,7 +119,9 @@ int runDbCommand(const QStringList &argsIn)
                     "          many were sent and how many still wait; exits 1 when the register could not\n"
                     "          take them (the records keep waiting, nothing is sent twice)\n"
                     "  who     every beacon and station carrying the 15-hex ID: this station's records and\n"
-                    "          the register's rows (exits 1 when the register could not answer)\n"
+                    "          the register's rows (exits 1 when the register could not answer); a row of a\n"
+                    "          beacon programmed with another ID since says \"formerlyCarried\", and\n"
+                    "          \"beacons\" counts those that carry it now\n"
                     "--db: the folder holding Quorvik.db, or the file; default the application data folder.\n"
                     "--register: a libpq service name or postgresql://user@host:port/database (a socket\n"
                     "          folder as ?host=/folder) for this run, instead of the Options settings. No\n"

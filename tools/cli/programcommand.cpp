@@ -9,6 +9,7 @@
 #include "config/epirbconfig.h"
 #include "config/identityrules.h"
 #include "records/registeroutbox.h"
+#include "session/writegate.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -22,7 +23,7 @@ namespace {
 const char kUsage[] =
     "usage: quorvik-cli program --port PATH (--config JSONFILE | --serial S [flags]) [--skipreadback]\n"
     "                           [--testprotocol] [--allow-duplicate REASON] [--wait SECONDS]\n"
-    "                           [--register SERVICE|URL]";
+    "                           [--register SERVICE|URL] [--allow-unchecked REASON]";
 
 // Flag -> setter on the pending record.
 struct TextFlag
@@ -76,7 +77,9 @@ void printHelp()
                 "Prints the verified record as JSON with its \"status\"; progress goes to stderr.\n"
                 "Exit 0 programmed, verified and saved in the database, 1 beacon or link failure,\n"
                 "2 bad usage, 3 programmed and verified but not saved in the database (why on stderr),\n"
-                "4 nothing written: another beacon carries the hex ID.\n"
+                "4 nothing written: another beacon carries the hex ID, 5 nothing written: the shared\n"
+                "register is set up but could not be asked, so the hex ID was checked against this\n"
+                "station only (--allow-unchecked REASON writes it all the same and stores REASON).\n"
                 "With a shared register (Options, or --register for this run: a libpq service name or\n"
                 "postgresql://user@host:port/database), the hex ID is also looked up there, and the stored\n"
                 "record is then sent to it; when the register cannot take it, it waits in the database\n"
@@ -100,6 +103,7 @@ int runProgramCommand(const QStringList &argsIn)
 
     QString configFile;
     QString allowDuplicate;
+    QString allowUnchecked;
     bool skipReadback = false;
     bool testProtocol = false;
     QList<QPair<const TextFlag *, QString>> texts;
@@ -134,6 +138,12 @@ int runProgramCommand(const QStringList &argsIn)
             allowDuplicate = value.simplified();
             if (allowDuplicate.isEmpty())
                 return cli::usageError(QStringLiteral("--allow-duplicate needs a reason"));
+            continue;
+        }
+        if (a == QLatin1String("--allow-unchecked")) {
+            allowUnchecked = value.simplified();
+            if (allowUnchecked.isEmpty())
+                return cli::usageError(QStringLiteral("--allow-unchecked needs a reason"));
             continue;
         }
         bool known = false;
@@ -197,18 +207,41 @@ int runProgramCommand(const QStringList &argsIn)
     // here is the command line's.
     ProgrammingSession *session = run.session();
     QStringList duplicateHolders;
+    bool unchecked = false;
+    bool missingDuplicate = false;
+    bool missingUnchecked = false;
     QObject::connect(session, &ProgrammingSession::duplicateIdFound, session,
-                     [session, &allowDuplicate, &duplicateHolders] {
-                         for (const QVariant &h : session->duplicateHolders())
-                             duplicateHolders << h.toMap().value(QStringLiteral("text")).toString();
-                         if (allowDuplicate.isEmpty())
+                     [&] {
+                         duplicateHolders.clear();
+                         unchecked = session->duplicateUnchecked();
+                         for (const QVariant &h : session->duplicateHolders()) {
+                             if (!h.toMap().value(QStringLiteral("unchecked")).toBool())
+                                 duplicateHolders << h.toMap().value(QStringLiteral("text")).toString();
+                         }
+                         // Each thing the check could not settle needs its own answer.
+                         missingDuplicate = !duplicateHolders.isEmpty() && allowDuplicate.isEmpty();
+                         missingUnchecked = unchecked && allowUnchecked.isEmpty();
+                         if (missingDuplicate || missingUnchecked) {
                              session->cancelDuplicateWrite();
-                         else
-                             session->programAnyway(allowDuplicate);
+                             return;
+                         }
+                         QStringList reasons;
+                         if (!duplicateHolders.isEmpty())
+                             reasons << allowDuplicate;
+                         if (unchecked)
+                             reasons << allowUnchecked;
+                         session->programAnyway(reasons.join(QStringLiteral("; ")));
                      }, Qt::QueuedConnection);
     // Every write passes the write gate: a refusal names the rule, and nothing is written.
     const bool ok = run.run([](ProgrammingSession *s) { s->startWrite(); }, wait);
-    if (!ok && allowDuplicate.isEmpty() && !duplicateHolders.isEmpty()) {
+    if (!ok && missingUnchecked && !missingDuplicate) {
+        RegisterOutbox *outbox = RegisterOutbox::instance(&run);
+        std::fprintf(stderr, "quorvik-cli: nothing written: hex ID %s: %s (%s)\n", qPrintable(pending->epirbHexMsg()),
+                     qPrintable(WriteGate::uncheckedText()), qPrintable(outbox->lastError()));
+        std::fputs("quorvik-cli: give --allow-unchecked REASON to program it all the same\n", stderr);
+        return cli::Unchecked;
+    }
+    if (!ok && missingDuplicate) {
         std::fprintf(stderr, "quorvik-cli: nothing written: hex ID %s is already carried by:\n",
                      qPrintable(pending->epirbHexMsg()));
         for (const QString &line : std::as_const(duplicateHolders))

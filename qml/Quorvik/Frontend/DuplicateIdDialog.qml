@@ -1,7 +1,8 @@
 import QtQuick
 import Quorvik.Backend
 
-// Shown when the controller stops a write because another beacon carries the hex ID:
+// Shown when the controller stops a write because another beacon carries the hex ID, or
+// because the shared register could not say whether one does:
 // Cancel writes nothing; Program anyway needs a reason and goes on with the write.
 DuplicateIdDialogForm {
     id: dialog
@@ -12,7 +13,10 @@ DuplicateIdDialogForm {
 
     readonly property bool reasonGiven: reasonField.text.trim().length > 0
 
-    intro.text: qsTr("Hex ID %1 is already carried by:").arg(QMLProxy.app.duplicateHexId)
+    heading.text: QMLProxy.app.duplicateUnchecked ? qsTr("Hex ID not checked") : qsTr("Hex ID already in use")
+    intro.text: QMLProxy.app.duplicateUnchecked
+                ? qsTr("Hex ID %1 could not be checked against the other stations:").arg(QMLProxy.app.duplicateHexId)
+                : qsTr("Hex ID %1 is already carried by:").arg(QMLProxy.app.duplicateHexId)
     holderRepeater.model: QMLProxy.app.duplicateHolders
     programButton.enabled: reasonGiven
     programButton.tooltip: reasonGiven ? "" : qsTr("Give a reason first")
