@@ -422,6 +422,20 @@ void EpirbApp::setProgStatusError(bool error) { m_session->setStatusError(error)
 double EpirbApp::progProgress() const { return m_session->progress(); }
 void EpirbApp::setProgProgress(double progress) { m_session->setProgress(progress); }
 bool EpirbApp::writeInProgress() const { return m_session->writeInProgress(); }
+
+bool EpirbApp::finishBeaconInHandBeforeQuit()
+{
+    // A beacon half written has no identity at all.
+    if (!m_batch || !m_batch->running() || !m_session->writeInProgress())
+        return false;
+    if (!m_quitAfterBeacon) {
+        m_quitAfterBeacon = true;
+        qInfo() << "Ending after the beacon in hand";
+        connect(m_batch, &ProductionBatch::finished, this, [] { QCoreApplication::quit(); });
+        m_batch->stop();
+    }
+    return true;
+}
 QVariantList EpirbApp::duplicateHolders() const { return m_session->duplicateHolders(); }
 QString EpirbApp::duplicateHexId() const { return m_session->duplicateHexId(); }
 bool EpirbApp::duplicateUnchecked() const { return m_session->duplicateUnchecked(); }

@@ -142,6 +142,10 @@ public:
     EpirbConfig *configPending() const { return m_configPending; }
     EpirbComm *comm() const;
     ProductionBatch *productionBatch() const { return m_batch; }
+    // Asked before the program ends (its window closed, SIGTERM/SIGINT), as "Close App"
+    // does: true while a batch's beacon is being written; the batch then ends after it
+    // and the program quits. False: nothing is in hand, quit now.
+    Q_INVOKABLE bool finishBeaconInHandBeforeQuit();
     QThread *commThread() const;
     QByteArray writeBlock() const;
     // Why the last verified beacon was not saved in the database; empty when it was.
@@ -222,4 +226,5 @@ private:
     // The "serialno" word of a production run as given.
     QString m_productionSerialArgument;
     ProductionBatch *m_batch = nullptr;
+    bool m_quitAfterBeacon = false;
 };

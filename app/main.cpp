@@ -81,6 +81,7 @@ int main(int argc, char *argv[])
 
     auto *shutdown = new ShutdownSignals(nullptr);
     auto *epirbApp = new EpirbApp(parser->positionalArguments(), nullptr);
+    shutdown->setFinishFirst([epirbApp] { return epirbApp->finishBeaconInHandBeforeQuit(); });
     // Smoke tests and the start-up benchmark stop once the window is up.
     if (qEnvironmentVariableIsSet("QUORVIK_REPORT_FIRST_FRAME"))
         reportFirstFrame(epirbApp);

@@ -51,6 +51,10 @@ void ShutdownSignals::check()
         qInfo().noquote() << QStringLiteral("Received %1, shutting down").arg(QLatin1String(signalName(sig)));
         m_logged = true;
     }
+    if (m_finishing || (m_finishFirst && m_finishFirst())) {
+        m_finishing = true;
+        return;
+    }
     // Asked again on every tick: a signal during start-up may end a nested loop
     // before the main one runs.
     QCoreApplication::quit();

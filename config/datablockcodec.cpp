@@ -4,6 +4,7 @@
 #include "config/epirbconfig.h"
 
 #include <QDebug>
+#include <QStringList>
 #include <QtEndian>
 
 #include <array>
@@ -341,6 +342,21 @@ int writtenBlockDifference(const QByteArray &written, const QByteArray &readBack
             return i;
     }
     return -1;
+}
+
+int ownerTextBytes(const EpirbConfig &config)
+{
+    // The zero after the last text may fall off the field's end: trailing empty texts
+    // and the last separator take no room, a separator between two texts does.
+    QStringList texts = { config.ownerName(), config.ownerAddress(), config.ownerTelephone(), config.ownerOther() };
+    while (!texts.isEmpty() && texts.last().isEmpty())
+        texts.removeLast();
+    return int(texts.join(QLatin1Char('\0')).toUtf8().size());
+}
+
+int ownerTextCapacity()
+{
+    return kOwnerWidth;
 }
 
 void limitDataBlockTexts(EpirbConfig &config)

@@ -31,6 +31,10 @@ bool isDataBlock(const QByteArray &block);
 int writtenBlockDifference(const QByteArray &written, const QByteArray &readBack);
 // Shortens station, operator and version to the widths of their fields.
 void limitDataBlockTexts(EpirbConfig &config);
+// The four owner texts share one field: UTF-8, zero bytes between them. The bytes they
+// take, and what the field holds; more is cut on the beacon.
+int ownerTextBytes(const EpirbConfig &config);
+int ownerTextCapacity();
 
 // Morse identification: one byte a character, (element count << 5) | dash pattern.
 QByteArray morseToBytes(const QString &text);

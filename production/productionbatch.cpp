@@ -15,19 +15,43 @@
 
 #include <functional>
 
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+
 namespace {
 const QStringList kRecordColumns = {
     QStringLiteral("serial"),  QStringLiteral("hexid"),         QStringLiteral("checksum"), QStringLiteral("protocol"),
     QStringLiteral("country"), QStringLiteral("batteryexpiry"), QStringLiteral("result"),   QStringLiteral("status"),
-    QStringLiteral("time"),    QStringLiteral("station"),       QStringLiteral("operator"),
+    QStringLiteral("time"),    QStringLiteral("station"),       QStringLiteral("operator"), QStringLiteral("identity"),
 };
+// Records written before the identity column was kept.
+const int kOldRecordColumns = int(kRecordColumns.size()) - 1;
 
-QString outcomeText(int outcome)
+QMap<QString, QString> identityValues(const QString &text)
 {
-    return outcome == ProductionBatch::Ok ? QStringLiteral("ok")
-         : outcome == ProductionBatch::Refused ? QStringLiteral("refused")
-                                                : QStringLiteral("failed");
+    QMap<QString, QString> values;
+    for (const QString &pair : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const int eq = int(pair.indexOf(QLatin1Char('=')));
+        if (eq > 0)
+            values.insert(pair.left(eq), pair.mid(eq + 1));
+    }
+    return values;
 }
+}
+
+QString ProductionBatch::outcomeText(int outcome)
+{
+    switch (outcome) {
+    case Ok:
+        return QStringLiteral("ok");
+    case Refused:
+        return QStringLiteral("refused");
+    case NotStored:
+        return QStringLiteral("not stored");
+    default:
+        return QStringLiteral("failed");
+    }
 }
 
 ProductionBatch::ProductionBatch(ProgrammingSession *session, QObject *parent)
@@ -68,12 +92,16 @@ QString ProductionBatch::defaultLabelFolder(const QString &planPath)
 bool ProductionBatch::load(const QString &planPath, const QMap<QString, QString> &defaults, const QString &recordPath)
 {
     m_errors.clear();
+    m_notes.clear();
+    m_differs.clear();
+    m_notStored.clear();
     m_done.clear();
     m_failed.clear();
     if (!m_plan.load(planPath, defaults)) {
         m_errors = m_plan.errors();
         return false;
     }
+    m_notes = m_plan.notes();
     if (!openRecord(recordPath.isEmpty() ? defaultRecordPath(planPath) : recordPath))
         return false;
     emit countsChanged();
@@ -92,20 +120,43 @@ bool ProductionBatch::openRecord(const QString &path)
         }
         before = m_record.readAll();
         m_record.close();
-        const QList<QPair<int, QStringList>> lines = ProductionPlan::splitCsv(before);
+        // Line by line: a line cut by a power cut or a full disk costs that line only.
+        const QList<QByteArray> lines = before.split('\n');
         for (int i = 1; i < lines.size(); ++i) {
-            const QStringList f = lines.at(i).second;
-            // A line cut short by a crash holds no result: its beacon is not done.
-            if (f.size() < kRecordColumns.size())
+            QByteArray raw = lines.at(i);
+            if (raw.endsWith('\r'))
+                raw.chop(1);
+            if (raw.isEmpty())
                 continue;
+            QStringList problems;
+            const QList<QPair<int, QStringList>> parsed
+                    = ProductionPlan::splitCsv(QString::fromUtf8(raw), QLatin1Char(','), &problems);
+            const QStringList f = parsed.size() == 1 ? parsed.first().second : QStringList();
+            const QString result = f.value(6);
+            if (!problems.isEmpty() || (f.size() != kRecordColumns.size() && f.size() != kOldRecordColumns)
+                || !QStringList{ outcomeText(Ok), outcomeText(Failed), outcomeText(Refused), outcomeText(NotStored) }
+                            .contains(result)) {
+                m_notes << QStringLiteral("record line %1 is damaged and skipped").arg(i + 1);
+                continue;
+            }
             const QString serial = f.at(0);
             if (m_plan.indexOf(serial) < 0)
                 continue;
-            if (f.at(6) == QLatin1String("ok"))
-                m_done.insert(serial);
-            else if (f.at(6) == QLatin1String("failed"))
+            if (result == outcomeText(Ok)) {
+                const QString difference = differenceFromPlan(f);
+                if (difference.isEmpty()) {
+                    m_done.insert(serial);
+                    m_differs.remove(serial);
+                } else {
+                    m_done.remove(serial);
+                    m_differs.insert(serial, difference);
+                }
+            } else if (result == outcomeText(Failed)) {
                 m_failed.insert(serial);
+            }
         }
+        for (const QString &difference : std::as_const(m_differs))
+            m_notes << difference;
     }
     if (!m_record.open(QIODevice::WriteOnly | QIODevice::Append)) {
         m_errors << QStringLiteral("%1: %2").arg(path, m_record.errorString());
@@ -117,11 +168,63 @@ bool ProductionBatch::openRecord(const QString &path)
         // The crash cut the last line: the next one starts on its own line.
         m_record.write("\n");
     }
-    if (!m_record.flush()) {
+    if (!m_record.flush() || ::fsync(m_record.handle()) != 0) {
         m_errors << QStringLiteral("%1: %2").arg(path, m_record.errorString());
         return false;
     }
     return true;
+}
+
+QString ProductionBatch::identityText(const EpirbConfig &config) const
+{
+    const QVariantMap decoded = IdentityRules::decode(config.messageBytes());
+    QStringList pairs;
+    for (const QString &field : IdentityRules::fields(config.protocolId()))
+        pairs << field + QLatin1Char('=') + decoded.value(field).toString().simplified().remove(QLatin1Char(' '));
+    return pairs.join(QLatin1Char(' '));
+}
+
+QString ProductionBatch::differenceFromPlan(const QStringList &f) const
+{
+    EpirbConfig planned(nullptr);
+    if (!m_plan.recordOf(m_plan.indexOf(f.at(0)), planned).isEmpty())
+        return {};
+    QStringList parts;
+    auto compare = [&parts](const QString &what, const QString &plan, const QString &programmed) {
+        if (plan != programmed)
+            parts << QStringLiteral("%1 %2 planned, %3 programmed")
+                             .arg(what, plan.isEmpty() ? QStringLiteral("none") : plan,
+                                  programmed.isEmpty() ? QStringLiteral("none") : programmed);
+    };
+    compare(QStringLiteral("protocol"), QString::number(planned.protocolId()), f.at(3));
+    compare(QStringLiteral("country"), QString::number(planned.rawCountryCode()), f.at(4));
+    if (f.size() > kOldRecordColumns) {
+        const QMap<QString, QString> plan = identityValues(identityText(planned));
+        const QMap<QString, QString> programmed = identityValues(f.at(kOldRecordColumns));
+        QStringList keys = plan.keys() + programmed.keys();
+        keys.removeDuplicates();
+        for (const QString &key : keys)
+            compare(key, plan.value(key), programmed.value(key));
+    }
+    // The hex ID also carries the beacon's TAC, which no plan gives: it is named with the
+    // differences that make it, not alone.
+    if (parts.isEmpty())
+        return {};
+    compare(QStringLiteral("hex ID"), planned.epirbHexMsg(), f.at(1));
+    return QStringLiteral("%1 differs from the plan: %2").arg(f.at(0), parts.join(QStringLiteral("; ")));
+}
+
+void ProductionBatch::allowRewrite(const QSet<QString> &serials)
+{
+    m_rewrite = serials;
+}
+
+int ProductionBatch::held() const
+{
+    int n = 0;
+    for (auto it = m_differs.cbegin(); it != m_differs.cend(); ++it)
+        n += m_rewrite.contains(it.key()) ? 0 : 1;
+    return n;
 }
 
 int ProductionBatch::failed() const
@@ -198,6 +301,11 @@ void ProductionBatch::readNext()
         end(QStringLiteral("every beacon of the plan is programmed"));
         return;
     }
+    if (left() == held()) {
+        end(QStringLiteral("the beacons left are programmed with another identity than the plan's: %1")
+                    .arg(QStringList(m_differs.keys()).join(QLatin1Char(' '))));
+        return;
+    }
     if (m_stopAsked) {
         end(QStringLiteral("stopped"));
         return;
@@ -214,12 +322,18 @@ void ProductionBatch::onWriteFinished(int outcome)
         return;
     switch (ProgrammingSession::WriteOutcome(outcome)) {
     case ProgrammingSession::WriteOutcome::Verified:
-    case ProgrammingSession::WriteOutcome::VerifiedNotStored:
         finishBeacon(Ok, m_session->statusText());
         break;
+    case ProgrammingSession::WriteOutcome::VerifiedNotStored:
+        finishBeacon(NotStored, m_session->statusText());
+        break;
     case ProgrammingSession::WriteOutcome::Failed:
-    case ProgrammingSession::WriteOutcome::Refused:
         finishBeacon(Failed, m_session->statusText());
+        break;
+    case ProgrammingSession::WriteOutcome::Refused:
+        // Refused by the write gate (a hex ID carried already, a rule): trying again
+        // while the beacon stays connected gives the same answer.
+        refuse(m_inHand, m_session->statusText());
         break;
     }
 }
@@ -234,6 +348,14 @@ void ProductionBatch::onReadFinished(bool ok)
         return;
     EpirbConfig *pending = m_session->pending();
     const QString serial = m_session->current()->beaconSerial();
+    if (!m_lastRefused.isEmpty() && serial == m_lastRefused) {
+        // The beacon refused is still connected: said once, not written.
+        m_phase = Phase::Idle;
+        m_session->stop();
+        QMetaObject::invokeMethod(this, &ProductionBatch::readNext, Qt::QueuedConnection);
+        return;
+    }
+    m_lastRefused.clear();
     const int row = m_plan.indexOf(serial);
     if (row < 0) {
         refuse(serial, tr("Serial number %1 is not in the plan").arg(serial));
@@ -243,12 +365,15 @@ void ProductionBatch::onReadFinished(bool ok)
         refuse(serial, tr("Serial number %1 is programmed already").arg(serial));
         return;
     }
+    if (m_differs.contains(serial) && !m_rewrite.contains(serial)) {
+        refuse(serial, m_differs.value(serial) + tr("; nothing written without the technician's word"));
+        return;
+    }
     const QString problem = m_plan.applyTo(row, *pending);
     if (!problem.isEmpty()) {
         refuse(serial, tr("Write refused: ") + problem);
         return;
     }
-    m_lastRefused.clear();
     m_phase = Phase::Writing;
     setInHand(serial);
     m_session->startProductionWrite();
@@ -275,12 +400,15 @@ void ProductionBatch::refuse(const QString &serial, const QString &status)
     m_session->setStatus(status, true);
     qWarning().noquote() << "Production batch: " + status;
     // A beacon left connected announces itself again; it is refused once.
-    if (serial != m_lastRefused) {
-        m_lastRefused = serial;
-        const EpirbConfig *read = m_session->current();
-        appendRecord(serial, read->epirbHexMsg(), read->epirbHexChecksum(), Refused, status);
-        setLastResult(serial + QStringLiteral(": ") + status);
-        emit beaconFinished(serial, read->epirbHexMsg(), Refused, status, m_clock.isValid() ? m_clock.elapsed() / 1000.0 : 0);
+    m_lastRefused = serial;
+    setInHand(QString());
+    const EpirbConfig *read = m_session->current();
+    const bool recorded = appendRecord(serial, read->epirbHexMsg(), read->epirbHexChecksum(), Refused, status);
+    setLastResult(serial + QStringLiteral(": ") + status);
+    emit beaconFinished(serial, read->epirbHexMsg(), Refused, status, m_clock.isValid() ? m_clock.elapsed() / 1000.0 : 0);
+    if (!recorded) {
+        end(m_recordProblem);
+        return;
     }
     QMetaObject::invokeMethod(this, &ProductionBatch::readNext, Qt::QueuedConnection);
 }
@@ -289,27 +417,39 @@ void ProductionBatch::finishBeacon(int outcome, const QString &status)
 {
     m_phase = Phase::Idle;
     const QString serial = m_inHand;
-    const EpirbConfig *record = outcome == Ok ? m_session->current() : m_session->pending();
+    const bool written = outcome == Ok || outcome == NotStored;
+    const EpirbConfig *record = written ? m_session->current() : m_session->pending();
     const double seconds = m_clock.isValid() ? m_clock.elapsed() / 1000.0 : 0;
     if (outcome == Ok) {
         m_done.insert(serial);
-        if (!m_labelFolder.isEmpty())
-            writeLabels();
+        m_differs.remove(serial);
+        m_notStored.remove(serial);
+    } else if (outcome == NotStored) {
+        m_notStored.insert(serial);
     } else {
         m_failed.insert(serial);
     }
-    appendRecord(serial, record->epirbHexMsg(), record->epirbHexChecksum(), outcome, status);
+    // The record line is on disk before labels are drawn and before the next beacon.
+    const bool recorded = appendRecord(serial, record->epirbHexMsg(), record->epirbHexChecksum(), outcome, status);
+    if (recorded && written && !m_labelFolder.isEmpty())
+        writeLabels();
     setLastResult(serial + QStringLiteral(": ") + status);
     emit countsChanged();
     emit beaconFinished(serial, record->epirbHexMsg(), outcome, status, seconds);
+    if (!recorded) {
+        end(m_recordProblem);
+        return;
+    }
     QMetaObject::invokeMethod(this, &ProductionBatch::readNext, Qt::QueuedConnection);
 }
 
-void ProductionBatch::appendRecord(const QString &serial, const QString &hexId, const QString &checksum, int outcome,
+bool ProductionBatch::appendRecord(const QString &serial, const QString &hexId, const QString &checksum, int outcome,
                                    const QString &status)
 {
     const int row = m_plan.indexOf(serial);
-    const EpirbConfig *record = outcome == Ok ? m_session->current() : m_session->pending();
+    const EpirbConfig *record = (outcome == Ok || outcome == NotStored) ? m_session->current() : m_session->pending();
+    if (outcome == Refused)
+        record = m_session->current();
     const bool planned = row >= 0;
     const QStringList fields = {
         serial,
@@ -323,14 +463,21 @@ void ProductionBatch::appendRecord(const QString &serial, const QString &hexId, 
         QDateTime::currentDateTime().toString(Qt::ISODate),
         ConfigTables::instance(nullptr)->progStation(),
         ConfigTables::instance(nullptr)->operatorName(),
+        planned ? identityText(*record) : QString(),
     };
     QStringList line;
     for (const QString &f : fields)
         line << ProductionPlan::csvField(f);
-    // Flushed per line: a crash keeps every beacon recorded before it.
-    if (m_record.write((line.join(QLatin1Char(',')) + QLatin1Char('\n')).toUtf8()) < 0 || !m_record.flush())
-        qWarning().noquote() << "Production batch: the record " + m_record.fileName()
-                                    + " could not be written: " + m_record.errorString();
+    const QByteArray bytes = (line.join(QLatin1Char(',')) + QLatin1Char('\n')).toUtf8();
+    // On the disk before anything else happens: a power cut keeps every beacon recorded.
+    if (m_record.write(bytes) == bytes.size() && m_record.flush() && ::fsync(m_record.handle()) == 0)
+        return true;
+    const QString why = m_record.error() != QFileDevice::NoError ? m_record.errorString()
+                                                                  : QString::fromLocal8Bit(std::strerror(errno));
+    qWarning().noquote() << "Production batch: the record " + m_record.fileName() + " could not be written: " + why;
+    m_recordProblem = tr("the record %1 cannot be written (%2): beacon %3 is not recorded; the batch is stopped")
+                              .arg(m_record.fileName(), why, serial);
+    return false;
 }
 
 void ProductionBatch::writeLabels()

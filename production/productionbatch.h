@@ -38,7 +38,8 @@ class ProductionBatch : public QObject
     Q_PROPERTY(QStringList problems READ errors CONSTANT)
 
 public:
-    enum Outcome { Ok, Failed, Refused };
+    // NotStored: programmed and verified, but the database did not keep it.
+    enum Outcome { Ok, Failed, Refused, NotStored };
     Q_ENUM(Outcome)
 
     // Without a session the batch only tells what its plan and record hold.
@@ -49,7 +50,17 @@ public:
     // errors() when the plan is refused or the record cannot be written.
     bool load(const QString &planPath, const QMap<QString, QString> &defaults, const QString &recordPath = QString());
     QStringList errors() const { return m_errors; }
+    // What the technician should know of a plan taken: how it was read, record lines
+    // skipped as damaged, beacons done with another identity than the plan's.
+    QStringList notes() const { return m_notes; }
     const ProductionPlan &plan() const { return m_plan; }
+    // Beacons the record has as done with another identity than their row's: what differs.
+    QMap<QString, QString> differences() const { return m_differs; }
+    // The technician's word: these beacons are written again with the plan's identity.
+    void allowRewrite(const QSet<QString> &serials);
+    // Beacons of this run the database did not keep.
+    int notStored() const { return int(m_notStored.size()); }
+    static QString outcomeText(int outcome);
     QString recordPath() const { return m_record.fileName(); }
     // Labels of each programmed beacon go here; none when empty.
     void setLabelFolder(const QString &folder) { m_labelFolder = folder; }
@@ -64,6 +75,8 @@ public:
     int done() const { return int(m_done.size()); }
     int failed() const;
     int left() const { return total() - done(); }
+    // Left but kept from writing: done with another identity than the plan's.
+    int held() const;
     bool isDone(const QString &serial) const { return m_done.contains(serial); }
     QString inHand() const { return m_inHand; }
     QVariantMap beaconInHand() const { return m_inHandDetails; }
@@ -97,8 +110,11 @@ private:
     void refuse(const QString &serial, const QString &status);
     void end(const QString &why);
     bool openRecord(const QString &path);
-    void appendRecord(const QString &serial, const QString &hexId, const QString &checksum, int outcome,
+    // False, with the batch ended, when the line cannot be written and synced.
+    bool appendRecord(const QString &serial, const QString &hexId, const QString &checksum, int outcome,
                       const QString &status);
+    QString identityText(const EpirbConfig &config) const;
+    QString differenceFromPlan(const QStringList &recordLine) const;
     void writeLabels();
     void setInHand(const QString &serial);
     void setLastResult(const QString &text);
@@ -107,6 +123,11 @@ private:
     QString m_portName;
     ProductionPlan m_plan;
     QStringList m_errors;
+    QStringList m_notes;
+    QMap<QString, QString> m_differs;
+    QSet<QString> m_notStored;
+    QSet<QString> m_rewrite;
+    QString m_recordProblem;
     QFile m_record;
     QString m_labelFolder;
     QSet<QString> m_done;

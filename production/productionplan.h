@@ -30,6 +30,8 @@ public:
 
     // One "line N: reason" per bad row (or per bad header / bad default).
     QStringList errors() const { return m_errors; }
+    // What the reader decided that the technician should know (a semicolon-separated file).
+    QStringList notes() const { return m_notes; }
     const QList<Row> &rows() const { return m_rows; }
     int size() const { return int(m_rows.size()); }
     // Index of the row for a serial number, -1 when the plan has none.
@@ -43,17 +45,23 @@ public:
     // Gives a record read from the beacon the row's identity, owner and battery expiry.
     // Empty when it passes the identity rules, else why not.
     QString applyTo(int row, EpirbConfig &config) const;
+    // The record a row makes for a beacon with its serial number, message computed.
+    // Empty when it passes the identity rules, else why not.
+    QString recordOf(int row, EpirbConfig &config) const;
 
-    // CSV as a spreadsheet writes it: "," separated, "..." quoting with "" inside.
-    static QList<QPair<int, QStringList>> splitCsv(const QByteArray &text);
+    // CSV as RFC 4180 has it: a quote opens a field only at its start, "" inside a quoted
+    // field is one quote, and a quoted field may span lines. A record with a stray or
+    // unclosed quote is left out, and errors gets "line N: why" for it.
+    static QList<QPair<int, QStringList>> splitCsv(const QString &text, QChar separator, QStringList *errors);
     static QString csvField(const QString &text);
 
 private:
     static QString applyValues(const QMap<QString, QString> &values, EpirbConfig &config);
-    QString checkRow(const Row &row) const;
+    QString checkRow(const Row &row, EpirbConfig &config) const;
 
     QString m_path;
     QMap<QString, QString> m_defaults;
     QList<Row> m_rows;
     QStringList m_errors;
+    QStringList m_notes;
 };

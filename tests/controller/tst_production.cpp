@@ -15,9 +15,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/types.h>
 
 namespace {
@@ -77,9 +79,11 @@ QList<QStringList> recordLines(const QString &path)
 class ProduceRun
 {
 public:
-    ProduceRun(const QTemporaryDir &home, const QStringList &args)
+    ProduceRun(const QTemporaryDir &home, const QStringList &args, std::function<void()> childSetup = {})
     {
         m_process.setProcessEnvironment(toolEnvironment(home));
+        if (childSetup)
+            m_process.setChildProcessModifier(childSetup);
         m_process.start(cliPath(), QStringList{ QStringLiteral("produce") } + args);
     }
     ~ProduceRun()
@@ -98,8 +102,14 @@ public:
             while (m_process.canReadLine()) {
                 const QString line = QString::fromUtf8(m_process.readLine()).trimmed();
                 m_out << line;
-                const QStringList f = line.split(QLatin1Char(' '));
-                if (f.size() >= 5 && f.at(0).size() == 5 && f.at(3).endsWith(QLatin1Char('s')))
+                QStringList f = line.split(QLatin1Char(' '));
+                if (f.size() >= 6 && f.at(2) == QLatin1String("not") && f.at(3) == QLatin1String("stored")) {
+                    f[2] = QStringLiteral("not stored");
+                    f.removeAt(3);
+                }
+                bool serial = false;
+                f.value(0).toInt(&serial);
+                if (f.size() >= 5 && f.at(0).size() == 5 && serial && f.at(3).endsWith(QLatin1Char('s')))
                     return { f.at(0), f.at(1), f.at(2), f.at(3), f.mid(4).join(QLatin1Char(' ')) };
             }
             if (m_process.state() == QProcess::NotRunning && !m_process.canReadLine())
@@ -139,6 +149,8 @@ private slots:
     void planOfFiveWithFailedAndStrangerBeacon();
     void killMidWriteResumeAndCtrlCEndAfterTheBeaconInHand();
     void planWithBadRowsIsRefusedWhole();
+    void cutRecordLineAndPlanEditedBetweenRuns();
+    void databaseOrRecordThatCannotBeWritten();
 
 private:
     bool startSim(const BeaconSimulator::Options &options);
@@ -346,32 +358,215 @@ void TestProduction::killMidWriteResumeAndCtrlCEndAfterTheBeaconInHand()
 
 void TestProduction::planWithBadRowsIsRefusedWhole()
 {
-    QVERIFY(writeFile(planPath(), "serial,country,protocol,mmsi,batteryexpiry\n"
-                                  "30001,211,15,,\n"
-                                  "3002,211,15,,\n"
-                                  "30003,257,15,,\n"
-                                  "30001,211,15,,\n"
-                                  "30005,211,20,,\n"
-                                  "30006,211,15,,132030\n"
-                                  "30007,211,15,,\n"));
+    // One row of each kind the wizard or the block would not take; the reader goes on
+    // after a bad row, so every one is named, and the last quote is never closed.
+    const QByteArray longOwner(40, 'A');
+    QVERIFY(writeFile(planPath(), "serial,country,protocol,mmsi,batteryexpiry,nationalid,beaconno,owner_name,owner_other\n"
+                                  "30001,211,15,,,,,,\n"
+                                  "3002,211,15,,,,,,\n"
+                                  "30003,257,15,,,,,,\n"
+                                  "30001,211,15,,,,,,\n"
+                                  "30005,211,20,,,,,,\n"
+                                  "30006,211,15,,132030,,,,\n"
+                                  "30007,211,22,,,,,,\n"
+                                  "30008,999,15,,,,,,\n"
+                                  "30009,211,15,,,1234,,,\n"
+                                  "30010,211,20,211000010,,,1,,\n"
+                                  "30011,211,15,,,,,Pat O\"Brien,\n"
+                                  "30012,211,15,,,,,\n"
+                                  "30013,211,15,,,,,\"" + longOwner + "\"," + longOwner + "\n"
+                                  "30014,211,20,211000001,,,,,\n"
+                                  "30015,211,20,211000001,,,,,\n"
+                                  "30016,211,15,,,,,\"Pat O\"\"Brien\",\n"
+                                  "30017,211,15,,,,,\"Unclosed,\n"
+                                  "30018,211,15,,,,,,\n"));
     QVERIFY(startSim(simOptions(QStringLiteral("30001"))));
-    ProduceRun run(*m_home, { QStringLiteral("--port"), m_sim->devicePath(), QStringLiteral("--plan"), planPath(),
-                              QStringLiteral("--batteryexpiry"), QStringLiteral("012032") });
+    const QStringList args = { QStringLiteral("--port"), m_sim->devicePath(), QStringLiteral("--plan"), planPath(),
+                               QStringLiteral("--batteryexpiry"), QStringLiteral("012032") };
+    ProduceRun run(*m_home, args);
     QCOMPARE(run.finish(), 2);
     const QString err = run.errors();
     QVERIFY2(err.contains(QStringLiteral("plan refused, nothing written")), qPrintable(err));
-    QVERIFY2(err.contains(QStringLiteral("line 3: serial \"3002\"")), qPrintable(err));
-    QVERIFY2(err.contains(QStringLiteral("line 4: ")) && err.contains(QStringLiteral("not allowed for country 257")),
-             qPrintable(err));
-    QVERIFY2(err.contains(QStringLiteral("line 5: serial 30001 is planned on line 2 already")), qPrintable(err));
-    QVERIFY2(err.contains(QStringLiteral("line 6: ")), qPrintable(err));
-    QVERIFY2(err.contains(QStringLiteral("line 7: batteryexpiry \"132030\"")), qPrintable(err));
-    // Good rows are not named; five reasons, one per bad row.
-    QVERIFY(!err.contains(QStringLiteral("line 2:")) && !err.contains(QStringLiteral("line 8:")));
-    QCOMPARE(err.count(QStringLiteral("  line ")), 5);
+    const QStringList named = {
+        QStringLiteral("line 3: serial \"3002\""),
+        QStringLiteral("line 4: "),
+        QStringLiteral("line 5: serial 30001 is planned on line 2 already"),
+        QStringLiteral("line 6: "),
+        QStringLiteral("line 7: batteryexpiry \"132030\""),
+        QStringLiteral("line 8: ") , // the test protocol, without the switch
+        QStringLiteral("line 9: Country 999 is not in the country list"),
+        QStringLiteral("line 10: nationalid \"1234\": protocol 15 does not carry it"),
+        QStringLiteral("line 11: beaconno \"1\": protocol 20 does not carry it"),
+        QStringLiteral("line 12: a quote inside a value"),
+        QStringLiteral("line 13: 8 values for 9 columns"),
+        QStringLiteral("line 14: owner texts: 83 bytes"),
+        QStringLiteral("line 16: serial 30015 would get hex ID"),
+        QStringLiteral("line 18: a quote opened here is never closed"),
+    };
+    for (const QString &n : named)
+        QVERIFY2(err.contains(n), qPrintable(n + QStringLiteral(" not in:\n") + err));
+    QVERIFY2(err.contains(QStringLiteral("test protocols are not allowed")), qPrintable(err));
+    QVERIFY2(err.contains(QStringLiteral("not allowed for country 257")), qPrintable(err));
+    // Good rows are not named (a doubled quote in a quoted value is one quote); one reason a bad row.
+    for (const char *good : { "line 2:", "line 15:", "line 17:" })
+        QVERIFY2(!err.contains(QLatin1String(good)), good);
+    QCOMPARE(err.count(QStringLiteral("  line ")), named.size());
     // Nothing reached the beacon, and no record was begun.
     QCOMPARE(m_sim->stats().handshakes, 0);
     QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("shift-a-record.csv"))));
+
+    // An owner exported as Windows-1252 would reach the beacon as other letters.
+    QVERIFY(writeFile(planPath(), "serial,country,protocol,owner_name\n"
+                                  "30001,211,15,J\xfcrgen M\xfcller\n"));
+    ProduceRun latin1(*m_home, args);
+    QCOMPARE(latin1.finish(), 2);
+    const QString latin1Err = latin1.errors();
+    QVERIFY2(latin1Err.contains(QStringLiteral("line 2: not UTF-8 text")), qPrintable(latin1Err));
+    QCOMPARE(m_sim->stats().handshakes, 0);
+}
+
+void TestProduction::cutRecordLineAndPlanEditedBetweenRuns()
+{
+    // As a spreadsheet in many locales saves it: BOM, ";" between values, CRLF.
+    QVERIFY(writeFile(planPath(), "\xef\xbb\xbfserial;country;protocol;batteryexpiry;owner_name\r\n"
+                                  "50001;211;15;082030;\"Dahl; Bruno\"\r\n"
+                                  "50002;211;15;082030;Eck\r\n"
+                                  "50003;211;15;082030;Falk\r\n"));
+    QVERIFY(startSim(simOptions(QStringLiteral("50001"))));
+    const QStringList args = { QStringLiteral("--port"), m_sim->devicePath(), QStringLiteral("--plan"), planPath() };
+    const QString recordPath = m_dir.filePath(QStringLiteral("shift-a-record.csv"));
+    QStringList hexIds;
+    {
+        ProduceRun run(*m_home, args);
+        for (const char *next : { "50002", "50003", "" }) {
+            const QStringList line = run.nextBeacon();
+            QVERIFY2(line.value(2) == QLatin1String("ok"), qPrintable(run.output() + run.errors()));
+            hexIds << line.at(1);
+            if (*next)
+                m_sim->connectBeacon(BeaconSimulator::blankBlock(QLatin1String(next)));
+        }
+        QCOMPARE(run.finish(), 0);
+        QVERIFY2(run.output().contains(QStringLiteral("note: The plan is read as separated by semicolons")),
+                 qPrintable(run.output()));
+    }
+    EpirbConfig onBeacon(nullptr);
+    QVERIFY(decodeDataBlock(m_sim->block(), onBeacon));
+    QCOMPARE(onBeacon.ownerName(), QStringLiteral("Falk"));
+
+    // A power cut inside the first beacon's line: it was writing a quoted status.
+    QFile record(recordPath);
+    QVERIFY(record.open(QIODevice::ReadOnly));
+    QList<QByteArray> lines = record.readAll().split('\n');
+    record.close();
+    QCOMPARE(lines.size(), 5); // header, three beacons, the end of the last line
+    lines[1] = lines.at(1).left(40) + ",\"PLB progr";
+    QVERIFY(writeFile(recordPath, lines.join('\n')));
+
+    // The plan edited: beacon 50003 is planned for another country now.
+    QVERIFY(writeFile(planPath(), "serial;country;protocol;batteryexpiry;owner_name\r\n"
+                                  "50001;211;15;082030;\"Dahl; Bruno\"\r\n"
+                                  "50002;211;15;082030;Eck\r\n"
+                                  "50003;232;15;082030;Falk\r\n"));
+    const int handshakes = m_sim->stats().handshakes;
+    QProcess status;
+    status.setProcessEnvironment(toolEnvironment(*m_home));
+    status.start(cliPath(), QStringList{ QStringLiteral("produce"), QStringLiteral("--status") } + args);
+    QVERIFY(status.waitForFinished(30000));
+    QCOMPARE(status.exitCode(), 0);
+    const QString statusText = QString::fromUtf8(status.readAllStandardOutput());
+    QVERIFY2(statusText.contains(QStringLiteral("note: record line 2 is damaged and skipped")), qPrintable(statusText));
+    QVERIFY2(statusText.contains(QStringLiteral("note: 50003 differs from the plan: country 232 planned, 211 programmed; "
+                                                "hex ID ")),
+             qPrintable(statusText));
+    QVERIFY2(statusText.contains(QStringLiteral(" programmed\n")), qPrintable(statusText));
+    QVERIFY2(statusText.contains(QStringLiteral("done: 50002\n")), qPrintable(statusText));
+    QVERIFY2(statusText.contains(QStringLiteral("left: 50001 50003\n")), qPrintable(statusText));
+    QVERIFY2(statusText.contains(QStringLiteral("differ from the plan: 50003\n")), qPrintable(statusText));
+    QCOMPARE(m_sim->stats().handshakes, handshakes);
+
+    // The changed beacon is named, once while it stays connected, and not written; the
+    // beacon whose line was cut is written again; then the batch ends with 50003 held.
+    const int writes = m_sim->stats().writesCompleted;
+    {
+        ProduceRun run(*m_home, args);
+        m_sim->connectBeacon(BeaconSimulator::blankBlock(QStringLiteral("50003")));
+        QStringList line = run.nextBeacon();
+        QCOMPARE(line.value(0), QStringLiteral("50003"));
+        QCOMPARE(line.value(2), QStringLiteral("refused"));
+        QVERIFY2(line.value(4).startsWith(QStringLiteral("50003 differs from the plan: country 232 planned, 211 programmed")),
+                 qPrintable(line.value(4)));
+        // Left connected, it announces itself again and again: no second line.
+        QTest::qWait(2000);
+        m_sim->connectBeacon(BeaconSimulator::blankBlock(QStringLiteral("50001")));
+        line = run.nextBeacon();
+        QCOMPARE(line.value(0), QStringLiteral("50001"));
+        QCOMPARE(line.value(2), QStringLiteral("ok"));
+        QCOMPARE(run.finish(), 1);
+        QVERIFY2(run.output().contains(QStringLiteral("batch ended: the beacons left are programmed with another "
+                                                      "identity than the plan's: 50003")),
+                 qPrintable(run.output()));
+    }
+    QCOMPARE(m_sim->stats().writesCompleted - writes, 1);
+
+    // The technician's word: 50003 gets the plan's identity.
+    ProduceRun rewrite(*m_home, QStringList(args) << QStringLiteral("--rewrite") << QStringLiteral("50003"));
+    m_sim->connectBeacon(BeaconSimulator::blankBlock(QStringLiteral("50003")));
+    QCOMPARE(rewrite.nextBeacon().value(2), QStringLiteral("ok"));
+    QCOMPARE(rewrite.finish(), 0);
+    QVERIFY(decodeDataBlock(m_sim->block(), onBeacon));
+    QCOMPARE(onBeacon.rawCountryCode(), 232);
+    QVERIFY(onBeacon.epirbHexMsg() != hexIds.at(2));
+}
+
+void TestProduction::databaseOrRecordThatCannotBeWritten()
+{
+    QVERIFY(writeFile(planPath(), "serial,country,protocol,batteryexpiry\n"
+                                  "60001,211,15,082030\n"
+                                  "60002,211,15,082030\n"));
+    QVERIFY(startSim(simOptions(QStringLiteral("60001"))));
+    const QStringList args = { QStringLiteral("--port"), m_sim->devicePath(), QStringLiteral("--plan"), planPath() };
+    const QString recordPath = m_dir.filePath(QStringLiteral("shift-a-record.csv"));
+
+    // A database the tool cannot read is not written: the beacon is programmed, not stored.
+    const QString dbPath = m_home->filePath(QStringLiteral("data/Aldmar/Quorvik PLB/Quorvik.db"));
+    QFile::remove(dbPath);
+    QVERIFY(QDir().mkpath(dbPath));
+    {
+        ProduceRun run(*m_home, args);
+        const QStringList line = run.nextBeacon();
+        QCOMPARE(line.value(0), QStringLiteral("60001"));
+        QVERIFY2(line.value(2) == QLatin1String("not stored"), qPrintable(run.output() + run.errors()));
+        ::kill(pid_t(run.process().processId()), SIGINT);
+        QCOMPARE(run.finish(), 3);
+        QVERIFY2(run.output().contains(QStringLiteral("progress: done 0, failed 0, left 2 of 2")), qPrintable(run.output()));
+    }
+    QList<QStringList> record = recordLines(recordPath);
+    QCOMPARE(record.size(), 2);
+    QCOMPARE(record.at(1).value(6), QStringLiteral("not stored"));
+
+    // A record that cannot take the next line (a full disk, here a file size limit) stops
+    // the batch at once.
+    QFile file(recordPath);
+    const qint64 recordSize = file.size();
+    ProduceRun full(*m_home, args, [recordSize] {
+        ::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit limit;
+        limit.rlim_cur = limit.rlim_max = rlim_t(recordSize + 8);
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    m_sim->connectBeacon(BeaconSimulator::blankBlock(QStringLiteral("60001")));
+    const QStringList line = full.nextBeacon();
+    QCOMPARE(line.value(0), QStringLiteral("60001"));
+    QCOMPARE(line.value(2), QStringLiteral("not stored"));
+    QCOMPARE(full.finish(), 3);
+    QVERIFY2(full.output().contains(QStringLiteral("batch ended: the record ") + recordPath + QStringLiteral(" cannot be written")),
+             qPrintable(full.output()));
+    QVERIFY2(full.output().contains(QStringLiteral("beacon 60001 is not recorded; the batch is stopped")),
+             qPrintable(full.output()));
+    // It did not go on to wait for the next beacon; what reached the record of the line
+    // is a fragment the next run skips.
+    QVERIFY(QFileInfo(recordPath).size() <= recordSize + 8);
+    QVERIFY(QDir(dbPath).removeRecursively());
 }
 
 QTEST_GUILESS_MAIN(TestProduction)

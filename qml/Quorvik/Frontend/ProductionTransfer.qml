@@ -62,12 +62,10 @@ ProductionTransferForm {
     closeButton.enabled: !closeAfterBeacon
     closeButton.onClicked: {
         // A beacon half written has no identity at all: the batch ends after the one in hand.
-        if (batchMode && batch.running && QMLProxy.app.writeInProgress) {
+        if (QMLProxy.app.finishBeaconInHandBeforeQuit())
             closeAfterBeacon = true
-            batch.stop()
-        } else {
+        else
             Qt.quit()
-        }
     }
 
     Connections {

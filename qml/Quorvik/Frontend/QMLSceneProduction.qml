@@ -14,6 +14,12 @@ ApplicationWindow {
     color: AldmarStyle.jBackgroundColor
     font.family: AldmarStyle.jFont
 
+    // Closing the window while a beacon is being written ends after it, as "Close App" does.
+    onClosing: function(close) {
+        if (QMLProxy.app.finishBeaconInHandBeforeQuit())
+            close.accepted = false
+    }
+
     Item {
         id: root
         objectName: "sceneRoot"
