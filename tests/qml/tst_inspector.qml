@@ -147,7 +147,7 @@ SceneTestCase {
             else if (key === "additionalDataType")
                 verify(text.indexOf(value ? "position offsets" : "20 bits") === 0, text)
             else if (key === "position")
-                compare(text, "default / no position")
+                compare(text, json.positionText)
             else if (key === "alternativeProtocolType")
                 verify(text.indexOf("(protocol number " + value + ")") > 0, text)
             else if (key === "protocolName" && json.protocolType === 24)
@@ -241,7 +241,7 @@ SceneTestCase {
         return [
             { tag: "label matches the beacon", input: locationPlb, other: "9c6f 40c0 e400 3d5", marked: [] },
             { tag: "one serial number apart", input: serialPlb, other: otherSerial,
-              marked: ["hexMessage", "serialNumber", "bch1", "hexId", "checksum"] },
+              marked: ["hexMessage", "serial", "bch1", "hexId", "checksum"] },
             { tag: "two hex IDs, other country", input: "9C6F40C0E4003D5", other: otherCountryId,
               marked: ["countryCode", "hexId", "checksum"] }
         ]
@@ -275,7 +275,7 @@ SceneTestCase {
     }
 
     function test_readBackOfABrokenMessageIsFlagged(data) {
-        TestBeacon.restart({ serial: "24680", owner: "Broken Owner" })
+        TestBeacon.restart({ serial: "24680", owner: "Broken Owner", tac: 245 })
         let block = TestBeacon.storedBlockHex()
         // The message starts at byte 33; its byte 11 lies inside BCH-1.
         if (data.broken)
