@@ -1,6 +1,7 @@
 #include "coding/encodedposition.h"
 
 #include "coding/epirbmsgbase.h"
+#include "coding/protocolfields.h"
 #include "coding/protocoltype.h"
 
 #include <cmath>
@@ -189,14 +190,7 @@ EncodedPosition EncodedPosition::fromMessage(const EpirbMsgBase &msg)
 
 QByteArray EncodedPosition::registrationHexId(const EpirbMsgBase &msg)
 {
-    const int type = msg.protocolType();
-    const Layout l = layoutOf(familyOf(type));
-    if (!l.pdf1First)
-        return msg.hexId();
-    const std::unique_ptr<EpirbMsgBase> defaults(EpirbMsgBase::create(type));
-    EpirbMsgBase id;
-    id.loadBytes(msg.messageBytes());
-    for (int bit = l.pdf1First; bit <= l.pdf1Last; ++bit)
-        id.setBits(bit, 1, defaults->bits(bit, 1));
-    return id.hexId();
+    // One rule for the defaults, that of the decoder, which knows every protocol family.
+    const QByteArray id = ProtocolFields::registrationId(msg);
+    return id.isEmpty() ? msg.hexId() : id;
 }

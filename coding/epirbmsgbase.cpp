@@ -142,6 +142,9 @@ int EpirbMsgBase::protocolType() const
         switch (bits(37, 3)) {
         case 2: return isLong ? UserLocationMmsi : UserMmsi;
         case 3:
+            // Only the EPIRB and PLB beacon types are this program's; ELTs and the spare codes are not.
+            if (bits(40, 3) != 2 && bits(40, 3) != 4 && !plb)
+                return ProtocolMax;
             if (isLong)
                 return plb ? UserLocationSerialPlb : UserLocationSerialEpirb;
             return plb ? UserSerialPlb : UserSerialEpirb;

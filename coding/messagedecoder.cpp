@@ -2,6 +2,7 @@
 
 #include "coding/encodedposition.h"
 #include "coding/epirbmsgbase.h"
+#include "coding/protocolfields.h"
 #include "coding/protocolnames.h"
 #include "coding/protocoltype.h"
 
@@ -10,6 +11,7 @@
 #include <QJsonDocument>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -20,49 +22,6 @@ using MsgPtr = std::unique_ptr<EpirbMsgBase>;
 QString tr(const char *text)
 {
     return QCoreApplication::translate("MessageDecoder", text);
-}
-
-enum class Family { Unsupported, UserMaritime, UserCallSign, UserSerial, StdMmsi, StdSerial, RlsTac, RlsMmsi, National };
-
-Family familyOf(int type)
-{
-    using namespace ProtocolType;
-    switch (type) {
-    case UserMmsi:
-    case UserLocationMmsi:
-        return Family::UserMaritime;
-    case UserRadiocall:
-    case UserLocationRadioCallsign:
-        return Family::UserCallSign;
-    case UserSerialEpirb:
-    case UserSerialPlb:
-    case UserLocationSerialEpirb:
-    case UserLocationSerialPlb:
-    case UserTestEpirb:
-    case UserTestPlb:
-    case UserLocationTestEpirb:
-    case UserLocationTestPlb:
-        return Family::UserSerial;
-    case StdLocationMmsi:
-        return Family::StdMmsi;
-    case StdLocationSerialEpirb:
-    case StdLocationSerialPlb:
-    case StdLocationTest:
-        return Family::StdSerial;
-    case RlsUserTacEpirb:
-    case RlsUserTacPlb:
-    case RlsUserTacTest:
-        return Family::RlsTac;
-    case RlsUserMmsiEpirb:
-    case RlsUserMmsiPlb:
-    case RlsUserMmsiTest:
-        return Family::RlsMmsi;
-    case NationalLocationPlb:
-    case NationalLocationTest:
-        return Family::National;
-    default:
-        return Family::Unsupported;
-    }
 }
 
 bool isTestProtocol(int type)
@@ -194,177 +153,6 @@ public:
     MessageDecoder::Result &r;
 };
 
-void identityFields(Builder &b, int type)
-{
-    const EpirbMsgBase &m = b.m;
-    const QString identity = QString::fromLatin1(m.identity());
-    switch (familyOf(type)) {
-    case Family::UserMaritime:
-        b.field(QStringLiteral("identity"), tr("MMSI (last six digits) or call sign"), identity);
-        b.field(QStringLiteral("beaconNo"), tr("Specific beacon number"), QString::number(m.beaconNo()));
-        break;
-    case Family::UserCallSign:
-        b.field(QStringLiteral("identity"), tr("Radio call sign"), identity);
-        b.field(QStringLiteral("beaconNo"), tr("Specific beacon number"), QString::number(m.beaconNo()));
-        break;
-    case Family::UserSerial:
-    case Family::StdSerial:
-    case Family::RlsTac:
-        b.field(QStringLiteral("serialNumber"), tr("Serial number"), QString::number(m.serialNumber()));
-        b.field(QStringLiteral("tacNo"), tr("C/S type approval number (TAC)"), QString::number(m.tacNo()));
-        b.field(QStringLiteral("beaconCategoryName"), tr("Category"), m.beaconCategoryName());
-        break;
-    case Family::StdMmsi:
-        b.field(QStringLiteral("identity"), tr("MMSI (last six digits)"), identity);
-        b.field(QStringLiteral("beaconNo"), tr("Specific beacon number"), QString::number(m.beaconNo()));
-        break;
-    case Family::RlsMmsi:
-        b.field(QStringLiteral("identity"), tr("MMSI (last six digits)"), identity);
-        b.field(QStringLiteral("beaconCategoryName"), tr("Category"), m.beaconCategoryName());
-        if (type == ProtocolType::RlsUserMmsiEpirb)
-            b.field(QStringLiteral("firstEpirb"), tr("EPIRB on board"), m.firstEpirb() ? tr("first") : tr("second"));
-        break;
-    case Family::National:
-        b.field(QStringLiteral("serialNumber"), tr("National ID"), QString::number(m.serialNumber()));
-        break;
-    case Family::Unsupported:
-        if (m.bits(26, 1) == 0 && m.bits(37, 4) == 3)
-            b.field(QStringLiteral("aircraftAddress"), tr("Aircraft address (24 bits)"), hexOf(m.bits(41, 24), 6));
-        else
-            b.field(QStringLiteral("identityNotDecoded"), tr("Identity"), tr("not decoded: this protocol is not one this program codes"), true);
-        break;
-    }
-}
-
-void identityBits(Builder &b, int type)
-{
-    switch (familyOf(type)) {
-    case Family::UserMaritime:
-        b.baudot(40, 6, tr("MMSI digits (modified Baudot)"));
-        b.baudot(76, 1, tr("Specific beacon number"));
-        b.bin(82, 2, tr("Spare"));
-        b.bin(84, 2, tr("Auxiliary radio-locating device"));
-        break;
-    case Family::UserCallSign:
-        b.baudot(40, 4, tr("Call sign characters 1-4 (modified Baudot)"));
-        b.row(64, 12, tr("Call sign digits 5-7 (1010 for a space)"),
-              binary(b.m.bits(64, 4), 4) + QLatin1Char(' ') + binary(b.m.bits(68, 4), 4) + QLatin1Char(' ')
-                  + binary(b.m.bits(72, 4), 4));
-        b.baudot(76, 1, tr("Specific beacon number"));
-        b.bin(82, 2, tr("Spare"));
-        b.bin(84, 2, tr("Auxiliary radio-locating device"));
-        break;
-    case Family::UserSerial:
-        b.bin(40, 3, tr("Beacon category"));
-        b.bin(43, 1, tr("Type approval number present"));
-        b.dec(44, 20, tr("Serial number"));
-        b.dec(64, 10, tr("National use"));
-        b.dec(74, 10, tr("C/S type approval number"));
-        b.bin(84, 2, tr("Auxiliary radio-locating device"));
-        break;
-    case Family::StdMmsi:
-    case Family::StdSerial:
-        if (familyOf(type) == Family::StdMmsi) {
-            b.dec(41, 20, tr("MMSI (last six digits)"));
-            b.dec(61, 4, tr("Specific beacon number"));
-        } else {
-            b.dec(41, 10, tr("C/S type approval number"));
-            b.dec(51, 14, tr("Serial number"));
-        }
-        b.bin(65, 1, tr("Latitude N/S"));
-        b.dec(66, 9, tr("Latitude (1/4 degree)"));
-        b.bin(75, 1, tr("Longitude E/W"));
-        b.dec(76, 10, tr("Longitude (1/4 degree)"));
-        break;
-    case Family::RlsTac:
-    case Family::RlsMmsi:
-        b.bin(41, 2, tr("Beacon type"));
-        if (familyOf(type) == Family::RlsTac) {
-            b.dec(43, 10, tr("Type approval number (last three digits)"));
-            b.dec(53, 14, tr("Serial number"));
-        } else {
-            b.bin(43, 4, tr("MMSI marker"));
-            b.dec(47, 20, tr("MMSI (last six digits)"));
-        }
-        b.bin(67, 1, tr("Latitude N/S"));
-        b.dec(68, 8, tr("Latitude (1/2 degree)"));
-        b.bin(76, 1, tr("Longitude E/W"));
-        b.dec(77, 9, tr("Longitude (1/2 degree)"));
-        break;
-    case Family::National:
-        b.dec(41, 18, tr("National ID"));
-        b.bin(59, 1, tr("Latitude N/S"));
-        b.dec(60, 7, tr("Latitude degrees"));
-        b.dec(67, 5, tr("Latitude minutes (2-minute steps)"));
-        b.bin(72, 1, tr("Longitude E/W"));
-        b.dec(73, 8, tr("Longitude degrees"));
-        b.dec(81, 5, tr("Longitude minutes (2-minute steps)"));
-        break;
-    case Family::Unsupported:
-        if (b.m.bits(26, 1) == 0 && b.m.bits(37, 4) == 3) {
-            b.row(41, 24, tr("Aircraft address"), hexOf(b.m.bits(41, 24), 6));
-            b.row(65, 21, tr("Not decoded"), binary(b.m.bits(65, 21), 21));
-        } else {
-            const int first = b.m.bits(26, 1) ? 40 : 41;
-            b.row(first, 86 - first, tr("Not decoded (protocol not coded by this program)"), QString());
-        }
-        break;
-    }
-}
-
-void pdf2Bits(Builder &b, int type)
-{
-    const EpirbMsgBase &m = b.m;
-    if (!m.isLongFormat()) {
-        b.bin(107, 1, tr("Emergency code flag"));
-        b.bin(108, 1, tr("Activation (1 automatic and manual)"));
-        b.bin(109, 4, tr("Non-protected data"));
-        return;
-    }
-    switch (familyOf(type)) {
-    case Family::UserMaritime:
-    case Family::UserCallSign:
-    case Family::UserSerial:
-        b.bin(107, 1, tr("Position data source"));
-        b.bin(108, 1, tr("Latitude N/S"));
-        b.dec(109, 7, tr("Latitude degrees"));
-        b.dec(116, 4, tr("Latitude minutes (4-minute steps)"));
-        b.bin(120, 1, tr("Longitude E/W"));
-        b.dec(121, 8, tr("Longitude degrees"));
-        b.dec(129, 4, tr("Longitude minutes (4-minute steps)"));
-        break;
-    case Family::StdMmsi:
-    case Family::StdSerial:
-        b.bin(107, 4, tr("Supplementary data"));
-        b.bin(111, 1, tr("Position data source"));
-        b.bin(112, 1, tr("121.5 MHz homing device"));
-        b.bin(113, 10, tr("Latitude offset (sign, minutes, 4-second steps)"));
-        b.bin(123, 10, tr("Longitude offset (sign, minutes, 4-second steps)"));
-        break;
-    case Family::RlsTac:
-    case Family::RlsMmsi:
-        b.bin(107, 8, tr("RLS supplementary data"));
-        b.bin(115, 9, tr("Latitude offset (sign, minutes, 4-second steps)"));
-        b.bin(124, 9, tr("Longitude offset (sign, minutes, 4-second steps)"));
-        break;
-    case Family::National:
-        b.bin(107, 3, tr("Supplementary data"));
-        b.bin(110, 1, tr("Additional data flag (1 position offsets)"));
-        b.bin(111, 1, tr("Position data source"));
-        b.bin(112, 1, tr("121.5 MHz homing device"));
-        if (m.bits(110, 1)) {
-            b.bin(113, 14, tr("Position offsets"));
-            b.dec(127, 6, tr("National use"));
-        } else {
-            b.dec(113, 20, tr("National use"));
-        }
-        break;
-    case Family::Unsupported:
-        b.row(107, 26, tr("Protected data field 2 (not decoded)"), binary(m.bits(107, 26), 26));
-        break;
-    }
-}
-
 QString bchText(bool valid, uint stored, uint computed, int digits)
 {
     if (valid)
@@ -372,12 +160,23 @@ QString bchText(bool valid, uint stored, uint computed, int digits)
     return tr("invalid: holds %1, computed %2").arg(hexOf(stored, digits), hexOf(computed, digits));
 }
 
-void build(const EpirbMsgBase &m, bool whole, bool selfTest, const MessageDecoder::CountryNames &countryNames,
+// Test protocols by their bits, for the protocols this program does not code as well.
+bool testByBits(const EpirbMsgBase &m)
+{
+    if (m.bits(26, 1))
+        return m.bits(37, 3) == 7;
+    const uint code = m.bits(37, 4);
+    return code == 0xE || code == 0xF || (code == 0xD && m.bits(41, 2) == 3);
+}
+
+void build(const EpirbMsgBase &m, bool whole, bool withSync, bool selfTest, const MessageDecoder::CountryNames &countryNames,
            MessageDecoder::Result &r)
 {
     Builder b(m, r);
     const int type = m.protocolType();
-    const QJsonObject &j = r.json;
+    QJsonObject &j = r.json;
+    const ProtocolFields::Output decoded = ProtocolFields::decode(m, whole);
+    QStringList problems = decoded.problems;
 
     if (whole)
         b.field(QStringLiteral("hexMessage"), tr("Message"), j.value(QStringLiteral("hexMessage")).toString());
@@ -396,36 +195,27 @@ void build(const EpirbMsgBase &m, bool whole, bool selfTest, const MessageDecode
     const int country = m.countryCode();
     const QString countryValue = countryText(country, countryNames);
     b.field(QStringLiteral("countryCode"), tr("Country"), countryValue, countryValue.contains(QLatin1Char('(')));
-    identityFields(b, type);
-    if (whole && familyOf(type) == Family::National) {
-        b.field(QStringLiteral("additionalDataType"), tr("Additional data"),
-                m.additionalDataType() ? tr("position offsets and 6 bits of national data") : tr("20 bits of national data"));
-        b.field(QStringLiteral("nationalData"), tr("National data"), QString::number(m.nationalData()));
+    QString positionText;
+    for (const MessageDecoder::Field &f : decoded.fields) {
+        if (f.key == QLatin1String("position")) {
+            positionText = f.value;
+            continue;
+        }
+        r.fields.append(f);
+        j.insert(f.key, f.value);
     }
-    if (whole && (familyOf(type) == Family::RlsTac || familyOf(type) == Family::RlsMmsi))
-        b.field(QStringLiteral("rlsData"), tr("RLS supplementary data (bits 107-114)"), binary(m.bits(107, 8), 8));
-    if (type != ProtocolType::ProtocolMax)
-        b.field(QStringLiteral("test"), tr("Test or real"), isTestProtocol(type) ? tr("test protocol") : tr("real"),
-                isTestProtocol(type));
+    const bool test = type != ProtocolType::ProtocolMax ? isTestProtocol(type) : testByBits(m);
+    b.field(QStringLiteral("test"), tr("Test or real"), test ? tr("test protocol") : tr("real"), test);
+    j.insert(QStringLiteral("test"), test ? tr("test protocol") : tr("real"));
     if (selfTest)
         b.field(QStringLiteral("selfTest"), tr("Frame synchronisation"), tr("self-test (FFFED0)"));
     if (whole) {
-        QString position;
-        if (!j.contains(QStringLiteral("position"))) {
+        QString position = positionText;
+        if (position.isEmpty())
             position = m.isLongFormat() || type == ProtocolType::ProtocolMax ? tr("default / no position")
                                                                               : tr("default / no position (short message)");
-        } else if (j.value(QStringLiteral("position")).isNull()) {
-            position = tr("default / no position");
-        } else {
-            const QJsonObject at = j.value(QStringLiteral("position")).toObject();
-            const double lat = at.value(QStringLiteral("latitude")).toDouble();
-            const double lon = at.value(QStringLiteral("longitude")).toDouble();
-            position = QStringLiteral("%1 %2 (%3, %4)")
-                           .arg(coordinate(lat, "N", "S"), coordinate(lon, "E", "W"))
-                           .arg(lat, 0, 'f', 5)
-                           .arg(lon, 0, 'f', 5);
-        }
         b.field(QStringLiteral("position"), tr("Position"), position);
+        j.insert(QStringLiteral("positionText"), position);
 
         const BchCodes c = bchCodes(m);
         b.field(QStringLiteral("bch1"), tr("BCH-1"), bchText(m.isBch1Valid(), c.stored1, c.computed1, 6), !m.isBch1Valid());
@@ -433,13 +223,25 @@ void build(const EpirbMsgBase &m, bool whole, bool selfTest, const MessageDecode
                 c.longFormat ? bchText(m.isBch2Valid(), c.stored2, c.computed2, 3) : tr("none (short message)"),
                 c.longFormat && !m.isBch2Valid());
     }
-    b.field(QStringLiteral("hexId"), tr("15-hex ID (location bits defaulted)"), j.value(QStringLiteral("hexId")).toString());
+    const QString hexId = j.value(QStringLiteral("hexId")).toString();
+    const bool noId = m.bits(26, 1) == 0 && ProtocolFields::registrationId(m).isEmpty();
+    if (noId)
+        problems << tr("a spare location protocol defines no registration ID: the hex ID shown is bits 26-85 as given");
+    else if (!whole && hexId != QString::fromLatin1(m.hexId()))
+        problems << tr("position bits not defaulted: the registration ID is %1").arg(hexId);
+    b.field(QStringLiteral("hexId"), noId ? tr("15-hex ID (bits 26-85, no registration ID)") : tr("15-hex ID (location bits defaulted)"),
+            hexId, noId);
     b.field(QStringLiteral("checksum"), tr("Hex ID checksum"), j.value(QStringLiteral("checksum")).toString());
+    if (!problems.isEmpty())
+        b.field(QStringLiteral("problemList"), tr("Cannot be read"), problems.join(QStringLiteral("; ")), true);
+    r.problems = problems;
+    j.insert(QStringLiteral("problems"), QJsonArray::fromStringList(problems));
 
     // Bit table, as the coding layouts number the bits.
     if (whole) {
-        b.bin(1, 15, tr("Bit synchronisation"));
-        b.bin(16, 9, tr("Frame synchronisation"));
+        const QString added = withSync ? QString() : tr(" (added: not in the input)");
+        b.bin(1, 15, tr("Bit synchronisation") + added);
+        b.bin(16, 9, tr("Frame synchronisation") + added);
         b.bin(25, 1, tr("Format flag (1 long)"));
     }
     b.bin(26, 1, tr("Protocol flag (1 user)"));
@@ -448,11 +250,13 @@ void build(const EpirbMsgBase &m, bool whole, bool selfTest, const MessageDecode
         b.bin(37, 3, tr("User protocol code"));
     else
         b.bin(37, 4, tr("Location protocol code"));
-    identityBits(b, type);
+    const auto pdf2 = std::find_if(decoded.bits.begin(), decoded.bits.end(),
+                                   [](const MessageDecoder::BitRow &row) { return row.range.split(QLatin1Char('-')).first().toInt() >= 107; });
+    r.bits.append(QList<MessageDecoder::BitRow>(decoded.bits.begin(), pdf2));
     if (whole) {
         const BchCodes c = bchCodes(m);
         b.row(86, 21, tr("BCH-1"), hexOf(c.stored1, 6));
-        pdf2Bits(b, type);
+        r.bits.append(QList<MessageDecoder::BitRow>(pdf2, decoded.bits.end()));
         if (c.longFormat)
             b.row(133, 12, tr("BCH-2"), hexOf(c.stored2, 3));
     }
@@ -479,7 +283,9 @@ QJsonObject MessageDecoder::describe(const EpirbMsgBase &m, bool wholeMessage)
 {
     QJsonObject o;
     // A transmitted position is not part of the beacon's identity.
-    const QByteArray hexId = EncodedPosition::registrationHexId(m);
+    QByteArray hexId = ProtocolFields::registrationId(m);
+    if (hexId.isEmpty())
+        hexId = m.hexId();
     if (wholeMessage)
         o.insert(QStringLiteral("hexMessage"), QString::fromLatin1(m.hexMessage()));
     o.insert(QStringLiteral("hexId"), QString::fromLatin1(hexId));
@@ -494,8 +300,15 @@ QJsonObject MessageDecoder::describe(const EpirbMsgBase &m, bool wholeMessage)
     o.insert(QStringLiteral("beaconNo"), m.beaconNo());
     o.insert(QStringLiteral("beaconCategoryName"), m.beaconCategoryName());
     o.insert(QStringLiteral("firstEpirb"), m.firstEpirb());
-    if (m.protocolType() == ProtocolType::ProtocolMax && m.bits(26, 1) == 0 && m.bits(37, 4) == 3)
-        o.insert(QStringLiteral("aircraftAddress"), hexOf(m.bits(41, 24), 6));
+    if (m.protocolType() == ProtocolType::ProtocolMax) {
+        // No layout of this program applies: these would be other bits read as if they were these fields.
+        for (const char *key : { "identity", "serialNumber", "tacNo", "beaconNo", "beaconCategoryName", "firstEpirb" })
+            o.insert(QLatin1String(key), QJsonValue());
+    } else if (m.bits(26, 1) == 1 && m.bits(37, 3) == 3 && (m.bits(40, 3) == 1 || m.bits(40, 3) == 3)) {
+        // Operator-designator and aircraft-address beacons carry no 20-bit serial and no MMSI.
+        o.insert(QStringLiteral("serialNumber"), QJsonValue());
+        o.insert(QStringLiteral("identity"), QJsonValue());
+    }
     if (wholeMessage) {
         // National data and BCH lie outside the hex ID.
         o.insert(QStringLiteral("additionalDataType"), m.additionalDataType());
@@ -565,7 +378,7 @@ MessageDecoder::Result MessageDecoder::decodeHex(const QByteArray &digitsIn, con
             r.json.insert(QStringLiteral("alternativeProtocolType"), bits.protocolType());
         }
         r.ok = true;
-        build(*m, false, false, countryNames, r);
+        build(*m, false, false, false, countryNames, r);
         return r;
     }
 
@@ -603,7 +416,7 @@ MessageDecoder::Result MessageDecoder::decodeHex(const QByteArray &digitsIn, con
         r.json.insert(QStringLiteral("selfTest"), selfTest);
     r.ok = true;
     r.wholeMessage = true;
-    build(*m, true, selfTest, countryNames, r);
+    build(*m, true, withSync, selfTest, countryNames, r);
     return r;
 }
 
@@ -632,6 +445,17 @@ MessageDecoder::Result MessageDecoder::decodeText(const QString &text, const Cou
             r.error = tr("Cannot decode this: %1. %2").arg(r.error, acceptedLengths());
     }
     return r;
+}
+
+bool MessageDecoder::fails(const Result &result)
+{
+    if (!result.ok)
+        return false;
+    if (!result.problems.isEmpty())
+        return true;
+    const QJsonValue bch1 = result.json.value(QStringLiteral("bch1Valid"));
+    const QJsonValue bch2 = result.json.value(QStringLiteral("bch2Valid"));
+    return (bch1.isBool() && !bch1.toBool()) || (bch2.isBool() && !bch2.toBool());
 }
 
 QStringList MessageDecoder::differingKeys(const Result &a, const Result &b)

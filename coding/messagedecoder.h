@@ -39,6 +39,7 @@ public:
         QJsonObject json;
         QList<Field> fields;
         QList<BitRow> bits;
+        QStringList problems; // what the decode cannot read, each named; also the JSON's "problems"
     };
 
     // What any input that is not accepted is told.
@@ -48,6 +49,8 @@ public:
     static Result decodeHex(const QByteArray &digits, const CountryNames &countryNames);
     // Pasted or typed text: blanks and line ends are ignored, any case.
     static Result decodeText(const QString &text, const CountryNames &countryNames);
+    // A decode the command line reports as a failure (exit code 1): a BCH code fails, or a problem is named.
+    static bool fails(const Result &result);
 
     // The JSON of one message: what quorvik-cli msg decode and msg encode print.
     static QJsonObject describe(const EpirbMsgBase &msg, bool wholeMessage);

@@ -37,7 +37,7 @@ void capture(QtMsgType type, const QMessageLogContext &context, const QString &t
         g_previous(type, context, text);
 }
 
-QByteArray plbBlock(const QString &serial, const QString &owner)
+QByteArray plbBlock(const QString &serial, const QString &owner, int tac = 0)
 {
     if (owner.isEmpty())
         return BeaconSimulator::blankBlock(serial);
@@ -48,6 +48,9 @@ QByteArray plbBlock(const QString &serial, const QString &owner)
     config.setCountryCode(257);
     config.setProtocolId(ConfigTables::E_UserSerialPlb);
     config.setOwnerName(owner);
+    // Without a type approval number bits 74-83 are national use, which a decode names.
+    if (tac > 0)
+        config.setTacNo(tac);
     config.calculateCsMsg();
     return encodeDataBlock(config);
 }
@@ -174,7 +177,7 @@ bool TestBeacon::restart(const QVariantMap &options)
     o.sync = sync.isEmpty() ? 'H' : sync.at(0);
     o.baud = options.value(QStringLiteral("baud"), 0).toInt();
     o.block = plbBlock(options.value(QStringLiteral("serial"), QStringLiteral("31337")).toString(),
-                       options.value(QStringLiteral("owner")).toString());
+                       options.value(QStringLiteral("owner")).toString(), options.value(QStringLiteral("tac")).toInt());
     // A block given whole, e.g. one whose stored message was damaged.
     if (options.contains(QStringLiteral("block")))
         o.block = QByteArray::fromHex(options.value(QStringLiteral("block")).toString().toLatin1());

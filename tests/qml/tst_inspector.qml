@@ -108,6 +108,7 @@ SceneTestCase {
         rows.push({ tag: "hex ID, location protocol", input: "2dc4 3c48 02ff bff", digits: "2DC43C4802FFBFF", bad: "" })
         // Location protocol 0011 (ELT 24-bit address): named, never passed off as one this program codes.
         rows.push({ tag: "hex ID, aircraft address", input: "2DC7578246FFBFF", digits: "2DC7578246FFBFF", bad: "" })
+        rows.push({ tag: "hex ID, position bits not defaulted", input: "2024F7252457804", digits: "2024F7252457804", bad: "" })
         rows.push({ tag: "BCH-1 broken", input: flipped(rls, 20), digits: flipped(rls, 20), bad: "bch1" })
         rows.push({ tag: "BCH-2 broken", input: flipped(rls, 35), digits: flipped(rls, 35), bad: "bch2" })
         rows.push({ tag: "short, BCH-1 broken", input: flipped(references[0].hex, 22), digits: flipped(references[0].hex, 22), bad: "bch1" })
@@ -118,8 +119,9 @@ SceneTestCase {
         const page = openInspector()
         enter(page, data.input)
         const cli = CliTool.run(["msg", "decode", data.digits])
-        compare(cli.exitCode, 0, cli.stderr)
         const json = cli.json
+        // A broken BCH code or a named problem is a failed decode, printed all the same.
+        compare(cli.exitCode, data.bad === "" && json.problems.length === 0 ? 0 : 1, cli.stderr)
         tryVerify(function() { return shownFields(page).hexId !== undefined })
         verify(!item("decodeError", page).visible)
         const fields = shownFields(page)
@@ -145,7 +147,7 @@ SceneTestCase {
             else if (key === "additionalDataType")
                 verify(text.indexOf(value ? "position offsets" : "20 bits") === 0, text)
             else if (key === "position")
-                compare(text, "default / no position")
+                compare(text, json.positionText)
             else if (key === "alternativeProtocolType")
                 verify(text.indexOf("(protocol number " + value + ")") > 0, text)
             else if (key === "protocolName" && json.protocolType === 24)
@@ -189,6 +191,18 @@ SceneTestCase {
         const text = clipboardText()
         for (const key in fields)
             verify(text.indexOf(fields[key].modelData.label + ": " + fields[key].value + "\n") >= 0, key)
+        // The sync put in front of a message given without it is marked as added, never as read.
+        if (data.digits.length === 22 || data.digits.length === 30)
+            verify(text.indexOf("Frame synchronisation (added: not in the input)\t") >= 0, text)
+        else
+            verify(text.indexOf("(added: not in the input)") < 0)
+        // What cannot be read is shown as a problem, each as the tool names it.
+        compare(fields.problemList !== undefined, json.problems.length > 0)
+        if (json.problems.length > 0) {
+            verify(fields.problemList.modelData.problem)
+            for (const p of json.problems)
+                verify(fields.problemList.value.indexOf(p) >= 0, p)
+        }
     }
 
     function test_otherInputIsRefusedWithTheLengths_data() {
@@ -227,7 +241,7 @@ SceneTestCase {
         return [
             { tag: "label matches the beacon", input: locationPlb, other: "9c6f 40c0 e400 3d5", marked: [] },
             { tag: "one serial number apart", input: serialPlb, other: otherSerial,
-              marked: ["hexMessage", "serialNumber", "bch1", "hexId", "checksum"] },
+              marked: ["hexMessage", "serial", "bch1", "hexId", "checksum"] },
             { tag: "two hex IDs, other country", input: "9C6F40C0E4003D5", other: otherCountryId,
               marked: ["countryCode", "hexId", "checksum"] }
         ]
@@ -261,7 +275,7 @@ SceneTestCase {
     }
 
     function test_readBackOfABrokenMessageIsFlagged(data) {
-        TestBeacon.restart({ serial: "24680", owner: "Broken Owner" })
+        TestBeacon.restart({ serial: "24680", owner: "Broken Owner", tac: 245 })
         let block = TestBeacon.storedBlockHex()
         // The message starts at byte 33; its byte 11 lies inside BCH-1.
         if (data.broken)

@@ -27,7 +27,9 @@ const char *const kHelp =
     "decode  prints the configuration held in a 192-byte beacon data block as JSON\n"
     "        (dates yyyy-MM-dd, the 406 MHz message as hex with hexId and checksum,\n"
     "        bch1Valid/bch2Valid with bch1Computed/bch2Computed). A stored message that\n"
-    "        fails either BCH check is printed, then reported on stderr with exit code 1.\n"
+    "        fails either BCH check, or holds something that cannot be read (the\n"
+    "        problems msg decode lists), is printed, then reported on stderr with exit\n"
+    "        code 1.\n"
     "encode  writes a data block from such JSON; without \"message\" the message is\n"
     "        computed from the identity members.\n";
 
@@ -138,9 +140,16 @@ namespace blockjson {
 
 int reportBrokenMessage(const EpirbConfig &config)
 {
-    if (!MessageDecoder::storedMessageFails(config.messageBytes()))
+    if (MessageDecoder::storedMessageFails(config.messageBytes())) {
+        std::fputs("quorvik-cli: The message stored in this beacon fails its check: reprogram it\n", stderr);
+        return cli::Failure;
+    }
+    // Exit 1 means what it means for msg decode: a failed BCH code or something that cannot be read.
+    const MessageDecoder::Result r = MessageDecoder::decodeHex(config.messageBytes().toHex(), nullptr);
+    if (!r.ok || r.problems.isEmpty())
         return cli::Ok;
-    std::fputs("quorvik-cli: The message stored in this beacon fails its check: reprogram it\n", stderr);
+    for (const QString &problem : r.problems)
+        std::fprintf(stderr, "quorvik-cli: the stored message: %s\n", qPrintable(problem));
     return cli::Failure;
 }
 

@@ -63,7 +63,13 @@ const char kHelp[] =
     "message carrying a position gives the ID the beacon is registered under. Location protocols\n"
     "add position: {latitude, longitude} in degrees (south and west negative), the coarse\n"
     "position refined by the PDF-2 offsets where present; null when the fields hold none.\n"
-    "Exit codes: 0 success, 2 bad usage or bad input (one line on stderr).\n";
+    "decode also prints every field of the protocol by its bits, for the protocols encode does\n"
+    "not code too (positionText the position with its resolution), and problems: what cannot be\n"
+    "read (an unassigned Baudot or BCD code, a spare protocol code, national-use bits, a location\n"
+    "protocol in a short message, position bits of a hex ID that are not the defaults).\n"
+    "Exit codes: 0 success; 1 decode printed, but a BCH code fails or problems is not empty\n"
+    "(each named on stderr), as for block decode and read; 2 bad usage or bad input (one line\n"
+    "on stderr).\n";
 
 bool isMmsiProtocol(int t)
 {
@@ -315,7 +321,13 @@ int runDecode(const QStringList &args)
     if (!r.ok)
         return cli::usageError(r.error);
     cli::printJson(r.json);
-    return cli::Ok;
+    if (!MessageDecoder::fails(r))
+        return cli::Ok;
+    for (const QString &problem : r.problems)
+        std::fprintf(stderr, "quorvik-cli: %s\n", qPrintable(problem));
+    if (MessageDecoder::storedMessageFails(QByteArray::fromHex(r.json.value(QStringLiteral("hexMessage")).toString().toLatin1())))
+        std::fputs("quorvik-cli: the message fails its BCH check\n", stderr);
+    return cli::Failure;
 }
 
 QString protocolList()

@@ -20,7 +20,8 @@ int runReadCommand(const QStringList &argsIn)
         std::printf("%s\nReads the beacon's configuration through the programming adapter on PATH and\n"
                     "prints it as JSON (the shape 'block decode' prints). --wait bounds the wait for\n"
                     "the beacon's first answer (default 60 s). Exit code 1 also when the message the beacon\n"
-                    "stores fails its BCH check (bch1Valid/bch2Valid false).\n", kUsage);
+                    "stores fails its BCH check (bch1Valid/bch2Valid false) or holds something that\n"
+                    "cannot be read (the problems msg decode lists, named on stderr).\n", kUsage);
         return cli::Ok;
     }
     QString port;
