@@ -21,7 +21,9 @@ mapfile -t statuses < <(grep -ohP 'tr\("\K[^"\\]+(?=")' "$src/app/epirbapp.cpp" 
 [ "${#statuses[@]}" -ge 10 ] || fail "found only ${#statuses[@]} status texts in the controller"
 missing=0
 for s in "${statuses[@]}"; do
-    case "$text" in *"$s"*) ;; *) echo "not in the guide: $s" >&2; missing=1 ;; esac
+    # %1, %2 stand for what the guide writes in italics (a hex ID, a reason).
+    pattern=${s//%[1-9]/\*}
+    case "$text" in *$pattern*) ;; *) echo "not in the guide: $s" >&2; missing=1 ;; esac
 done
 [ $missing -eq 0 ] || fail "status texts missing from the guide"
 echo "guide: $pages pages, ${#statuses[@]} status texts explained"

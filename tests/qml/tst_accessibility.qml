@@ -76,7 +76,7 @@ SceneTestCase {
         tryVerify(function() { return findChild(page, "field_hexId") !== null })
         const found = unnamed(scene.contentItem, false, "", [])
         compare(found, [], "unnamed: " + found.join(", "))
-        const field = item("field_serialNumber", page)
+        const field = item("field_serial", page)
         compare(field.Accessible.role, Accessible.StaticText)
         compare(field.Accessible.name, "Serial number: 4567")
         compare(item("menuDecode").Accessible.name, "Decode")

@@ -114,8 +114,9 @@ void TestScenes::init()
     // An operator is known: the production window never asks for one, but the settings are real.
     QSettings().setValue(QStringLiteral("Operator"), QStringLiteral("Production line"));
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QFile::remove(data + QStringLiteral("/Quorvik.db"));
-    QFile::remove(data + QStringLiteral("/Quorvikbackup.db"));
+    // The database and all its copies: a database gone while its copies stay is said at start, with a box.
+    for (const QString &name : QDir(data).entryList({ QStringLiteral("Quorvik*.db*") }, QDir::Files))
+        QFile::remove(data + QLatin1Char('/') + name);
 }
 
 void TestScenes::productionWindowWritesOnItsOwn_data()
