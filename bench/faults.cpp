@@ -58,8 +58,9 @@ void fillPlb(EpirbConfig &config, const QString &owner)
     config.reset();
     config.setBeaconType(ConfigTables::E_SkuaP5);
     config.setSerial(QString::fromLatin1(kSerial));
-    config.setCountryCode(257);
-    config.setProtocolId(ConfigTables::E_UserSerialPlb);
+    // A protocol of the P5 that the country allows: the write gate lets nothing else through.
+    config.setCountryCode(211);
+    config.setProtocolId(ConfigTables::E_StdLocationSerialPlb);
     config.setOwnerName(owner);
     config.calculateCsMsg();
 }

@@ -4,6 +4,7 @@
 // Then the same run through the window's pages: GET STARTED, the identification read,
 // the wizard walked at machine speed, the transfer, up to the page after it.
 #include "app/epirbapp.h"
+#include "config/identityrules.h"
 #include "session/programmingsession.h"
 #include "app/uifonts.h"
 #include "config/configtables.h"
@@ -103,8 +104,9 @@ double runThroughPages(BeaconSimulator &sim, int run)
         return -1;
     // The driver fills in the identity and walks the wizard to its last page.
     EpirbConfig *pending = controller.configPending();
-    pending->setCountryCode(257);
-    pending->setProtocolId(ConfigTables::E_RlsUserTacPlb);
+    // As the country and protocol pages set them: nothing of the beacon's own identity stays.
+    IdentityRules::changeCountry(pending, 257);
+    IdentityRules::changeProtocol(pending, ConfigTables::E_RlsUserTacPlb);
     pending->setTacNumberRlsPlb(3123);
     pending->setCustomSerial(1234);
     pending->setOwnerName(QStringLiteral("Bench Owner %1").arg(run));
