@@ -88,7 +88,8 @@ QtObject {
           database: [["40001", "Bjorn", { protocol: 19, customSerial: 1234, tacNoRlsPlb: 3123,
                                           station: "Workshop Tromsø", operator: "Ola Nordmann" }]],
           before: "const c = QMLProxy.configPending; c.beaconType = ConfigTables.E_SkuaP5; c.setSerial('31337');"
-                  + " c.setCountryCode(257); c.setProtocolId(ConfigTables.E_RlsUserTacPlb); c.setTacNumberRlsPlb(3123);"
+                  + " IdentityRules.changeCountry(c, 257); IdentityRules.changeProtocol(c, ConfigTables.E_RlsUserTacPlb);"
+                  + " c.setTacNumberRlsPlb(3123);"
                   + " c.setCustomSerial(1234); c.calculateCsMsg()" },
         { file: "ProductionTransfer.qml", scene: "production" },
 
