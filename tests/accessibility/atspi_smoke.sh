@@ -47,7 +47,9 @@ children() { call "$1" "$2" org.a11y.atspi.Accessible.GetChildren | grep -o "('[
 name() { call "$1" "$2" org.freedesktop.DBus.Properties.Get org.a11y.atspi.Accessible Name | sed -n "s/^(<'\(.*\)'>,)$/\1/p"; }
 
 # Breadth-first over the application's tree until "Reports" shows up (the window needs a moment).
-for attempt in $(seq 1 40); do
+# A deadline, not a count: on a loaded machine the window takes its time to appear.
+deadline=$(( $(date +%s) + 90 ))
+while [ "$(date +%s)" -lt $deadline ]; do
     kill -0 $app 2>/dev/null || { echo "the program ended early:"; cat "$home/app.log"; exit 1; }
     queue=$(children org.a11y.atspi.Registry /org/a11y/atspi/accessible/root)
     seen=0

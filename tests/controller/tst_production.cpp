@@ -88,9 +88,14 @@ public:
     }
     ~ProduceRun()
     {
+        // Ended as an operator ends it: a killed run can leave the port's lock file half
+        // written for the next test that gets the same pty number.
         if (m_process.state() != QProcess::NotRunning) {
-            m_process.kill();
-            m_process.waitForFinished(5000);
+            m_process.terminate();
+            if (!m_process.waitForFinished(30000)) {
+                m_process.kill();
+                m_process.waitForFinished(5000);
+            }
         }
     }
     // The next beacon line ("SERIAL HEXID RESULT SECONDS STATUS"), split in five; empty at the end.
