@@ -3,7 +3,8 @@
 # automation read it: the program runs under Xvfb with its own session bus and AT-SPI bus,
 # and the menu's "Reports" entry is found on the bus as an enabled button.
 # Exit 77 (skipped) where the buses cannot start; 0 when found; 1 otherwise.
-# Usage: atspi_smoke.sh <path to QuorvikPLB>
+# Usage: atspi_smoke.sh <path to QuorvikPLB>. The program runs on Xvfb even where the
+# tests are told to run offscreen: offscreen windows never reach the bus.
 prog="$1"
 skip() { echo "SKIPPED: $*"; exit 77; }
 [ -x "$prog" ] || { echo "no program at '$prog'"; exit 1; }
@@ -37,7 +38,7 @@ done
 [ -n "$address" ] || skip "the AT-SPI bus did not start"
 
 HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" \
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QUICK_BACKEND=software \
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QUICK_BACKEND=software QT_QPA_PLATFORM=xcb \
     "$prog" comport="$home/no-such-port" >"$home/app.log" 2>&1 &
 app=$!
 
