@@ -1,6 +1,7 @@
 #include "records/databaseifc.h"
 
 #include "records/databasebackups.h"
+#include "records/reportjson.h"
 #include "records/sharedregister.h"
 
 #include "config/configtables.h"
@@ -30,7 +31,6 @@ DatabaseIfc *DatabaseIfc::s_instance = nullptr;
 
 namespace {
 
-const char kDateFormat[] = "yyyyMMdd";
 // A report of 10,000 beacons is about 10 MiB; anything far beyond is not one.
 constexpr qint64 kMaxReportSize = 256 * 1024 * 1024;
 constexpr qint64 kReadPiece = 64 * 1024;
@@ -38,16 +38,6 @@ constexpr qint64 kReadPiece = 64 * 1024;
 // its age, since a clock set differently on a shared folder would make a live holder's lock old.
 constexpr int kStaleLockMs = 0;
 constexpr int kRetryMs = 5000;
-
-QString dateText(const QDate &date)
-{
-    return date.isValid() ? date.toString(QLatin1String(kDateFormat)) : QString();
-}
-
-QDate parseDate(const QJsonValue &value)
-{
-    return QDate::fromString(value.toString(), QLatin1String(kDateFormat));
-}
 
 QString stamp()
 {
@@ -62,77 +52,6 @@ QString asideName(const QString &folder, const QString &base)
     for (int n = 2; QFileInfo::exists(path); ++n)
         path = QDir(folder).filePath(QStringLiteral("%1-%2-%3.db").arg(base, time).arg(n));
     return path;
-}
-
-QJsonObject beaconToJson(const EpirbConfig &c)
-{
-    QJsonObject o;
-    o.insert(QStringLiteral("beaconSerial"), QString::fromLatin1(c.serialBytes()));
-    o.insert(QStringLiteral("beaconNo"), c.beaconNo());
-    o.insert(QStringLiteral("beaconType"), c.beaconType());
-    o.insert(QStringLiteral("ownerName"), c.ownerName());
-    o.insert(QStringLiteral("ownerAddress"), c.ownerAddress());
-    o.insert(QStringLiteral("ownerTelephone"), c.ownerTelephone());
-    o.insert(QStringLiteral("ownerOther"), c.ownerOther());
-    o.insert(QStringLiteral("useMorseCode"), c.useMorseCode());
-    o.insert(QStringLiteral("morseSpeed"), c.morseSpeed());
-    o.insert(QStringLiteral("blinkRate"), c.blinkRate());
-    o.insert(QStringLiteral("sweepDirection"), c.sweepDirection());
-    o.insert(QStringLiteral("tacNo"), c.tacNo());
-    o.insert(QStringLiteral("tacNoRls"), c.storedTacNoRls());
-    o.insert(QStringLiteral("tacNoRlsPlb"), c.storedTacNoRlsPlb());
-    o.insert(QStringLiteral("additionalInfo"), c.additionalInfo());
-    o.insert(QStringLiteral("progOperator"), c.progOperator());
-    o.insert(QStringLiteral("progStation"), c.progStation());
-    o.insert(QStringLiteral("progDealerno"), double(c.progDealer()));
-    o.insert(QStringLiteral("quorvikVersion"), c.quorvikVersion());
-    o.insert(QStringLiteral("batteryExpiryMode"), c.batteryExpiryMode());
-    o.insert(QStringLiteral("batteryExpiry"), dateText(c.batteryExpiryDate()));
-    o.insert(QStringLiteral("batteryProd"), dateText(c.batteryProdDate()));
-    o.insert(QStringLiteral("morseSequence"), c.morseSequence());
-    o.insert(QStringLiteral("countryLabel"), c.countryLabel());
-    o.insert(QStringLiteral("progDate"), dateText(c.progDate()));
-    o.insert(QStringLiteral("message406"), QString::fromLatin1(c.messageBytes().toBase64()));
-    o.insert(QStringLiteral("hardwareType"), c.hardwareType());
-    o.insert(QStringLiteral("hardwareSerial"), double(c.hardwareSerial()));
-    o.insert(QStringLiteral("productionDate"), dateText(c.productionDate()));
-    o.insert(QStringLiteral("vendorId"), c.vendorId());
-    o.insert(QStringLiteral("aisSartMmsi"), c.aisSartMmsi());
-    o.insert(QStringLiteral("batteryType"), c.batteryType());
-    // Only where there is one: reports of ordinary beacons stay as they were.
-    if (!c.duplicateReason().isEmpty())
-        o.insert(QStringLiteral("duplicateReason"), c.duplicateReason());
-    return o;
-}
-
-// The first key whose value is present but of another JSON type than the report uses.
-QString badlyTypedKey(const QJsonObject &o)
-{
-    static const struct { const char *key; QJsonValue::Type type; } kKeys[] = {
-        { "beaconSerial", QJsonValue::String }, { "beaconNo", QJsonValue::Double },
-        { "beaconType", QJsonValue::Double }, { "ownerName", QJsonValue::String },
-        { "ownerAddress", QJsonValue::String }, { "ownerTelephone", QJsonValue::String },
-        { "ownerOther", QJsonValue::String }, { "useMorseCode", QJsonValue::Bool },
-        { "morseSpeed", QJsonValue::Double }, { "blinkRate", QJsonValue::Double },
-        { "sweepDirection", QJsonValue::Bool }, { "tacNo", QJsonValue::Double },
-        { "tacNoRls", QJsonValue::Double }, { "tacNoRlsPlb", QJsonValue::Double },
-        { "additionalInfo", QJsonValue::String }, { "progOperator", QJsonValue::String },
-        { "progStation", QJsonValue::String }, { "progDealerno", QJsonValue::Double },
-        { "quorvikVersion", QJsonValue::String }, { "batteryExpiryMode", QJsonValue::Double },
-        { "batteryExpiry", QJsonValue::String }, { "batteryProd", QJsonValue::String },
-        { "morseSequence", QJsonValue::String }, { "countryLabel", QJsonValue::String },
-        { "progDate", QJsonValue::String }, { "message406", QJsonValue::String },
-        { "hardwareType", QJsonValue::Double }, { "hardwareSerial", QJsonValue::Double },
-        { "productionDate", QJsonValue::String }, { "vendorId", QJsonValue::Double },
-        { "aisSartMmsi", QJsonValue::Double }, { "batteryType", QJsonValue::Double },
-        { "duplicateReason", QJsonValue::String },
-    };
-    for (const auto &k : kKeys) {
-        const QJsonValue v = o.value(QLatin1String(k.key));
-        if (!v.isUndefined() && v.type() != k.type)
-            return QLatin1String(k.key);
-    }
-    return QString();
 }
 
 }
@@ -934,7 +853,7 @@ QJsonObject DatabaseIfc::exportObject() const
 {
     QJsonArray beacons;
     for (const auto &record : m_records)
-        beacons.append(beaconToJson(*record));
+        beacons.append(ReportJson::toJson(*record));
     QJsonObject top;
     top.insert(QStringLiteral("version"), 2);
     top.insert(QStringLiteral("beacons"), beacons);
@@ -1013,7 +932,6 @@ int DatabaseIfc::importReports(QIODevice &device)
         return -2;
     }
     const QJsonArray beacons = beaconsValue.toArray();
-    ConfigTables *tables = ConfigTables::instance(nullptr);
 
     // Parsed first; merged by a change, which a later write applies again to what the file holds then.
     auto entries = std::make_shared<std::vector<std::pair<qsizetype, std::unique_ptr<EpirbConfig>>>>();
@@ -1025,61 +943,13 @@ int DatabaseIfc::importReports(QIODevice &device)
             ++counts.skipped;
             continue;
         }
-        const QJsonObject o = element.toObject();
-        const int type = o.value(QStringLiteral("beaconType")).toInt();
-        if (!tables->beaconPresent(type)) {
-            qWarning().noquote() << "Skipping unsupported beacon ID " + QString::number(type);
+        QString why;
+        auto r = ReportJson::fromJson(element.toObject(), n, &why);
+        if (!r) {
+            qWarning().noquote() << why;
             ++counts.skipped;
             continue;
         }
-        const QString badKey = badlyTypedKey(o);
-        if (!badKey.isEmpty()) {
-            qWarning().noquote() << QStringLiteral("ImportReports: Skipping entry %1: \"%2\" has the wrong type").arg(n).arg(badKey);
-            ++counts.skipped;
-            continue;
-        }
-        const auto message = QByteArray::fromBase64Encoding(o.value(QStringLiteral("message406")).toString().toLatin1(),
-                                                            QByteArray::AbortOnBase64DecodingErrors);
-        if (!message || (message.decoded.size() != 14 && message.decoded.size() != 18)) {
-            qWarning().noquote() << QStringLiteral("ImportReports: Skipping entry %1: \"message406\" is not a 14 or 18 byte message").arg(n);
-            ++counts.skipped;
-            continue;
-        }
-
-        auto r = std::make_unique<EpirbConfig>(nullptr);
-        r->setBeaconNo(o.value(QStringLiteral("beaconNo")).toInt() & 0xFF);
-        r->setSerialBytes(o.value(QStringLiteral("beaconSerial")).toString().toLatin1());
-        r->setBeaconType(type);
-        r->setOwnerName(o.value(QStringLiteral("ownerName")).toString());
-        r->setOwnerAddress(o.value(QStringLiteral("ownerAddress")).toString());
-        r->setOwnerTelephone(o.value(QStringLiteral("ownerTelephone")).toString());
-        r->setOwnerOther(o.value(QStringLiteral("ownerOther")).toString());
-        r->setUseMorseCode(o.value(QStringLiteral("useMorseCode")).toBool());
-        r->setMorseSpeed(o.value(QStringLiteral("morseSpeed")).toInt() & 0xFF);
-        r->setBlinkRate(o.value(QStringLiteral("blinkRate")).toInt() & 0xFF);
-        r->setTacNo(o.value(QStringLiteral("tacNo")).toInt() & 0xFFFF);
-        r->setTacNumberRls(o.value(QStringLiteral("tacNoRls")).toInt() & 0xFFFF);
-        r->setTacNumberRlsPlb(o.value(QStringLiteral("tacNoRlsPlb")).toInt() & 0xFFFF);
-        r->setAdditionalInfo(o.value(QStringLiteral("additionalInfo")).toString());
-        r->setSweepDirection(o.value(QStringLiteral("sweepDirection")).toBool());
-        r->setProgOperator(o.value(QStringLiteral("progOperator")).toString());
-        r->setProgStation(o.value(QStringLiteral("progStation")).toString());
-        r->setQuorvikVersion(o.value(QStringLiteral("quorvikVersion")).toString());
-        r->setMorseSequence(o.value(QStringLiteral("morseSequence")).toString());
-        r->setMessageBytes(message.decoded);
-        r->setBatteryExpiryMode(o.value(QStringLiteral("batteryExpiryMode")).toInt() & 0xFF);
-        r->setBatteryExpiry(QDateTime(parseDate(o.value(QStringLiteral("batteryExpiry"))), QTime(0, 0)));
-        r->setBatteryProd(QDateTime(parseDate(o.value(QStringLiteral("batteryProd"))), QTime(0, 0)));
-        r->setProgDate(parseDate(o.value(QStringLiteral("progDate"))));
-        r->setProgDealer(quint32(o.value(QStringLiteral("progDealerno")).toInteger()));
-        r->setHardwareType(o.value(QStringLiteral("hardwareType")).toInt() & 0xFF);
-        r->setHardwareSerial(quint32(o.value(QStringLiteral("hardwareSerial")).toInteger()));
-        r->setProductionDate(parseDate(o.value(QStringLiteral("productionDate"))));
-        r->setVendorId(o.value(QStringLiteral("vendorId")).toInt() & 0xFF);
-        r->setAisSartMmsi(o.value(QStringLiteral("aisSartMmsi")).toInt() & 0xFF);
-        r->setBatteryType(o.value(QStringLiteral("batteryType")).toInt() & 0xFF);
-        r->setDuplicateReason(o.value(QStringLiteral("duplicateReason")).toString());
-
         entries->emplace_back(n, std::move(r));
     }
 
