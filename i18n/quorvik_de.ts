@@ -1377,6 +1377,258 @@
         <source>Value</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>orbitography</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ELT aviation user</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>maritime user (MMSI)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>serial user</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>national user</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>spare (reserved)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>radio call sign user</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>test user</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>user protocol %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>standard location, EPIRB MMSI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>standard location, ELT 24-bit aircraft address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>standard location, ELT serial</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>standard location, ELT aircraft operator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>standard location, EPIRB serial</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>standard location, PLB serial</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>national location, ELT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ELT(DT) location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>national location, EPIRB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>national location, PLB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>standard location, ship security</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RLS location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>standard location, test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>national location, test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>location protocol %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (not a country code: outside 200-799)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (not in the country list)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>valid (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>invalid: holds %1, computed %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not supported by this program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Protocol number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Protocol code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Or, as a long message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (protocol number %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>long (144 bits)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>short (112 bits)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test or real</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>test protocol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>real</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frame synchronisation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>self-test (FFFED0)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>default / no position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>default / no position (short message)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BCH-1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BCH-2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none (short message)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a spare location protocol defines no registration ID: the hex ID shown is bits 26-85 as given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>position bits not defaulted: the registration ID is %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>15-hex ID (bits 26-85, no registration ID)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>15-hex ID (location bits defaulted)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hex ID checksum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (added: not in the input)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bit synchronisation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Format flag (1 long)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Protocol flag (1 user)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Country code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User protocol code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location protocol code</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MiscConfig</name>
@@ -2126,6 +2378,685 @@
     </message>
 </context>
 <context>
+    <name>ProtocolFields</name>
+    <message>
+        <source>%1: character %2 has no modified-Baudot meaning (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>121.5 MHz homing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>maritime 9 GHz SART</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>other auxiliary radio-locating device(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>internal navigation device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>external navigation device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the position is out of range (latitude %1, longitude %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>invalid (beyond 90° or 180°)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Emergency code flag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Activation type (1 automatic and manual)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Emergency code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>National use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Activation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>automatic and manual</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>manual only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none (bits 109-112 national use: %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unspecified distress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fire or explosion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>flooding</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>collision</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>grounding</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>listing, in danger of capsizing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sinking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>disabled and adrift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>abandoning ship</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Emergency code (maritime)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>spare (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no fire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>medical help needed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no medical help needed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>disabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not known to be disabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Emergency code (non-maritime)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bits 107-112</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position data source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latitude N/S</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latitude degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latitude minutes (4-minute steps)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longitude E/W</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longitude degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longitude minutes (4-minute steps)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>default / no position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4-minute resolution</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orbitography data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orbitography data (last bits)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aircraft registration marking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Specific ELT number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MMSI (last six digits) or radio call sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radio call sign characters 1-4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radio call sign: character %1 is not a BCD digit (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radio call sign characters 5-7 (BCD, 1010 a space)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radio call sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Specific beacon number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ELT with a serial number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ELT with aircraft operator designator and serial number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>float-free EPIRB with a serial number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ELT with aircraft 24-bit address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>non-float-free EPIRB with a serial number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>spare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PLB with a serial number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial beacon type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beacon type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>serial beacon type %1 is spare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C/S type approval number flag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aircraft 24-bit address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aircraft address (24 bits)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aircraft operator designator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial number (from the operator)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bits 64-73 (national use)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C/S type approval number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none: bit 43 = 0, bits 74-83 are national use (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bit 43 = 0: bits 74-83 are national use, no C/S type approval number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>National use (bits 40-85)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>national user protocol: bits 40-85 are national use and cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spare protocol: not defined</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>user protocol code 101 is spare: not a first-generation protocol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test data (bits 40-85)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auxiliary radio-locating device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bits 107-132</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aircraft operator designator (5-bit letters)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MMSI (last six digits)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the MMSI field holds %1, more than six digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fixed 0000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ship security alert (not distress)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ship security: bits 61-64 are %1, not 0000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test identity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test identity (bits 41-64)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>National ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RLS beacon type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>first EPIRB on the vessel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>second EPIRB on the vessel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PLB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RLS location test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MMSI marker (1111)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ELT (TAC series 2000)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EPIRB (TAC series 1000)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PLB (TAC series 3000)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Truncated RLS TAC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RLS type approval number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (test: no series)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (truncated %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ELT(DT) identity type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spare identity type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ELT(DT) identity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>identity type 11: spare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ELT(DT) identity type 11 is spare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latitude minutes (15-minute steps)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longitude minutes (15-minute steps)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>15-minute resolution</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latitude minutes (2-minute steps)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longitude minutes (2-minute steps)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2-minute resolution</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latitude + 30 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longitude + 30 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>30-minute resolution</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fixed 1101</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bits 107-110 are %1, not the fixed 1101</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latitude offset (sign, minutes, 4-second steps)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longitude offset (sign, minutes, 4-second steps)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4-second resolution</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fixed 110</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Additional data flag (1 position offsets)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bits 107-109 are %1, not the fixed 110</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RLM capability and feedback</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RLS provider</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Return link messages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>automatic Type-1 %1, manual Type-2 %2; Type-1 received %3, Type-2 received %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Galileo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GLONASS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>manual by the user</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>automatic by the beacon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>automatic by external means</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>400 m or below</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>400-800 m</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>800-1200 m</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1200-1600 m</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1600-2200 m</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2200-2800 m</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2800-3400 m</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3400-4000 m</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4000-4800 m</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4800-5600 m</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5600-6600 m</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>6600-7600 m</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>7600-8800 m</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>8800-10000 m</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>above 10000 m</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rotating field</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more than 60 s old, or the default position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more than 2 s and up to 60 s old</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>up to 2 s old</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Means of activation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Encoded altitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location freshness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rotating field</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position bits as given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a location protocol in a short message: location protocols are long messages only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>location protocol code %1 is spare: nothing can be read and no ID computed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QuorvikTextInputForm.ui</name>
     <message>
         <source>Enter value</source>
@@ -2172,13 +3103,6 @@
     </message>
     <message>
         <source>Print the label</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>Reader</name>
-    <message>
-        <source>%1: character %2 has no modified-Baudot meaning (%3)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
