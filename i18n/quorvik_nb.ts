@@ -1747,6 +1747,10 @@
         <source>Restore from backup</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Language:</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PageIdentifierTextForm.ui</name>
@@ -3242,6 +3246,13 @@
     </message>
     <message>
         <source>Avoid direct sunlight when using the IR programmer for best results.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UiLanguage</name>
+    <message>
+        <source>System</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

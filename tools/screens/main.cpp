@@ -2,6 +2,7 @@
 // scenes with a simulated beacon on the serial line. The pages are listed in ScreenPages.qml.
 #include "app/applicationidentity.h"
 #include "app/epirbapp.h"
+#include "app/uilanguage.h"
 #include "config/datablockcodec.h"
 #include "config/epirbconfig.h"
 
@@ -91,7 +92,10 @@ int main(int argc, char *argv[])
     const QCommandLineOption onlyOption(QStringLiteral("only"),
                                         QStringLiteral("Only pictures whose name contains TEXT."),
                                         QStringLiteral("TEXT"));
-    parser.addOptions({ outOption, sizeOption, onlyOption });
+    const QCommandLineOption languageOption(QStringLiteral("language"),
+                                            QStringLiteral("Language of the pages: en, nb or de (default en)."),
+                                            QStringLiteral("CODE"), QStringLiteral("en"));
+    parser.addOptions({ outOption, sizeOption, onlyOption, languageOption });
     parser.process(app);
     if (!parser.isSet(outOption)) {
         std::fprintf(stderr, "quorvik-screens: --out DIR is required\n");
@@ -103,6 +107,13 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "quorvik-screens: --size must be WxH, e.g. 1250x900\n");
         return 2;
     }
+    const int language = UiLanguage::choiceFromCode(parser.value(languageOption));
+    if (language < 0 || language == UiLanguage::System) {
+        std::fprintf(stderr, "quorvik-screens: --language must be en, nb or de\n");
+        return 2;
+    }
+    // Before any page is made; the pictures of one run share one language.
+    UiLanguage::instance()->apply(UiLanguage::Choice(language));
     QDir out(parser.value(outOption));
     if (!out.mkpath(QStringLiteral("."))) {
         std::fprintf(stderr, "quorvik-screens: cannot create %s\n", qPrintable(out.path()));
