@@ -39,6 +39,10 @@
         <source>Legal</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Languages: English, Norsk bokmål, Deutsch (Settings → Options → Language).</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>AldmarPageIndicator</name>
@@ -1749,7 +1753,7 @@
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache:</translation>
     </message>
 </context>
 <context>
@@ -3253,7 +3257,7 @@
     <name>UiLanguage</name>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>System</translation>
     </message>
 </context>
 <context>
@@ -3286,6 +3290,198 @@
     <name>pdfReport</name>
     <message>
         <source>The PDF could not be drawn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beacon report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Programming Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beacon serial:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Battery expiry:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AIS user ID:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Protocol:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Country code:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>15 HEX ID (UIN):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checksum:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The message stored in this beacon fails its check: reprogram it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(TEST PROTOCOL)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radio callsign:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beacon number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coding:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MMSI/Radio callsign:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MMSI:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>National ID:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use delta position:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Additional data:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UNSUPPORTED PROTOCOL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial/TAC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C/S serial number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C/S TAC number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Owner Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Telephone:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Additional info:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Miscellaneous Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report created from database, originally programmed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Readback from beacon, originally programmed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>121.5 MHz homing:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sweep up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sweep down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>121.5 Morse code:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Programming Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program version:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Programming station:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Programmed by:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aldmar dealer no:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duplicate hex ID. Reason:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Cospas-Sarsat Programming Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use the link below to obtain national registration information</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
