@@ -18,6 +18,9 @@ UiLanguage::UiLanguage(QObject *parent)
 
 UiLanguage::~UiLanguage()
 {
+    // Destroyed with the application, which forgets its translators by itself.
+    if (!QCoreApplication::instance())
+        return;
     if (m_own)
         QCoreApplication::removeTranslator(m_own.get());
     if (m_qt)

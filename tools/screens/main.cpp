@@ -8,6 +8,7 @@
 
 #include "beaconsimulator.h"
 #include "screenstage.h"
+#include "textfit.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -39,13 +40,14 @@ public slots:
     void open(const QUrl &url) { std::printf("  (would open %s)\n", qPrintable(url.toLocalFile())); }
 };
 
-bool takePicture(ScreenStage &stage, const QVariantMap &entry, const QSize &size, const QDir &out)
+bool takePicture(ScreenStage &stage, const QVariantMap &entry, const QSize &size, const QDir &out, bool checkFit)
 {
     if (!stage.open(entry, size)) {
         std::fprintf(stderr, "%s\n", qPrintable(stage.errorString()));
         return false;
     }
     const QString problem = stage.problem();
+    const QStringList overflows = checkFit ? TextFit::overflows(stage.window()->contentItem()) : QStringList();
     const QImage picture = stage.window()->grabWindow();
     const QString path = out.filePath(ScreenStage::pictureName(entry));
     stage.close();
@@ -57,8 +59,10 @@ bool takePicture(ScreenStage &stage, const QVariantMap &entry, const QSize &size
         std::fprintf(stderr, "%s: %s\n", qPrintable(path), qPrintable(problem));
         return false;
     }
+    for (const QString &overflow : overflows)
+        std::fprintf(stderr, "%s: text does not fit: %s\n", qPrintable(path), qPrintable(overflow));
     std::printf("%s\n", qPrintable(path));
-    return true;
+    return overflows.isEmpty();
 }
 
 }
@@ -95,7 +99,9 @@ int main(int argc, char *argv[])
     const QCommandLineOption languageOption(QStringLiteral("language"),
                                             QStringLiteral("Language of the pages: en, nb or de (default en)."),
                                             QStringLiteral("CODE"), QStringLiteral("en"));
-    parser.addOptions({ outOption, sizeOption, onlyOption, languageOption });
+    const QCommandLineOption fitOption(QStringLiteral("check-fit"),
+                                       QStringLiteral("Fail when a text is larger than the box it is shown in."));
+    parser.addOptions({ outOption, sizeOption, onlyOption, languageOption, fitOption });
     parser.process(app);
     if (!parser.isSet(outOption)) {
         std::fprintf(stderr, "quorvik-screens: --out DIR is required\n");
@@ -192,7 +198,7 @@ int main(int argc, char *argv[])
             // The operator connects the beacon the window waits for.
             if (scene == 2)
                 sim.pressTest();
-            if (!takePicture(stage, entry, size, out))
+            if (!takePicture(stage, entry, size, out, parser.isSet(fitOption)))
                 ++failures;
         }
     }

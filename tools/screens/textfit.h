@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QStringList>
+
+class QQuickItem;
+
+// Texts of a shown page that do not fit the box they are shown in: wider than their box
+// without wrapping or eliding, taller than it, or cut to fewer lines than they need.
+class TextFit
+{
+public:
+    // One line per such text: the text, what it needs and what it has.
+    static QStringList overflows(QQuickItem *root);
+};
