@@ -241,7 +241,7 @@ SceneTestCase {
         leavePage()
     }
 
-: off by default, settings refused or taken,
+    // The shared register's part of the options: off by default, settings refused or taken,
     // a server that is not there said on the status line, and kept for the next visit.
     function test_sharedRegisterSettings() {
         openScene()
@@ -349,6 +349,9 @@ SceneTestCase {
             compare(box.count, 2)
             compare(box.textAt(1), "Quorvikbackup-20000101.db")
             box.currentIndex = 1
+            // Below the fold of the window: scrolled to, as the user does.
+            page.scrollToItem(item("restoreButton"))
+            wait(0)
             click("restoreButton")
             tryVerify(function() { return page.restoreConfirmBox.visible })
             verify(page.restoreConfirmBox.text.indexOf(older) >= 0, page.restoreConfirmBox.text)
