@@ -10,6 +10,24 @@ namespace {
 // Sub-pixel differences come from font metrics rounding, not from a text too long.
 constexpr qreal kSlack = 1.0;
 
+// Cut at the side by the window or a clipping ancestor. A text wholly outside is not shown at
+// all (the pages beside a swipe view's current one); only one crossing the edge is cut.
+// Content running off the bottom is what scroll views are for, so only the sides count.
+bool cutAtSide(QQuickItem *item)
+{
+    const QRectF box = item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
+    for (QQuickItem *p = item->parentItem(); p; p = p->parentItem()) {
+        if (!p->clip() && p->parentItem())
+            continue;
+        const QRectF edge = p->mapRectToScene(QRectF(0, 0, p->width(), p->height()));
+        if (box.right() <= edge.left() || box.left() >= edge.right())
+            return false;
+        if (box.left() < edge.left() - kSlack || box.right() > edge.right() + kSlack)
+            return true;
+    }
+    return false;
+}
+
 void walk(QQuickItem *item, QStringList &found)
 {
     if (!item->isVisible() || item->opacity() <= 0.0)
@@ -30,6 +48,8 @@ void walk(QQuickItem *item, QStringList &found)
                 why = QStringLiteral("taller");
             else if (truncated && wraps)
                 why = QStringLiteral("cut");
+            else if (cutAtSide(item))
+                why = QStringLiteral("cut at the side");
         }
         if (!why.isEmpty()) {
             QString name = item->objectName();

@@ -5,7 +5,8 @@
 class QQuickItem;
 
 // Texts of a shown page that do not fit the box they are shown in: wider than their box
-// without wrapping or eliding, taller than it, or cut to fewer lines than they need.
+// without wrapping or eliding, taller than it, cut to fewer lines than they need, or cut at
+// the side by the window or a clipping item.
 class TextFit
 {
 public:
