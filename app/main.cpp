@@ -2,6 +2,7 @@
 #include "app/epirbapp.h"
 #include "app/logger.h"
 #include "app/shutdownsignals.h"
+#include "app/uilanguage.h"
 
 #include <QApplication>
 #include <QFile>
@@ -58,6 +59,9 @@ int main(int argc, char *argv[])
     // Resources are compiled into the program and registered before main runs.
     ApplicationIdentity::installFonts();
 
+    // Before the first text is made: the window starts in the language chosen or the system's.
+    UiLanguage::instance()->applyStored();
+
     auto *parser = new QCommandLineParser();
     parser->setApplicationDescription(QCoreApplication::translate("main", "Programming utility for Epirbs."));
     parser->addHelpOption();
@@ -81,6 +85,7 @@ int main(int argc, char *argv[])
 
     auto *shutdown = new ShutdownSignals(nullptr);
     auto *epirbApp = new EpirbApp(parser->positionalArguments(), nullptr);
+    UiLanguage::instance()->addEngine(epirbApp->engine());
     shutdown->setFinishFirst([epirbApp] { return epirbApp->finishBeaconInHandBeforeQuit(); });
     // Smoke tests and the start-up benchmark stop once the window is up.
     if (qEnvironmentVariableIsSet("QUORVIK_REPORT_FIRST_FRAME"))

@@ -19,10 +19,11 @@ namespace {
 
 using MsgPtr = std::unique_ptr<EpirbMsgBase>;
 
-QString tr(const char *text)
+// Free functions here have no class of their own; their texts share the decoder's context.
+struct Text
 {
-    return QCoreApplication::translate("MessageDecoder", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(MessageDecoder)
+};
 
 bool isTestProtocol(int type)
 {
@@ -37,21 +38,21 @@ QString protocolCodeText(const EpirbMsgBase &m)
 {
     if (m.bits(26, 1) == 1) {
         static const char *const user[] = {
-            "orbitography", "ELT aviation user", "maritime user (MMSI)", "serial user",
-            "national user", "spare (reserved)", "radio call sign user", "test user",
+            QT_TRANSLATE_NOOP("MessageDecoder", "orbitography"), QT_TRANSLATE_NOOP("MessageDecoder", "ELT aviation user"), QT_TRANSLATE_NOOP("MessageDecoder", "maritime user (MMSI)"), QT_TRANSLATE_NOOP("MessageDecoder", "serial user"),
+            QT_TRANSLATE_NOOP("MessageDecoder", "national user"), QT_TRANSLATE_NOOP("MessageDecoder", "spare (reserved)"), QT_TRANSLATE_NOOP("MessageDecoder", "radio call sign user"), QT_TRANSLATE_NOOP("MessageDecoder", "test user"),
         };
         const uint code = m.bits(37, 3);
-        return tr("user protocol %1: %2").arg(code, 3, 2, QLatin1Char('0')).arg(tr(user[code]));
+        return Text::tr("user protocol %1: %2").arg(code, 3, 2, QLatin1Char('0')).arg(Text::tr(user[code]));
     }
     static const char *const location[] = {
-        "spare (reserved)", "spare (reserved)", "standard location, EPIRB MMSI", "standard location, ELT 24-bit aircraft address",
-        "standard location, ELT serial", "standard location, ELT aircraft operator", "standard location, EPIRB serial",
-        "standard location, PLB serial", "national location, ELT", "ELT(DT) location", "national location, EPIRB",
-        "national location, PLB", "standard location, ship security", "RLS location", "standard location, test",
-        "national location, test",
+        QT_TRANSLATE_NOOP("MessageDecoder", "spare (reserved)"), QT_TRANSLATE_NOOP("MessageDecoder", "spare (reserved)"), QT_TRANSLATE_NOOP("MessageDecoder", "standard location, EPIRB MMSI"), QT_TRANSLATE_NOOP("MessageDecoder", "standard location, ELT 24-bit aircraft address"),
+        QT_TRANSLATE_NOOP("MessageDecoder", "standard location, ELT serial"), QT_TRANSLATE_NOOP("MessageDecoder", "standard location, ELT aircraft operator"), QT_TRANSLATE_NOOP("MessageDecoder", "standard location, EPIRB serial"),
+        QT_TRANSLATE_NOOP("MessageDecoder", "standard location, PLB serial"), QT_TRANSLATE_NOOP("MessageDecoder", "national location, ELT"), QT_TRANSLATE_NOOP("MessageDecoder", "ELT(DT) location"), QT_TRANSLATE_NOOP("MessageDecoder", "national location, EPIRB"),
+        QT_TRANSLATE_NOOP("MessageDecoder", "national location, PLB"), QT_TRANSLATE_NOOP("MessageDecoder", "standard location, ship security"), QT_TRANSLATE_NOOP("MessageDecoder", "RLS location"), QT_TRANSLATE_NOOP("MessageDecoder", "standard location, test"),
+        QT_TRANSLATE_NOOP("MessageDecoder", "national location, test"),
     };
     const uint code = m.bits(37, 4);
-    return tr("location protocol %1: %2").arg(code, 4, 2, QLatin1Char('0')).arg(tr(location[code]));
+    return Text::tr("location protocol %1: %2").arg(code, 4, 2, QLatin1Char('0')).arg(Text::tr(location[code]));
 }
 
 QString binary(uint value, int width)
@@ -67,11 +68,11 @@ QString hexOf(uint value, int digits)
 QString countryText(int code, const MessageDecoder::CountryNames &countryNames)
 {
     if (code < 200 || code > 799)
-        return tr("%1 (not a country code: outside 200-799)").arg(code);
+        return Text::tr("%1 (not a country code: outside 200-799)").arg(code);
     const QString name = countryNames ? countryNames(code).trimmed() : QString();
     if (!name.isEmpty())
         return QStringLiteral("%1 %2").arg(code).arg(name);
-    return tr("%1 (not in the country list)").arg(code);
+    return Text::tr("%1 (not in the country list)").arg(code);
 }
 
 QString coordinate(double degrees, const char *positive, const char *negative)
@@ -156,8 +157,8 @@ public:
 QString bchText(bool valid, uint stored, uint computed, int digits)
 {
     if (valid)
-        return tr("valid (%1)").arg(hexOf(stored, digits));
-    return tr("invalid: holds %1, computed %2").arg(hexOf(stored, digits), hexOf(computed, digits));
+        return Text::tr("valid (%1)").arg(hexOf(stored, digits));
+    return Text::tr("invalid: holds %1, computed %2").arg(hexOf(stored, digits), hexOf(computed, digits));
 }
 
 // Test protocols by their bits, for the protocols this program does not code as well.
@@ -179,22 +180,22 @@ void build(const EpirbMsgBase &m, bool whole, bool withSync, bool selfTest, cons
     QStringList problems = decoded.problems;
 
     if (whole)
-        b.field(QStringLiteral("hexMessage"), tr("Message"), j.value(QStringLiteral("hexMessage")).toString());
-    b.field(QStringLiteral("protocolName"), tr("Protocol"),
-            type == ProtocolType::ProtocolMax ? tr("not supported by this program") : m.protocolName(),
+        b.field(QStringLiteral("hexMessage"), Text::tr("Message"), j.value(QStringLiteral("hexMessage")).toString());
+    b.field(QStringLiteral("protocolName"), Text::tr("Protocol"),
+            type == ProtocolType::ProtocolMax ? Text::tr("not supported by this program") : m.protocolName(),
             type == ProtocolType::ProtocolMax);
-    b.field(QStringLiteral("protocolType"), tr("Protocol number"), QString::number(type));
-    b.field(QStringLiteral("protocolCode"), tr("Protocol code"), protocolCodeText(m));
+    b.field(QStringLiteral("protocolType"), Text::tr("Protocol number"), QString::number(type));
+    b.field(QStringLiteral("protocolCode"), Text::tr("Protocol code"), protocolCodeText(m));
     if (j.contains(QStringLiteral("alternativeProtocolType"))) {
         const int alt = j.value(QStringLiteral("alternativeProtocolType")).toInt();
-        b.field(QStringLiteral("alternativeProtocolType"), tr("Or, as a long message"),
-                tr("%1 (protocol number %2)").arg(ProtocolNames::longName(alt)).arg(alt));
+        b.field(QStringLiteral("alternativeProtocolType"), Text::tr("Or, as a long message"),
+                Text::tr("%1 (protocol number %2)").arg(ProtocolNames::longName(alt)).arg(alt));
     }
     if (whole)
-        b.field(QStringLiteral("format"), tr("Format"), m.isLongFormat() ? tr("long (144 bits)") : tr("short (112 bits)"));
+        b.field(QStringLiteral("format"), Text::tr("Format"), m.isLongFormat() ? Text::tr("long (144 bits)") : Text::tr("short (112 bits)"));
     const int country = m.countryCode();
     const QString countryValue = countryText(country, countryNames);
-    b.field(QStringLiteral("countryCode"), tr("Country"), countryValue, countryValue.contains(QLatin1Char('(')));
+    b.field(QStringLiteral("countryCode"), Text::tr("Country"), countryValue, countryValue.contains(QLatin1Char('(')));
     QString positionText;
     for (const MessageDecoder::Field &f : decoded.fields) {
         if (f.key == QLatin1String("position")) {
@@ -205,60 +206,60 @@ void build(const EpirbMsgBase &m, bool whole, bool withSync, bool selfTest, cons
         j.insert(f.key, f.value);
     }
     const bool test = type != ProtocolType::ProtocolMax ? isTestProtocol(type) : testByBits(m);
-    b.field(QStringLiteral("test"), tr("Test or real"), test ? tr("test protocol") : tr("real"), test);
-    j.insert(QStringLiteral("test"), test ? tr("test protocol") : tr("real"));
+    b.field(QStringLiteral("test"), Text::tr("Test or real"), test ? Text::tr("test protocol") : Text::tr("real"), test);
+    j.insert(QStringLiteral("test"), test ? Text::tr("test protocol") : Text::tr("real"));
     if (selfTest)
-        b.field(QStringLiteral("selfTest"), tr("Frame synchronisation"), tr("self-test (FFFED0)"));
+        b.field(QStringLiteral("selfTest"), Text::tr("Frame synchronisation"), Text::tr("self-test (FFFED0)"));
     if (whole) {
         QString position = positionText;
         if (position.isEmpty())
-            position = m.isLongFormat() || type == ProtocolType::ProtocolMax ? tr("default / no position")
-                                                                              : tr("default / no position (short message)");
-        b.field(QStringLiteral("position"), tr("Position"), position);
+            position = m.isLongFormat() || type == ProtocolType::ProtocolMax ? Text::tr("default / no position")
+                                                                              : Text::tr("default / no position (short message)");
+        b.field(QStringLiteral("position"), Text::tr("Position"), position);
         j.insert(QStringLiteral("positionText"), position);
 
         const BchCodes c = bchCodes(m);
-        b.field(QStringLiteral("bch1"), tr("BCH-1"), bchText(m.isBch1Valid(), c.stored1, c.computed1, 6), !m.isBch1Valid());
-        b.field(QStringLiteral("bch2"), tr("BCH-2"),
-                c.longFormat ? bchText(m.isBch2Valid(), c.stored2, c.computed2, 3) : tr("none (short message)"),
+        b.field(QStringLiteral("bch1"), Text::tr("BCH-1"), bchText(m.isBch1Valid(), c.stored1, c.computed1, 6), !m.isBch1Valid());
+        b.field(QStringLiteral("bch2"), Text::tr("BCH-2"),
+                c.longFormat ? bchText(m.isBch2Valid(), c.stored2, c.computed2, 3) : Text::tr("none (short message)"),
                 c.longFormat && !m.isBch2Valid());
     }
     const QString hexId = j.value(QStringLiteral("hexId")).toString();
     const bool noId = m.bits(26, 1) == 0 && ProtocolFields::registrationId(m).isEmpty();
     if (noId)
-        problems << tr("a spare location protocol defines no registration ID: the hex ID shown is bits 26-85 as given");
+        problems << Text::tr("a spare location protocol defines no registration ID: the hex ID shown is bits 26-85 as given");
     else if (!whole && hexId != QString::fromLatin1(m.hexId()))
-        problems << tr("position bits not defaulted: the registration ID is %1").arg(hexId);
-    b.field(QStringLiteral("hexId"), noId ? tr("15-hex ID (bits 26-85, no registration ID)") : tr("15-hex ID (location bits defaulted)"),
+        problems << Text::tr("position bits not defaulted: the registration ID is %1").arg(hexId);
+    b.field(QStringLiteral("hexId"), noId ? Text::tr("15-hex ID (bits 26-85, no registration ID)") : Text::tr("15-hex ID (location bits defaulted)"),
             hexId, noId);
-    b.field(QStringLiteral("checksum"), tr("Hex ID checksum"), j.value(QStringLiteral("checksum")).toString());
+    b.field(QStringLiteral("checksum"), Text::tr("Hex ID checksum"), j.value(QStringLiteral("checksum")).toString());
     if (!problems.isEmpty())
-        b.field(QStringLiteral("problemList"), tr("Cannot be read"), problems.join(QStringLiteral("; ")), true);
+        b.field(QStringLiteral("problemList"), Text::tr("Cannot be read"), problems.join(QStringLiteral("; ")), true);
     r.problems = problems;
     j.insert(QStringLiteral("problems"), QJsonArray::fromStringList(problems));
 
     // Bit table, as the coding layouts number the bits.
     if (whole) {
-        const QString added = withSync ? QString() : tr(" (added: not in the input)");
-        b.bin(1, 15, tr("Bit synchronisation") + added);
-        b.bin(16, 9, tr("Frame synchronisation") + added);
-        b.bin(25, 1, tr("Format flag (1 long)"));
+        const QString added = withSync ? QString() : Text::tr(" (added: not in the input)");
+        b.bin(1, 15, Text::tr("Bit synchronisation") + added);
+        b.bin(16, 9, Text::tr("Frame synchronisation") + added);
+        b.bin(25, 1, Text::tr("Format flag (1 long)"));
     }
-    b.bin(26, 1, tr("Protocol flag (1 user)"));
-    b.dec(27, 10, tr("Country code"));
+    b.bin(26, 1, Text::tr("Protocol flag (1 user)"));
+    b.dec(27, 10, Text::tr("Country code"));
     if (m.bits(26, 1))
-        b.bin(37, 3, tr("User protocol code"));
+        b.bin(37, 3, Text::tr("User protocol code"));
     else
-        b.bin(37, 4, tr("Location protocol code"));
+        b.bin(37, 4, Text::tr("Location protocol code"));
     const auto pdf2 = std::find_if(decoded.bits.begin(), decoded.bits.end(),
                                    [](const MessageDecoder::BitRow &row) { return row.range.split(QLatin1Char('-')).first().toInt() >= 107; });
     r.bits.append(QList<MessageDecoder::BitRow>(decoded.bits.begin(), pdf2));
     if (whole) {
         const BchCodes c = bchCodes(m);
-        b.row(86, 21, tr("BCH-1"), hexOf(c.stored1, 6));
+        b.row(86, 21, Text::tr("BCH-1"), hexOf(c.stored1, 6));
         r.bits.append(QList<MessageDecoder::BitRow>(pdf2, decoded.bits.end()));
         if (c.longFormat)
-            b.row(133, 12, tr("BCH-2"), hexOf(c.stored2, 3));
+            b.row(133, 12, Text::tr("BCH-2"), hexOf(c.stored2, 3));
     }
 }
 
@@ -275,7 +276,7 @@ QString fieldValueForCompare(const MessageDecoder::Result &r, const QString &key
 
 QString MessageDecoder::acceptedLengths()
 {
-    return tr("Enter a 15-digit hex ID, or a message of 22 or 30 hex digits (without sync) or of 28 or 36 hex "
+    return Text::tr("Enter a 15-digit hex ID, or a message of 22 or 30 hex digits (without sync) or of 28 or 36 hex "
               "digits (with the sync FFFE2F).");
 }
 
@@ -359,7 +360,7 @@ MessageDecoder::Result MessageDecoder::decodeHex(const QByteArray &digitsIn, con
     Result r;
     static const QRegularExpression hex(QRegularExpression::anchoredPattern(QStringLiteral("[0-9A-Fa-f]*")));
     if (digitsIn.isEmpty() || !hex.match(QString::fromLatin1(digitsIn)).hasMatch()) {
-        r.error = tr("\"%1\" is not hexadecimal").arg(QString::fromLatin1(digitsIn));
+        r.error = Text::tr("\"%1\" is not hexadecimal").arg(QString::fromLatin1(digitsIn));
         return r;
     }
     const QByteArray digits = digitsIn.toUpper();
@@ -395,19 +396,19 @@ MessageDecoder::Result MessageDecoder::decodeHex(const QByteArray &digitsIn, con
         withSync = false;
         break;
     default:
-        r.error = tr("expected 15, 22, 28, 30 or 36 hex digits, got %1").arg(digits.size());
+        r.error = Text::tr("expected 15, 22, 28, 30 or 36 hex digits, got %1").arg(digits.size());
         return r;
     }
     const bool selfTest = full.startsWith("FFFED0");
     if (!full.startsWith("FFFE2F") && !selfTest) {
-        r.error = tr("message does not start with the sync FFFE2F (or FFFED0)");
+        r.error = Text::tr("message does not start with the sync FFFE2F (or FFFED0)");
         return r;
     }
     const QByteArray bytes = QByteArray::fromHex(full);
     const bool longFormat = (quint8(bytes.at(3)) & 0x80) != 0;
     if (longFormat != (bytes.size() == EpirbMsgBase::kLongBytes)) {
-        r.error = longFormat ? tr("bit 25 marks a long message: 36 hex digits expected (30 without sync)")
-                             : tr("bit 25 marks a short message: 28 hex digits expected (22 without sync)");
+        r.error = longFormat ? Text::tr("bit 25 marks a long message: 36 hex digits expected (30 without sync)")
+                             : Text::tr("bit 25 marks a short message: 28 hex digits expected (22 without sync)");
         return r;
     }
     MsgPtr m(EpirbMsgBase::fromBytes(bytes));
@@ -433,16 +434,16 @@ MessageDecoder::Result MessageDecoder::decodeText(const QString &text, const Cou
         return r;
     }
     if (digits.toLatin1() != digits.toUtf8()) {
-        r.error = tr("Only hex digits 0-9 and A-F can be decoded. %1").arg(acceptedLengths());
+        r.error = Text::tr("Only hex digits 0-9 and A-F can be decoded. %1").arg(acceptedLengths());
         return r;
     }
     r = decodeHex(digits.toLatin1(), countryNames);
     if (!r.ok) {
         static const QRegularExpression hex(QRegularExpression::anchoredPattern(QStringLiteral("[0-9A-Fa-f]*")));
         if (!hex.match(digits).hasMatch())
-            r.error = tr("Only hex digits 0-9 and A-F can be decoded. %1").arg(acceptedLengths());
+            r.error = Text::tr("Only hex digits 0-9 and A-F can be decoded. %1").arg(acceptedLengths());
         else
-            r.error = tr("Cannot decode this: %1. %2").arg(r.error, acceptedLengths());
+            r.error = Text::tr("Cannot decode this: %1. %2").arg(r.error, acceptedLengths());
     }
     return r;
 }
@@ -501,7 +502,7 @@ QString MessageDecoder::plainText(const Result &result)
     QString out;
     for (const Field &f : result.fields)
         out += f.label + QStringLiteral(": ") + f.value + QLatin1Char('\n');
-    out += QLatin1Char('\n') + tr("Bits") + QLatin1Char('\t') + tr("Field") + QLatin1Char('\t') + tr("Value") + QLatin1Char('\n');
+    out += QLatin1Char('\n') + Text::tr("Bits") + QLatin1Char('\t') + Text::tr("Field") + QLatin1Char('\t') + Text::tr("Value") + QLatin1Char('\n');
     for (const BitRow &row : result.bits)
         out += row.range + QLatin1Char('\t') + row.field + QLatin1Char('\t') + row.value + QLatin1Char('\n');
     return out;

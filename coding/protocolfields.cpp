@@ -8,10 +8,11 @@
 
 namespace {
 
-QString tr(const char *text)
+// The decoder's texts share one catalogue context; the free functions below have no class of their own.
+struct Text
 {
-    return QCoreApplication::translate("ProtocolFields", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(ProtocolFields)
+};
 
 QString binary(uint value, int width)
 {
@@ -109,7 +110,7 @@ public:
             const bool space = code == 0x24;
             if ((c == ' ' && !space) || (width == 5 && space)) {
                 text += QLatin1Char('<') + binary(raw, width) + QLatin1Char('>');
-                problem(tr("%1: character %2 has no modified-Baudot meaning (%3)").arg(what).arg(i + 1).arg(binary(raw, width)));
+                problem(Text::tr("%1: character %2 has no modified-Baudot meaning (%3)").arg(what).arg(i + 1).arg(binary(raw, width)));
             } else {
                 text += QLatin1Char(c);
             }
@@ -124,13 +125,13 @@ public:
 
 QString auxDevice(uint code)
 {
-    static const char *const names[] = { "none", "121.5 MHz homing", "maritime 9 GHz SART", "other auxiliary radio-locating device(s)" };
-    return tr(names[code & 3]);
+    static const char *const names[] = { QT_TRANSLATE_NOOP("ProtocolFields", "none"), QT_TRANSLATE_NOOP("ProtocolFields", "121.5 MHz homing"), QT_TRANSLATE_NOOP("ProtocolFields", "maritime 9 GHz SART"), QT_TRANSLATE_NOOP("ProtocolFields", "other auxiliary radio-locating device(s)") };
+    return Text::tr(names[code & 3]);
 }
 
-QString yesNo(uint bit) { return bit ? tr("yes") : tr("no"); }
+QString yesNo(uint bit) { return bit ? Text::tr("yes") : Text::tr("no"); }
 
-QString source(uint bit) { return bit ? tr("internal navigation device") : tr("external navigation device"); }
+QString source(uint bit) { return bit ? Text::tr("internal navigation device") : Text::tr("external navigation device"); }
 
 QString degrees(double v, const char *pos, const char *neg)
 {
@@ -159,8 +160,8 @@ QString positionText(const Coordinate &lat, const Coordinate &lon, const QString
     const double la = lat.hemisphere ? -lat.magnitude : lat.magnitude;
     const double lo = lon.hemisphere ? -lon.magnitude : lon.magnitude;
     if (lat.magnitude > 90 || lon.magnitude > 180) {
-        r.problem(tr("the position is out of range (latitude %1, longitude %2)").arg(lat.magnitude).arg(lon.magnitude));
-        return tr("invalid (beyond 90° or 180°)");
+        r.problem(Text::tr("the position is out of range (latitude %1, longitude %2)").arg(lat.magnitude).arg(lon.magnitude));
+        return Text::tr("invalid (beyond 90° or 180°)");
     }
     return QStringLiteral("%1 %2 (%3, %4), %5").arg(degrees(la, "N", "S"), degrees(lo, "E", "W"))
         .arg(la, 0, 'f', 5).arg(lo, 0, 'f', 5).arg(resolution);
@@ -181,53 +182,53 @@ void shortUserTail(Reader &r, uint code, bool maritime)
 {
     if (code == 1 || code == 2 || code == 3 || code == 6) {
         const uint flag = r.at(107, 1);
-        r.bin(107, 1, tr("Emergency code flag"));
-        r.bin(108, 1, tr("Activation type (1 automatic and manual)"));
-        r.bin(109, 4, flag ? tr("Emergency code") : tr("National use"));
-        r.field(QStringLiteral("activationType"), tr("Activation"),
-                r.at(108, 1) ? tr("automatic and manual") : tr("manual only"));
+        r.bin(107, 1, Text::tr("Emergency code flag"));
+        r.bin(108, 1, Text::tr("Activation type (1 automatic and manual)"));
+        r.bin(109, 4, flag ? Text::tr("Emergency code") : Text::tr("National use"));
+        r.field(QStringLiteral("activationType"), Text::tr("Activation"),
+                r.at(108, 1) ? Text::tr("automatic and manual") : Text::tr("manual only"));
         if (!flag) {
-            r.field(QStringLiteral("emergencyCode"), tr("Emergency code"), tr("none (bits 109-112 national use: %1)").arg(binary(r.at(109, 4), 4)));
+            r.field(QStringLiteral("emergencyCode"), Text::tr("Emergency code"), Text::tr("none (bits 109-112 national use: %1)").arg(binary(r.at(109, 4), 4)));
         } else if (maritime) {
-            static const char *const nature[] = { "unspecified distress", "fire or explosion", "flooding", "collision",
-                                                  "grounding", "listing, in danger of capsizing", "sinking",
-                                                  "disabled and adrift", "abandoning ship" };
+            static const char *const nature[] = { QT_TRANSLATE_NOOP("ProtocolFields", "unspecified distress"), QT_TRANSLATE_NOOP("ProtocolFields", "fire or explosion"), QT_TRANSLATE_NOOP("ProtocolFields", "flooding"), QT_TRANSLATE_NOOP("ProtocolFields", "collision"),
+                                                  QT_TRANSLATE_NOOP("ProtocolFields", "grounding"), QT_TRANSLATE_NOOP("ProtocolFields", "listing, in danger of capsizing"), QT_TRANSLATE_NOOP("ProtocolFields", "sinking"),
+                                                  QT_TRANSLATE_NOOP("ProtocolFields", "disabled and adrift"), QT_TRANSLATE_NOOP("ProtocolFields", "abandoning ship") };
             const uint e = r.at(109, 4);
-            r.field(QStringLiteral("emergencyCode"), tr("Emergency code (maritime)"),
-                    e < 9 ? tr(nature[e]) : tr("spare (%1)").arg(binary(e, 4)));
+            r.field(QStringLiteral("emergencyCode"), Text::tr("Emergency code (maritime)"),
+                    e < 9 ? Text::tr(nature[e]) : Text::tr("spare (%1)").arg(binary(e, 4)));
         } else {
             QStringList parts;
-            parts << (r.at(109, 1) ? tr("fire") : tr("no fire"))
-                  << (r.at(110, 1) ? tr("medical help needed") : tr("no medical help needed"))
-                  << (r.at(111, 1) ? tr("disabled") : tr("not known to be disabled"));
-            r.field(QStringLiteral("emergencyCode"), tr("Emergency code (non-maritime)"), parts.join(QStringLiteral(", ")));
+            parts << (r.at(109, 1) ? Text::tr("fire") : Text::tr("no fire"))
+                  << (r.at(110, 1) ? Text::tr("medical help needed") : Text::tr("no medical help needed"))
+                  << (r.at(111, 1) ? Text::tr("disabled") : Text::tr("not known to be disabled"));
+            r.field(QStringLiteral("emergencyCode"), Text::tr("Emergency code (non-maritime)"), parts.join(QStringLiteral(", ")));
         }
         return;
     }
-    const QString what = code == 7 ? tr("Test use") : tr("National use");
+    const QString what = code == 7 ? Text::tr("Test use") : Text::tr("National use");
     r.bin(107, 6, what);
-    r.field(QStringLiteral("unprotectedData"), tr("Bits 107-112"), QStringLiteral("%1: %2").arg(what, binary(r.at(107, 6), 6)));
+    r.field(QStringLiteral("unprotectedData"), Text::tr("Bits 107-112"), QStringLiteral("%1: %2").arg(what, binary(r.at(107, 6), 6)));
 }
 
 void userLocationTail(Reader &r)
 {
-    r.bin(107, 1, tr("Position data source"));
-    r.bin(108, 1, tr("Latitude N/S"));
-    r.dec(109, 7, tr("Latitude degrees"));
-    r.dec(116, 4, tr("Latitude minutes (4-minute steps)"));
-    r.bin(120, 1, tr("Longitude E/W"));
-    r.dec(121, 8, tr("Longitude degrees"));
-    r.dec(129, 4, tr("Longitude minutes (4-minute steps)"));
-    r.field(QStringLiteral("positionSource"), tr("Position data source"), source(r.at(107, 1)));
+    r.bin(107, 1, Text::tr("Position data source"));
+    r.bin(108, 1, Text::tr("Latitude N/S"));
+    r.dec(109, 7, Text::tr("Latitude degrees"));
+    r.dec(116, 4, Text::tr("Latitude minutes (4-minute steps)"));
+    r.bin(120, 1, Text::tr("Longitude E/W"));
+    r.dec(121, 8, Text::tr("Longitude degrees"));
+    r.dec(129, 4, Text::tr("Longitude minutes (4-minute steps)"));
+    r.field(QStringLiteral("positionSource"), Text::tr("Position data source"), source(r.at(107, 1)));
     QString text;
     if (r.at(108, 12) == 0b011111110000u && r.at(120, 13) == 0b0111111110000u) {
-        text = tr("default / no position");
+        text = Text::tr("default / no position");
     } else {
         const Coordinate lat { r.at(108, 1), r.at(109, 7) + r.at(116, 4) * 4 / 60.0 };
         const Coordinate lon { r.at(120, 1), r.at(121, 8) + r.at(129, 4) * 4 / 60.0 };
-        text = positionText(lat, lon, tr("4-minute resolution"), r);
+        text = positionText(lat, lon, Text::tr("4-minute resolution"), r);
     }
-    r.field(QStringLiteral("position"), tr("Position"), text);
+    r.field(QStringLiteral("position"), Text::tr("Position"), text);
 }
 
 void userProtocol(Reader &r, bool whole)
@@ -237,24 +238,24 @@ void userProtocol(Reader &r, bool whole)
     bool auxiliary = code == 1 || code == 2 || code == 3 || code == 6;
     switch (code) {
     case 0: {
-        const QString data = r.baudot(40, 7, 6, tr("Orbitography data"));
-        r.bin(82, 4, tr("Orbitography data (last bits)"));
-        r.field(QStringLiteral("orbitographyData"), tr("Orbitography data"), data + QStringLiteral(" / ") + binary(r.at(82, 4), 4));
+        const QString data = r.baudot(40, 7, 6, Text::tr("Orbitography data"));
+        r.bin(82, 4, Text::tr("Orbitography data (last bits)"));
+        r.field(QStringLiteral("orbitographyData"), Text::tr("Orbitography data"), data + QStringLiteral(" / ") + binary(r.at(82, 4), 4));
         break;
     }
     case 1:
-        r.field(QStringLiteral("registrationMarking"), tr("Aircraft registration marking"),
-                r.baudot(40, 7, 6, tr("Aircraft registration marking")).trimmed());
-        r.dec(82, 2, tr("Specific ELT number"));
-        r.field(QStringLiteral("eltNumber"), tr("Specific ELT number"), QString::number(r.at(82, 2)));
+        r.field(QStringLiteral("registrationMarking"), Text::tr("Aircraft registration marking"),
+                r.baudot(40, 7, 6, Text::tr("Aircraft registration marking")).trimmed());
+        r.dec(82, 2, Text::tr("Specific ELT number"));
+        r.field(QStringLiteral("eltNumber"), Text::tr("Specific ELT number"), QString::number(r.at(82, 2)));
         break;
     case 2:
     case 6: {
         QString id;
         if (code == 2) {
-            id = r.baudot(40, 6, 6, tr("MMSI (last six digits) or radio call sign"));
+            id = r.baudot(40, 6, 6, Text::tr("MMSI (last six digits) or radio call sign"));
         } else {
-            id = r.baudot(40, 4, 6, tr("Radio call sign characters 1-4"));
+            id = r.baudot(40, 4, 6, Text::tr("Radio call sign characters 1-4"));
             QString digits;
             for (int i = 0; i < 3; ++i) {
                 const uint bcd = r.at(64 + 4 * i, 4);
@@ -264,77 +265,77 @@ void userProtocol(Reader &r, bool whole)
                     digits += QLatin1Char(' ');
                 } else {
                     digits += QLatin1Char('<') + binary(bcd, 4) + QLatin1Char('>');
-                    r.problem(tr("Radio call sign: character %1 is not a BCD digit (%2)").arg(5 + i).arg(binary(bcd, 4)));
+                    r.problem(Text::tr("Radio call sign: character %1 is not a BCD digit (%2)").arg(5 + i).arg(binary(bcd, 4)));
                 }
             }
-            r.row(64, 12, tr("Radio call sign characters 5-7 (BCD, 1010 a space)"), QStringLiteral("\"%1\"").arg(digits));
+            r.row(64, 12, Text::tr("Radio call sign characters 5-7 (BCD, 1010 a space)"), QStringLiteral("\"%1\"").arg(digits));
             id += digits;
         }
         r.field(code == 2 ? QStringLiteral("mmsiOrCallSign") : QStringLiteral("callSign"),
-                code == 2 ? tr("MMSI (last six digits) or radio call sign") : tr("Radio call sign"), id.trimmed());
-        r.field(QStringLiteral("specificBeacon"), tr("Specific beacon number"),
-                r.baudot(76, 1, 6, tr("Specific beacon number")));
-        r.bin(82, 2, tr("Spare"));
+                code == 2 ? Text::tr("MMSI (last six digits) or radio call sign") : Text::tr("Radio call sign"), id.trimmed());
+        r.field(QStringLiteral("specificBeacon"), Text::tr("Specific beacon number"),
+                r.baudot(76, 1, 6, Text::tr("Specific beacon number")));
+        r.bin(82, 2, Text::tr("Spare"));
         break;
     }
     case 3: {
         const uint type = r.at(40, 3);
-        static const char *const types[] = { "ELT with a serial number", "ELT with aircraft operator designator and serial number",
-                                             "float-free EPIRB with a serial number", "ELT with aircraft 24-bit address",
-                                             "non-float-free EPIRB with a serial number", "spare", "PLB with a serial number", "spare" };
+        static const char *const types[] = { QT_TRANSLATE_NOOP("ProtocolFields", "ELT with a serial number"), QT_TRANSLATE_NOOP("ProtocolFields", "ELT with aircraft operator designator and serial number"),
+                                             QT_TRANSLATE_NOOP("ProtocolFields", "float-free EPIRB with a serial number"), QT_TRANSLATE_NOOP("ProtocolFields", "ELT with aircraft 24-bit address"),
+                                             QT_TRANSLATE_NOOP("ProtocolFields", "non-float-free EPIRB with a serial number"), QT_TRANSLATE_NOOP("ProtocolFields", "spare"), QT_TRANSLATE_NOOP("ProtocolFields", "PLB with a serial number"), QT_TRANSLATE_NOOP("ProtocolFields", "spare") };
         maritime = type == 2 || type == 4;
-        r.bin(40, 3, tr("Serial beacon type"));
-        r.field(QStringLiteral("serialBeaconType"), tr("Beacon type"),
-                QStringLiteral("%1 (%2)").arg(tr(types[type]), binary(type, 3)), type == 5 || type == 7);
+        r.bin(40, 3, Text::tr("Serial beacon type"));
+        r.field(QStringLiteral("serialBeaconType"), Text::tr("Beacon type"),
+                QStringLiteral("%1 (%2)").arg(Text::tr(types[type]), binary(type, 3)), type == 5 || type == 7);
         if (type == 5 || type == 7)
-            r.problem(tr("serial beacon type %1 is spare").arg(binary(type, 3)));
+            r.problem(Text::tr("serial beacon type %1 is spare").arg(binary(type, 3)));
         const uint tacFlag = r.at(43, 1);
-        r.bin(43, 1, tr("C/S type approval number flag"));
+        r.bin(43, 1, Text::tr("C/S type approval number flag"));
         if (type == 3) {
-            r.row(44, 24, tr("Aircraft 24-bit address"), hexOf(r.at(44, 24), 6));
-            r.dec(68, 6, tr("Specific ELT number"));
-            r.field(QStringLiteral("aircraftAddress"), tr("Aircraft address (24 bits)"), hexOf(r.at(44, 24), 6));
-            r.field(QStringLiteral("eltNumber"), tr("Specific ELT number"), QString::number(r.at(68, 6)));
+            r.row(44, 24, Text::tr("Aircraft 24-bit address"), hexOf(r.at(44, 24), 6));
+            r.dec(68, 6, Text::tr("Specific ELT number"));
+            r.field(QStringLiteral("aircraftAddress"), Text::tr("Aircraft address (24 bits)"), hexOf(r.at(44, 24), 6));
+            r.field(QStringLiteral("eltNumber"), Text::tr("Specific ELT number"), QString::number(r.at(68, 6)));
         } else if (type == 1) {
-            r.field(QStringLiteral("operatorDesignator"), tr("Aircraft operator designator"),
-                    r.baudot(44, 3, 6, tr("Aircraft operator designator")));
-            r.dec(62, 12, tr("Serial number (from the operator)"));
-            r.field(QStringLiteral("operatorSerial"), tr("Serial number (from the operator)"), QString::number(r.at(62, 12)));
+            r.field(QStringLiteral("operatorDesignator"), Text::tr("Aircraft operator designator"),
+                    r.baudot(44, 3, 6, Text::tr("Aircraft operator designator")));
+            r.dec(62, 12, Text::tr("Serial number (from the operator)"));
+            r.field(QStringLiteral("operatorSerial"), Text::tr("Serial number (from the operator)"), QString::number(r.at(62, 12)));
         } else {
-            r.dec(44, 20, tr("Serial number"));
-            r.bin(64, 10, tr("National use"));
-            r.field(QStringLiteral("serial"), tr("Serial number"), QString::number(r.at(44, 20)));
-            r.field(QStringLiteral("nationalUse64"), tr("Bits 64-73 (national use)"), binary(r.at(64, 10), 10));
+            r.dec(44, 20, Text::tr("Serial number"));
+            r.bin(64, 10, Text::tr("National use"));
+            r.field(QStringLiteral("serial"), Text::tr("Serial number"), QString::number(r.at(44, 20)));
+            r.field(QStringLiteral("nationalUse64"), Text::tr("Bits 64-73 (national use)"), binary(r.at(64, 10), 10));
         }
         if (tacFlag) {
-            r.dec(74, 10, tr("C/S type approval number"));
-            r.field(QStringLiteral("csTac"), tr("C/S type approval number"), QString::number(r.at(74, 10)));
+            r.dec(74, 10, Text::tr("C/S type approval number"));
+            r.field(QStringLiteral("csTac"), Text::tr("C/S type approval number"), QString::number(r.at(74, 10)));
         } else {
-            r.bin(74, 10, tr("National use"));
-            r.field(QStringLiteral("csTac"), tr("C/S type approval number"),
-                    tr("none: bit 43 = 0, bits 74-83 are national use (%1)").arg(binary(r.at(74, 10), 10)), true);
-            r.problem(tr("bit 43 = 0: bits 74-83 are national use, no C/S type approval number"));
+            r.bin(74, 10, Text::tr("National use"));
+            r.field(QStringLiteral("csTac"), Text::tr("C/S type approval number"),
+                    Text::tr("none: bit 43 = 0, bits 74-83 are national use (%1)").arg(binary(r.at(74, 10), 10)), true);
+            r.problem(Text::tr("bit 43 = 0: bits 74-83 are national use, no C/S type approval number"));
         }
         break;
     }
     case 4:
-        r.bin(40, 46, tr("National use"));
-        r.field(QStringLiteral("nationalUse"), tr("National use (bits 40-85)"), hexOf(r.at(40, 22), 6) + hexOf(r.at(62, 24), 6), true);
-        r.problem(tr("national user protocol: bits 40-85 are national use and cannot be read"));
+        r.bin(40, 46, Text::tr("National use"));
+        r.field(QStringLiteral("nationalUse"), Text::tr("National use (bits 40-85)"), hexOf(r.at(40, 22), 6) + hexOf(r.at(62, 24), 6), true);
+        r.problem(Text::tr("national user protocol: bits 40-85 are national use and cannot be read"));
         break;
     case 5:
-        r.bin(40, 46, tr("Spare protocol: not defined"));
-        r.problem(tr("user protocol code 101 is spare: not a first-generation protocol"));
+        r.bin(40, 46, Text::tr("Spare protocol: not defined"));
+        r.problem(Text::tr("user protocol code 101 is spare: not a first-generation protocol"));
         auxiliary = false;
         break;
     case 7:
-        r.bin(40, 46, tr("Test data"));
-        r.field(QStringLiteral("testData"), tr("Test data (bits 40-85)"), hexOf(r.at(40, 22), 6) + hexOf(r.at(62, 24), 6));
+        r.bin(40, 46, Text::tr("Test data"));
+        r.field(QStringLiteral("testData"), Text::tr("Test data (bits 40-85)"), hexOf(r.at(40, 22), 6) + hexOf(r.at(62, 24), 6));
         break;
     }
     if (auxiliary) {
-        r.bin(84, 2, tr("Auxiliary radio-locating device"));
-        r.field(QStringLiteral("auxiliaryDevice"), tr("Auxiliary radio-locating device"), auxDevice(r.at(84, 2)));
+        r.bin(84, 2, Text::tr("Auxiliary radio-locating device"));
+        r.field(QStringLiteral("auxiliaryDevice"), Text::tr("Auxiliary radio-locating device"), auxDevice(r.at(84, 2)));
     }
     if (!whole || code == 5)
         return;
@@ -343,15 +344,15 @@ void userProtocol(Reader &r, bool whole)
     } else if (auxiliary) {
         userLocationTail(r);
     } else {
-        const QString what = code == 7 ? tr("Test use") : tr("National use");
+        const QString what = code == 7 ? Text::tr("Test use") : Text::tr("National use");
         r.bin(107, 26, what);
-        r.field(QStringLiteral("pdf2Data"), tr("Bits 107-132"), QStringLiteral("%1: %2").arg(what, binary(r.at(107, 26), 26)));
+        r.field(QStringLiteral("pdf2Data"), Text::tr("Bits 107-132"), QStringLiteral("%1: %2").arg(what, binary(r.at(107, 26), 26)));
     }
 }
 
 QString designator5(Reader &r, int first)
 {
-    return r.baudot(first, 3, 5, tr("Aircraft operator designator (5-bit letters)"));
+    return r.baudot(first, 3, 5, Text::tr("Aircraft operator designator (5-bit letters)"));
 }
 
 void locationIdentity(Reader &r, uint code, Family f)
@@ -362,87 +363,87 @@ void locationIdentity(Reader &r, uint code, Family f)
         case 0x2:
         case 0xC: {
             const uint mmsi = r.at(41, 20);
-            r.dec(41, 20, tr("MMSI (last six digits)"));
-            r.field(QStringLiteral("mmsi"), tr("MMSI (last six digits)"), QStringLiteral("%1").arg(mmsi, 6, 10, QLatin1Char('0')), mmsi > 999999);
+            r.dec(41, 20, Text::tr("MMSI (last six digits)"));
+            r.field(QStringLiteral("mmsi"), Text::tr("MMSI (last six digits)"), QStringLiteral("%1").arg(mmsi, 6, 10, QLatin1Char('0')), mmsi > 999999);
             if (mmsi > 999999)
-                r.problem(tr("the MMSI field holds %1, more than six digits").arg(mmsi));
+                r.problem(Text::tr("the MMSI field holds %1, more than six digits").arg(mmsi));
             if (code == 0x2) {
-                r.dec(61, 4, tr("Specific beacon number"));
-                r.field(QStringLiteral("specificBeacon"), tr("Specific beacon number"), QString::number(r.at(61, 4)));
+                r.dec(61, 4, Text::tr("Specific beacon number"));
+                r.field(QStringLiteral("specificBeacon"), Text::tr("Specific beacon number"), QString::number(r.at(61, 4)));
             } else {
-                r.bin(61, 4, tr("Fixed 0000"));
-                r.field(QStringLiteral("alertType"), tr("Alert"), tr("ship security alert (not distress)"));
+                r.bin(61, 4, Text::tr("Fixed 0000"));
+                r.field(QStringLiteral("alertType"), Text::tr("Alert"), Text::tr("ship security alert (not distress)"));
                 if (r.at(61, 4))
-                    r.problem(tr("ship security: bits 61-64 are %1, not 0000").arg(binary(r.at(61, 4), 4)));
+                    r.problem(Text::tr("ship security: bits 61-64 are %1, not 0000").arg(binary(r.at(61, 4), 4)));
             }
             break;
         }
         case 0x3:
-            r.row(41, 24, tr("Aircraft 24-bit address"), hexOf(r.at(41, 24), 6));
-            r.field(QStringLiteral("aircraftAddress"), tr("Aircraft address (24 bits)"), hexOf(r.at(41, 24), 6));
+            r.row(41, 24, Text::tr("Aircraft 24-bit address"), hexOf(r.at(41, 24), 6));
+            r.field(QStringLiteral("aircraftAddress"), Text::tr("Aircraft address (24 bits)"), hexOf(r.at(41, 24), 6));
             break;
         case 0x5:
-            r.field(QStringLiteral("operatorDesignator"), tr("Aircraft operator designator"), designator5(r, 41));
-            r.dec(56, 9, tr("Serial number"));
-            r.field(QStringLiteral("operatorSerial"), tr("Serial number (from the operator)"), QString::number(r.at(56, 9)));
+            r.field(QStringLiteral("operatorDesignator"), Text::tr("Aircraft operator designator"), designator5(r, 41));
+            r.dec(56, 9, Text::tr("Serial number"));
+            r.field(QStringLiteral("operatorSerial"), Text::tr("Serial number (from the operator)"), QString::number(r.at(56, 9)));
             break;
         case 0xE:
-            r.bin(41, 24, tr("Test identity"));
-            r.field(QStringLiteral("testIdentity"), tr("Test identity (bits 41-64)"), hexOf(r.at(41, 24), 6));
+            r.bin(41, 24, Text::tr("Test identity"));
+            r.field(QStringLiteral("testIdentity"), Text::tr("Test identity (bits 41-64)"), hexOf(r.at(41, 24), 6));
             break;
         default:
-            r.dec(41, 10, tr("C/S type approval number"));
-            r.dec(51, 14, tr("Serial number"));
-            r.field(QStringLiteral("csTac"), tr("C/S type approval number"), QString::number(r.at(41, 10)));
-            r.field(QStringLiteral("serial"), tr("Serial number"), QString::number(r.at(51, 14)));
+            r.dec(41, 10, Text::tr("C/S type approval number"));
+            r.dec(51, 14, Text::tr("Serial number"));
+            r.field(QStringLiteral("csTac"), Text::tr("C/S type approval number"), QString::number(r.at(41, 10)));
+            r.field(QStringLiteral("serial"), Text::tr("Serial number"), QString::number(r.at(51, 14)));
             break;
         }
         break;
     case Family::National:
-        r.dec(41, 18, tr("National ID"));
-        r.field(QStringLiteral("nationalId"), tr("National ID"), QString::number(r.at(41, 18)));
+        r.dec(41, 18, Text::tr("National ID"));
+        r.field(QStringLiteral("nationalId"), Text::tr("National ID"), QString::number(r.at(41, 18)));
         break;
     case Family::Rls: {
         const uint type = r.at(41, 2);
-        r.bin(41, 2, tr("RLS beacon type"));
+        r.bin(41, 2, Text::tr("RLS beacon type"));
         if (r.at(43, 4) == 0xF) {
-            static const char *const kinds[] = { "first EPIRB on the vessel", "second EPIRB on the vessel", "PLB", "RLS location test" };
-            r.field(QStringLiteral("rlsBeaconType"), tr("RLS beacon type"), tr(kinds[type]));
-            r.bin(43, 4, tr("MMSI marker (1111)"));
-            r.dec(47, 20, tr("MMSI (last six digits)"));
-            r.field(QStringLiteral("mmsi"), tr("MMSI (last six digits)"), QStringLiteral("%1").arg(r.at(47, 20), 6, 10, QLatin1Char('0')));
+            static const char *const kinds[] = { QT_TRANSLATE_NOOP("ProtocolFields", "first EPIRB on the vessel"), QT_TRANSLATE_NOOP("ProtocolFields", "second EPIRB on the vessel"), QT_TRANSLATE_NOOP("ProtocolFields", "PLB"), QT_TRANSLATE_NOOP("ProtocolFields", "RLS location test") };
+            r.field(QStringLiteral("rlsBeaconType"), Text::tr("RLS beacon type"), Text::tr(kinds[type]));
+            r.bin(43, 4, Text::tr("MMSI marker (1111)"));
+            r.dec(47, 20, Text::tr("MMSI (last six digits)"));
+            r.field(QStringLiteral("mmsi"), Text::tr("MMSI (last six digits)"), QStringLiteral("%1").arg(r.at(47, 20), 6, 10, QLatin1Char('0')));
         } else {
-            static const char *const kinds[] = { "ELT (TAC series 2000)", "EPIRB (TAC series 1000)", "PLB (TAC series 3000)", "RLS location test" };
+            static const char *const kinds[] = { QT_TRANSLATE_NOOP("ProtocolFields", "ELT (TAC series 2000)"), QT_TRANSLATE_NOOP("ProtocolFields", "EPIRB (TAC series 1000)"), QT_TRANSLATE_NOOP("ProtocolFields", "PLB (TAC series 3000)"), QT_TRANSLATE_NOOP("ProtocolFields", "RLS location test") };
             static const int series[] = { 2000, 1000, 3000, 0 };
-            r.field(QStringLiteral("rlsBeaconType"), tr("RLS beacon type"), tr(kinds[type]));
-            r.dec(43, 10, tr("Truncated RLS TAC"));
-            r.dec(53, 14, tr("Serial number"));
+            r.field(QStringLiteral("rlsBeaconType"), Text::tr("RLS beacon type"), Text::tr(kinds[type]));
+            r.dec(43, 10, Text::tr("Truncated RLS TAC"));
+            r.dec(53, 14, Text::tr("Serial number"));
             const uint tac = r.at(43, 10);
-            r.field(QStringLiteral("rlsTac"), tr("RLS type approval number"),
-                    type == 3 ? tr("%1 (test: no series)").arg(tac) : tr("%1 (truncated %2)").arg(series[type] + int(tac)).arg(tac));
-            r.field(QStringLiteral("serial"), tr("Serial number"), QString::number(r.at(53, 14)));
+            r.field(QStringLiteral("rlsTac"), Text::tr("RLS type approval number"),
+                    type == 3 ? Text::tr("%1 (test: no series)").arg(tac) : Text::tr("%1 (truncated %2)").arg(series[type] + int(tac)).arg(tac));
+            r.field(QStringLiteral("serial"), Text::tr("Serial number"), QString::number(r.at(53, 14)));
         }
         break;
     }
     case Family::EltDt: {
         const uint type = r.at(41, 2);
-        r.bin(41, 2, tr("ELT(DT) identity type"));
+        r.bin(41, 2, Text::tr("ELT(DT) identity type"));
         if (type == 0) {
-            r.row(43, 24, tr("Aircraft 24-bit address"), hexOf(r.at(43, 24), 6));
-            r.field(QStringLiteral("aircraftAddress"), tr("Aircraft address (24 bits)"), hexOf(r.at(43, 24), 6));
+            r.row(43, 24, Text::tr("Aircraft 24-bit address"), hexOf(r.at(43, 24), 6));
+            r.field(QStringLiteral("aircraftAddress"), Text::tr("Aircraft address (24 bits)"), hexOf(r.at(43, 24), 6));
         } else if (type == 1) {
-            r.field(QStringLiteral("operatorDesignator"), tr("Aircraft operator designator"), designator5(r, 43));
-            r.dec(58, 9, tr("Serial number"));
-            r.field(QStringLiteral("operatorSerial"), tr("Serial number (from the operator)"), QString::number(r.at(58, 9)));
+            r.field(QStringLiteral("operatorDesignator"), Text::tr("Aircraft operator designator"), designator5(r, 43));
+            r.dec(58, 9, Text::tr("Serial number"));
+            r.field(QStringLiteral("operatorSerial"), Text::tr("Serial number (from the operator)"), QString::number(r.at(58, 9)));
         } else if (type == 2) {
-            r.dec(43, 10, tr("C/S type approval number"));
-            r.dec(53, 14, tr("Serial number"));
-            r.field(QStringLiteral("csTac"), tr("C/S type approval number"), QString::number(r.at(43, 10)));
-            r.field(QStringLiteral("serial"), tr("Serial number"), QString::number(r.at(53, 14)));
+            r.dec(43, 10, Text::tr("C/S type approval number"));
+            r.dec(53, 14, Text::tr("Serial number"));
+            r.field(QStringLiteral("csTac"), Text::tr("C/S type approval number"), QString::number(r.at(43, 10)));
+            r.field(QStringLiteral("serial"), Text::tr("Serial number"), QString::number(r.at(53, 14)));
         } else {
-            r.bin(43, 24, tr("Spare identity type"));
-            r.field(QStringLiteral("eltDtIdentity"), tr("ELT(DT) identity"), tr("identity type 11: spare"), true);
-            r.problem(tr("ELT(DT) identity type 11 is spare"));
+            r.bin(43, 24, Text::tr("Spare identity type"));
+            r.field(QStringLiteral("eltDtIdentity"), Text::tr("ELT(DT) identity"), Text::tr("identity type 11: spare"), true);
+            r.problem(Text::tr("ELT(DT) identity type 11 is spare"));
         }
         break;
     }
@@ -459,115 +460,115 @@ void locationPosition(Reader &r, Family f, bool whole)
     bool hasOffsets = false;
     double latOffset = 0, lonOffset = 0;
     if (f == Family::Standard) {
-        r.bin(65, 1, tr("Latitude N/S"));
-        r.dec(66, 7, tr("Latitude degrees"));
-        r.dec(73, 2, tr("Latitude minutes (15-minute steps)"));
-        r.bin(75, 1, tr("Longitude E/W"));
-        r.dec(76, 8, tr("Longitude degrees"));
-        r.dec(84, 2, tr("Longitude minutes (15-minute steps)"));
+        r.bin(65, 1, Text::tr("Latitude N/S"));
+        r.dec(66, 7, Text::tr("Latitude degrees"));
+        r.dec(73, 2, Text::tr("Latitude minutes (15-minute steps)"));
+        r.bin(75, 1, Text::tr("Longitude E/W"));
+        r.dec(76, 8, Text::tr("Longitude degrees"));
+        r.dec(84, 2, Text::tr("Longitude minutes (15-minute steps)"));
         lat = { r.at(65, 1), r.at(66, 7) + r.at(73, 2) * 15 / 60.0 };
         lon = { r.at(75, 1), r.at(76, 8) + r.at(84, 2) * 15 / 60.0 };
-        resolution = tr("15-minute resolution");
+        resolution = Text::tr("15-minute resolution");
     } else if (f == Family::National) {
-        r.bin(59, 1, tr("Latitude N/S"));
-        r.dec(60, 7, tr("Latitude degrees"));
-        r.dec(67, 5, tr("Latitude minutes (2-minute steps)"));
-        r.bin(72, 1, tr("Longitude E/W"));
-        r.dec(73, 8, tr("Longitude degrees"));
-        r.dec(81, 5, tr("Longitude minutes (2-minute steps)"));
+        r.bin(59, 1, Text::tr("Latitude N/S"));
+        r.dec(60, 7, Text::tr("Latitude degrees"));
+        r.dec(67, 5, Text::tr("Latitude minutes (2-minute steps)"));
+        r.bin(72, 1, Text::tr("Longitude E/W"));
+        r.dec(73, 8, Text::tr("Longitude degrees"));
+        r.dec(81, 5, Text::tr("Longitude minutes (2-minute steps)"));
         lat = { r.at(59, 1), r.at(60, 7) + r.at(67, 5) * 2 / 60.0 };
         lon = { r.at(72, 1), r.at(73, 8) + r.at(81, 5) * 2 / 60.0 };
-        resolution = tr("2-minute resolution");
+        resolution = Text::tr("2-minute resolution");
     } else {
-        r.bin(67, 1, tr("Latitude N/S"));
-        r.dec(68, 7, tr("Latitude degrees"));
-        r.bin(75, 1, tr("Latitude + 30 minutes"));
-        r.bin(76, 1, tr("Longitude E/W"));
-        r.dec(77, 8, tr("Longitude degrees"));
-        r.bin(85, 1, tr("Longitude + 30 minutes"));
+        r.bin(67, 1, Text::tr("Latitude N/S"));
+        r.dec(68, 7, Text::tr("Latitude degrees"));
+        r.bin(75, 1, Text::tr("Latitude + 30 minutes"));
+        r.bin(76, 1, Text::tr("Longitude E/W"));
+        r.dec(77, 8, Text::tr("Longitude degrees"));
+        r.bin(85, 1, Text::tr("Longitude + 30 minutes"));
         lat = { r.at(67, 1), r.at(68, 7) + r.at(75, 1) * 0.5 };
         lon = { r.at(76, 1), r.at(77, 8) + r.at(85, 1) * 0.5 };
-        resolution = tr("30-minute resolution");
+        resolution = Text::tr("30-minute resolution");
     }
     const bool noPosition = r.at(d.first, d.width) == d.pattern;
 
     if (whole && r.m.isLongFormat()) {
         if (f == Family::Standard) {
-            r.bin(107, 4, tr("Fixed 1101"));
-            r.bin(111, 1, tr("Position data source"));
-            r.bin(112, 1, tr("121.5 MHz homing"));
+            r.bin(107, 4, Text::tr("Fixed 1101"));
+            r.bin(111, 1, Text::tr("Position data source"));
+            r.bin(112, 1, Text::tr("121.5 MHz homing"));
             if (r.at(107, 4) != 0xD)
-                r.problem(tr("bits 107-110 are %1, not the fixed 1101").arg(binary(r.at(107, 4), 4)));
-            r.field(QStringLiteral("positionSource"), tr("Position data source"), source(r.at(111, 1)));
-            r.field(QStringLiteral("homing121"), tr("121.5 MHz homing"), yesNo(r.at(112, 1)));
+                r.problem(Text::tr("bits 107-110 are %1, not the fixed 1101").arg(binary(r.at(107, 4), 4)));
+            r.field(QStringLiteral("positionSource"), Text::tr("Position data source"), source(r.at(111, 1)));
+            r.field(QStringLiteral("homing121"), Text::tr("121.5 MHz homing"), yesNo(r.at(112, 1)));
             hasOffsets = !(r.at(113, 10) == 0b1000001111u && r.at(123, 10) == 0b1000001111u);
-            latOffset = offsetOf(r, 113, 5, tr("Latitude offset (sign, minutes, 4-second steps)"));
-            lonOffset = offsetOf(r, 123, 5, tr("Longitude offset (sign, minutes, 4-second steps)"));
-            resolution = hasOffsets ? tr("4-second resolution") : resolution;
+            latOffset = offsetOf(r, 113, 5, Text::tr("Latitude offset (sign, minutes, 4-second steps)"));
+            lonOffset = offsetOf(r, 123, 5, Text::tr("Longitude offset (sign, minutes, 4-second steps)"));
+            resolution = hasOffsets ? Text::tr("4-second resolution") : resolution;
         } else if (f == Family::National) {
-            r.bin(107, 3, tr("Fixed 110"));
-            r.bin(110, 1, tr("Additional data flag (1 position offsets)"));
-            r.bin(111, 1, tr("Position data source"));
-            r.bin(112, 1, tr("121.5 MHz homing"));
+            r.bin(107, 3, Text::tr("Fixed 110"));
+            r.bin(110, 1, Text::tr("Additional data flag (1 position offsets)"));
+            r.bin(111, 1, Text::tr("Position data source"));
+            r.bin(112, 1, Text::tr("121.5 MHz homing"));
             if (r.at(107, 3) != 0x6)
-                r.problem(tr("bits 107-109 are %1, not the fixed 110").arg(binary(r.at(107, 3), 3)));
-            r.field(QStringLiteral("positionSource"), tr("Position data source"), source(r.at(111, 1)));
-            r.field(QStringLiteral("homing121"), tr("121.5 MHz homing"), yesNo(r.at(112, 1)));
+                r.problem(Text::tr("bits 107-109 are %1, not the fixed 110").arg(binary(r.at(107, 3), 3)));
+            r.field(QStringLiteral("positionSource"), Text::tr("Position data source"), source(r.at(111, 1)));
+            r.field(QStringLiteral("homing121"), Text::tr("121.5 MHz homing"), yesNo(r.at(112, 1)));
             if (r.at(110, 1)) {
                 hasOffsets = !(r.at(113, 7) == 0b1001111u && r.at(120, 7) == 0b1001111u);
-                latOffset = offsetOf(r, 113, 2, tr("Latitude offset (sign, minutes, 4-second steps)"));
-                lonOffset = offsetOf(r, 120, 2, tr("Longitude offset (sign, minutes, 4-second steps)"));
-                r.bin(127, 6, tr("National use"));
-                r.field(QStringLiteral("pdf2NationalUse"), tr("National use"), binary(r.at(127, 6), 6));
+                latOffset = offsetOf(r, 113, 2, Text::tr("Latitude offset (sign, minutes, 4-second steps)"));
+                lonOffset = offsetOf(r, 120, 2, Text::tr("Longitude offset (sign, minutes, 4-second steps)"));
+                r.bin(127, 6, Text::tr("National use"));
+                r.field(QStringLiteral("pdf2NationalUse"), Text::tr("National use"), binary(r.at(127, 6), 6));
             } else {
-                r.bin(113, 20, tr("National use"));
-                r.field(QStringLiteral("pdf2NationalUse"), tr("National use"), binary(r.at(113, 20), 20));
+                r.bin(113, 20, Text::tr("National use"));
+                r.field(QStringLiteral("pdf2NationalUse"), Text::tr("National use"), binary(r.at(113, 20), 20));
             }
-            resolution = hasOffsets ? tr("4-second resolution") : resolution;
+            resolution = hasOffsets ? Text::tr("4-second resolution") : resolution;
         } else if (f == Family::Rls) {
-            r.bin(107, 1, tr("Position data source"));
-            r.bin(108, 1, tr("121.5 MHz homing"));
-            r.bin(109, 4, tr("RLM capability and feedback"));
-            r.bin(113, 2, tr("RLS provider"));
-            r.field(QStringLiteral("positionSource"), tr("Position data source"), source(r.at(107, 1)));
-            r.field(QStringLiteral("homing121"), tr("121.5 MHz homing"), yesNo(r.at(108, 1)));
-            r.field(QStringLiteral("rlmCapability"), tr("Return link messages"),
-                    tr("automatic Type-1 %1, manual Type-2 %2; Type-1 received %3, Type-2 received %4")
+            r.bin(107, 1, Text::tr("Position data source"));
+            r.bin(108, 1, Text::tr("121.5 MHz homing"));
+            r.bin(109, 4, Text::tr("RLM capability and feedback"));
+            r.bin(113, 2, Text::tr("RLS provider"));
+            r.field(QStringLiteral("positionSource"), Text::tr("Position data source"), source(r.at(107, 1)));
+            r.field(QStringLiteral("homing121"), Text::tr("121.5 MHz homing"), yesNo(r.at(108, 1)));
+            r.field(QStringLiteral("rlmCapability"), Text::tr("Return link messages"),
+                    Text::tr("automatic Type-1 %1, manual Type-2 %2; Type-1 received %3, Type-2 received %4")
                         .arg(yesNo(r.at(109, 1)), yesNo(r.at(110, 1)), yesNo(r.at(111, 1)), yesNo(r.at(112, 1))));
             const uint provider = r.at(113, 2);
-            r.field(QStringLiteral("rlsProvider"), tr("RLS provider"),
-                    provider == 1 ? tr("Galileo") : provider == 2 ? tr("GLONASS") : tr("spare (%1)").arg(binary(provider, 2)));
+            r.field(QStringLiteral("rlsProvider"), Text::tr("RLS provider"),
+                    provider == 1 ? Text::tr("Galileo") : provider == 2 ? Text::tr("GLONASS") : Text::tr("spare (%1)").arg(binary(provider, 2)));
             hasOffsets = !(r.at(115, 9) == 0b100001111u && r.at(124, 9) == 0b100001111u);
-            latOffset = offsetOf(r, 115, 4, tr("Latitude offset (sign, minutes, 4-second steps)"));
-            lonOffset = offsetOf(r, 124, 4, tr("Longitude offset (sign, minutes, 4-second steps)"));
-            resolution = hasOffsets ? tr("4-second resolution") : resolution;
+            latOffset = offsetOf(r, 115, 4, Text::tr("Latitude offset (sign, minutes, 4-second steps)"));
+            lonOffset = offsetOf(r, 124, 4, Text::tr("Longitude offset (sign, minutes, 4-second steps)"));
+            resolution = hasOffsets ? Text::tr("4-second resolution") : resolution;
         } else if (f == Family::EltDt) {
-            static const char *const activation[] = { "manual by the user", "automatic by the beacon", "automatic by external means", "spare" };
-            static const char *const altitude[] = { "400 m or below", "400-800 m", "800-1200 m", "1200-1600 m", "1600-2200 m",
-                                                    "2200-2800 m", "2800-3400 m", "3400-4000 m", "4000-4800 m", "4800-5600 m",
-                                                    "5600-6600 m", "6600-7600 m", "7600-8800 m", "8800-10000 m", "above 10000 m",
-                                                    "not available" };
-            static const char *const fresh[] = { "rotating field", "more than 60 s old, or the default position",
-                                                 "more than 2 s and up to 60 s old", "up to 2 s old" };
-            r.bin(107, 2, tr("Means of activation"));
-            r.bin(109, 4, tr("Encoded altitude"));
-            r.bin(113, 2, tr("Location freshness"));
-            r.field(QStringLiteral("activation"), tr("Means of activation"), tr(activation[r.at(107, 2)]));
-            r.field(QStringLiteral("altitude"), tr("Encoded altitude"), tr(altitude[r.at(109, 4)]));
-            r.field(QStringLiteral("freshness"), tr("Location freshness"), tr(fresh[r.at(113, 2)]));
+            static const char *const activation[] = { QT_TRANSLATE_NOOP("ProtocolFields", "manual by the user"), QT_TRANSLATE_NOOP("ProtocolFields", "automatic by the beacon"), QT_TRANSLATE_NOOP("ProtocolFields", "automatic by external means"), QT_TRANSLATE_NOOP("ProtocolFields", "spare") };
+            static const char *const altitude[] = { QT_TRANSLATE_NOOP("ProtocolFields", "400 m or below"), QT_TRANSLATE_NOOP("ProtocolFields", "400-800 m"), QT_TRANSLATE_NOOP("ProtocolFields", "800-1200 m"), QT_TRANSLATE_NOOP("ProtocolFields", "1200-1600 m"), QT_TRANSLATE_NOOP("ProtocolFields", "1600-2200 m"),
+                                                    QT_TRANSLATE_NOOP("ProtocolFields", "2200-2800 m"), QT_TRANSLATE_NOOP("ProtocolFields", "2800-3400 m"), QT_TRANSLATE_NOOP("ProtocolFields", "3400-4000 m"), QT_TRANSLATE_NOOP("ProtocolFields", "4000-4800 m"), QT_TRANSLATE_NOOP("ProtocolFields", "4800-5600 m"),
+                                                    QT_TRANSLATE_NOOP("ProtocolFields", "5600-6600 m"), QT_TRANSLATE_NOOP("ProtocolFields", "6600-7600 m"), QT_TRANSLATE_NOOP("ProtocolFields", "7600-8800 m"), QT_TRANSLATE_NOOP("ProtocolFields", "8800-10000 m"), QT_TRANSLATE_NOOP("ProtocolFields", "above 10000 m"),
+                                                    QT_TRANSLATE_NOOP("ProtocolFields", "not available") };
+            static const char *const fresh[] = { QT_TRANSLATE_NOOP("ProtocolFields", "rotating field"), QT_TRANSLATE_NOOP("ProtocolFields", "more than 60 s old, or the default position"),
+                                                 QT_TRANSLATE_NOOP("ProtocolFields", "more than 2 s and up to 60 s old"), QT_TRANSLATE_NOOP("ProtocolFields", "up to 2 s old") };
+            r.bin(107, 2, Text::tr("Means of activation"));
+            r.bin(109, 4, Text::tr("Encoded altitude"));
+            r.bin(113, 2, Text::tr("Location freshness"));
+            r.field(QStringLiteral("activation"), Text::tr("Means of activation"), Text::tr(activation[r.at(107, 2)]));
+            r.field(QStringLiteral("altitude"), Text::tr("Encoded altitude"), Text::tr(altitude[r.at(109, 4)]));
+            r.field(QStringLiteral("freshness"), Text::tr("Location freshness"), Text::tr(fresh[r.at(113, 2)]));
             if (r.at(113, 2) == 0) {
-                r.bin(115, 18, tr("Rotating field"));
+                r.bin(115, 18, Text::tr("Rotating field"));
             } else {
                 hasOffsets = !(r.at(115, 9) == 0b100001111u && r.at(124, 9) == 0b100001111u);
-                latOffset = offsetOf(r, 115, 4, tr("Latitude offset (sign, minutes, 4-second steps)"));
-                lonOffset = offsetOf(r, 124, 4, tr("Longitude offset (sign, minutes, 4-second steps)"));
-                resolution = hasOffsets ? tr("4-second resolution") : resolution;
+                latOffset = offsetOf(r, 115, 4, Text::tr("Latitude offset (sign, minutes, 4-second steps)"));
+                lonOffset = offsetOf(r, 124, 4, Text::tr("Longitude offset (sign, minutes, 4-second steps)"));
+                resolution = hasOffsets ? Text::tr("4-second resolution") : resolution;
             }
         }
     }
     QString text;
     if (noPosition) {
-        text = tr("default / no position");
+        text = Text::tr("default / no position");
     } else {
         if (hasOffsets) {
             lat.magnitude += latOffset;
@@ -575,7 +576,7 @@ void locationPosition(Reader &r, Family f, bool whole)
         }
         text = positionText(lat, lon, resolution, r);
     }
-    r.field(whole ? QStringLiteral("position") : QStringLiteral("positionBits"), whole ? tr("Position") : tr("Position bits as given"), text);
+    r.field(whole ? QStringLiteral("position") : QStringLiteral("positionBits"), whole ? Text::tr("Position") : Text::tr("Position bits as given"), text);
 }
 
 void locationProtocol(Reader &r, bool whole)
@@ -583,10 +584,10 @@ void locationProtocol(Reader &r, bool whole)
     const uint code = r.at(37, 4);
     const Family f = locationFamily(code);
     if (whole && !r.m.isLongFormat())
-        r.problem(tr("a location protocol in a short message: location protocols are long messages only"));
+        r.problem(Text::tr("a location protocol in a short message: location protocols are long messages only"));
     if (f == Family::Spare) {
-        r.bin(41, 45, tr("Spare protocol: not defined"));
-        r.problem(tr("location protocol code %1 is spare: nothing can be read and no ID computed").arg(binary(code, 4)));
+        r.bin(41, 45, Text::tr("Spare protocol: not defined"));
+        r.problem(Text::tr("location protocol code %1 is spare: nothing can be read and no ID computed").arg(binary(code, 4)));
         return;
     }
     locationIdentity(r, code, f);

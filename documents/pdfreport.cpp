@@ -37,9 +37,10 @@ void drawRow(QPainter &p, const QRect &r, int baseline, const QString &caption, 
     p.drawText(QPoint(r.x() + valueX, r.y() + baseline), value);
 }
 
-QString englishDate(const QDate &date, const QString &format)
+// In the language the report is written in (quorvik-cli keeps English).
+QString shownDate(const QDate &date, const QString &format)
 {
-    return QLocale(QLocale::English).toString(date, format);
+    return QLocale().toString(date, format);
 }
 
 void drawTitle(QPainter &p, const QRect &box, const QString &title)
@@ -86,7 +87,7 @@ bool pdfReport::writeReport(int mode, const QString &filePath, const EpirbConfig
         qDebug() << "Deleting old file";
     QPdfWriter writer(&file);
     writer.setCreator(QStringLiteral("Aldmar"));
-    writer.setTitle(QStringLiteral("Beacon report"));
+    writer.setTitle(pdfReport::tr("Beacon report"));
     writer.setResolution(300);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     QPainter painter;
@@ -157,7 +158,7 @@ void pdfReport::drawHeader(QPainter &p, const QRect &T, const EpirbConfig &confi
     p.setFont(arial(36));
     p.drawText(QPoint(T.x() + 40, T.y() + 160), model);
     p.setFont(arial(18));
-    p.drawText(QPoint(T.x() + 40, T.y() + 260), QStringLiteral("Programming Report"));
+    p.drawText(QPoint(T.x() + 40, T.y() + 260), pdfReport::tr("Programming Report"));
 
     const QRect logoRect(T.x() + T.width() - 550, T.y() + 50, 415, 177);
     // Vectors rather than the window's bitmap: the report is printed.
@@ -173,11 +174,11 @@ void pdfReport::drawHeader(QPainter &p, const QRect &T, const EpirbConfig &confi
     }
 
     p.setFont(arial(16));
-    drawRow(p, L, 80, QStringLiteral("Beacon serial:"), config.beaconSerial(), 800);
-    drawRow(p, L, 160, QStringLiteral("Battery expiry:"), config.batteryExpiryDate().toString(QStringLiteral("MM/yyyy")), 800);
+    drawRow(p, L, 80, pdfReport::tr("Beacon serial:"), config.beaconSerial(), 800);
+    drawRow(p, L, 160, pdfReport::tr("Battery expiry:"), config.batteryExpiryDate().toString(QStringLiteral("MM/yyyy")), 800);
     int pOff = 240;
     if (config.aisUserId() != 0) {
-        drawRow(p, L, 240, QStringLiteral("AIS user ID:"), QString::number(config.aisUserId()), 800);
+        drawRow(p, L, 240, pdfReport::tr("AIS user ID:"), QString::number(config.aisUserId()), 800);
         pOff = 320;
     }
     const int lineY = L.y() + pOff - 40;
@@ -192,23 +193,23 @@ void pdfReport::drawHeader(QPainter &p, const QRect &T, const EpirbConfig &confi
     const int country = config.countryCode();
     const QString protocolName = tables->hasLocalizedProtocolName(code, country) ? tables->protocolName(code, country)
                                                                                  : msg->protocolName();
-    drawRow(p, L, pOff + 40, QStringLiteral("Protocol:"), protocolName, 800);
-    drawRow(p, L, pOff + 120, QStringLiteral("Country code:"), QString::number(msg->countryCode()), 800);
+    drawRow(p, L, pOff + 40, pdfReport::tr("Protocol:"), protocolName, 800);
+    drawRow(p, L, pOff + 120, pdfReport::tr("Country code:"), QString::number(msg->countryCode()), 800);
 
     const int q = pOff + 200;
     const QRect block(L.x(), L.y() + q, L.width(), L.height() - q);
     int r = q + drawProtocolBlock(p, block, config, *msg);
 
     p.setFont(arial(16));
-    drawRow(p, L, r, QStringLiteral("15 HEX ID (UIN):"), QString::fromLatin1(msg->hexId()), 800);
-    drawRow(p, L, r + 80, QStringLiteral("Checksum:"), QString::fromLatin1(msg->hexIdChecksum()), 800);
+    drawRow(p, L, r, pdfReport::tr("15 HEX ID (UIN):"), QString::fromLatin1(msg->hexId()), 800);
+    drawRow(p, L, r + 80, pdfReport::tr("Checksum:"), QString::fromLatin1(msg->hexIdChecksum()), 800);
     r += 160;
     qDebug() << "Pixel size: " << p.fontInfo().pixelSize();
     // A beacon transmitting this message would be rejected by rescuers' receivers.
     if (MessageDecoder::storedMessageFails(config.messageBytes())) {
         const QPen pen = p.pen();
         p.setPen(QPen(Qt::red, pen.widthF()));
-        p.drawText(QPoint(L.x() + 40, L.y() + r), QStringLiteral("The message stored in this beacon fails its check: reprogram it"));
+        p.drawText(QPoint(L.x() + 40, L.y() + r), pdfReport::tr("The message stored in this beacon fails its check: reprogram it"));
         p.setPen(pen);
         r += 80;
     }
@@ -217,7 +218,7 @@ void pdfReport::drawHeader(QPainter &p, const QRect &T, const EpirbConfig &confi
         const QPen pen = p.pen();
         p.setPen(QPen(Qt::red, pen.widthF()));
         p.setFont(arial(18));
-        p.drawText(QPoint(T.x() + 800, T.y() + 260), QStringLiteral("(TEST PROTOCOL)"));
+        p.drawText(QPoint(T.x() + 800, T.y() + 260), pdfReport::tr("(TEST PROTOCOL)"));
         p.setPen(pen);
     }
     if (r > L.height())
@@ -237,8 +238,8 @@ int pdfReport::drawProtocolBlock(QPainter &p, const QRect &rect, const EpirbConf
     switch (code) {
     case CT::E_UserRadiocall:
     case CT::E_UserLocationRadioCallsign:
-        drawRow(p, rect, 0, QStringLiteral("Radio callsign:"), identity, 800);
-        drawRow(p, rect, 80, QStringLiteral("Beacon number:"), QString::number(msg.beaconNo()), 800);
+        drawRow(p, rect, 0, pdfReport::tr("Radio callsign:"), identity, 800);
+        drawRow(p, rect, 80, pdfReport::tr("Beacon number:"), QString::number(msg.beaconNo()), 800);
         return 160;
     case CT::E_StdLocationMmsi:
     case CT::E_UserMmsi:
@@ -246,30 +247,30 @@ int pdfReport::drawProtocolBlock(QPainter &p, const QRect &rect, const EpirbConf
     case CT::E_RlsUserMmsiEpirb:
     case CT::E_RlsUserMmsiPlb:
     case CT::E_RlsUserMmsiTest: {
-        drawRow(p, rect, 0, QStringLiteral("Coding:"), QStringLiteral("MMSI"), 800);
+        drawRow(p, rect, 0, pdfReport::tr("Coding:"), QStringLiteral("MMSI"), 800);
         const QString withCountry = QString::number(msg.countryCode()) + QLatin1Char(' ') + identity;
         if (code == CT::E_UserMmsi || code == CT::E_UserLocationMmsi) {
             const QString trimmed = identity.trimmed();
             bool digitsOnly = !trimmed.isEmpty();
             for (QChar ch : trimmed)
                 digitsOnly = digitsOnly && ch.isDigit();
-            drawRow(p, rect, 80, QStringLiteral("MMSI/Radio callsign:"), digitsOnly ? withCountry : identity, 800);
+            drawRow(p, rect, 80, pdfReport::tr("MMSI/Radio callsign:"), digitsOnly ? withCountry : identity, 800);
         } else {
-            drawRow(p, rect, 80, QStringLiteral("MMSI:"), withCountry, 800);
+            drawRow(p, rect, 80, pdfReport::tr("MMSI:"), withCountry, 800);
         }
         if (code == CT::E_RlsUserMmsiPlb || code == CT::E_RlsUserMmsiTest)
-            drawRow(p, rect, 160, QStringLiteral("Category:"), msg.beaconCategoryName(), 800);
+            drawRow(p, rect, 160, pdfReport::tr("Category:"), msg.beaconCategoryName(), 800);
         else if (code == CT::E_RlsUserMmsiEpirb)
-            drawRow(p, rect, 160, QStringLiteral("Beacon number:"), msg.firstEpirb() ? QStringLiteral("0") : QStringLiteral("1"), 800);
+            drawRow(p, rect, 160, pdfReport::tr("Beacon number:"), msg.firstEpirb() ? QStringLiteral("0") : QStringLiteral("1"), 800);
         else
-            drawRow(p, rect, 160, QStringLiteral("Beacon number:"), QString::number(msg.beaconNo()), 800);
+            drawRow(p, rect, 160, pdfReport::tr("Beacon number:"), QString::number(msg.beaconNo()), 800);
         return 240;
     }
     case CT::E_NationalLocationPlb:
     case CT::E_NationalLocationTest:
-        drawRow(p, rect, 0, QStringLiteral("National ID:"), QString::number(msg.serialNumber()), 800);
-        drawRow(p, rect, 80, QStringLiteral("Use delta position:"), msg.additionalDataType() ? QStringLiteral("Yes") : QStringLiteral("No"), 800);
-        drawRow(p, rect, 160, QStringLiteral("Additional data:"), QString::number(msg.nationalData()), 800);
+        drawRow(p, rect, 0, pdfReport::tr("National ID:"), QString::number(msg.serialNumber()), 800);
+        drawRow(p, rect, 80, pdfReport::tr("Use delta position:"), msg.additionalDataType() ? pdfReport::tr("Yes") : pdfReport::tr("No"), 800);
+        drawRow(p, rect, 160, pdfReport::tr("Additional data:"), QString::number(msg.nationalData()), 800);
         return 240;
     case CT::E_StdLocationTest:
     case CT::E_UserTestEpirb:
@@ -279,7 +280,7 @@ int pdfReport::drawProtocolBlock(QPainter &p, const QRect &rect, const EpirbConf
         return 0;
     case CT::E_ProtocolMax:
         p.setFont(arial(18));
-        p.drawText(QPoint(rect.x() + kCaptionX, rect.y()), QStringLiteral("UNSUPPORTED PROTOCOL"));
+        p.drawText(QPoint(rect.x() + kCaptionX, rect.y()), pdfReport::tr("UNSUPPORTED PROTOCOL"));
         return int(1.2 * p.fontInfo().pixelSize());
     default:
         break;
@@ -289,16 +290,16 @@ int pdfReport::drawProtocolBlock(QPainter &p, const QRect &rect, const EpirbConf
     if (!tables->hasLocalizedProtocolName(code, country)) {
         const bool nrn = (code == CT::E_RlsUserTacEpirb || code == CT::E_RlsUserTacTest || code == CT::E_RlsUserTacPlb)
             && config.customSerial() != 0;
-        drawRow(p, rect, row, QStringLiteral("Coding:"), nrn ? QStringLiteral("NRN") : QStringLiteral("Serial/TAC"), 800);
+        drawRow(p, rect, row, pdfReport::tr("Coding:"), nrn ? QStringLiteral("NRN") : pdfReport::tr("Serial/TAC"), 800);
         row += 80;
     }
-    drawRow(p, rect, row, QStringLiteral("Category:"), msg.beaconCategoryName(), 800);
+    drawRow(p, rect, row, pdfReport::tr("Category:"), msg.beaconCategoryName(), 800);
     row += 80;
     const QString custom = IdentityRules::customProtocolInputDescriptionText(code, country);
-    drawRow(p, rect, row, custom.isEmpty() ? QStringLiteral("C/S serial number:") : custom,
+    drawRow(p, rect, row, custom.isEmpty() ? pdfReport::tr("C/S serial number:") : custom,
             IdentityRules::protocolTransformIdentity(code, country, uint32_t(msg.serialNumber())), 800);
     row += 80;
-    drawRow(p, rect, row, QStringLiteral("C/S TAC number:"), QString::number(msg.tacNo()), 800);
+    drawRow(p, rect, row, pdfReport::tr("C/S TAC number:"), QString::number(msg.tacNo()), 800);
     return row + 80;
 }
 
@@ -309,7 +310,7 @@ void pdfReport::drawOwner(QPainter &p, const QRect &B, const EpirbConfig &config
         qDebug() << "Skipping owners section";
         return;
     }
-    drawTitle(p, B, QStringLiteral("Owner Information"));
+    drawTitle(p, B, pdfReport::tr("Owner Information"));
     const QRect I(B.x(), B.y() + 100, B.width(), B.height() - 100);
     p.setFont(arial(16));
     int y = 80;
@@ -319,22 +320,22 @@ void pdfReport::drawOwner(QPainter &p, const QRect &B, const EpirbConfig &config
         drawRow(p, I, y, caption, value, 600);
         y += 100;
     };
-    row(QStringLiteral("Name:"), config.ownerName());
-    row(QStringLiteral("Address:"), config.ownerAddress());
-    row(QStringLiteral("Telephone:"), config.ownerTelephone());
+    row(pdfReport::tr("Name:"), config.ownerName());
+    row(pdfReport::tr("Address:"), config.ownerAddress());
+    row(pdfReport::tr("Telephone:"), config.ownerTelephone());
     const QString other = config.ownerOther();
     const int colon = other.indexOf(QLatin1Char(':'));
     if (colon >= 0 && colon < other.size() - 1)
         row(other.left(colon + 1), other.mid(colon + 1).trimmed());
     else
-        row(QStringLiteral("Other:"), other);
+        row(pdfReport::tr("Other:"), other);
 
     const QString info = config.additionalInfo();
     if (info.isEmpty())
         return;
     const int top = I.y() + y - 80 + 20;
     const QRect captionRect(I.x() + kCaptionX, top, 560, I.bottom() - top);
-    p.drawText(captionRect, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("Additional info:"));
+    p.drawText(captionRect, Qt::AlignLeft | Qt::AlignTop, pdfReport::tr("Additional info:"));
     const QRect textRect(captionRect.right(), top, I.right() - captionRect.right() - kCaptionX, captionRect.height());
     const int flags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
     int chosen = 10;
@@ -352,35 +353,35 @@ void pdfReport::drawOwner(QPainter &p, const QRect &B, const EpirbConfig &config
 
 void pdfReport::drawMiscellaneous(QPainter &p, const QRect &box, const EpirbConfig &config)
 {
-    drawTitle(p, box, QStringLiteral("Miscellaneous Data"));
+    drawTitle(p, box, pdfReport::tr("Miscellaneous Data"));
     const QRect I(box.x(), box.y() + 100, box.width() / 2, box.height() - 100);
-    const QString date = englishDate(config.progDate(), QStringLiteral("yyyy MMM dd"));
+    const QString date = shownDate(config.progDate(), QStringLiteral("yyyy MMM dd"));
     if (m_mode == Database || m_mode == Readback) {
         p.setFont(arial(15));
-        const QString note = m_mode == Database ? QStringLiteral("Report created from database, originally programmed: ")
-                                                : QStringLiteral("Readback from beacon, originally programmed: ");
-        p.drawText(QPoint(I.x() + 240, I.y() + 80), note + date);
+        const QString note = m_mode == Database ? tr("Report created from database, originally programmed: %1")
+                                                : tr("Readback from beacon, originally programmed: %1");
+        p.drawText(QPoint(I.x() + 240, I.y() + 80), note.arg(date));
     }
     p.setFont(arial(16));
-    p.drawText(QPoint(I.x() + 240, I.y() + 180), QStringLiteral("121.5 MHz homing:"));
-    p.drawText(QPoint(I.x() + 1200, I.y() + 180), config.sweepDirection() ? QStringLiteral("Sweep up") : QStringLiteral("Sweep down"));
+    p.drawText(QPoint(I.x() + 240, I.y() + 180), pdfReport::tr("121.5 MHz homing:"));
+    p.drawText(QPoint(I.x() + 1200, I.y() + 180), config.sweepDirection() ? pdfReport::tr("Sweep up") : pdfReport::tr("Sweep down"));
     if (!config.morseSequence().isEmpty()) {
-        p.drawText(QPoint(I.x() + 240, I.y() + 260), QStringLiteral("121.5 Morse code:"));
+        p.drawText(QPoint(I.x() + 240, I.y() + 260), pdfReport::tr("121.5 Morse code:"));
         p.drawText(QPoint(I.x() + 1200, I.y() + 260), config.morseSequence());
     }
 }
 
 void pdfReport::drawProgrammingData(QPainter &p, const QRect &box, const EpirbConfig &config)
 {
-    drawTitle(p, box, QStringLiteral("Programming Data"));
+    drawTitle(p, box, pdfReport::tr("Programming Data"));
     const QRect I(box.x(), box.y() + 100, box.width() / 2, box.height() - 100);
     const QRect R(box.x() + box.width() / 2, box.y() + 100, box.width() - box.width() / 2, box.height() - 100);
     p.setFont(arial(16));
-    drawRow(p, I, 80, QStringLiteral("Program version:"), config.quorvikVersion(), 740);
-    drawRow(p, I, 160, QStringLiteral("Programming station:"), config.progStation(), 740);
-    drawRow(p, I, 240, QStringLiteral("Programmed by:"), config.progOperator(), 740);
-    drawRow(p, I, 320, QStringLiteral("Date:"), englishDate(config.progDate(), QStringLiteral("yyyy MMM dd")), 740);
-    drawRow(p, R, 80, QStringLiteral("Aldmar dealer no:"), QString::number(config.progDealer()), 700);
+    drawRow(p, I, 80, pdfReport::tr("Program version:"), config.quorvikVersion(), 740);
+    drawRow(p, I, 160, pdfReport::tr("Programming station:"), config.progStation(), 740);
+    drawRow(p, I, 240, pdfReport::tr("Programmed by:"), config.progOperator(), 740);
+    drawRow(p, I, 320, pdfReport::tr("Date:"), shownDate(config.progDate(), QStringLiteral("yyyy MMM dd")), 740);
+    drawRow(p, R, 80, pdfReport::tr("Aldmar dealer no:"), QString::number(config.progDealer()), 700);
 
     // Programmed although another beacon carries the same hex ID: the reason goes on paper.
     const QString reason = config.duplicateReason();
@@ -388,7 +389,7 @@ void pdfReport::drawProgrammingData(QPainter &p, const QRect &box, const EpirbCo
         return;
     const QPen pen = p.pen();
     p.setPen(QPen(Qt::red, pen.widthF()));
-    p.drawText(QPoint(R.x() + kCaptionX, R.y() + 160), QStringLiteral("Duplicate hex ID. Reason:"));
+    p.drawText(QPoint(R.x() + kCaptionX, R.y() + 160), pdfReport::tr("Duplicate hex ID. Reason:"));
     p.setPen(pen);
     const QRect textRect(R.x() + kCaptionX, R.y() + 190, R.width() - 2 * kCaptionX, R.height() - 200);
     const int flags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
@@ -408,10 +409,10 @@ void pdfReport::drawProgrammingData(QPainter &p, const QRect &box, const EpirbCo
 void pdfReport::drawFooter(QPainter &p, const QRect &area)
 {
     p.setFont(arial(18));
-    p.drawText(area, Qt::AlignHCenter | Qt::AlignTop, QStringLiteral(" Cospas-Sarsat Programming Report"));
+    p.drawText(area, Qt::AlignHCenter | Qt::AlignTop, pdfReport::tr(" Cospas-Sarsat Programming Report"));
     p.setFont(arial(12));
     QRect hintRect;
-    p.drawText(area, Qt::AlignCenter, QStringLiteral("Use the link below to obtain national registration information"), &hintRect);
+    p.drawText(area, Qt::AlignCenter, pdfReport::tr("Use the link below to obtain national registration information"), &hintRect);
 
     // A text document turns the anchor into a PDF link annotation.
     QTextDocument doc;

@@ -206,6 +206,41 @@ SceneTestCase {
         compare(ConfigTables.defaultContactInfo, "Call +47 22 00 00 00 #1")
     }
 
+    // The language chosen in Options takes effect at once on the page shown, Qt's own texts included,
+    // and "System" returns to the system's (English here).
+    function test_languageChosenInOptions() {
+        verify(TestBeacon.restart({ serial: "31337" }))
+        openScene()
+        openFromSettings("popupOptions", "MiscConfig")
+        const box = item("languageBox")
+        compare(box.currentIndex, UiLanguage.System)
+        compare(box.Accessible.name, "Language:")
+        box.forceActiveFocus()
+        for (let i = 0; i < 3; ++i)
+            keyClick(Qt.Key_Down)
+        compare(UiLanguage.choice, UiLanguage.German)
+        compare(UiLanguage.code, "de")
+        tryCompare(box, "displayText", "Deutsch")
+        compare(box.Accessible.name, "Sprache:", "the page's texts follow without a restart")
+        compare(qsTranslate("QPlatformTheme", "Cancel"), "Abbrechen", "Qt's own texts come in German too")
+        compare(Qt.locale().name.substring(0, 2), "de", "dates and numbers follow the language")
+        // Pages made after the change come in the language chosen.
+        leavePage()
+        openFromSettings("popupOptions", "MiscConfig")
+        compare(item("languageBox").Accessible.name, "Sprache:")
+        compare(item("languageBox").currentIndex, UiLanguage.German)
+
+        const again = item("languageBox")
+        again.forceActiveFocus()
+        for (let i = 0; i < 3; ++i)
+            keyClick(Qt.Key_Up)
+        compare(UiLanguage.choice, UiLanguage.System)
+        compare(UiLanguage.code, "en")
+        compare(again.Accessible.name, "Language:")
+        compare(qsTranslate("QPlatformTheme", "Cancel"), "Cancel")
+        leavePage()
+    }
+
     // The shared register's part of the options: off by default, settings refused or taken,
     // a server that is not there said on the status line, and kept for the next visit.
     function test_sharedRegisterSettings() {
@@ -314,6 +349,9 @@ SceneTestCase {
             compare(box.count, 2)
             compare(box.textAt(1), "Quorvikbackup-20000101.db")
             box.currentIndex = 1
+            // Below the fold of the window: scrolled to, as the user does.
+            page.scrollToItem(item("restoreButton"))
+            wait(0)
             click("restoreButton")
             tryVerify(function() { return page.restoreConfirmBox.visible })
             verify(page.restoreConfirmBox.text.indexOf(older) >= 0, page.restoreConfirmBox.text)

@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLocale>
 
 #include <cstdio>
 #include <cstring>
@@ -69,6 +70,8 @@ int main(int argc, char *argv[])
     QCoreApplication::setOrganizationName(QStringLiteral("Aldmar"));
     QCoreApplication::setApplicationName(QStringLiteral("Quorvik PLB"));
     QCoreApplication::setApplicationVersion(QStringLiteral("5.3.9"));
+    // Scripts read what this program writes: English dates and numbers whatever the system speaks.
+    QLocale::setDefault(QLocale(QLocale::English));
 
     QStringList args = QCoreApplication::arguments().mid(1);
     args.removeAll(QStringLiteral("--verbose"));

@@ -2,11 +2,13 @@
 // scenes with a simulated beacon on the serial line. The pages are listed in ScreenPages.qml.
 #include "app/applicationidentity.h"
 #include "app/epirbapp.h"
+#include "app/uilanguage.h"
 #include "config/datablockcodec.h"
 #include "config/epirbconfig.h"
 
 #include "beaconsimulator.h"
 #include "screenstage.h"
+#include "textfit.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -38,13 +40,14 @@ public slots:
     void open(const QUrl &url) { std::printf("  (would open %s)\n", qPrintable(url.toLocalFile())); }
 };
 
-bool takePicture(ScreenStage &stage, const QVariantMap &entry, const QSize &size, const QDir &out)
+bool takePicture(ScreenStage &stage, const QVariantMap &entry, const QSize &size, const QDir &out, bool checkFit)
 {
     if (!stage.open(entry, size)) {
         std::fprintf(stderr, "%s\n", qPrintable(stage.errorString()));
         return false;
     }
     const QString problem = stage.problem();
+    const QStringList overflows = checkFit ? TextFit::overflows(stage.window()->contentItem()) : QStringList();
     const QImage picture = stage.window()->grabWindow();
     const QString path = out.filePath(ScreenStage::pictureName(entry));
     stage.close();
@@ -56,8 +59,10 @@ bool takePicture(ScreenStage &stage, const QVariantMap &entry, const QSize &size
         std::fprintf(stderr, "%s: %s\n", qPrintable(path), qPrintable(problem));
         return false;
     }
+    for (const QString &overflow : overflows)
+        std::fprintf(stderr, "%s: text does not fit: %s\n", qPrintable(path), qPrintable(overflow));
     std::printf("%s\n", qPrintable(path));
-    return true;
+    return overflows.isEmpty();
 }
 
 }
@@ -91,7 +96,12 @@ int main(int argc, char *argv[])
     const QCommandLineOption onlyOption(QStringLiteral("only"),
                                         QStringLiteral("Only pictures whose name contains TEXT."),
                                         QStringLiteral("TEXT"));
-    parser.addOptions({ outOption, sizeOption, onlyOption });
+    const QCommandLineOption languageOption(QStringLiteral("language"),
+                                            QStringLiteral("Language of the pages: en, nb or de (default en)."),
+                                            QStringLiteral("CODE"), QStringLiteral("en"));
+    const QCommandLineOption fitOption(QStringLiteral("check-fit"),
+                                       QStringLiteral("Fail when a text is larger than the box it is shown in."));
+    parser.addOptions({ outOption, sizeOption, onlyOption, languageOption, fitOption });
     parser.process(app);
     if (!parser.isSet(outOption)) {
         std::fprintf(stderr, "quorvik-screens: --out DIR is required\n");
@@ -103,6 +113,13 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "quorvik-screens: --size must be WxH, e.g. 1250x900\n");
         return 2;
     }
+    const int language = UiLanguage::choiceFromCode(parser.value(languageOption));
+    if (language < 0 || language == UiLanguage::System) {
+        std::fprintf(stderr, "quorvik-screens: --language must be en, nb or de\n");
+        return 2;
+    }
+    // Before any page is made; the pictures of one run share one language.
+    UiLanguage::instance()->apply(UiLanguage::Choice(language));
     QDir out(parser.value(outOption));
     if (!out.mkpath(QStringLiteral("."))) {
         std::fprintf(stderr, "quorvik-screens: cannot create %s\n", qPrintable(out.path()));
@@ -181,7 +198,7 @@ int main(int argc, char *argv[])
             // The operator connects the beacon the window waits for.
             if (scene == 2)
                 sim.pressTest();
-            if (!takePicture(stage, entry, size, out))
+            if (!takePicture(stage, entry, size, out, parser.isSet(fitOption)))
                 ++failures;
         }
     }

@@ -49,6 +49,17 @@ Item {
                     Accessible.role: Accessible.StaticText
                     Accessible.name: text
                 }
+                QvText {
+                    objectName: "languagesText"
+                    Layout.alignment: Qt.AlignHCenter
+                    Layout.fillWidth: true
+                    horizontalAlignment: Text.AlignHCenter
+                    wrapMode: Text.WordWrap
+                    font.pointSize: AldmarStyle.jFontSizeSmall
+                    text: qsTr("Languages: English, Norsk bokmål, Deutsch (Settings → Options → Language).")
+                    Accessible.role: Accessible.StaticText
+                    Accessible.name: text
+                }
                 Item {
                     Layout.preferredHeight: 20
                 }

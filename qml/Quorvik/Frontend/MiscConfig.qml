@@ -29,6 +29,11 @@ MiscConfigForm {
         installFailedBox.open()
     }
 
+    // Applied at once; the page's own texts follow through the engine.
+    languageBox.model: UiLanguage.choiceNames
+    languageBox.currentIndex: UiLanguage.choice
+    languageBox.onActivated: function (index) { UiLanguage.choice = index }
+
     portBox.model: ports.length > 0 ? ports : [qsTr("No devices found")]
     portBox.enabled: ports.length > 0
     portBox.font.pointSize: ports.length > 0 ? AldmarStyle.jFontSizeNormal : AldmarStyle.jFontSizeSmall
@@ -139,6 +144,12 @@ MiscConfigForm {
         objectName: "installFailedBox"
         title: qsTr("Failed to install Country.txt")
         buttons: MessageDialogValues.Ok
+    }
+
+    // The list's texts are remade with the language; the choice shown stays the one in force.
+    Connections {
+        target: UiLanguage
+        function onChoiceChanged() { Qt.callLater(function () { page.languageBox.currentIndex = UiLanguage.choice }) }
     }
 
     Connections {

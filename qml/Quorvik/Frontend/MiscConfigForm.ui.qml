@@ -8,6 +8,7 @@ AldmarScrollView {
 
     property alias heading: idHeading
     property alias portBox: idPortBox
+    property alias languageBox: idLanguageBox
     property alias operatorField: idOperator
     property alias stationField: idStation
     property alias dealerField: idDealer
@@ -45,6 +46,23 @@ AldmarScrollView {
         columns: 2
         columnSpacing: 50
         rowSpacing: 5
+
+        QvText {
+            Layout.alignment: Qt.AlignRight | Qt.AlignVCenter
+            font.pointSize: AldmarStyle.jFontSizeNormal
+            font.bold: true
+            text: qsTr("Language:")
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
+        }
+        QvComboBox {
+            id: idLanguageBox
+            objectName: "languageBox"
+            Layout.preferredWidth: 200
+            Accessible.role: Accessible.ComboBox
+            Accessible.name: qsTr("Language:")
+            Accessible.description: displayText
+        }
 
         QvText {
             Layout.alignment: Qt.AlignRight | Qt.AlignVCenter
