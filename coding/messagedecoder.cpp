@@ -237,6 +237,10 @@ void build(const EpirbMsgBase &m, bool whole, bool withSync, bool selfTest, cons
         b.field(QStringLiteral("problemList"), Text::tr("Cannot be read"), problems.join(QStringLiteral("; ")), true);
     r.problems = problems;
     j.insert(QStringLiteral("problems"), QJsonArray::fromStringList(problems));
+    if (!decoded.notes.isEmpty())
+        b.field(QStringLiteral("noteList"), Text::tr("National use"), decoded.notes.join(QStringLiteral("; ")));
+    r.notes = decoded.notes;
+    j.insert(QStringLiteral("notes"), QJsonArray::fromStringList(decoded.notes));
 
     // Bit table, as the coding layouts number the bits.
     if (whole) {

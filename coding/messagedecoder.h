@@ -40,6 +40,7 @@ public:
         QList<Field> fields;
         QList<BitRow> bits;
         QStringList problems; // what the decode cannot read, each named; also the JSON's "problems"
+        QStringList notes;    // national-use bits, named but valid; the JSON's "notes"
     };
 
     // What any input that is not accepted is told.

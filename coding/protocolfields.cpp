@@ -70,6 +70,10 @@ Pdf1Default pdf1Default(Family f)
     return { 0, 0, 0 };
 }
 
+// An ELT(DT) that was activated in error and then deactivated says so with these fixed patterns.
+constexpr uint kEltDtCancelPdf1 = 0b1111110101111111010u;           // bits 67-85
+constexpr uint kEltDtCancelPdf2 = 0b00111100011110000011110000u;    // bits 107-132
+
 class Reader
 {
 public:
@@ -87,6 +91,7 @@ public:
         o.json.insert(key, value);
     }
     void problem(const QString &text) { o.problems.append(text); }
+    void note(const QString &text) { o.notes.append(text); }
     void row(int first, int width, const QString &name, const QString &value)
     {
         const QString range = width == 1 ? QString::number(first) : QStringLiteral("%1-%2").arg(first).arg(first + width - 1);
@@ -313,15 +318,15 @@ void userProtocol(Reader &r, bool whole)
         } else {
             r.bin(74, 10, Text::tr("National use"));
             r.field(QStringLiteral("csTac"), Text::tr("C/S type approval number"),
-                    Text::tr("none: bit 43 = 0, bits 74-83 are national use (%1)").arg(binary(r.at(74, 10), 10)), true);
-            r.problem(Text::tr("bit 43 = 0: bits 74-83 are national use, no C/S type approval number"));
+                    Text::tr("none: bit 43 = 0, bits 74-83 are national use (%1)").arg(binary(r.at(74, 10), 10)));
+            r.note(Text::tr("bit 43 = 0: bits 74-83 are national use, no C/S type approval number"));
         }
         break;
     }
     case 4:
         r.bin(40, 46, Text::tr("National use"));
-        r.field(QStringLiteral("nationalUse"), Text::tr("National use (bits 40-85)"), hexOf(r.at(40, 22), 6) + hexOf(r.at(62, 24), 6), true);
-        r.problem(Text::tr("national user protocol: bits 40-85 are national use and cannot be read"));
+        r.field(QStringLiteral("nationalUse"), Text::tr("National use (bits 40-85)"), hexOf(r.at(40, 22), 6) + hexOf(r.at(62, 24), 6));
+        r.note(Text::tr("national user protocol: bits 40-85 are national use and cannot be read"));
         break;
     case 5:
         r.bin(40, 46, Text::tr("Spare protocol: not defined"));
@@ -419,8 +424,20 @@ void locationIdentity(Reader &r, uint code, Family f)
             r.dec(43, 10, Text::tr("Truncated RLS TAC"));
             r.dec(53, 14, Text::tr("Serial number"));
             const uint tac = r.at(43, 10);
-            r.field(QStringLiteral("rlsTac"), Text::tr("RLS type approval number"),
-                    type == 3 ? Text::tr("%1 (test: no series)").arg(tac) : Text::tr("%1 (truncated %2)").arg(series[type] + int(tac)).arg(tac));
+            // 960-1023 begin with the MMSI marker; 950-959 is no truncated TAC at all.
+            const bool beyond = tac > 949;
+            QString tacText;
+            if (beyond)
+                tacText = Text::tr("none: truncated TAC %1 is above 949").arg(tac);
+            else if (type == 3)
+                tacText = Text::tr("%1 (test: no series)").arg(tac);
+            else if (tac >= 920)
+                tacText = Text::tr("%1 (national RLS number, truncated %2)").arg(series[type] + int(tac)).arg(tac);
+            else
+                tacText = Text::tr("%1 (truncated %2)").arg(series[type] + int(tac)).arg(tac);
+            r.field(QStringLiteral("rlsTac"), Text::tr("RLS type approval number"), tacText, beyond);
+            if (beyond)
+                r.problem(Text::tr("the truncated RLS TAC is %1: above 949, it is no RLS type approval number").arg(tac));
             r.field(QStringLiteral("serial"), Text::tr("Serial number"), QString::number(r.at(53, 14)));
         }
         break;
@@ -491,6 +508,9 @@ void locationPosition(Reader &r, Family f, bool whole)
         resolution = Text::tr("30-minute resolution");
     }
     const bool noPosition = r.at(d.first, d.width) == d.pattern;
+    const bool cancellation = f == Family::EltDt && r.at(67, 19) == kEltDtCancelPdf1;
+    if (cancellation)
+        r.field(QStringLiteral("eltDtMessage"), Text::tr("ELT(DT) message"), Text::tr("cancellation: the alert is cancelled"));
 
     if (whole && r.m.isLongFormat()) {
         if (f == Family::Standard) {
@@ -556,8 +576,24 @@ void locationPosition(Reader &r, Family f, bool whole)
             r.field(QStringLiteral("activation"), Text::tr("Means of activation"), Text::tr(activation[r.at(107, 2)]));
             r.field(QStringLiteral("altitude"), Text::tr("Encoded altitude"), Text::tr(altitude[r.at(109, 4)]));
             r.field(QStringLiteral("freshness"), Text::tr("Location freshness"), Text::tr(fresh[r.at(113, 2)]));
-            if (r.at(113, 2) == 0) {
-                r.bin(115, 18, Text::tr("Rotating field"));
+            if (cancellation) {
+                r.bin(115, 18, Text::tr("Cancellation pattern"));
+                if (r.at(107, 26) != kEltDtCancelPdf2)
+                    r.problem(Text::tr("ELT(DT) cancellation: bits 107-132 are %1, not %2")
+                                  .arg(binary(r.at(107, 26), 26), binary(kEltDtCancelPdf2, 26)));
+            } else if (r.at(113, 2) == 0) {
+                // The rotating field replaces the offsets: the position is the coarse one.
+                const uint id = r.at(115, 3);
+                r.bin(115, 3, Text::tr("Rotating field identifier"));
+                if (id == 0) {
+                    r.field(QStringLiteral("rotatingField"), Text::tr("Rotating field"), Text::tr("aircraft operator designator (000)"));
+                    r.field(QStringLiteral("rotatingDesignator"), Text::tr("Aircraft operator designator (rotating field)"),
+                            designator5(r, 118));
+                } else {
+                    r.bin(118, 15, Text::tr("Rotating field (spare)"));
+                    r.field(QStringLiteral("rotatingField"), Text::tr("Rotating field"), Text::tr("spare (%1)").arg(binary(id, 3)), true);
+                    r.problem(Text::tr("ELT(DT) rotating field identifier %1 is spare").arg(binary(id, 3)));
+                }
             } else {
                 hasOffsets = !(r.at(115, 9) == 0b100001111u && r.at(124, 9) == 0b100001111u);
                 latOffset = offsetOf(r, 115, 4, Text::tr("Latitude offset (sign, minutes, 4-second steps)"));
@@ -567,7 +603,9 @@ void locationPosition(Reader &r, Family f, bool whole)
         }
     }
     QString text;
-    if (noPosition) {
+    if (cancellation) {
+        text = Text::tr("none (cancellation message)");
+    } else if (noPosition) {
         text = Text::tr("default / no position");
     } else {
         if (hasOffsets) {

@@ -19,6 +19,8 @@ public:
         QList<MessageDecoder::Field> fields;
         QList<MessageDecoder::BitRow> bits; // bits 37-85, then 107-132 (or 107-112) for a whole message
         QStringList problems;
+        // Bits the beacon's administration defines (national use): named, but no fault of the message.
+        QStringList notes;
         QJsonObject json; // every field by key, as shown
     };
 

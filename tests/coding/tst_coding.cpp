@@ -1134,8 +1134,10 @@ void TestCoding::cliDecodesEveryProtocol_data()
         << QStringList { "serialBeaconType=float-free EPIRB with a serial number (010)", "serial=8193",
                          "nationalUse64=0001000000", "csTac=none: bit 43 = 0, bits 74-83 are national use (0100000000)",
                          "auxiliaryDevice=121.5 MHz homing", "activationType=automatic and manual",
-                         "emergencyCode=none (bits 109-112 national use: 0000)" }
-        << QStringList { "bit 43 = 0: bits 74-83 are national use" };
+                         "emergencyCode=none (bits 109-112 national use: 0000)", "notes=bit 43 = 0: bits 74-83 are national use, no C/S type approval number" } << none;
+    QTest::newRow("serial PLB without a TAC, as programmed") << "FFFE2F50178009A400000C3A71D0" << "A02F00134800001"
+        << QStringList { "serialBeaconType=PLB with a serial number (110)", "serial=1234", "nationalUse64=0000000000",
+                         "csTac=none: bit 43 = 0, bits 74-83 are national use (0000000000)", "notes=bit 43 = 0: bits 74-83 are national use, no C/S type approval number" } << none;
     QTest::newRow("serial ELT, operator designator, long (E12)") << "FFFE2FEDF67B7182038C2F0E10CFE0FF0F61" << "DBECF6E30407185"
         << QStringList { "serialBeaconType=ELT with aircraft operator designator and serial number (001)",
                          "operatorDesignator=FAE", "operatorSerial=1031", "csTac=97", noPosition } << none;
@@ -1147,11 +1149,9 @@ void TestCoding::cliDecodesEveryProtocol_data()
                          "positionText=45°20'00\" N 3°08'00\" W (45.33333, -3.13333), 4-minute resolution" } << none;
     // National user, test user, the spare user code.
     QTest::newRow("national user, short") << "FFFE2F56E8091A2B3C4D5FDFFC40" << "ADD0123456789AB"
-        << QStringList { "nationalUse=0123456789AB", "unprotectedData=National use: 000000" }
-        << QStringList { "national user protocol: bits 40-85 are national use" };
+        << QStringList { "nationalUse=0123456789AB", "unprotectedData=National use: 000000", "notes=national user protocol: bits 40-85 are national use and cannot be read" } << none;
     QTest::newRow("national user, long") << "FFFE2FDF7800000000000C353280000054E4" << "BEF000000000001"
-        << QStringList { "nationalUse=000000000001", "pdf2Data=National use: 00000000000000000000000101" }
-        << QStringList { "national user protocol: bits 40-85 are national use" };
+        << QStringList { "nationalUse=000000000001", "pdf2Data=National use: 00000000000000000000000101", "notes=national user protocol: bits 40-85 are national use and cannot be read" } << none;
     QTest::newRow("test user, short") << "FFFE2F4E3E0055E6F78090FBB66A" << "9C7C00ABCDEF012"
         << QStringList { "testData=000ABCDEF012", "unprotectedData=Test use: 101010", "test=test protocol" } << none;
     QTest::newRow("test user, long") << "FFFE2FD01E00000000003C3480C000000000" << "A03C00000000007"
@@ -1201,6 +1201,12 @@ void TestCoding::cliDecodesEveryProtocol_data()
         << QStringList { "rlsBeaconType=EPIRB (TAC series 1000)", "rlsTac=1042 (truncated 42)", "serial=7",
                          "rlsProvider=GLONASS", "homing121=yes",
                          "positionText=10°30'00\" S 20°00'00\" E (-10.50000, 20.00000), 30-minute resolution" } << none;
+    QTest::newRow("RLS PLB, national RLS number") << "FFFE2F901DB9D0031FEFFF71204061F0F54D" << "203B73A0063FDFF"
+        << QStringList { "rlsBeaconType=PLB (TAC series 3000)", "rlsTac=3925 (national RLS number, truncated 925)",
+                         "serial=12", noPosition } << none;
+    QTest::newRow("RLS PLB, truncated TAC above 949") << "FFFE2F901DBBB0031FEFFC17694061F0F54D" << "203B7760063FDFF"
+        << QStringList { "rlsBeaconType=PLB (TAC series 3000)", "rlsTac=none: truncated TAC 955 is above 949", "serial=12" }
+        << QStringList { "the truncated RLS TAC is 955: above 949" };
     QTest::newRow("RLS MMSI test, hex ID (B3)") << "193BFCE031BFDFF" << "193BFCE031BFDFF"
         << QStringList { "rlsBeaconType=RLS location test", "mmsi=639075", "test=test protocol",
                          "positionBits=default / no position" } << none;
@@ -1212,6 +1218,18 @@ void TestCoding::cliDecodesEveryProtocol_data()
     QTest::newRow("ELT(DT) operator designator") << "FFFE2F8E3971654B1FEFFFC0EEDF61F0F28E" << "1C72E2CA963FDFF"
         << QStringList { "operatorDesignator=AFR", "operatorSerial=300", "activation=automatic by the beacon",
                          "altitude=not available", "freshness=more than 60 s old, or the default position", noPosition } << none;
+    QTest::newRow("ELT(DT) cancellation") << "FFFE2F8E392AF37BFF5FD3AB954F1E0F01EE" << "1C7255E6F7BFDFF"
+        << QStringList { "aircraftAddress=ABCDEF", "eltDtMessage=cancellation: the alert is cancelled",
+                         "positionText=none (cancellation message)" } << none;
+    QTest::newRow("ELT(DT) cancellation, other PDF-2") << "FFFE2F8E392AF37BFF5FD3AB955F1E0F0C61" << "1C7255E6F7BFDFF"
+        << QStringList { "eltDtMessage=cancellation: the alert is cancelled", "activation=automatic by the beacon" }
+        << QStringList { "ELT(DT) cancellation: bits 107-132 are 01111100011110000011110000, not 00111100011110000011110000" };
+    QTest::newRow("ELT(DT) rotating field, operator designator") << "FFFE2F8E392AF37BCAE010011713062CA377" << "1C7255E6F7BFDFF"
+        << QStringList { "freshness=rotating field", "rotatingField=aircraft operator designator (000)",
+                         "rotatingDesignator=AFR", "altitude=1200-1600 m",
+                         "positionText=43°30'00\" N 1°00'00\" E (43.50000, 1.00000), 30-minute resolution" } << none;
+    QTest::newRow("ELT(DT) rotating field, spare identifier") << "FFFE2F8E392AF37BCAE01001171329234C60" << "1C7255E6F7BFDFF"
+        << QStringList { "rotatingField=spare (101)" } << QStringList { "ELT(DT) rotating field identifier 101 is spare" };
     // Hex IDs: defaulted, and bits 26-85 as sent.
     QTest::newRow("hex ID, national location EPIRB") << "20341500BF81FE0" << "20341500BF81FE0"
         << QStringList { "nationalId=10753" } << none;
@@ -1233,7 +1251,9 @@ void TestCoding::cliDecodesEveryProtocol()
     for (const QString &f : fields) {
         const QString key = f.section(QLatin1Char('='), 0, 0);
         QVERIFY2(json.contains(key), qPrintable("no " + key));
-        QCOMPARE(json.value(key).toString(), f.section(QLatin1Char('='), 1));
+        const QJsonValue v = json.value(key);
+        const QString shown = v.isArray() ? v.toVariant().toStringList().join(QStringLiteral("; ")) : v.toString();
+        QCOMPARE(shown, f.section(QLatin1Char('='), 1));
     }
     const QJsonArray shown = json.value("problems").toArray();
     QCOMPARE(shown.size(), problems.size());

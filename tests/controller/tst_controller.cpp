@@ -211,6 +211,7 @@ private slots:
     void mainWindowTitleFromProxy();
 
     void cliAgainstSimulatorProcess();
+    void cliReadsSerialPlbWithoutTac();
     void concurrentProgramsKeepEveryRecord();
     void cliDatabaseDamageImportAndRestore();
 
@@ -1764,6 +1765,45 @@ QStringList dumpedSerials(const QByteArray &dump)
     return serials;
 }
 
+}
+
+// A serial-user PLB without a C/S type approval number (bit 43 = 0) is a valid beacon: its
+// national-use bits are named, and read and block decode succeed.
+void TestController::cliReadsSerialPlbWithoutTac()
+{
+    QTemporaryDir home;
+    const QProcessEnvironment env = cliEnvironment(home);
+    EpirbConfig config(nullptr);
+    fillPlb(config, QStringLiteral("40007"), QStringLiteral("No Tac"));
+    config.setProtocolId(ConfigTables::E_UserSerialPlb);
+    config.calculateCsMsg();
+    const QByteArray block = encodeDataBlock(config);
+    const QString blockFile = home.filePath(QStringLiteral("serial-plb.bin"));
+    {
+        QFile f(blockFile);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(block);
+    }
+    QProcess sim;
+    const QString device = startSimProcess(sim, blockFile);
+    QVERIFY2(device.startsWith(QLatin1String("/dev/")), qPrintable(device));
+    const auto stopSim = qScopeGuard([&] {
+        sim.terminate();
+        sim.waitForFinished(5000);
+    });
+
+    QByteArray out, err;
+    QCOMPARE(runCli({ QStringLiteral("read"), QStringLiteral("--port"), device }, env, &out, &err), 0);
+    QVERIFY2(!err.contains("the stored message"), err.constData());
+    const QString message = QJsonDocument::fromJson(out).object().value(QStringLiteral("message")).toString();
+    QCOMPARE(message, config.epirbAsciiMsg());
+
+    QCOMPARE(runCli({ QStringLiteral("block"), QStringLiteral("decode"), blockFile }, env, &out, &err), 0);
+    QCOMPARE(runCli({ QStringLiteral("msg"), QStringLiteral("decode"), message }, env, &out, &err), 0);
+    const QJsonObject decoded = QJsonDocument::fromJson(out).object();
+    QCOMPARE(decoded.value(QStringLiteral("serialBeaconType")).toString(), QStringLiteral("PLB with a serial number (110)"));
+    QVERIFY(decoded.value(QStringLiteral("problems")).toArray().isEmpty());
+    QVERIFY(decoded.value(QStringLiteral("notes")).toArray().at(0).toString().startsWith(QLatin1String("bit 43 = 0")));
 }
 
 // Two programs programming at the same moment on one station, and the window's database
