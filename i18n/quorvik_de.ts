@@ -1633,6 +1633,10 @@
         <source>Location protocol code</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>National use</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MiscConfig</name>
@@ -3061,6 +3065,58 @@
     </message>
     <message>
         <source>location protocol code %1 is spare: nothing can be read and no ID computed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none: truncated TAC %1 is above 949</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (national RLS number, truncated %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the truncated RLS TAC is %1: above 949, it is no RLS type approval number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ELT(DT) message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cancellation: the alert is cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancellation pattern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ELT(DT) cancellation: bits 107-132 are %1, not %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rotating field identifier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>aircraft operator designator (000)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aircraft operator designator (rotating field)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rotating field (spare)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ELT(DT) rotating field identifier %1 is spare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none (cancellation message)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

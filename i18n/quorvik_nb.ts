@@ -39,6 +39,10 @@
         <source>Legal</source>
         <translation>Juridisk</translation>
     </message>
+    <message>
+        <source>Languages: English, Norsk bokmål, Deutsch (Settings → Options → Language).</source>
+        <translation>Språk: English, norsk bokmål, Deutsch (Innstillinger → Alternativer → Språk).</translation>
+    </message>
 </context>
 <context>
     <name>AldmarPageIndicator</name>
@@ -1339,7 +1343,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; is not hexadecimal</source>
-        <translation>"%1" er ikke heksadesimal</translation>
+        <translation>&quot;%1&quot; er ikke heksadesimal</translation>
     </message>
     <message>
         <source>expected 15, 22, 28, 30 or 36 hex digits, got %1</source>
@@ -1628,6 +1632,10 @@
     <message>
         <source>Location protocol code</source>
         <translation>Posisjonsprotokollkode</translation>
+    </message>
+    <message>
+        <source>National use</source>
+        <translation>Nasjonal bruk</translation>
     </message>
 </context>
 <context>
@@ -2347,7 +2355,7 @@
     </message>
     <message>
         <source>The serial number &quot;%1&quot; is not valid: it must be the 5 digits of the beacon&apos;s serial number. Nothing was written to the PLB.</source>
-        <translation>Serienummeret "%1" er ikke gyldig: det må være de 5 sifrene i nødpeilesenderens serienummer. Ingenting ble skrevet til PLB-en.</translation>
+        <translation>Serienummeret &quot;%1&quot; er ikke gyldig: det må være de 5 sifrene i nødpeilesenderens serienummer. Ingenting ble skrevet til PLB-en.</translation>
     </message>
     <message>
         <source>Read failed. Please retry.</source>
@@ -3059,6 +3067,58 @@
         <source>location protocol code %1 is spare: nothing can be read and no ID computed</source>
         <translation>posisjonsprotokollkode %1 er reserve: ingenting kan leses og ingen ID beregnes</translation>
     </message>
+    <message>
+        <source>none: truncated TAC %1 is above 949</source>
+        <translation>ingen: avkortet TAC %1 er over 949</translation>
+    </message>
+    <message>
+        <source>%1 (national RLS number, truncated %2)</source>
+        <translation>%1 (nasjonalt RLS-nummer, avkortet %2)</translation>
+    </message>
+    <message>
+        <source>the truncated RLS TAC is %1: above 949, it is no RLS type approval number</source>
+        <translation>den avkortede RLS-TAC-en er %1: over 949 er den ikke noe RLS-typegodkjenningsnummer</translation>
+    </message>
+    <message>
+        <source>ELT(DT) message</source>
+        <translation>ELT(DT)-melding</translation>
+    </message>
+    <message>
+        <source>cancellation: the alert is cancelled</source>
+        <translation>kansellering: alarmen er kansellert</translation>
+    </message>
+    <message>
+        <source>Cancellation pattern</source>
+        <translation>Kanselleringsmønster</translation>
+    </message>
+    <message>
+        <source>ELT(DT) cancellation: bits 107-132 are %1, not %2</source>
+        <translation>ELT(DT)-kansellering: bitene 107-132 er %1, ikke %2</translation>
+    </message>
+    <message>
+        <source>Rotating field identifier</source>
+        <translation>Identifikator for roterende felt</translation>
+    </message>
+    <message>
+        <source>aircraft operator designator (000)</source>
+        <translation>flyoperatørens betegnelse (000)</translation>
+    </message>
+    <message>
+        <source>Aircraft operator designator (rotating field)</source>
+        <translation>Flyoperatørens betegnelse (roterende felt)</translation>
+    </message>
+    <message>
+        <source>Rotating field (spare)</source>
+        <translation>Roterende felt (reserve)</translation>
+    </message>
+    <message>
+        <source>ELT(DT) rotating field identifier %1 is spare</source>
+        <translation>ELT(DT)-identifikatoren %1 for roterende felt er reserve</translation>
+    </message>
+    <message>
+        <source>none (cancellation message)</source>
+        <translation>ingen (kanselleringsmelding)</translation>
+    </message>
 </context>
 <context>
     <name>QuorvikTextInputForm.ui</name>
@@ -3287,6 +3347,198 @@
     <message>
         <source>The PDF could not be drawn</source>
         <translation>PDF-en kunne ikke tegnes</translation>
+    </message>
+    <message>
+        <source>Beacon report</source>
+        <translation>Rapport for nødpeilesender</translation>
+    </message>
+    <message>
+        <source>Programming Report</source>
+        <translation>Programmeringsrapport</translation>
+    </message>
+    <message>
+        <source>Beacon serial:</source>
+        <translation>Serienummer:</translation>
+    </message>
+    <message>
+        <source>Battery expiry:</source>
+        <translation>Batteriets utløpsdato:</translation>
+    </message>
+    <message>
+        <source>AIS user ID:</source>
+        <translation>AIS-bruker-ID:</translation>
+    </message>
+    <message>
+        <source>Protocol:</source>
+        <translation>Protokoll:</translation>
+    </message>
+    <message>
+        <source>Country code:</source>
+        <translation>Landkode:</translation>
+    </message>
+    <message>
+        <source>15 HEX ID (UIN):</source>
+        <translation>15 HEX ID (UIN):</translation>
+    </message>
+    <message>
+        <source>Checksum:</source>
+        <translation>Kontrollsum:</translation>
+    </message>
+    <message>
+        <source>The message stored in this beacon fails its check: reprogram it</source>
+        <translation>Meldingen som er lagret i denne nødpeilesenderen, består ikke kontrollen: programmer den på nytt</translation>
+    </message>
+    <message>
+        <source>(TEST PROTOCOL)</source>
+        <translation>(TESTPROTOKOLL)</translation>
+    </message>
+    <message>
+        <source>Radio callsign:</source>
+        <translation>Radiokallesignal:</translation>
+    </message>
+    <message>
+        <source>Beacon number:</source>
+        <translation>Nødpeilesendernummer:</translation>
+    </message>
+    <message>
+        <source>Coding:</source>
+        <translation>Koding:</translation>
+    </message>
+    <message>
+        <source>MMSI/Radio callsign:</source>
+        <translation>MMSI/radiokallesignal:</translation>
+    </message>
+    <message>
+        <source>MMSI:</source>
+        <translation>MMSI:</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>Kategori:</translation>
+    </message>
+    <message>
+        <source>National ID:</source>
+        <translation>Nasjonal ID:</translation>
+    </message>
+    <message>
+        <source>Use delta position:</source>
+        <translation>Bruk deltaposisjon:</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nei</translation>
+    </message>
+    <message>
+        <source>Additional data:</source>
+        <translation>Tilleggsdata:</translation>
+    </message>
+    <message>
+        <source>UNSUPPORTED PROTOCOL</source>
+        <translation>PROTOKOLL STØTTES IKKE</translation>
+    </message>
+    <message>
+        <source>Serial/TAC</source>
+        <translation>Serienr./TAC</translation>
+    </message>
+    <message>
+        <source>C/S serial number:</source>
+        <translation>C/S-serienummer:</translation>
+    </message>
+    <message>
+        <source>C/S TAC number:</source>
+        <translation>C/S TAC-nummer:</translation>
+    </message>
+    <message>
+        <source>Owner Information</source>
+        <translation>Eieropplysninger</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Navn:</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Adresse:</translation>
+    </message>
+    <message>
+        <source>Telephone:</source>
+        <translation>Telefon:</translation>
+    </message>
+    <message>
+        <source>Other:</source>
+        <translation>Annet:</translation>
+    </message>
+    <message>
+        <source>Additional info:</source>
+        <translation>Tilleggsinformasjon:</translation>
+    </message>
+    <message>
+        <source>Miscellaneous Data</source>
+        <translation>Diverse data</translation>
+    </message>
+    <message>
+        <source>Report created from database, originally programmed: %1</source>
+        <translation>Rapport laget fra databasen, opprinnelig programmert: %1</translation>
+    </message>
+    <message>
+        <source>Readback from beacon, originally programmed: %1</source>
+        <translation>Utlest fra nødpeilesenderen, opprinnelig programmert: %1</translation>
+    </message>
+    <message>
+        <source>121.5 MHz homing:</source>
+        <translation>121,5 MHz peiling:</translation>
+    </message>
+    <message>
+        <source>Sweep up</source>
+        <translation>Sveip opp</translation>
+    </message>
+    <message>
+        <source>Sweep down</source>
+        <translation>Sveip ned</translation>
+    </message>
+    <message>
+        <source>121.5 Morse code:</source>
+        <translation>121,5 morsekode:</translation>
+    </message>
+    <message>
+        <source>Programming Data</source>
+        <translation>Programmeringsdata</translation>
+    </message>
+    <message>
+        <source>Program version:</source>
+        <translation>Programversjon:</translation>
+    </message>
+    <message>
+        <source>Programming station:</source>
+        <translation>Programmeringsstasjon:</translation>
+    </message>
+    <message>
+        <source>Programmed by:</source>
+        <translation>Programmert av:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Dato:</translation>
+    </message>
+    <message>
+        <source>Aldmar dealer no:</source>
+        <translation>Aldmar forhandlernr.:</translation>
+    </message>
+    <message>
+        <source>Duplicate hex ID. Reason:</source>
+        <translation>Duplikat hex ID. Begrunnelse:</translation>
+    </message>
+    <message>
+        <source> Cospas-Sarsat Programming Report</source>
+        <translation> Cospas-Sarsat programmeringsrapport</translation>
+    </message>
+    <message>
+        <source>Use the link below to obtain national registration information</source>
+        <translation>Bruk lenken nedenfor for nasjonal registreringsinformasjon</translation>
     </message>
 </context>
 </TS>
