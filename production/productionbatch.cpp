@@ -11,6 +11,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QSaveFile>
 
 #include <functional>
@@ -57,6 +58,7 @@ QString ProductionBatch::outcomeText(int outcome)
 ProductionBatch::ProductionBatch(ProgrammingSession *session, QObject *parent)
     : QObject(parent)
     , m_session(session)
+    , m_model(new ProductionPlanModel(this))
 {
     if (!m_session)
         return;
@@ -97,6 +99,7 @@ bool ProductionBatch::load(const QString &planPath, const QMap<QString, QString>
     m_notStored.clear();
     m_done.clear();
     m_failed.clear();
+    m_model->reset({});
     if (!m_plan.load(planPath, defaults)) {
         m_errors = m_plan.errors();
         return false;
@@ -113,6 +116,9 @@ bool ProductionBatch::openRecord(const QString &path)
     m_record.close();
     m_record.setFileName(path);
     QByteArray before;
+    // Per serial of the plan: its last "ok" line and its last line of any result.
+    QHash<QString, QStringList> lastOk;
+    QHash<QString, QStringList> lastLine;
     if (m_record.exists()) {
         if (!m_record.open(QIODevice::ReadOnly)) {
             m_errors << QStringLiteral("%1: %2").arg(path, m_record.errorString());
@@ -142,7 +148,9 @@ bool ProductionBatch::openRecord(const QString &path)
             const QString serial = f.at(0);
             if (m_plan.indexOf(serial) < 0)
                 continue;
+            lastLine.insert(serial, f);
             if (result == outcomeText(Ok)) {
+                lastOk.insert(serial, f);
                 const QString difference = differenceFromPlan(f);
                 if (difference.isEmpty()) {
                     m_done.insert(serial);
@@ -157,6 +165,27 @@ bool ProductionBatch::openRecord(const QString &path)
         }
         for (const QString &difference : std::as_const(m_differs))
             m_notes << difference;
+    }
+    QStringList serials;
+    serials.reserve(m_plan.size());
+    for (const ProductionPlan::Row &row : m_plan.rows())
+        serials << row.serial;
+    m_model->reset(serials);
+    for (int row = 0; row < serials.size(); ++row) {
+        const QString &serial = serials.at(row);
+        if (m_done.contains(serial)) {
+            m_model->setResult(row, ProductionPlanModel::Done, lastOk.value(serial).value(1), QString(), -1);
+        } else if (m_differs.contains(serial)) {
+            m_model->setResult(row, ProductionPlanModel::Differs, lastOk.value(serial).value(1), m_differs.value(serial),
+                               -1);
+        } else if (lastLine.contains(serial)) {
+            const QStringList &f = lastLine.value(serial);
+            const QString result = f.at(6);
+            const ProductionPlanModel::State state = result == outcomeText(NotStored) ? ProductionPlanModel::NotStored
+                    : result == outcomeText(Refused)                                  ? ProductionPlanModel::Refused
+                                                                                      : ProductionPlanModel::Failed;
+            m_model->setResult(row, state, f.at(1), f.at(7), -1);
+        }
     }
     if (!m_record.open(QIODevice::WriteOnly | QIODevice::Append)) {
         m_errors << QStringLiteral("%1: %2").arg(path, m_record.errorString());
@@ -240,6 +269,7 @@ void ProductionBatch::setInHand(const QString &serial)
     if (m_inHand == serial)
         return;
     m_inHand = serial;
+    m_model->setWriting(serial.isEmpty() ? -1 : m_plan.indexOf(serial));
     m_inHandDetails.clear();
     if (!serial.isEmpty()) {
         const EpirbConfig *pending = m_session->pending();
@@ -250,6 +280,27 @@ void ProductionBatch::setInHand(const QString &serial)
                             { QStringLiteral("tac"), IdentityRules::writtenTac(m_session->pending()) } };
     }
     emit inHandChanged();
+}
+
+void ProductionBatch::showResult(const QString &serial, int outcome, const QString &hexId, const QString &status,
+                                 double seconds)
+{
+    const int row = m_plan.indexOf(serial);
+    if (row < 0)
+        return;
+    if (outcome == Ok) {
+        m_model->setResult(row, ProductionPlanModel::Done, hexId, QString(), seconds);
+        return;
+    }
+    // A beacon done, or held for its difference, keeps what it is: connected again it is
+    // only refused, nothing is written to it.
+    const ProductionPlanModel::State now = m_model->state(row);
+    if (outcome == Refused && (now == ProductionPlanModel::Done || now == ProductionPlanModel::Differs))
+        return;
+    const ProductionPlanModel::State state = outcome == NotStored ? ProductionPlanModel::NotStored
+            : outcome == Refused                                  ? ProductionPlanModel::Refused
+                                                                  : ProductionPlanModel::Failed;
+    m_model->setResult(row, state, hexId, status, seconds);
 }
 
 void ProductionBatch::setLastResult(const QString &text)
@@ -404,8 +455,10 @@ void ProductionBatch::refuse(const QString &serial, const QString &status)
     setInHand(QString());
     const EpirbConfig *read = m_session->current();
     const bool recorded = appendRecord(serial, read->epirbHexMsg(), read->epirbHexChecksum(), Refused, status);
+    const double seconds = m_clock.isValid() ? m_clock.elapsed() / 1000.0 : 0;
+    showResult(serial, Refused, read->epirbHexMsg(), status, seconds);
     setLastResult(serial + QStringLiteral(": ") + status);
-    emit beaconFinished(serial, read->epirbHexMsg(), Refused, status, m_clock.isValid() ? m_clock.elapsed() / 1000.0 : 0);
+    emit beaconFinished(serial, read->epirbHexMsg(), Refused, status, seconds);
     if (!recorded) {
         end(m_recordProblem);
         return;
@@ -433,6 +486,7 @@ void ProductionBatch::finishBeacon(int outcome, const QString &status)
     const bool recorded = appendRecord(serial, record->epirbHexMsg(), record->epirbHexChecksum(), outcome, status);
     if (recorded && written && !m_labelFolder.isEmpty())
         writeLabels();
+    showResult(serial, outcome, record->epirbHexMsg(), status, seconds);
     setLastResult(serial + QStringLiteral(": ") + status);
     emit countsChanged();
     emit beaconFinished(serial, record->epirbHexMsg(), outcome, status, seconds);

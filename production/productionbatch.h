@@ -1,6 +1,7 @@
 #pragma once
 
 #include "production/productionplan.h"
+#include "production/productionplanmodel.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -36,6 +37,8 @@ class ProductionBatch : public QObject
     Q_PROPERTY(bool running READ running NOTIFY runningChanged)
     // Why the plan was refused, one line per bad row; empty for a plan taken.
     Q_PROPERTY(QStringList problems READ errors CONSTANT)
+    // Every row of the plan with what became of it.
+    Q_PROPERTY(ProductionPlanModel *planModel READ planModel CONSTANT)
 
 public:
     // NotStored: programmed and verified, but the database did not keep it.
@@ -70,6 +73,7 @@ public:
     static QString defaultRecordPath(const QString &planPath);
     static QString defaultLabelFolder(const QString &planPath);
 
+    ProductionPlanModel *planModel() const { return m_model; }
     QString planName() const { return m_plan.name(); }
     int total() const { return m_plan.size(); }
     int done() const { return int(m_done.size()); }
@@ -117,9 +121,12 @@ private:
     QString differenceFromPlan(const QStringList &recordLine) const;
     void writeLabels();
     void setInHand(const QString &serial);
+    // The plan list's row of a beacon identified: what its record line says.
+    void showResult(const QString &serial, int outcome, const QString &hexId, const QString &status, double seconds);
     void setLastResult(const QString &text);
 
     ProgrammingSession *m_session;
+    ProductionPlanModel *m_model;
     QString m_portName;
     ProductionPlan m_plan;
     QStringList m_errors;

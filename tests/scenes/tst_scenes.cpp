@@ -11,10 +11,12 @@
 
 #include "beaconsimulator.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QQmlApplicationEngine>
+#include <QScopeGuard>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QSettings>
@@ -69,6 +71,67 @@ void typeText(QQuickWindow *window, const char *text)
 {
     for (const char *c = text; *c; ++c)
         QTest::keyClick(window, *c);
+}
+
+QAccessibleInterface *findAccessible(QAccessibleInterface *iface, QAccessible::Role role, const QString &name)
+{
+    if (!iface)
+        return nullptr;
+    if (iface->role() == role && iface->text(QAccessible::Name) == name)
+        return iface;
+    for (int i = 0; i < iface->childCount(); ++i) {
+        if (QAccessibleInterface *found = findAccessible(iface->child(i), role, name))
+            return found;
+    }
+    return nullptr;
+}
+
+void collectShown(QAccessibleInterface *iface, QAccessible::Role role, QList<QQuickItem *> &items,
+                  QList<QString> &names)
+{
+    for (int i = 0; iface && i < iface->childCount(); ++i) {
+        QAccessibleInterface *child = iface->child(i);
+        auto *item = child ? qobject_cast<QQuickItem *>(child->object()) : nullptr;
+        if (item && item->isVisible() && child->role() == role && !child->state().invisible) {
+            items << item;
+            names << child->text(QAccessible::Name);
+        }
+        collectShown(child, role, items, names);
+    }
+}
+
+// The plan list as a screen reader finds it: the column titles, then each row's cells;
+// a cell's name is the text it shows.
+QList<QStringList> planListAsRead(QQuickWindow *window)
+{
+    QAccessibleInterface *table = findAccessible(QAccessible::queryAccessibleInterface(window),
+                                                 QAccessible::Table, QStringLiteral("Production plan"));
+    if (!table || table->state().invisible)
+        return {};
+    QList<QQuickItem *> items;
+    QList<QString> names;
+    collectShown(table, QAccessible::ColumnHeader, items, names);
+    QMap<int, QString> header;
+    for (int i = 0; i < items.size(); ++i)
+        header.insert(items.at(i)->property("index").toInt(), names.at(i));
+    items.clear();
+    names.clear();
+    collectShown(table, QAccessible::Cell, items, names);
+    QMap<int, QMap<int, QString>> cells;
+    for (int i = 0; i < items.size(); ++i)
+        cells[items.at(i)->property("row").toInt()].insert(items.at(i)->property("column").toInt(), names.at(i));
+    QList<QStringList> rows{ header.values() };
+    for (const QMap<int, QString> &row : std::as_const(cells))
+        rows << row.values();
+    return rows;
+}
+
+QString rowsText(const QList<QStringList> &rows)
+{
+    QStringList lines;
+    for (const QStringList &row : rows)
+        lines << row.join(QStringLiteral(" | "));
+    return lines.join(QLatin1Char('\n'));
 }
 
 void click(QQuickWindow *window, QQuickItem *item)
@@ -206,6 +269,9 @@ void TestScenes::productionWindowWritesOnItsOwn()
 
 void TestScenes::productionWindowRunsAPlanOfThree()
 {
+    // Read as a screen reader would: Qt Quick fills in its accessible tree only then.
+    QAccessible::setActive(true);
+    auto inactive = qScopeGuard([] { QAccessible::setActive(false); });
     QTemporaryDir dir;
     const QString plan = dir.filePath(QStringLiteral("line-3.csv"));
     {
@@ -218,6 +284,8 @@ void TestScenes::productionWindowRunsAPlanOfThree()
     options.syncIntervalMs = 300;
     options.resyncMs = 0;
     options.block = BeaconSimulator::blankBlock(QStringLiteral("50001"));
+    // The second beacon keeps a wrong byte: its read-back fails and it is connected again.
+    options.failWrite = 2;
     BeaconSimulator sim(options);
     QVERIFY(sim.start());
     const int storedBefore = DatabaseIfc::instance(nullptr)->count();
@@ -244,36 +312,92 @@ void TestScenes::productionWindowRunsAPlanOfThree()
         if (!batch->inHand().isEmpty())
             shownInHand << serialRow->property("paramText").toString();
     });
-
-    const QStringList serials = { "50001", "50002", "50003" };
-    for (int i = 0; i < serials.size(); ++i) {
-        const QString after = QStringLiteral("Plan line-3: %1 done, 0 failed, %2 left of 3").arg(i + 1).arg(2 - i);
-        QTRY_COMPARE_WITH_TIMEOUT(counts->property("text").toString(), after, kRunTimeoutMs);
-        if (i + 1 < serials.size()) {
-            QCOMPARE(last->property("text").toString(), serials.at(i) + QStringLiteral(": PLB programmed successfully"));
-            // The window goes on by itself: it waits for the next beacon, no "Close App" needed.
-            QTRY_COMPARE(heading->property("text").toString(), QStringLiteral("Connect the next beacon"));
-            QCOMPARE(serialRow->property("paramText").toString(), QStringLiteral("-"));
-            sim.connectBeacon(BeaconSimulator::blankBlock(serials.at(i + 1)));
-            if (i + 2 == serials.size()) {
-                // The window closed while the last beacon is being written: it stays until
-                // the beacon is done, as "Close App" does.
-                QTRY_VERIFY_WITH_TIMEOUT(app->writeInProgress(), kRunTimeoutMs);
-                window->close();
-                QVERIFY(window->isVisible());
-            }
+    const QStringList titles = { "Serial", "State", "Hex ID", "Seconds", "Reason" };
+    const QString none = QStringLiteral("-");
+    // One beacon's row: what became of it, its hex ID and the seconds it took.
+    auto checkRow = [&](const QStringList &row, const QString &serial, const QString &state, const QString &reason) {
+        QCOMPARE(row.value(0), serial);
+        QCOMPARE(row.value(1), state);
+        QCOMPARE(row.value(4), reason);
+        if (state == QLatin1String("left")) {
+            QCOMPARE(row.value(2), none);
+            QCOMPARE(row.value(3), none);
+        } else if (state != QLatin1String("writing")) {
+            QCOMPARE(row.value(2).size(), 15);
+            QVERIFY2(row.value(3).toDouble() > 0, qPrintable(row.value(3)));
         }
-    }
+    };
+    auto waitForCounts = [&](int done, int failed) {
+        const QString text
+                = QStringLiteral("Plan line-3: %1 done, %2 failed, %3 left of 3").arg(done).arg(failed).arg(3 - done);
+        QTRY_COMPARE_WITH_TIMEOUT(counts->property("text").toString(), text, kRunTimeoutMs);
+        // The window goes on by itself: it waits for the next beacon, no "Close App" needed.
+        if (done < 3) {
+            QTRY_COMPARE(heading->property("text").toString(), QStringLiteral("Connect the next beacon"));
+            QCOMPARE(serialRow->property("paramText").toString(), none);
+        }
+    };
+
+    QList<QStringList> list;
+    waitForCounts(1, 0);
+    QCOMPARE(last->property("text").toString(), QStringLiteral("50001: PLB programmed successfully"));
+    QTRY_COMPARE((list = planListAsRead(window)).size(), 4);
+    QCOMPARE(list.at(0), titles);
+    checkRow(list.at(1), QStringLiteral("50001"), QStringLiteral("ok"), none);
+    checkRow(list.at(2), QStringLiteral("50002"), QStringLiteral("left"), none);
+    checkRow(list.at(3), QStringLiteral("50003"), QStringLiteral("left"), none);
+
+    sim.connectBeacon(BeaconSimulator::blankBlock(QStringLiteral("50002")));
+    waitForCounts(1, 1);
+    QCOMPARE(last->property("text").toString(), QStringLiteral("50002: PLB verification failed"));
+    list = planListAsRead(window);
+    QVERIFY2(list.size() == 4, qPrintable(rowsText(list)));
+    checkRow(list.at(1), QStringLiteral("50001"), QStringLiteral("ok"), none);
+    checkRow(list.at(2), QStringLiteral("50002"), QStringLiteral("failed"), QStringLiteral("PLB verification failed"));
+
+    // Connected again, the failed beacon is written again.
+    sim.connectBeacon(BeaconSimulator::blankBlock(QStringLiteral("50002")));
+    waitForCounts(2, 0);
+    sim.connectBeacon(BeaconSimulator::blankBlock(QStringLiteral("50003")));
+    // The window closed while the last beacon is being written: it stays until the beacon
+    // is done, as "Close App" does; the list says which beacon is in hand.
+    QTRY_VERIFY_WITH_TIMEOUT(app->writeInProgress(), kRunTimeoutMs);
+    window->close();
+    QVERIFY(window->isVisible());
+    list = planListAsRead(window);
+    QVERIFY2(list.size() == 4, qPrintable(rowsText(list)));
+    checkRow(list.at(3), QStringLiteral("50003"), QStringLiteral("writing"), none);
+    waitForCounts(3, 0);
     QTRY_COMPARE(last->property("text").toString(), QStringLiteral("Plan line-3 complete: 3 beacons programmed"));
-    QCOMPARE(shownInHand, serials);
+    QCOMPARE(shownInHand, (QStringList{ "50001", "50002", "50002", "50003" }));
     QVERIFY(!batch->running());
-    QCOMPARE(sim.stats().writesCompleted, 3);
+    QCOMPARE(sim.stats().writesCompleted, 4);
     QCOMPARE(DatabaseIfc::instance(nullptr)->count(), storedBefore + 3);
     EpirbConfig lastWritten(nullptr);
     QVERIFY(decodeDataBlock(sim.block(), lastWritten));
     QCOMPARE(lastWritten.beaconSerial(), QStringLiteral("50003"));
     QCOMPARE(lastWritten.ownerName(), QStringLiteral("Ida Vik"));
     QCOMPARE(lastWritten.rawCountryCode(), 211);
+
+    // Every beacon done, each with the hex ID its record line has; the last one the hex ID
+    // the beacon transmits.
+    list = planListAsRead(window);
+    QVERIFY2(list.size() == 4, qPrintable(rowsText(list)));
+    QFile recordFile(dir.filePath(QStringLiteral("line-3-record.csv")));
+    QVERIFY(recordFile.open(QIODevice::ReadOnly));
+    QMap<QString, QString> recordedHex;
+    for (const QByteArray &line : recordFile.readAll().split('\n')) {
+        const QList<QByteArray> f = line.split(',');
+        if (f.size() > 6 && f.at(6) == "ok")
+            recordedHex.insert(QString::fromLatin1(f.at(0)), QString::fromLatin1(f.at(1)));
+    }
+    QCOMPARE(recordedHex.size(), 3);
+    for (int i = 1; i <= 3; ++i) {
+        checkRow(list.at(i), QStringLiteral("5000%1").arg(i), QStringLiteral("ok"), none);
+        QCOMPARE(list.at(i).at(2), recordedHex.value(list.at(i).at(0)));
+    }
+    QCOMPARE(list.at(3).at(2), lastWritten.epirbHexMsg());
+    QCOMPARE(QSet<QString>(recordedHex.cbegin(), recordedHex.cend()).size(), 3);
     app.reset();
 
     // A plan with a bad row: the window says which, and nothing is written.
@@ -296,9 +420,11 @@ void TestScenes::productionWindowRunsAPlanOfThree()
     QVERIFY2(last->property("text").toString().startsWith(QLatin1String("line 3: ")),
              qPrintable(last->property("text").toString()));
     QCOMPARE(app->progStatus(), QStringLiteral("Plan refused, nothing written"));
+    // No list of a plan that is not taken.
+    QCOMPARE(planListAsRead(window), QList<QStringList>());
     sim.pressTest();
     QTest::qWait(1000);
-    QCOMPARE(sim.stats().writesCompleted, 3);
+    QCOMPARE(sim.stats().writesCompleted, 4);
     app.reset();
     sim.stop();
 }

@@ -93,6 +93,8 @@ QtObject {
     }
     readonly property int jInputFormMargin: 20
     readonly property int jInputFieldPadding: 10
+    readonly property int jTableRowHeight: 40
+    readonly property int jProductionPlanWidth: 1100
 
     // Keyboard focus: a frame around the focused control, on light and on dark ground.
     readonly property color jFocusFrameColor: jColorCorporate

@@ -105,7 +105,7 @@ AldmarTableViewForm {
     }
 
     function pageRows() {
-        return Math.max(1, Math.floor(tableView.height / 40) - 1)
+        return Math.max(1, Math.floor(tableView.height / AldmarStyle.jTableRowHeight) - 1)
     }
 
     activeFocusOnTab: true
@@ -186,7 +186,7 @@ AldmarTableViewForm {
             required property var display
             readonly property bool sorted: headerCell.index === root.sortColumn
             readonly property bool automaticWidth: typeof root.columnWidthProvider !== "function"
-            implicitHeight: 40
+            implicitHeight: AldmarStyle.jTableRowHeight
             implicitWidth: title.implicitWidth + 5
                            + (automaticWidth && sorted ? root.sortIndicatorSize + 2 * root.sortIndicatorMargins : 0)
             color: AldmarStyle.jTableHeaderColor
@@ -255,7 +255,7 @@ AldmarTableViewForm {
             TableView.onReused: pooled = false
             visible: !pooled
             implicitWidth: 200
-            implicitHeight: 40
+            implicitHeight: AldmarStyle.jTableRowHeight
             color: selected ? AldmarStyle.jTableRowSelectedColor
                             : (cell.row % 2 ? AldmarStyle.jTableRowSecondaryColor : AldmarStyle.jTableRowPrimaryColor)
             Accessible.role: Accessible.Cell

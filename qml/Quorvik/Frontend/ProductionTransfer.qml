@@ -47,10 +47,25 @@ ProductionTransferForm {
     batteryRow.paramText: batchMode ? (holding ? inHand.battery : "-")
                                     : QMLProxy.dateString(config.batteryExpiry, "MM yyyy", "en_US")
     protocolRow.paramText: batchMode && !holding ? "-" : ConfigTables.protocolName(protocol, country)
-    // Room for the plan's lines above and the last result below.
-    beaconPicture.height: batchMode ? 250 : 350
+    // With a plan the list of its beacons takes the picture's place.
+    beaconPicture.visible: !batchMode
+    beaconPicture.height: batchMode ? 0 : 350
     beaconPicture.source: TextResource.beaconImage(beacon)
     beaconPicture.Accessible.name: TextResource.beaconName(beacon)
+    planTable.visible: batchMode && batch.problems.length === 0
+    planTable.model: batchMode ? batch.planModel : null
+    planTable.width: planTable.visible ? Math.min(page.width - 2 * AldmarStyle.jInputFormMargin, AldmarStyle.jProductionPlanWidth) : 0
+    // The header and five rows: the one in hand and those around it.
+    planTable.height: planTable.visible ? AldmarStyle.jTableRowHeight * 6 + 10 : 0
+    planTable.columnWidthProvider: function(column) {
+        // Serial, state, hex ID and seconds take what they need; the reason the rest.
+        const shares = [0.09, 0.11, 0.2, 0.09]
+        const width = planTable.width
+        if (column < shares.length)
+            return Math.round(width * shares[column])
+        return width - shares.reduce(function(sum, share) { return sum + Math.round(width * share) }, 0)
+    }
+    planTable.Accessible.name: qsTr("Production plan")
     progressBar.value: QMLProxy.app.progProgress
     progressBar.statusText: QMLProxy.app.progStatus
     progressBar.error: QMLProxy.app.progStatusError
@@ -68,6 +83,17 @@ ProductionTransferForm {
             Qt.quit()
     }
 
+    function showCurrentRow() {
+        const row = batchMode ? batch.planModel.currentRow : -1
+        if (row >= 0)
+            planTable.positionViewAtRowCenter(row)
+    }
+
+    Connections {
+        target: page.batchMode ? page.batch.planModel : null
+        function onCurrentRowChanged() { page.showCurrentRow() }
+    }
+
     Connections {
         target: page.batch
         function onFinished(why) {
@@ -82,6 +108,7 @@ ProductionTransferForm {
             row.Accessible.name = Qt.binding(function() { return this.leadText + " " + this.paramText }.bind(row))
         }
         if (batchMode) {
+            showCurrentRow()
             if (batch.problems.length === 0)
                 batch.start()
         } else {

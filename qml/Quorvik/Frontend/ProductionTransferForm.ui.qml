@@ -15,6 +15,7 @@ Item {
     property alias closeButton: closeButton
     property alias planCounts: planCounts
     property alias lastResult: lastResult
+    property alias planTable: planTable
 
     AldmarScrollView {
         anchors.fill: parent
@@ -102,10 +103,24 @@ Item {
             Accessible.role: Accessible.Graphic
         }
 
+        // The plan, one row per beacon; shown only for a run from a plan.
+        AldmarTableView {
+            id: planTable
+            objectName: "productionPlanTable"
+            anchors.top: beaconPicture.bottom
+            anchors.horizontalCenter: parent.horizontalCenter
+            width: 0
+            height: 0
+            visible: false
+            allowSorting: false
+            selectionMode: AldmarTableView.NoSelection
+            tooltipOnPress: true
+        }
+
         TransferProgressBar {
             id: progressBar
             objectName: "productionProgress"
-            anchors.top: beaconPicture.bottom
+            anchors.top: planTable.bottom
             anchors.topMargin: 20
             anchors.horizontalCenter: parent.horizontalCenter
             trackColor: AldmarStyle.jBackgroundColor
