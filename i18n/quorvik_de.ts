@@ -1829,6 +1829,57 @@
     </message>
 </context>
 <context>
+    <name>ProductionPlanModel</name>
+    <message>
+        <source>left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not stored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hex ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ProductionTransfer</name>
     <message>
         <source>Plan %1 refused, nothing written</source>
@@ -1840,6 +1891,10 @@
     </message>
     <message>
         <source>Connect the next beacon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Production plan</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

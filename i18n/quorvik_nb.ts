@@ -1829,6 +1829,57 @@
     </message>
 </context>
 <context>
+    <name>ProductionPlanModel</name>
+    <message>
+        <source>left</source>
+        <translation>gjenstår</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <translation>skriver</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>feilet</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>avvist</translation>
+    </message>
+    <message>
+        <source>not stored</source>
+        <translation>ikke lagret</translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation>avviker</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Serienummer</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Hex ID</source>
+        <translation>Hex ID</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Sekunder</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Årsak</translation>
+    </message>
+</context>
+<context>
     <name>ProductionTransfer</name>
     <message>
         <source>Plan %1 refused, nothing written</source>
@@ -1841,6 +1892,10 @@
     <message>
         <source>Connect the next beacon</source>
         <translation>Koble til neste nødpeilesender</translation>
+    </message>
+    <message>
+        <source>Production plan</source>
+        <translation>Produksjonsplan</translation>
     </message>
 </context>
 <context>
