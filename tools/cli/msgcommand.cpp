@@ -64,12 +64,14 @@ const char kHelp[] =
     "add position: {latitude, longitude} in degrees (south and west negative), the coarse\n"
     "position refined by the PDF-2 offsets where present; null when the fields hold none.\n"
     "decode also prints every field of the protocol by its bits, for the protocols encode does\n"
-    "not code too (positionText the position with its resolution), and problems: what cannot be\n"
-    "read (an unassigned Baudot or BCD code, a spare protocol code, national-use bits, a location\n"
-    "protocol in a short message, position bits of a hex ID that are not the defaults).\n"
-    "Exit codes: 0 success; 1 decode printed, but a BCH code fails or problems is not empty\n"
-    "(each named on stderr), as for block decode and read; 2 bad usage or bad input (one line\n"
-    "on stderr).\n";
+    "not code too (positionText: the position with its resolution); problems: what cannot be\n"
+    "read (an unassigned Baudot or BCD code, a spare protocol code or beacon type, fixed bits not\n"
+    "holding their pattern, a location protocol in a short message, position bits of a hex ID that\n"
+    "are not the defaults); notes: bits of national use (a serial user protocol with bit 43 = 0,\n"
+    "the national user protocol), which a valid message may carry.\n"
+    "Exit codes: 0 success, notes or not; 1 decode printed, but a BCH code fails or problems is\n"
+    "not empty (each named on stderr), as for block decode and read; 2 bad usage or bad input\n"
+    "(one line on stderr).\n";
 
 bool isMmsiProtocol(int t)
 {
