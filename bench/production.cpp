@@ -74,10 +74,11 @@ int main(int argc, char *argv[])
     // A shift's plan is read and every row checked by the write gate before anything is written.
     {
         const int rows = 20000;
-        QByteArray big = "serial,owner_name,owner_phone\n";
+        // The serial field holds 14 bits: past 16,384 serials a second country keeps the hex IDs apart.
+        QByteArray big = "serial,country,owner_name,owner_phone\n";
         for (int i = 0; i < rows; ++i)
-            big += QByteArray::number(100001 + i) + ",\"Owner, No. " + QByteArray::number(i) + "\",+47 555 "
-                + QByteArray::number(10000 + i) + "\r\n";
+            big += QByteArray::number(60000 + i) + (i < 16384 ? ",211" : ",232") + ",\"Owner, No. "
+                + QByteArray::number(i) + "\",+47 555 " + QByteArray::number(10000 + i) + "\r\n";
         const QString bigPath = QDir(home.path()).filePath(QStringLiteral("bench-plan-20000.csv"));
         QFile bigFile(bigPath);
         if (!bigFile.open(QIODevice::WriteOnly) || bigFile.write(big) != big.size())
@@ -90,7 +91,7 @@ int main(int argc, char *argv[])
         const double ms = loading.nsecsElapsed() / 1e6;
         if (!loaded || planOnly.total() != rows) {
             std::fprintf(stderr, "the plan of %d rows did not load: %s\n", rows,
-                         qPrintable(planOnly.errors().join(QLatin1Char('\n'))));
+                         qPrintable(planOnly.errors().mid(0, 5).join(QLatin1Char('\n'))));
             return 1;
         }
         std::printf("plan of %d rows read and checked in %.0f ms; target well under 1000 ms\n", rows, ms);
