@@ -4,6 +4,8 @@
 #include "config/epirbconfig.h"
 #include "link/epirbcomm.h"
 
+#include "beaconsimulator.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -66,6 +68,7 @@ private slots:
     void programStartsOffscreenAndExitsCleanly();
     void programEndsCleanlyOnSignal_data();
     void programEndsCleanlyOnSignal();
+    void productionWindowFinishesTheBeaconInHandOnSigterm();
     void sceneThatIsNoWindowFailsTheStart();
     void portWithoutPermissionIsExplained();
 
@@ -441,6 +444,58 @@ void TestApp::programEndsCleanlyOnSignal()
     QVERIFY2(lines.last().endsWith("[INFO   ] Log closed, exit code 0"), lines.last().constData());
     written.sync();
     QCOMPARE(written.value(QStringLiteral("ComPort")).toString(), QStringLiteral("COM33"));
+}
+
+// A SIGTERM (a shutdown, a service manager) while the production window writes: the beacon in
+// hand is written, verified and recorded, the next one is not started, and the program ends cleanly.
+void TestApp::productionWindowFinishesTheBeaconInHandOnSigterm()
+{
+    QTemporaryDir home;
+    const QString plan = home.filePath(QStringLiteral("shift.csv"));
+    {
+        QFile f(plan);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("serial,owner_name\n60001,Nils Aas\n60002,Per Bo\n");
+    }
+    QSettings settings(home.path() + QStringLiteral("/config/Aldmar/Quorvik PLB.conf"), QSettings::IniFormat);
+    settings.setValue(QStringLiteral("Operator"), QStringLiteral("Line 1"));
+    settings.sync();
+
+    BeaconSimulator::Options options;
+    options.sync = 'H';
+    // At the adapter's real speed a write lasts long enough to be interrupted.
+    options.baud = 2400;
+    options.syncIntervalMs = 300;
+    options.resyncMs = 0;
+    options.block = BeaconSimulator::blankBlock(QStringLiteral("60001"));
+    BeaconSimulator sim(options);
+    QVERIFY(sim.start());
+
+    QProcess program;
+    program.setProcessEnvironment(privateHome(home));
+    program.start(QStringLiteral(QUORVIK_BIN_DIR "/QuorvikPLB"),
+                  { QStringLiteral("production"), QStringLiteral("plan=") + plan, QStringLiteral("country=211"),
+                    QStringLiteral("protocol=15"), QStringLiteral("batteryexpiry=072031"),
+                    QStringLiteral("comport=") + sim.devicePath() });
+    QVERIFY(program.waitForStarted());
+    QByteArray err;
+    QTRY_VERIFY_WITH_TIMEOUT((err += program.readAllStandardError()).contains("Starting config write"), 60000);
+    QCOMPARE(::kill(pid_t(program.processId()), SIGTERM), 0);
+    // Not waitForFinished: the test's own loop keeps the pty read while the beacon is finished.
+    QTRY_VERIFY_WITH_TIMEOUT(program.state() == QProcess::NotRunning, 60000);
+    err += program.readAllStandardError();
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(program.exitCode() == 0, err.constData());
+    QVERIFY2(err.contains("Received SIGTERM, shutting down"), err.constData());
+    QVERIFY2(err.contains("Ending after the beacon in hand"), err.constData());
+    QVERIFY2(err.contains("verifyDone: Verify succeeded!"), err.constData());
+
+    // The beacon in hand is recorded done; the next row is left for the next run.
+    QFile record(home.filePath(QStringLiteral("shift-record.csv")));
+    QVERIFY2(record.open(QIODevice::ReadOnly), qPrintable(record.fileName()));
+    const QByteArray lines = record.readAll();
+    QVERIFY2(lines.contains("60001,") && lines.contains(",ok,"), lines.constData());
+    QVERIFY2(!lines.contains("60002,"), lines.constData());
 }
 
 void TestApp::sceneThatIsNoWindowFailsTheStart()
