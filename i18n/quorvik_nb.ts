@@ -25,7 +25,7 @@
     </message>
     <message>
         <source> uses open source components as part of the product.</source>
-        <translation> bruker komponenter med åpen kildekode som en del av produktet.</translation>
+        <translation type="vanished"> bruker komponenter med åpen kildekode som en del av produktet.</translation>
     </message>
     <message>
         <source>To see their respecitve terms and licenses, select the component from the dropdown below.</source>
@@ -42,6 +42,10 @@
     <message>
         <source>Languages: English, Norsk bokmål, Deutsch (Settings → Options → Language).</source>
         <translation>Språk: English, norsk bokmål, Deutsch (Innstillinger → Alternativer → Språk).</translation>
+    </message>
+    <message>
+        <source>%1 uses open source components as part of the product.</source>
+        <translation>%1 bruker komponenter med åpen kildekode som en del av produktet.</translation>
     </message>
 </context>
 <context>
@@ -84,7 +88,7 @@
     </message>
     <message>
         <source>Not saved: </source>
-        <translation>Ikke lagret: </translation>
+        <translation type="vanished">Ikke lagret: </translation>
     </message>
     <message>
         <source>Reports imported, but not saved</source>
@@ -112,11 +116,11 @@
     </message>
     <message>
         <source>Unsupported imports file version.&lt;br&gt;You might need to update </source>
-        <translation>Importfilens versjon støttes ikke.&lt;br&gt;Du må kanskje oppdatere </translation>
+        <translation type="vanished">Importfilens versjon støttes ikke.&lt;br&gt;Du må kanskje oppdatere </translation>
     </message>
     <message>
         <source>.&lt;br&gt;&amp;nbsp;</source>
-        <translation>.&lt;br&gt;&amp;nbsp;</translation>
+        <translation type="vanished">.&lt;br&gt;&amp;nbsp;</translation>
     </message>
     <message>
         <source>Unknown error&lt;br&gt;&amp;nbsp;</source>
@@ -152,7 +156,7 @@
     </message>
     <message>
         <source> Reports (*.tlr)</source>
-        <translation> Rapporter (*.tlr)</translation>
+        <translation type="vanished"> Rapporter (*.tlr)</translation>
     </message>
     <message>
         <source>All files (*.*)</source>
@@ -165,6 +169,18 @@
     <message>
         <source>Error</source>
         <translation>Feil</translation>
+    </message>
+    <message>
+        <source>Unsupported imports file version.&lt;br&gt;You might need to update %1.&lt;br&gt;&amp;nbsp;</source>
+        <translation>Importfilens versjon støttes ikke.&lt;br&gt;Du må kanskje oppdatere %1.&lt;br&gt;&amp;nbsp;</translation>
+    </message>
+    <message>
+        <source>Not saved: %1</source>
+        <translation>Ikke lagret: %1</translation>
+    </message>
+    <message>
+        <source>%1 Reports (*.tlr)</source>
+        <translation>%1-rapporter (*.tlr)</translation>
     </message>
 </context>
 <context>
@@ -262,7 +278,7 @@
     </message>
     <message>
         <source> minutes</source>
-        <translation> minutter</translation>
+        <translation type="vanished"> minutter</translation>
     </message>
     <message>
         <source>Additional Data:</source>
@@ -291,6 +307,10 @@
     <message>
         <source>Note not saved</source>
         <translation>Notatet ble ikke lagret</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minutter</translation>
     </message>
 </context>
 <context>
@@ -452,19 +472,19 @@
     </message>
     <message>
         <source>Exported to </source>
-        <translation>Eksportert til </translation>
+        <translation type="vanished">Eksportert til </translation>
     </message>
     <message>
         <source>Not exported yet: </source>
-        <translation>Ikke eksportert ennå: </translation>
+        <translation type="vanished">Ikke eksportert ennå: </translation>
     </message>
     <message>
         <source> exists</source>
-        <translation> finnes</translation>
+        <translation type="vanished"> finnes</translation>
     </message>
     <message>
         <source>Could not write </source>
-        <translation>Kunne ikke skrive </translation>
+        <translation type="vanished">Kunne ikke skrive </translation>
     </message>
     <message>
         <source>Boot log export exists</source>
@@ -473,6 +493,18 @@
     <message>
         <source>An earlier boot log export is named %1.&lt;br&gt;Replace it with this log?&lt;br&gt;No keeps it and saves this log under a new name.&lt;br&gt;&amp;nbsp;</source>
         <translation>En tidligere eksport av oppstartsloggen heter %1.&lt;br&gt;Erstatte den med denne loggen?&lt;br&gt;Nei beholder den og lagrer denne loggen under et nytt navn.&lt;br&gt;&amp;nbsp;</translation>
+    </message>
+    <message>
+        <source>Not exported yet: %1 exists</source>
+        <translation>Ikke eksportert ennå: %1 finnes</translation>
+    </message>
+    <message>
+        <source>Could not write %1</source>
+        <translation>Kunne ikke skrive %1</translation>
+    </message>
+    <message>
+        <source>Exported to %1</source>
+        <translation>Eksportert til %1</translation>
     </message>
 </context>
 <context>
@@ -650,23 +682,59 @@
     </message>
     <message>
         <source>Beacon</source>
-        <translation>Nødpeilesender</translation>
+        <translation type="vanished">Nødpeilesender</translation>
     </message>
     <message>
         <source>, programmed %1</source>
-        <translation>, programmert %1</translation>
+        <translation type="vanished">, programmert %1</translation>
     </message>
     <message>
         <source>, date of programming unknown</source>
-        <translation>, programmeringsdato ukjent</translation>
+        <translation type="vanished">, programmeringsdato ukjent</translation>
     </message>
     <message>
         <source> at %1</source>
-        <translation> kl. %1</translation>
+        <translation type="vanished"> kl. %1</translation>
     </message>
     <message>
         <source> by %1</source>
-        <translation> av %1</translation>
+        <translation type="vanished"> av %1</translation>
+    </message>
+    <message>
+        <source>Beacon %1</source>
+        <translation>Nødpeilesender %1</translation>
+    </message>
+    <message>
+        <source>%1, programmed %2 at %3 by %4</source>
+        <translation>%1, programmert %2 på %3 av %4</translation>
+    </message>
+    <message>
+        <source>%1, programmed %2 at %3</source>
+        <translation>%1, programmert %2 på %3</translation>
+    </message>
+    <message>
+        <source>%1, programmed %2 by %3</source>
+        <translation>%1, programmert %2 av %3</translation>
+    </message>
+    <message>
+        <source>%1, programmed %2</source>
+        <translation>%1, programmert %2</translation>
+    </message>
+    <message>
+        <source>%1, date of programming unknown at %2 by %3</source>
+        <translation>%1, programmeringsdato ukjent, på %2 av %3</translation>
+    </message>
+    <message>
+        <source>%1, date of programming unknown at %2</source>
+        <translation>%1, programmeringsdato ukjent, på %2</translation>
+    </message>
+    <message>
+        <source>%1, date of programming unknown by %2</source>
+        <translation>%1, programmeringsdato ukjent, av %2</translation>
+    </message>
+    <message>
+        <source>%1, date of programming unknown</source>
+        <translation>%1, programmeringsdato ukjent</translation>
     </message>
 </context>
 <context>
@@ -760,7 +828,7 @@
     <name>FirstTimeSetupForm.ui</name>
     <message>
         <source>Welcome to</source>
-        <translation>Velkommen til</translation>
+        <translation type="vanished">Velkommen til</translation>
     </message>
     <message>
         <source>Please fill in information about your self below.</source>
@@ -789,6 +857,10 @@
     <message>
         <source>Continue</source>
         <translation>Fortsett</translation>
+    </message>
+    <message>
+        <source>Welcome to %1</source>
+        <translation>Velkommen til %1</translation>
     </message>
 </context>
 <context>
@@ -1160,7 +1232,7 @@
     <name>Main_StartProg</name>
     <message>
         <source>PROGRAM </source>
-        <translation>PROGRAMMER </translation>
+        <translation type="vanished">PROGRAMMER </translation>
     </message>
     <message>
         <source>Cannot open communication port</source>
@@ -1169,6 +1241,10 @@
     <message>
         <source>Cannot open communication port.&lt;br&gt;Ensure that KAV-12 is connected.&lt;br&gt;Select port in the Settings-&gt;Options menu.&lt;br&gt;&amp;nbsp;</source>
         <translation>Kan ikke åpne kommunikasjonsporten.&lt;br&gt;Kontroller at KAV-12 er tilkoblet.&lt;br&gt;Velg port i menyen Innstillinger-&gt;Alternativer.&lt;br&gt;&amp;nbsp;</translation>
+    </message>
+    <message>
+        <source>PROGRAM %1</source>
+        <translation>PROGRAMMER %1</translation>
     </message>
 </context>
 <context>
@@ -1251,7 +1327,7 @@
     <name>MessageDecode</name>
     <message>
         <source>The compared input cannot be decoded: </source>
-        <translation>Sammenligningsinndata kan ikke dekodes: </translation>
+        <translation type="vanished">Sammenligningsinndata kan ikke dekodes: </translation>
     </message>
     <message>
         <source>Same beacon: every field both show is the same.</source>
@@ -1270,6 +1346,10 @@
             <numerusform>Ikke samme nødpeilesender: %n felt er ulikt (merket).</numerusform>
             <numerusform>Ikke samme nødpeilesender: %n felt er ulike (merket).</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The compared input cannot be decoded: %1</source>
+        <translation>Sammenligningsinndata kan ikke dekodes: %1</translation>
     </message>
 </context>
 <context>
@@ -1642,7 +1722,7 @@
     <name>MiscConfig</name>
     <message>
         <source>Failed to install custom country list:&lt;br&gt;&lt;br&gt;</source>
-        <translation>Kunne ikke installere egendefinert landliste:&lt;br&gt;&lt;br&gt;</translation>
+        <translation type="vanished">Kunne ikke installere egendefinert landliste:&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <source>No devices found</source>
@@ -1695,6 +1775,10 @@
     <message>
         <source>Failed to install Country.txt</source>
         <translation>Kunne ikke installere Country.txt</translation>
+    </message>
+    <message>
+        <source>Failed to install custom country list:&lt;br&gt;&lt;br&gt;%1&lt;br&gt;&amp;nbsp;</source>
+        <translation>Kunne ikke installere egendefinert landliste:&lt;br&gt;&lt;br&gt;%1&lt;br&gt;&amp;nbsp;</translation>
     </message>
 </context>
 <context>
@@ -1813,11 +1897,11 @@
     </message>
     <message>
         <source>; nothing written without the technician&apos;s word</source>
-        <translation>; ingenting skrives uten teknikerens samtykke</translation>
+        <translation type="vanished">; ingenting skrives uten teknikerens samtykke</translation>
     </message>
     <message>
         <source>Write refused: </source>
-        <translation>Skriving avvist: </translation>
+        <translation type="vanished">Skriving avvist: </translation>
     </message>
     <message>
         <source>the port %1 cannot be used: %2</source>
@@ -1826,6 +1910,14 @@
     <message>
         <source>the record %1 cannot be written (%2): beacon %3 is not recorded; the batch is stopped</source>
         <translation>posten %1 kan ikke skrives (%2): nødpeilesender %3 er ikke registrert; serien er stoppet</translation>
+    </message>
+    <message>
+        <source>%1; nothing written without the technician&apos;s word</source>
+        <translation>%1; ingenting skrives uten teknikerens samtykke</translation>
+    </message>
+    <message>
+        <source>Write refused: %1</source>
+        <translation>Skriving avvist: %1</translation>
     </message>
 </context>
 <context>
@@ -2067,7 +2159,7 @@
     <name>Prog_11_Transfer</name>
     <message>
         <source>Programmer placed on the </source>
-        <translation>Programmereren plassert på </translation>
+        <translation type="vanished">Programmereren plassert på </translation>
     </message>
     <message>
         <source>PLB programmed successfully, but not saved in the database</source>
@@ -2076,6 +2168,10 @@
     <message>
         <source>The PLB is programmed and verified, but it could not be saved in the database:&lt;br&gt;&lt;br&gt;%1&lt;br&gt;&lt;br&gt;Open the labelling guide now?&lt;br&gt;&amp;nbsp;</source>
         <translation>PLB-en er programmert og verifisert, men kunne ikke lagres i databasen:&lt;br&gt;&lt;br&gt;%1&lt;br&gt;&lt;br&gt;Åpne merkeveiledningen nå?&lt;br&gt;&amp;nbsp;</translation>
+    </message>
+    <message>
+        <source>Programmer placed on the %1</source>
+        <translation>Programmereren plassert på %1</translation>
     </message>
 </context>
 <context>
@@ -2089,7 +2185,11 @@
     <name>Prog_1_EpirbSelect</name>
     <message>
         <source>SELECT </source>
-        <translation>VELG </translation>
+        <translation type="vanished">VELG </translation>
+    </message>
+    <message>
+        <source>SELECT %1</source>
+        <translation>VELG %1</translation>
     </message>
 </context>
 <context>
@@ -2174,7 +2274,7 @@
     </message>
     <message>
         <source>Value from 0 to </source>
-        <translation>Verdi fra 0 til </translation>
+        <translation type="vanished">Verdi fra 0 til </translation>
     </message>
     <message>
         <source>C/S TAC No: </source>
@@ -2187,6 +2287,10 @@
     <message>
         <source>Warning&lt;br&gt;&lt;br&gt;Serial protocols for USA cannot be programmed with Quorvik.&lt;br&gt;&lt;br&gt;In this situation,use the LX-30 program to complete the programming.&lt;br&gt;&amp;nbsp;</source>
         <translation>Advarsel&lt;br&gt;&lt;br&gt;Serieprotokoller for USA kan ikke programmeres med Quorvik.&lt;br&gt;&lt;br&gt;I dette tilfellet, bruk LX-30-programmet for å fullføre programmeringen.&lt;br&gt;&amp;nbsp;</translation>
+    </message>
+    <message>
+        <source>Value from 0 to %1</source>
+        <translation>Verdi fra 0 til %1</translation>
     </message>
 </context>
 <context>
@@ -2334,7 +2438,7 @@
     </message>
     <message>
         <source>Write refused: </source>
-        <translation>Skriving avvist: </translation>
+        <translation type="vanished">Skriving avvist: </translation>
     </message>
     <message>
         <source>Write refused: hex ID %1 could not be checked. %2. Nothing was written.</source>
@@ -2418,7 +2522,7 @@
     </message>
     <message>
         <source>Read failed. Please retry: </source>
-        <translation>Lesing mislyktes. Prøv igjen: </translation>
+        <translation type="vanished">Lesing mislyktes. Prøv igjen: </translation>
     </message>
     <message>
         <source>Write failed. Please retry.</source>
@@ -2431,6 +2535,14 @@
     <message>
         <source>Communication error</source>
         <translation>Kommunikasjonsfeil</translation>
+    </message>
+    <message>
+        <source>Read failed. Please retry: %1</source>
+        <translation>Lesing mislyktes. Prøv igjen: %1</translation>
+    </message>
+    <message>
+        <source>Write refused: %1</source>
+        <translation>Skriving avvist: %1</translation>
     </message>
 </context>
 <context>

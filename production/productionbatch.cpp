@@ -417,12 +417,12 @@ void ProductionBatch::onReadFinished(bool ok)
         return;
     }
     if (m_differs.contains(serial) && !m_rewrite.contains(serial)) {
-        refuse(serial, m_differs.value(serial) + tr("; nothing written without the technician's word"));
+        refuse(serial, tr("%1; nothing written without the technician's word").arg(m_differs.value(serial)));
         return;
     }
     const QString problem = m_plan.applyTo(row, *pending);
     if (!problem.isEmpty()) {
-        refuse(serial, tr("Write refused: ") + problem);
+        refuse(serial, tr("Write refused: %1").arg(problem));
         return;
     }
     m_phase = Phase::Writing;

@@ -82,13 +82,22 @@ QList<DuplicateGuard::Holder> DuplicateGuard::othersCarrying(const EpirbConfig &
 QString DuplicateGuard::describe(const Holder &h)
 {
     const auto tr = [](const char *text) { return QCoreApplication::translate("DuplicateGuard", text); };
-    QString text = (h.model.isEmpty() ? tr("Beacon") : h.model) + QLatin1Char(' ') + h.serial;
-    text += h.progDate.isValid() ? tr(", programmed %1").arg(h.progDate.toString(Qt::ISODate))
-                                 : tr(", date of programming unknown");
-    if (!h.station.isEmpty())
-        text += tr(" at %1").arg(h.station);
-    if (!h.operatorName.isEmpty())
-        text += tr(" by %1").arg(h.operatorName);
+    const QString beacon = h.model.isEmpty() ? tr("Beacon %1").arg(h.serial) : h.model + QLatin1Char(' ') + h.serial;
+    // Whole sentences, one per set of known facts: word order differs between languages.
+    const bool station = !h.station.isEmpty(), by = !h.operatorName.isEmpty();
+    QString text;
+    if (h.progDate.isValid()) {
+        const QString date = h.progDate.toString(Qt::ISODate);
+        text = station && by ? tr("%1, programmed %2 at %3 by %4").arg(beacon, date, h.station, h.operatorName)
+            : station        ? tr("%1, programmed %2 at %3").arg(beacon, date, h.station)
+            : by             ? tr("%1, programmed %2 by %3").arg(beacon, date, h.operatorName)
+                             : tr("%1, programmed %2").arg(beacon, date);
+    } else {
+        text = station && by ? tr("%1, date of programming unknown at %2 by %3").arg(beacon, h.station, h.operatorName)
+            : station        ? tr("%1, date of programming unknown at %2").arg(beacon, h.station)
+            : by             ? tr("%1, date of programming unknown by %2").arg(beacon, h.operatorName)
+                             : tr("%1, date of programming unknown").arg(beacon);
+    }
     if (!h.foundIn.isEmpty())
         text += QStringLiteral(" (%1)").arg(h.foundIn);
     return text;

@@ -81,7 +81,7 @@ Item {
                         font.pointSize: AldmarStyle.jFontSizeNormal
                         text: QMLProxy.applicationVersion
                         Accessible.role: Accessible.StaticText
-                        Accessible.name: qsTr("Application version :") + " " + text
+                        Accessible.name: qsTranslate("AboutForm.ui", "Application version :") + " " + text
                     }
                     QvText {
                         Layout.alignment: Qt.AlignRight
@@ -95,7 +95,7 @@ Item {
                         font.pointSize: AldmarStyle.jFontSizeNormal
                         text: QMLProxy.qtBuildVersion
                         Accessible.role: Accessible.StaticText
-                        Accessible.name: qsTr("Qt build version :") + " " + text
+                        Accessible.name: qsTranslate("AboutForm.ui", "Qt build version :") + " " + text
                     }
                     QvText {
                         Layout.alignment: Qt.AlignRight
@@ -109,7 +109,7 @@ Item {
                         font.pointSize: AldmarStyle.jFontSizeNormal
                         text: QMLProxy.qtRuntimeVersion
                         Accessible.role: Accessible.StaticText
-                        Accessible.name: qsTr("Qt runtime version :") + " " + text
+                        Accessible.name: qsTranslate("AboutForm.ui", "Qt runtime version :") + " " + text
                     }
                 }
             }
@@ -138,8 +138,8 @@ Item {
                     wrapMode: Text.WordWrap
                     textFormat: Text.StyledText
                     font.pointSize: AldmarStyle.jFontSizeSmall
-                    text: QMLProxy.app.applicationName + qsTr(" uses open source components as part of the product.") + "<br>"
-                          + qsTr("To see their respecitve terms and licenses, select the component from the dropdown below.")
+                    text: qsTranslate("AboutForm.ui", "%1 uses open source components as part of the product.").arg(QMLProxy.app.applicationName) + "<br>"
+                          + qsTranslate("AboutForm.ui", "To see their respecitve terms and licenses, select the component from the dropdown below.")
                     Accessible.role: Accessible.StaticText
                     Accessible.name: text.replace("<br>", " ")
                 }

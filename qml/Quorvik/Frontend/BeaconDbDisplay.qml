@@ -29,7 +29,7 @@ BeaconDbDisplayForm {
     // A change not written (import, delete, a note) before a damaged file found at start.
     problemLine.text: allStations ? registerRows.error
                       : QMLProxy.database.writeProblem.length > 0
-                      ? qsTr("Not saved: ") + QMLProxy.database.writeProblem
+                      ? qsTr("Not saved: %1").arg(QMLProxy.database.writeProblem)
                       : QMLProxy.database.noteProblem.length > 0
                       ? QMLProxy.database.noteProblem
                       : QMLProxy.database.loadProblem
@@ -190,7 +190,7 @@ BeaconDbDisplayForm {
         switch (code) {
         case -1: text = qsTr("Could not open imports file<br>&nbsp;"); break
         case -2: text = qsTr("Invalid imports file<br>&nbsp;"); break
-        case -3: text = qsTr("Unsupported imports file version.<br>You might need to update ") + QMLProxy.app.applicationName + qsTr(".<br>&nbsp;"); break
+        case -3: text = qsTr("Unsupported imports file version.<br>You might need to update %1.<br>&nbsp;").arg(QMLProxy.app.applicationName); break
         default: text = qsTr("Unknown error<br>&nbsp;")
         }
         showError(qsTr("Failed to import reports<br>&nbsp;"), text)
@@ -225,7 +225,7 @@ BeaconDbDisplayForm {
         objectName: "importDialog"
         title: qsTr("Import reports from file")
         fileMode: FileDialog.OpenFile
-        nameFilters: [QMLProxy.app.applicationName + qsTr(" Reports (*.tlr)"), qsTr("All files (*.*)")]
+        nameFilters: [qsTr("%1 Reports (*.tlr)").arg(QMLProxy.app.applicationName), qsTr("All files (*.*)")]
         onAccepted: page.importFrom(selectedFile)
     }
 
@@ -235,7 +235,7 @@ BeaconDbDisplayForm {
         title: qsTr("Export reports to file")
         fileMode: FileDialog.SaveFile
         defaultSuffix: "tlr"
-        nameFilters: [QMLProxy.app.applicationName + qsTr(" Reports (*.tlr)"), qsTr("All files (*.*)")]
+        nameFilters: [qsTr("%1 Reports (*.tlr)").arg(QMLProxy.app.applicationName), qsTr("All files (*.*)")]
         onAccepted: page.exportTo(selectedFile)
     }
 

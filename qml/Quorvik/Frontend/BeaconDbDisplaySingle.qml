@@ -149,7 +149,7 @@ BeaconDbDisplaySingleForm {
 
     lastTestRow.paramText: metadata.lastTestError === -1 ? "" : ConfigTables.selfTestErrorMessage(metadata.lastTestError)
     lastTestRow.visible: lastTestRow.paramText.length > 0
-    activeTimeRow.paramText: metadata.activeUptime >= 0 ? metadata.activeUptime + qsTr(" minutes") : ""
+    activeTimeRow.paramText: metadata.activeUptime >= 0 ? qsTr("%1 minutes").arg(metadata.activeUptime) : ""
     activeTimeRow.visible: activeTimeRow.paramText.length > 0
     selfTestsRow.paramText: metadata.numSelfTests >= 0 ? String(metadata.numSelfTests) : ""
     selfTestsRow.visible: selfTestsRow.paramText.length > 0

@@ -20,9 +20,9 @@ BeaconLogDbDisplayForm {
                      : qsTr("The beacon of this log is not known")
     exportText.text: {
         switch (LogDBModel.exportState) {
-        case LogDBModel.Exported: return qsTr("Exported to ") + LogDBModel.exportPath
-        case LogDBModel.ExportExists: return qsTr("Not exported yet: ") + LogDBModel.exportFileName + qsTr(" exists")
-        case LogDBModel.ExportFailed: return qsTr("Could not write ") + LogDBModel.exportPath
+        case LogDBModel.Exported: return qsTr("Exported to %1").arg(LogDBModel.exportPath)
+        case LogDBModel.ExportExists: return qsTr("Not exported yet: %1 exists").arg(LogDBModel.exportFileName)
+        case LogDBModel.ExportFailed: return qsTr("Could not write %1").arg(LogDBModel.exportPath)
         }
         return ""
     }

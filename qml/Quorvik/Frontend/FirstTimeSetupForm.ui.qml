@@ -20,7 +20,7 @@ AldmarScrollView {
         anchors.topMargin: 50
         anchors.horizontalCenter: parent.horizontalCenter
         font.pointSize: AldmarStyle.jFontSizeHeading
-        text: qsTr("Welcome to") + " " + QMLProxy.app.applicationName
+        text: qsTranslate("FirstTimeSetupForm.ui", "Welcome to %1").arg(QMLProxy.app.applicationName)
         Accessible.role: Accessible.Heading
         Accessible.name: text
     }
@@ -38,8 +38,8 @@ AldmarScrollView {
             Layout.columnSpan: 2
             font.pointSize: AldmarStyle.jFontSizeNormal
             textFormat: Text.StyledText
-            text: qsTr("Please fill in information about your self below.") + "<br>"
-                  + qsTr("This will be printed on programming reports.")
+            text: qsTranslate("FirstTimeSetupForm.ui", "Please fill in information about your self below.") + "<br>"
+                  + qsTranslate("FirstTimeSetupForm.ui", "This will be printed on programming reports.")
             Accessible.role: Accessible.StaticText
             Accessible.name: text
         }

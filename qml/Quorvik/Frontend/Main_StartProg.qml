@@ -7,7 +7,7 @@ Main_StartProgForm {
     id: page
     objectName: "Main_StartProg"
 
-    heading.text: qsTr("PROGRAM ") + QMLProxy.applicationVariant
+    heading.text: qsTr("PROGRAM %1").arg(QMLProxy.applicationVariant)
     betaText.visible: QMLProxy.app.isBetaVersion
 
     startButton.onClicked: {

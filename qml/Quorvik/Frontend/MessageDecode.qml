@@ -53,7 +53,7 @@ MessageDecodeForm {
         if (!hasCompare || !decoded.ok)
             return ""
         if (!comparedDecode.ok)
-            return qsTr("The compared input cannot be decoded: ") + comparedDecode.error
+            return qsTr("The compared input cannot be decoded: %1").arg(comparedDecode.error)
         const sameId = fieldValue(decoded, "hexId") === fieldValue(comparedDecode, "hexId")
         if (differingKeys.length === 0)
             return qsTr("Same beacon: every field both show is the same.")

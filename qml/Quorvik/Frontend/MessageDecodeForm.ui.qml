@@ -265,7 +265,7 @@ Item {
                     height: Math.max(28, bitField.implicitHeight + 8)
                     color: index % 2 ? AldmarStyle.jBackgroundColor : AldmarStyle.jAlternatingRowColor
                     Accessible.role: Accessible.StaticText
-                    Accessible.name: qsTr("Bits") + " " + modelData.range + ", " + modelData.field + ": " + modelData.value
+                    Accessible.name: qsTranslate("MessageDecodeForm.ui", "Bits") + " " + modelData.range + ", " + modelData.field + ": " + modelData.value
 
                     QvText {
                         id: bitRange

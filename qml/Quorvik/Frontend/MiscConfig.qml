@@ -25,7 +25,7 @@ MiscConfigForm {
     }
 
     function showInstallFailure(error) {
-        installFailedBox.text = qsTr("Failed to install custom country list:<br><br>") + error + "<br>&nbsp;"
+        installFailedBox.text = qsTr("Failed to install custom country list:<br><br>%1<br>&nbsp;").arg(error)
         installFailedBox.open()
     }
 

@@ -262,7 +262,7 @@ AldmarScrollView {
             elide: Text.ElideLeft
             maximumLineCount: 1
             Accessible.role: Accessible.StaticText
-            Accessible.name: qsTr("Custom country list:") + " " + text
+            Accessible.name: qsTranslate("MiscConfigForm.ui", "Custom country list:") + " " + text
 
             MouseArea {
                 id: idCountryFileMouse

@@ -13,7 +13,7 @@ Prog_11_TransferForm {
     property int linkToken: 0
 
     beaconPicture.source: TextResource.beaconTransferDesktopImage(beacon)
-    beaconPicture.Accessible.name: qsTr("Programmer placed on the ") + TextResource.beaconName(beacon)
+    beaconPicture.Accessible.name: qsTr("Programmer placed on the %1").arg(TextResource.beaconName(beacon))
     progressBar.value: QMLProxy.app.progProgress
     progressBar.statusText: QMLProxy.app.progStatus
     progressBar.error: QMLProxy.app.progStatusError

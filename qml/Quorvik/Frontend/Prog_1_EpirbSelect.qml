@@ -6,7 +6,7 @@ Prog_1_EpirbSelectForm {
     id: page
     objectName: "Prog_1_EpirbSelect"
 
-    heading.text: qsTr("SELECT ") + QMLProxy.applicationVariant
+    heading.text: qsTr("SELECT %1").arg(QMLProxy.applicationVariant)
 
     modelRepeater.model: ConfigTables.beaconAvailableNo()
     modelRepeater.delegate: QuorvikRadioButton {

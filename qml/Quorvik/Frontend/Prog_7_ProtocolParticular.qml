@@ -100,7 +100,7 @@ Prog_7_ProtocolParticularForm {
     nationalDataChoice.Accessible.role: Accessible.RadioButton
     nationalDataChoice.Accessible.name: nationalDataChoice.text
     nationalDataField.placeholderText: "0-" + nationalDataMax
-    nationalDataField.idToolTip.text: qsTr("Value from 0 to ") + nationalDataMax
+    nationalDataField.idToolTip.text: qsTr("Value from 0 to %1").arg(nationalDataMax)
     nationalDataField.idValue.maximumLength: IdentityRules.maxLength("nationalData", protocol, raw)
     nationalDataField.Accessible.role: Accessible.EditableText
     nationalDataField.Accessible.name: nationalDataField.description

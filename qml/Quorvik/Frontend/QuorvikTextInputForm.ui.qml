@@ -97,6 +97,6 @@ Item {
         borderWidth: input.borderWidth
         Accessible.role: Accessible.EditableText
         Accessible.name: QMLProxy.plainText(input.description)
-        Accessible.description: prefixField.visible ? qsTr("Starts with %1").arg(prefixField.text) : ""
+        Accessible.description: prefixField.visible ? qsTranslate("QuorvikTextInputForm.ui", "Starts with %1").arg(prefixField.text) : ""
     }
 }
