@@ -3,6 +3,7 @@
 #include "app/epirbqmlproxy.h"
 #include "app/mainscene.h"
 #include "app/quickaccessibleitem.h"
+#include "app/uilanguage.h"
 #include "config/configtables.h"
 #include "config/countrycodemodel.h"
 #include "config/epirbconfig.h"
@@ -94,6 +95,7 @@ EpirbApp::EpirbApp(const QStringList &args, QObject *parent, StartMode mode)
     setup.session.productionSerialArgument = m_productionSerialArgument;
     m_services = std::make_unique<StationServices>(this, setup);
     m_session = m_services->session();
+    connect(UiLanguage::instance(), &UiLanguage::choiceChanged, m_session, &ProgrammingSession::retranslateStatus);
     m_countryModel = m_services->countries();
     m_customCountryFile = m_services->customCountryFile();
     // The production identity was applied before the list was there; derive its label from the list.
@@ -319,7 +321,7 @@ void EpirbApp::loadProductionPlan(const QStringList &args)
     }
     for (const QString &problem : m_batch->errors())
         qWarning().noquote() << "Production plan refused: " + problem;
-    m_session->setStatus(tr("Plan refused, nothing written"), true);
+    m_session->setStatus([] { return tr("Plan refused, nothing written"); }, true);
 }
 
 void EpirbApp::logStartupReport() const

@@ -58,6 +58,12 @@ void ProgrammingSession::setPhase(Phase phase)
 
 void ProgrammingSession::setStatusText(const QString &text)
 {
+    m_statusMaker = nullptr;
+    showStatusText(text);
+}
+
+void ProgrammingSession::showStatusText(const QString &text)
+{
     if (m_statusText == text)
         return;
     m_statusText = text;
@@ -76,6 +82,21 @@ void ProgrammingSession::setStatus(const QString &text, bool error)
 {
     setStatusText(text);
     setStatusError(error);
+}
+
+void ProgrammingSession::setStatus(std::function<QString()> make, bool error)
+{
+    showStatusText(make());
+    m_statusMaker = std::move(make);
+    setStatusError(error);
+}
+
+void ProgrammingSession::retranslateStatus()
+{
+    // A status made from a fixed text is said again in the language just chosen; one made
+    // from a failure's details stays as it was said.
+    if (m_statusMaker)
+        showStatusText(m_statusMaker());
 }
 
 void ProgrammingSession::setProgress(double progress)
@@ -199,7 +220,7 @@ void ProgrammingSession::startRead(bool readbackMode)
     m_operation = Operation::Read;
     m_syncChar = '?';
     arm(Step::Read, FailureKind::Read);
-    setStatus(tr("Waiting for connection..."), false);
+    setStatus([] { return tr("Waiting for connection..."); }, false);
     setPhase(Phase::WaitingForBeacon);
     requestRead(0, false);
 }
@@ -233,7 +254,7 @@ void ProgrammingSession::startBootLogRead()
     m_operation = Operation::BootLog;
     m_syncChar = '?';
     arm(Step::BootLog, FailureKind::BootLog);
-    setStatus(tr("Waiting for connection..."), false);
+    setStatus([] { return tr("Waiting for connection..."); }, false);
     setPhase(Phase::WaitingForBeacon);
     requestRead(2, true);
 }
@@ -247,22 +268,22 @@ void ProgrammingSession::onSync(char ch)
     switch (m_operation) {
     case Operation::ProductionWrite:
         setWriteInProgress(true);
-        setStatus(tr("Writing to PLB..."), false);
+        setStatus([] { return tr("Writing to PLB..."); }, false);
         setPhase(Phase::Writing);
         break;
     case Operation::Programming:
         setWriteInProgress(true);
         if (m_stepsDone > 0) {
             // A retried write: the beacon was checked before.
-            setStatus(tr("Writing data to PLB..."), false);
+            setStatus([] { return tr("Writing data to PLB..."); }, false);
             setPhase(Phase::Writing);
         } else {
-            setStatus(tr("Checking PLB before programming..."), false);
+            setStatus([] { return tr("Checking PLB before programming..."); }, false);
             setPhase(Phase::CheckingBeacon);
         }
         break;
     default:
-        setStatus(tr("Reading data from PLB..."), false);
+        setStatus([] { return tr("Reading data from PLB..."); }, false);
         setPhase(m_step == Step::Verify ? Phase::Verifying : Phase::Reading);
         break;
     }
@@ -383,7 +404,7 @@ void ProgrammingSession::prepareWrite()
 
 void ProgrammingSession::refuseWrite(const QString &why)
 {
-    const QString text = tr("Write refused: ") + why;
+    const QString text = tr("Write refused: %1").arg(why);
     qWarning().noquote() << "Write refused, nothing written: " + why;
     m_refusalReason = why;
     emitStop(text);
@@ -517,7 +538,7 @@ bool ProgrammingSession::programAnyway(const QString &reasonIn)
         return false;
     }
     if (reason.isEmpty()) {
-        setStatus(tr("Not written: give the reason for programming a hex ID another beacon carries."), true);
+        setStatus([] { return tr("Not written: give the reason for programming a hex ID another beacon carries."); }, true);
         return false;
     }
     if (duplicateKey() != m_duplicateAskedKey) {
@@ -572,7 +593,7 @@ void ProgrammingSession::cancelDuplicateWrite()
 void ProgrammingSession::beginWrite()
 {
     arm(Step::ReadBeforeWrite, FailureKind::Write);
-    setStatus(tr("Waiting for connection..."), false);
+    setStatus([] { return tr("Waiting for connection..."); }, false);
     setPhase(Phase::WaitingForBeacon);
     requestRead(0, false);
 }
@@ -608,7 +629,7 @@ void ProgrammingSession::readBeforeWriteDone(const QByteArray &data)
     }
     qDebug() << "readBeforeWriteDone: Allowed to program: " << m_syncChar;
     m_writeBlock = m_checkedBlock;
-    setStatus(tr("Writing data to PLB..."), false);
+    setStatus([] { return tr("Writing data to PLB..."); }, false);
     setPhase(Phase::Writing);
     m_step = Step::Write;
     requestWrite(m_writeBlock);
@@ -631,7 +652,7 @@ void ProgrammingSession::writeDone()
     qDebug() << "writeDone: Success Writing to Epirb";
     m_step = Step::Verify;
     requestVerify();
-    setStatus(tr("Verifying Data Written to PLB..."), false);
+    setStatus([] { return tr("Verifying Data Written to PLB..."); }, false);
     setPhase(Phase::Verifying);
 }
 
@@ -645,7 +666,7 @@ void ProgrammingSession::startVerify()
     m_operation = Operation::Verify;
     m_syncChar = '?';
     arm(Step::Verify, FailureKind::Read);
-    setStatus(tr("Waiting for connection..."), false);
+    setStatus([] { return tr("Waiting for connection..."); }, false);
     setPhase(Phase::WaitingForBeacon);
     requestVerify();
 }
@@ -657,7 +678,7 @@ void ProgrammingSession::verifyDone(const QByteArray &readback)
     if (m_syncChar != 'H') {
         qWarning() << "Legacy protocol not supported";
         m_lastFailure = Failure::VerifyMismatch;
-        setStatus(tr("PLB verification failed"), true);
+        setStatus([] { return tr("PLB verification failed"); }, true);
         emitStop(failedText);
         setPhase(Phase::Failed);
         emit writeFinished(WriteOutcome::Failed, failedText);
@@ -698,11 +719,11 @@ void ProgrammingSession::verifyDone(const QByteArray &readback)
         m_duplicateAllowedReason.clear();
         const bool stored = storeVerifiedBeacon();
         if (stored) {
-            setStatus(tr("PLB programmed successfully"), false);
+            setStatus([] { return tr("PLB programmed successfully"); }, false);
         } else {
             // The beacon is programmed, but no record of it will be found later.
             qWarning().noquote() << "verifyDone: PLB programmed, but not saved in the database: " + m_storeError;
-            setStatus(tr("PLB programmed successfully, but not saved in the database"), true);
+            setStatus([] { return tr("PLB programmed successfully, but not saved in the database"); }, true);
         }
         m_lastFailure = Failure::None;
         setPhase(Phase::Done);
@@ -715,7 +736,7 @@ void ProgrammingSession::verifyDone(const QByteArray &readback)
     }
 
     m_lastFailure = Failure::VerifyMismatch;
-    setStatus(tr("PLB verification failed"), true);
+    setStatus([] { return tr("PLB verification failed"); }, true);
     emitStop(failedText);
     setPhase(Phase::Failed);
     emit writeFinished(WriteOutcome::Failed, failedText);
@@ -784,7 +805,7 @@ void ProgrammingSession::retryWrite()
     endRunningOperation();
     if (m_operation != Operation::ProductionWrite)
         m_operation = Operation::Programming;
-    setStatus(tr("Retrying to write data to PLB..."), false);
+    setStatus([] { return tr("Retrying to write data to PLB..."); }, false);
     setPhase(Phase::WaitingForBeacon);
     arm(Step::Write, FailureKind::Write);
     // Every failure closed the port, and a plain write continues on an open one: the
@@ -858,7 +879,7 @@ void ProgrammingSession::startProductionWrite()
         m_heldBeacon = false;
         arm(Step::Write, FailureKind::Write);
         setWriteInProgress(true);
-        setStatus(tr("Writing to PLB..."), false);
+        setStatus([] { return tr("Writing to PLB..."); }, false);
         setPhase(Phase::Writing);
         requestWrite(m_writeBlock);
         return;
@@ -866,7 +887,7 @@ void ProgrammingSession::startProductionWrite()
     endRunningOperation();
     m_operation = Operation::ProductionWrite;
     arm(Step::Write, FailureKind::Write);
-    setStatus(tr("Waiting for connection..."), false);
+    setStatus([] { return tr("Waiting for connection..."); }, false);
     setPhase(Phase::WaitingForBeacon);
     requestProductionWrite(m_writeBlock);
 }
@@ -913,7 +934,7 @@ void ProgrammingSession::onLinkFailure(int error)
     }
     case FailureKind::BootLog: {
         qDebug() << "Read error" << error;
-        const QString text = tr("Read failed. Please retry: ") + QString::number(error);
+        const QString text = tr("Read failed. Please retry: %1").arg(error);
         m_lastFailure = Failure::LinkRead;
         emitStop(text);
         setPhase(Phase::Failed);

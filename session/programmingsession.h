@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QVariantList>
 
+#include <functional>
+
 
 class ConfigTables;
 class DatabaseIfc;
@@ -95,6 +97,9 @@ public:
     bool statusError() const { return m_statusError; }
     void setStatusError(bool error);
     void setStatus(const QString &text, bool error);
+    // A status said again when the language changes.
+    void setStatus(std::function<QString()> make, bool error);
+    void retranslateStatus();
     double progress() const { return m_progress; }
     void setProgress(double progress);
     bool writeInProgress() const { return m_writeInProgress; }
@@ -168,6 +173,7 @@ signals:
     void requestProductionStart();
 
 private:
+    void showStatusText(const QString &text);
     enum class Operation { None, Read, ProductionRead, BootLog, Programming, Verify, ProductionWrite };
     // Which step the link's next success completes.
     enum class Step { None, Read, BootLog, ReadBeforeWrite, Write, Verify };
@@ -223,6 +229,7 @@ private:
     Phase m_phase = Phase::Idle;
     Failure m_lastFailure = Failure::None;
     QString m_statusText;
+    std::function<QString()> m_statusMaker;
     bool m_statusError = false;
     double m_progress = 0;
     bool m_writeInProgress = false;

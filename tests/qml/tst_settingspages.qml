@@ -209,12 +209,17 @@ SceneTestCase {
     // The language chosen in Options takes effect at once on the page shown, Qt's own texts included,
     // and "System" returns to the system's (English here).
     function test_languageChosenInOptions() {
-        verify(TestBeacon.restart({ serial: "31337" }))
+        // A beacon that does not answer keeps the read waiting, its status on the line.
+        verify(TestBeacon.restart({ serial: "31337", silent: true }))
         openScene()
+        QMLProxy.app.startEpirbReceive(true)
         openFromSettings("popupOptions", "MiscConfig")
         const box = item("languageBox")
         compare(box.currentIndex, UiLanguage.System)
         compare(box.Accessible.name, "Language:")
+        // The status line the back end made is said again in the new language.
+        const status = QMLProxy.app.progStatus
+        compare(status, "Waiting for connection...")
         box.forceActiveFocus()
         for (let i = 0; i < 3; ++i)
             keyClick(Qt.Key_Down)
@@ -224,6 +229,7 @@ SceneTestCase {
         compare(box.Accessible.name, "Sprache:", "the page's texts follow without a restart")
         compare(qsTranslate("QPlatformTheme", "Cancel"), "Abbrechen", "Qt's own texts come in German too")
         compare(Qt.locale().name.substring(0, 2), "de", "dates and numbers follow the language")
+        compare(QMLProxy.app.progStatus, "Warten auf Verbindung...")
         // Pages made after the change come in the language chosen.
         leavePage()
         openFromSettings("popupOptions", "MiscConfig")
@@ -237,7 +243,9 @@ SceneTestCase {
         compare(UiLanguage.choice, UiLanguage.System)
         compare(UiLanguage.code, "en")
         compare(again.Accessible.name, "Language:")
+        compare(QMLProxy.app.progStatus, status)
         compare(qsTranslate("QPlatformTheme", "Cancel"), "Cancel")
+        QMLProxy.app.stopEpirbReceive()
         leavePage()
     }
 
