@@ -125,21 +125,21 @@ QtObject {
           before: "QMLProxy.dbBeacon = 0", run: "scene.width = 800; scene.height = 1000" },
         // The simulator answers at once, so the reading state is shown on the pages' own form.
         { file: "Main_StartRead.qml", page: "BeaconReadForm.ui.qml", push: true, menu: 2,
-          run: "page.progress = 40; page.statusText.text = 'Reading data from PLB...'" },
+          run: "page.progress = 40; page.statusText.text = qsTranslate('ProgrammingSession', 'Reading data from PLB...')" },
         { file: "Main_StartRead.qml", suffix: "failed", page: "BeaconReadForm.ui.qml", push: true, menu: 2,
           run: "page.progress = 100; page.progressFill.color = AldmarStyle.jProgressBarErrorColor; "
-               + "page.statusText.text = 'Read failed. Please retry: 3'" },
+               + "page.statusText.text = qsTranslate('ProgrammingSession', 'Read failed. Please retry: %1').arg(3)" },
         // A laptop-sized window: the page scrolls so that the failed status is in view.
         { file: "Main_StartRead.qml", suffix: "800x600", page: "BeaconReadForm.ui.qml", push: true, menu: 2, wait: 1000,
           run: "scene.width = 800; scene.height = 600; page.progress = 100; "
                + "page.progressFill.color = AldmarStyle.jProgressBarErrorColor; "
-               + "page.statusText.color = AldmarStyle.jTextErrorColor; page.statusText.text = 'Read failed. Please retry: 3'; "
+               + "page.statusText.color = AldmarStyle.jTextErrorColor; page.statusText.text = qsTranslate('ProgrammingSession', 'Read failed. Please retry: %1').arg(3); "
                // The window takes its new size a moment later; then the page scrolls as the read page does.
                + "const t = Qt.createQmlObject('import QtQuick; Timer { interval: 300; running: true }', page); "
                + "t.triggered.connect(function() { page.scrollView.updateContentHeight(); const f = page.scrollView.flickable; "
                + "f.contentY = Math.max(0, f.contentHeight - f.height) })" },
         { file: "Main_StartLogRead.qml", page: "BeaconReadForm.ui.qml", push: true, menu: 3,
-          run: "page.heading.text = 'LOG READBACK'; page.progress = 0; page.statusText.text = 'Waiting for connection...'" },
+          run: "page.heading.text = qsTranslate('BeaconReadPage', 'LOG READBACK'); page.progress = 0; page.statusText.text = qsTranslate('ProgrammingSession', 'Waiting for connection...')" },
         // The log page comes up by itself once the read page has read the simulator's log.
         { file: "BeaconLogDbDisplay.qml", page: "Main_StartLogRead.qml", push: true, menu: 3, wait: 6000 },
         // The message inspector: a message read from a label, then compared with the beacon's.

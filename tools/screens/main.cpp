@@ -8,8 +8,10 @@
 
 #include "beaconsimulator.h"
 #include "screenstage.h"
+#include "shownlanguage.h"
 #include "textfit.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDesktopServices>
@@ -40,7 +42,8 @@ public slots:
     void open(const QUrl &url) { std::printf("  (would open %s)\n", qPrintable(url.toLocalFile())); }
 };
 
-bool takePicture(ScreenStage &stage, const QVariantMap &entry, const QSize &size, const QDir &out, bool checkFit)
+bool takePicture(ScreenStage &stage, const QVariantMap &entry, const QSize &size, const QDir &out, bool checkFit,
+                 bool checkLanguage)
 {
     if (!stage.open(entry, size)) {
         std::fprintf(stderr, "%s\n", qPrintable(stage.errorString()));
@@ -48,6 +51,10 @@ bool takePicture(ScreenStage &stage, const QVariantMap &entry, const QSize &size
     }
     const QString problem = stage.problem();
     const QStringList overflows = checkFit ? TextFit::overflows(stage.window()->contentItem()) : QStringList();
+    // The gallery is the developers' page of controls; its captions name the controls.
+    const QStringList english = checkLanguage && !ScreenStage::pictureName(entry).startsWith(QLatin1String("ControlGallery"))
+        ? ShownLanguage::englishTexts(stage.window()->contentItem())
+        : QStringList();
     const QImage picture = stage.window()->grabWindow();
     const QString path = out.filePath(ScreenStage::pictureName(entry));
     stage.close();
@@ -61,8 +68,10 @@ bool takePicture(ScreenStage &stage, const QVariantMap &entry, const QSize &size
     }
     for (const QString &overflow : overflows)
         std::fprintf(stderr, "%s: text does not fit: %s\n", qPrintable(path), qPrintable(overflow));
+    for (const QString &text : english)
+        std::fprintf(stderr, "%s: English text on a translated page: %s\n", qPrintable(path), qPrintable(text));
     std::printf("%s\n", qPrintable(path));
-    return overflows.isEmpty();
+    return overflows.isEmpty() && english.isEmpty();
 }
 
 }
@@ -101,7 +110,10 @@ int main(int argc, char *argv[])
                                             QStringLiteral("CODE"), QStringLiteral("en"));
     const QCommandLineOption fitOption(QStringLiteral("check-fit"),
                                        QStringLiteral("Fail when a text is larger than the box it is shown in."));
-    parser.addOptions({ outOption, sizeOption, onlyOption, languageOption, fitOption });
+    const QCommandLineOption languageCheckOption(
+        QStringLiteral("check-language"),
+        QStringLiteral("Fail when a page shown in nb or de holds an English text or accessible name."));
+    parser.addOptions({ outOption, sizeOption, onlyOption, languageOption, fitOption, languageCheckOption });
     parser.process(app);
     if (!parser.isSet(outOption)) {
         std::fprintf(stderr, "quorvik-screens: --out DIR is required\n");
@@ -120,6 +132,10 @@ int main(int argc, char *argv[])
     }
     // Before any page is made; the pictures of one run share one language.
     UiLanguage::instance()->apply(UiLanguage::Choice(language));
+    // Accessible names are read from the accessibility tree, which Qt Quick fills only then.
+    const bool checkLanguage = parser.isSet(languageCheckOption) && language != UiLanguage::English;
+    if (checkLanguage)
+        QAccessible::setActive(true);
     QDir out(parser.value(outOption));
     if (!out.mkpath(QStringLiteral("."))) {
         std::fprintf(stderr, "quorvik-screens: cannot create %s\n", qPrintable(out.path()));
@@ -170,10 +186,14 @@ int main(int argc, char *argv[])
         }
         plan.write("serial,owner_name\n31335,Astrid Lie\n31336,Bjorn Dahl\n31337,Kari Nordmann\n"
                    "31338,Ola Berg\n31339,Siri Moe\n");
-        record.write("serial,hexid,checksum,protocol,country,batteryexpiry,result,status,time,station,operator\n"
-                     "31335,,,15,211,072031,ok,PLB programmed successfully,,,\n"
-                     "31336,,,15,211,072031,ok,PLB programmed successfully,,,\n"
-                     "31338,,,15,211,072031,failed,PLB verification failed,,,\n");
+        // A record written in the language the pictures show.
+        const QString ok = QCoreApplication::translate("ProgrammingSession", "PLB programmed successfully");
+        const QString failed = QCoreApplication::translate("ProgrammingSession", "PLB verification failed");
+        record.write(QStringLiteral("serial,hexid,checksum,protocol,country,batteryexpiry,result,status,time,station,operator\n"
+                                    "31335,,,15,211,072031,ok,\"%1\",,,\n31336,,,15,211,072031,ok,\"%1\",,,\n"
+                                    "31338,,,15,211,072031,failed,\"%2\",,,\n")
+                         .arg(ok, failed)
+                         .toUtf8());
     }
     for (const int scene : { 0, 1, 2 }) {
         const bool production = scene > 0;
@@ -198,7 +218,7 @@ int main(int argc, char *argv[])
             // The operator connects the beacon the window waits for.
             if (scene == 2)
                 sim.pressTest();
-            if (!takePicture(stage, entry, size, out, parser.isSet(fitOption)))
+            if (!takePicture(stage, entry, size, out, parser.isSet(fitOption), checkLanguage))
                 ++failures;
         }
     }

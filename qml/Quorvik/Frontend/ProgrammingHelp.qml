@@ -4,6 +4,9 @@ import QtQuick
 Column {
     id: root
     spacing: 50
+    // Long lines (German runs a third longer) wrap on a narrow window instead of running off it.
+    readonly property real lineWidth: Math.max(200, (parent ? parent.width : 800) - 2 * AldmarStyle.jInputFormMargin
+                                                     - noteLabel.implicitWidth - 2)
 
     Grid {
         anchors.horizontalCenter: parent.horizontalCenter
@@ -18,6 +21,8 @@ Column {
         }
         QvLabel {
             text: qsTr("Align the programmer to the right of the bottom Aldmar logo.")
+            width: Math.min(implicitWidth, root.lineWidth)
+            wrapMode: Text.WordWrap
             font.pointSize: AldmarStyle.jFontSizeNormal
             Accessible.role: Accessible.StaticText
             Accessible.name: text
@@ -30,6 +35,8 @@ Column {
         }
         QvLabel {
             text: qsTr("Press the TEST button on beacon once.")
+            width: Math.min(implicitWidth, root.lineWidth)
+            wrapMode: Text.WordWrap
             font.pointSize: AldmarStyle.jFontSizeNormal
             Accessible.role: Accessible.StaticText
             Accessible.name: text
@@ -43,6 +50,8 @@ Column {
         }
         QvLabel {
             text: qsTr("Avoid direct sunlight when using the IR programmer for best results.")
+            width: Math.min(implicitWidth, root.lineWidth)
+            wrapMode: Text.WordWrap
             font.pointSize: AldmarStyle.jFontSizeNormal
             Accessible.role: Accessible.StaticText
             Accessible.name: text

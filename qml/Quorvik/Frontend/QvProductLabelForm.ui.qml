@@ -44,7 +44,7 @@ Item {
         visible: label.showButtons
         anchors.top: labelImage.bottom
         anchors.topMargin: 1
-        anchors.left: labelImage.left
+        anchors.horizontalCenter: parent.horizontalCenter
         height: openLbx.height + 10
         width: (print.visible ? print.x + print.width : openPdf.x + openPdf.width)
 
