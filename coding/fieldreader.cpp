@@ -93,6 +93,20 @@ QString FieldReader::baudot(int first, int chars, int width, const QString &what
     return text;
 }
 
+std::pair<FieldReader::Coordinate, FieldReader::Coordinate> FieldReader::coarsePosition(int first, int minuteBits,
+                                                                                      int stepMinutes)
+{
+    const int lonFirst = first + 8 + minuteBits;
+    bin(first, 1, Text::tr("Latitude N/S"));
+    dec(first + 1, 7, Text::tr("Latitude degrees"));
+    dec(first + 8, minuteBits, Text::tr("Latitude minutes (%1-minute steps)").arg(stepMinutes));
+    bin(lonFirst, 1, Text::tr("Longitude E/W"));
+    dec(lonFirst + 1, 8, Text::tr("Longitude degrees"));
+    dec(lonFirst + 9, minuteBits, Text::tr("Longitude minutes (%1-minute steps)").arg(stepMinutes));
+    return { { at(first, 1), at(first + 1, 7) + at(first + 8, minuteBits) * stepMinutes / 60.0 },
+             { at(lonFirst, 1), at(lonFirst + 1, 8) + at(lonFirst + 9, minuteBits) * stepMinutes / 60.0 } };
+}
+
 QString FieldReader::positionText(const Coordinate &lat, const Coordinate &lon, const QString &resolution)
 {
     const double la = lat.hemisphere ? -lat.magnitude : lat.magnitude;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <utility>
+
 #include "coding/protocolfields.h"
 
 #include <QString>
@@ -33,6 +35,9 @@ public:
     // an unassigned code shows as <bits> and is a problem.
     QString baudot(int first, int chars, int width, const QString &what);
 
+    // A coarse position laid end to end from bit first: N/S, 7 bits of degrees, minutes in
+    // steps; E/W, 8 bits of degrees, minutes. Its rows go to the bit table.
+    std::pair<Coordinate, Coordinate> coarsePosition(int first, int minuteBits, int stepMinutes);
     // The position with its resolution; out of range is a problem.
     QString positionText(const Coordinate &lat, const Coordinate &lon, const QString &resolution);
     // Offset: sign bit (1 plus), minutes, 4-second steps; the row goes to the bit table.

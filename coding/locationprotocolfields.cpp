@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 
+#include <tuple>
+
 namespace {
 
 // The decoder's texts share one catalogue context; the functions here have no class of their own.
@@ -177,24 +179,10 @@ void locationPosition(FieldReader &r, Family f, bool whole)
     bool hasOffsets = false;
     double latOffset = 0, lonOffset = 0;
     if (f == Family::Standard) {
-        r.bin(65, 1, Text::tr("Latitude N/S"));
-        r.dec(66, 7, Text::tr("Latitude degrees"));
-        r.dec(73, 2, Text::tr("Latitude minutes (15-minute steps)"));
-        r.bin(75, 1, Text::tr("Longitude E/W"));
-        r.dec(76, 8, Text::tr("Longitude degrees"));
-        r.dec(84, 2, Text::tr("Longitude minutes (15-minute steps)"));
-        lat = { r.at(65, 1), r.at(66, 7) + r.at(73, 2) * 15 / 60.0 };
-        lon = { r.at(75, 1), r.at(76, 8) + r.at(84, 2) * 15 / 60.0 };
+        std::tie(lat, lon) = r.coarsePosition(65, 2, 15);
         resolution = Text::tr("15-minute resolution");
     } else if (f == Family::National) {
-        r.bin(59, 1, Text::tr("Latitude N/S"));
-        r.dec(60, 7, Text::tr("Latitude degrees"));
-        r.dec(67, 5, Text::tr("Latitude minutes (2-minute steps)"));
-        r.bin(72, 1, Text::tr("Longitude E/W"));
-        r.dec(73, 8, Text::tr("Longitude degrees"));
-        r.dec(81, 5, Text::tr("Longitude minutes (2-minute steps)"));
-        lat = { r.at(59, 1), r.at(60, 7) + r.at(67, 5) * 2 / 60.0 };
-        lon = { r.at(72, 1), r.at(73, 8) + r.at(81, 5) * 2 / 60.0 };
+        std::tie(lat, lon) = r.coarsePosition(59, 5, 2);
         resolution = Text::tr("2-minute resolution");
     } else {
         r.bin(67, 1, Text::tr("Latitude N/S"));

@@ -49,19 +49,12 @@ void shortUserTail(FieldReader &r, uint code, bool maritime)
 void userLocationTail(FieldReader &r)
 {
     r.bin(107, 1, Text::tr("Position data source"));
-    r.bin(108, 1, Text::tr("Latitude N/S"));
-    r.dec(109, 7, Text::tr("Latitude degrees"));
-    r.dec(116, 4, Text::tr("Latitude minutes (4-minute steps)"));
-    r.bin(120, 1, Text::tr("Longitude E/W"));
-    r.dec(121, 8, Text::tr("Longitude degrees"));
-    r.dec(129, 4, Text::tr("Longitude minutes (4-minute steps)"));
+    const auto [lat, lon] = r.coarsePosition(108, 4, 4);
     r.field(QStringLiteral("positionSource"), Text::tr("Position data source"), FieldReader::source(r.at(107, 1)));
     QString text;
     if (r.at(108, 12) == 0b011111110000u && r.at(120, 13) == 0b0111111110000u) {
         text = Text::tr("default / no position");
     } else {
-        const FieldReader::Coordinate lat { r.at(108, 1), r.at(109, 7) + r.at(116, 4) * 4 / 60.0 };
-        const FieldReader::Coordinate lon { r.at(120, 1), r.at(121, 8) + r.at(129, 4) * 4 / 60.0 };
         text = r.positionText(lat, lon, Text::tr("4-minute resolution"));
     }
     r.field(QStringLiteral("position"), Text::tr("Position"), text);

@@ -10,7 +10,7 @@ OSSLicenseModel::OSSLicenseModel(QObject *parent)
     : QAbstractListModel(parent)
 {
     m_rows = {
-        { QStringLiteral("-- Select License --"), QString() },
+        { QStringLiteral(QT_TR_NOOP("-- Select License --")), QString() },
         { QStringLiteral("Qt6"), readLicense(QStringLiteral("Qt6_LGPL3.txt")) },
         { QStringLiteral("Libarchive"), readLicense(QStringLiteral("libarchive_BSD.txt")) },
         { QStringLiteral("WebP"), readLicense(QStringLiteral("WebP_BSD.txt")) },
@@ -41,8 +41,9 @@ QVariant OSSLicenseModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.parent().isValid() || index.column() != 0 || index.row() >= m_rows.size())
         return {};
     const auto &row = m_rows.at(index.row());
+    // The first row is the prompt, in the language shown; the rest are the components' names.
     if (role == Qt::DisplayRole || role == NameRole)
-        return row.first;
+        return index.row() == 0 ? tr(qPrintable(row.first)) : row.first;
     if (role == LicenseRole)
         return row.second;
     return {};

@@ -1845,6 +1845,13 @@
     </message>
 </context>
 <context>
+    <name>OSSLicenseModel</name>
+    <message>
+        <source>-- Select License --</source>
+        <translation>-- Lizenz wählen --</translation>
+    </message>
+</context>
+<context>
     <name>PageIdentifierTextForm.ui</name>
     <message>
         <source>BEACON IDENTIFY</source>
@@ -2019,6 +2026,25 @@
     <message>
         <source>Close App</source>
         <translation>Programm beenden</translation>
+    </message>
+</context>
+<context>
+    <name>ProgBeaconList</name>
+    <message>
+        <source>Beacon Type</source>
+        <translation>Bakentyp</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Seriennr.</translation>
+    </message>
+    <message>
+        <source>Battery Expiry</source>
+        <translation>Batterieablauf</translation>
+    </message>
+    <message>
+        <source>Prog Date</source>
+        <translation>Prog.-Datum</translation>
     </message>
 </context>
 <context>
@@ -2204,6 +2230,18 @@
     <message>
         <source>Please verify serial no. with physical label on beacon.</source>
         <translation>Bitte prüfen Sie die Serien-Nr. anhand des Etiketts auf der Bake.</translation>
+    </message>
+    <message>
+        <source>This version of %1 does not handle&lt;br&gt;serial numbers above %2 for this beacon - please update.</source>
+        <translation>Diese Version von %1 unterstützt&lt;br&gt;für diese Bake keine Seriennummern über %2 – bitte aktualisieren.</translation>
+    </message>
+    <message>
+        <source>This %1 is programmed with a TEST protocol!</source>
+        <translation>Diese %1 ist mit einem TESTPROTOKOLL programmiert!</translation>
+    </message>
+    <message>
+        <source>The protocol programmed in this %1 is currently disabled!&lt;br&gt;Check the protocol settings and enable protocols accordingly.</source>
+        <translation>Das in dieser %1 programmierte Protokoll ist derzeit deaktiviert!&lt;br&gt;Prüfen Sie die Protokolleinstellungen und aktivieren Sie die Protokolle entsprechend.</translation>
     </message>
 </context>
 <context>
@@ -2728,7 +2766,7 @@
     </message>
     <message>
         <source>Latitude minutes (4-minute steps)</source>
-        <translation>Breitenminuten (4-Minuten-Schritte)</translation>
+        <translation type="vanished">Breitenminuten (4-Minuten-Schritte)</translation>
     </message>
     <message>
         <source>Longitude E/W</source>
@@ -2740,7 +2778,7 @@
     </message>
     <message>
         <source>Longitude minutes (4-minute steps)</source>
-        <translation>Längenminuten (4-Minuten-Schritte)</translation>
+        <translation type="vanished">Längenminuten (4-Minuten-Schritte)</translation>
     </message>
     <message>
         <source>default / no position</source>
@@ -3024,11 +3062,11 @@
     </message>
     <message>
         <source>Latitude minutes (15-minute steps)</source>
-        <translation>Breitenminuten (15-Minuten-Schritte)</translation>
+        <translation type="vanished">Breitenminuten (15-Minuten-Schritte)</translation>
     </message>
     <message>
         <source>Longitude minutes (15-minute steps)</source>
-        <translation>Längenminuten (15-Minuten-Schritte)</translation>
+        <translation type="vanished">Längenminuten (15-Minuten-Schritte)</translation>
     </message>
     <message>
         <source>15-minute resolution</source>
@@ -3036,11 +3074,11 @@
     </message>
     <message>
         <source>Latitude minutes (2-minute steps)</source>
-        <translation>Breitenminuten (2-Minuten-Schritte)</translation>
+        <translation type="vanished">Breitenminuten (2-Minuten-Schritte)</translation>
     </message>
     <message>
         <source>Longitude minutes (2-minute steps)</source>
-        <translation>Längenminuten (2-Minuten-Schritte)</translation>
+        <translation type="vanished">Längenminuten (2-Minuten-Schritte)</translation>
     </message>
     <message>
         <source>2-minute resolution</source>
@@ -3285,6 +3323,14 @@
     <message>
         <source>none (cancellation message)</source>
         <translation>keine (Aufhebungsnachricht)</translation>
+    </message>
+    <message>
+        <source>Latitude minutes (%1-minute steps)</source>
+        <translation>Breitenminuten (%1-Minuten-Schritte)</translation>
+    </message>
+    <message>
+        <source>Longitude minutes (%1-minute steps)</source>
+        <translation>Längenminuten (%1-Minuten-Schritte)</translation>
     </message>
 </context>
 <context>

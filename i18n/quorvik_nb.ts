@@ -1845,6 +1845,13 @@
     </message>
 </context>
 <context>
+    <name>OSSLicenseModel</name>
+    <message>
+        <source>-- Select License --</source>
+        <translation>-- Velg lisens --</translation>
+    </message>
+</context>
+<context>
     <name>PageIdentifierTextForm.ui</name>
     <message>
         <source>BEACON IDENTIFY</source>
@@ -2019,6 +2026,25 @@
     <message>
         <source>Close App</source>
         <translation>Lukk programmet</translation>
+    </message>
+</context>
+<context>
+    <name>ProgBeaconList</name>
+    <message>
+        <source>Beacon Type</source>
+        <translation>Peilesendertype</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Serienr.</translation>
+    </message>
+    <message>
+        <source>Battery Expiry</source>
+        <translation>Batteriutløp</translation>
+    </message>
+    <message>
+        <source>Prog Date</source>
+        <translation>Prog.dato</translation>
     </message>
 </context>
 <context>
@@ -2204,6 +2230,18 @@
     <message>
         <source>Please verify serial no. with physical label on beacon.</source>
         <translation>Verifiser serienr. mot den fysiske etiketten på nødpeilesenderen.</translation>
+    </message>
+    <message>
+        <source>This version of %1 does not handle&lt;br&gt;serial numbers above %2 for this beacon - please update.</source>
+        <translation>Denne versjonen av %1 håndterer ikke&lt;br&gt;serienumre over %2 for denne peilesenderen – oppdater programmet.</translation>
+    </message>
+    <message>
+        <source>This %1 is programmed with a TEST protocol!</source>
+        <translation>Denne %1 er programmert med en TEST-protokoll!</translation>
+    </message>
+    <message>
+        <source>The protocol programmed in this %1 is currently disabled!&lt;br&gt;Check the protocol settings and enable protocols accordingly.</source>
+        <translation>Protokollen som er programmert i denne %1, er deaktivert!&lt;br&gt;Kontroller protokollinnstillingene og aktiver protokollene deretter.</translation>
     </message>
 </context>
 <context>
@@ -2728,7 +2766,7 @@
     </message>
     <message>
         <source>Latitude minutes (4-minute steps)</source>
-        <translation>Breddeminutter (4-minutters trinn)</translation>
+        <translation type="vanished">Breddeminutter (4-minutters trinn)</translation>
     </message>
     <message>
         <source>Longitude E/W</source>
@@ -2740,7 +2778,7 @@
     </message>
     <message>
         <source>Longitude minutes (4-minute steps)</source>
-        <translation>Lengdeminutter (4-minutters trinn)</translation>
+        <translation type="vanished">Lengdeminutter (4-minutters trinn)</translation>
     </message>
     <message>
         <source>default / no position</source>
@@ -3024,11 +3062,11 @@
     </message>
     <message>
         <source>Latitude minutes (15-minute steps)</source>
-        <translation>Breddeminutter (15-minutters trinn)</translation>
+        <translation type="vanished">Breddeminutter (15-minutters trinn)</translation>
     </message>
     <message>
         <source>Longitude minutes (15-minute steps)</source>
-        <translation>Lengdeminutter (15-minutters trinn)</translation>
+        <translation type="vanished">Lengdeminutter (15-minutters trinn)</translation>
     </message>
     <message>
         <source>15-minute resolution</source>
@@ -3036,11 +3074,11 @@
     </message>
     <message>
         <source>Latitude minutes (2-minute steps)</source>
-        <translation>Breddeminutter (2-minutters trinn)</translation>
+        <translation type="vanished">Breddeminutter (2-minutters trinn)</translation>
     </message>
     <message>
         <source>Longitude minutes (2-minute steps)</source>
-        <translation>Lengdeminutter (2-minutters trinn)</translation>
+        <translation type="vanished">Lengdeminutter (2-minutters trinn)</translation>
     </message>
     <message>
         <source>2-minute resolution</source>
@@ -3285,6 +3323,14 @@
     <message>
         <source>none (cancellation message)</source>
         <translation>ingen (kanselleringsmelding)</translation>
+    </message>
+    <message>
+        <source>Latitude minutes (%1-minute steps)</source>
+        <translation>Breddeminutter (%1-minutters trinn)</translation>
+    </message>
+    <message>
+        <source>Longitude minutes (%1-minute steps)</source>
+        <translation>Lengdeminutter (%1-minutters trinn)</translation>
     </message>
 </context>
 <context>

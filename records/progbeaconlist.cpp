@@ -188,10 +188,11 @@ int ProgBeaconList::columnCount(const QModelIndex &) const
 
 QVariant ProgBeaconList::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    static const char *const titles[] = { "Beacon Type", "Serial", "Battery Expiry", "Prog Date" };
+    static const char *const titles[] = { QT_TR_NOOP("Beacon Type"), QT_TR_NOOP("Serial"), QT_TR_NOOP("Battery Expiry"),
+                                          QT_TR_NOOP("Prog Date") };
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= ColumnCount)
         return QVariant();
-    return QString::fromLatin1(titles[section]);
+    return tr(titles[section]);
 }
 
 QVariant ProgBeaconList::data(const QModelIndex &index, int role) const

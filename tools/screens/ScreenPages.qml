@@ -77,11 +77,10 @@ QtObject {
         { file: "Prog_11_Transfer.qml", suffix: "notsaved", wizardPage: "Prog_11_Transfer.qml",
           run: "const transfer = page.swipeView.currentItem.item;"
                + " QMLProxy.app.stopEpirbReceive(); QMLProxy.app.progProgress = 100;"
-               + " QMLProxy.app.progStatus = 'PLB programmed successfully, but not saved in the database';"
+               + " QMLProxy.app.progStatus = qsTranslate('ProgrammingSession', 'PLB programmed successfully, but not saved in the database');"
                + " QMLProxy.app.progStatusError = true; transfer.progressBar.barColor = AldmarStyle.jProgressBarErrorColor;"
-               + " transfer.storeFailureBox.text = 'The PLB is programmed and verified, but it could not be saved in the database:<br><br>'"
-               + " + QMLProxy.database.databasePath + ' could not be written: Permission denied. The record is kept in'"
-               + " + ' Quorvik-pending.db and is written to the database as soon as it can be.<br><br>Open the labelling guide now?<br>&nbsp;';"
+               + " transfer.storeFailureBox.text = qsTranslate('Prog_11_Transfer', 'The PLB is programmed and verified, but it could not be saved in the database:<br><br>%1<br><br>Open the labelling guide now?<br>&nbsp;')"
+               + " .arg(qsTranslate('DatabaseIfc', '%1 could not be written: %2').arg(QMLProxy.database.databasePath, 'Permission denied'));"
                + " transfer.storeFailureBox.open()" },
         // Another stored beacon carries the hex ID about to be written: the question before the write.
         { file: "Prog_11_Transfer.qml", suffix: "duplicate", wizardPage: "Prog_11_Transfer.qml", wait: 500,

@@ -1,4 +1,5 @@
 #include "shownlanguage.h"
+#include "textfit.h"
 
 #include <QAccessible>
 #include <QQuickItem>
@@ -49,6 +50,9 @@ void walk(QQuickItem *item, QStringList &found)
 {
     if (!item->isVisible() || item->opacity() <= 0.0)
         return;
+    // The licences are legal texts, shown as their authors wrote them.
+    if (item->objectName() == QLatin1String("licenseText"))
+        return;
     QStringList texts;
     if (item->inherits("QQuickText"))
         texts << plain(item->property("text").toString());
@@ -58,10 +62,7 @@ void walk(QQuickItem *item, QStringList &found)
     for (const QString &text : std::as_const(texts)) {
         if (text.isEmpty() || !looksEnglish(text))
             continue;
-        QString name = item->objectName();
-        for (QQuickItem *p = item->parentItem(); name.isEmpty() && p; p = p->parentItem())
-            name = p->objectName();
-        found << QStringLiteral("\"%1\" (in %2)").arg(text.left(100), name.isEmpty() ? QStringLiteral("?") : name);
+        found << QStringLiteral("\"%1\" (in %2)").arg(text.left(100), TextFit::nameOf(item));
     }
     const QList<QQuickItem *> children = item->childItems();
     for (QQuickItem *child : children)

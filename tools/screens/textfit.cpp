@@ -52,11 +52,8 @@ void walk(QQuickItem *item, QStringList &found)
                 why = QStringLiteral("cut at the side");
         }
         if (!why.isEmpty()) {
-            QString name = item->objectName();
-            for (QQuickItem *p = item->parentItem(); name.isEmpty() && p; p = p->parentItem())
-                name = p->objectName();
             found << QStringLiteral("\"%1\" (in %2): %3, needs %4x%5, has %6x%7")
-                         .arg(text.left(80).replace(QLatin1Char('\n'), QLatin1Char(' ')), name.isEmpty() ? QStringLiteral("?") : name, why)
+                         .arg(text.left(80).replace(QLatin1Char('\n'), QLatin1Char(' ')), TextFit::nameOf(item), why)
                          .arg(std::ceil(iw)).arg(std::ceil(ih)).arg(std::floor(w)).arg(std::floor(h));
         }
     }
@@ -65,6 +62,14 @@ void walk(QQuickItem *item, QStringList &found)
         walk(child, found);
 }
 
+}
+
+QString TextFit::nameOf(QQuickItem *item)
+{
+    QString name = item->objectName();
+    for (QQuickItem *p = item->parentItem(); name.isEmpty() && p; p = p->parentItem())
+        name = p->objectName();
+    return name.isEmpty() ? QStringLiteral("?") : name;
 }
 
 QStringList TextFit::overflows(QQuickItem *root)

@@ -12,4 +12,6 @@ class TextFit
 public:
     // One line per such text: the text, what it needs and what it has.
     static QStringList overflows(QQuickItem *root);
+    // The object name of the item or of its nearest named ancestor, to say where a text is.
+    static QString nameOf(QQuickItem *item);
 };

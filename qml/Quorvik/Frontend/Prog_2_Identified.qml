@@ -93,15 +93,15 @@ Prog_2_IdentifiedForm {
         pageBrowserNavigationVisible(true, allowed, false)
         const protocol = QMLProxy.configPending.protocolId()
         if (!allowed) {
-            warn("This version of " + QMLProxy.app.applicationName + " does not handle<br>serial numbers above "
-                 + ConfigTables.beaconSerialNumberLimit(beacon) + " for this beacon - please update.")
+            warn(qsTr("This version of %1 does not handle<br>serial numbers above %2 for this beacon - please update.")
+                 .arg(QMLProxy.app.applicationName).arg(ConfigTables.beaconSerialNumberLimit(beacon)))
         } else if (QMLProxy.configPending.isTestProtocol()) {
             console.log("Test protocol", protocol)
-            warn("This " + QMLProxy.applicationVariant + " is programmed with a TEST protocol!")
+            warn(qsTr("This %1 is programmed with a TEST protocol!").arg(QMLProxy.applicationVariant))
         } else if (!ConfigTables.isProtocolValid(protocol) && !skipReadback) {
             console.log("Illegal protocol", protocol)
-            warn("The protocol programmed in this " + QMLProxy.applicationVariant
-                 + " is currently disabled!<br>Check the protocol settings and enable protocols accordingly.")
+            warn(qsTr("The protocol programmed in this %1 is currently disabled!<br>Check the protocol settings and enable protocols accordingly.")
+                 .arg(QMLProxy.applicationVariant))
         }
     }
 
