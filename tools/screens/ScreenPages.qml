@@ -80,7 +80,7 @@ QtObject {
                + " QMLProxy.app.progStatus = qsTranslate('ProgrammingSession', 'PLB programmed successfully, but not saved in the database');"
                + " QMLProxy.app.progStatusError = true; transfer.progressBar.barColor = AldmarStyle.jProgressBarErrorColor;"
                + " transfer.storeFailureBox.text = qsTranslate('Prog_11_Transfer', 'The PLB is programmed and verified, but it could not be saved in the database:<br><br>%1<br><br>Open the labelling guide now?<br>&nbsp;')"
-               + " .arg(qsTranslate('DatabaseIfc', '%1 could not be written: %2').arg(QMLProxy.database.databasePath, 'Permission denied'));"
+               + " .arg(qsTranslate('DatabaseIfc', '%1 could not be written: %2').arg(QMLProxy.database.databasePath).arg('Permission denied'));"
                + " transfer.storeFailureBox.open()" },
         // Another stored beacon carries the hex ID about to be written: the question before the write.
         { file: "Prog_11_Transfer.qml", suffix: "duplicate", wizardPage: "Prog_11_Transfer.qml", wait: 500,
