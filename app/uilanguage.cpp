@@ -8,6 +8,16 @@
 
 namespace {
 const QString languageKey = QStringLiteral("Language");
+
+// Debian's Qt has no Norwegian Bokmål catalogue: the dialog buttons this program shows are
+// translated in its own catalogues under Qt's context, where Qt looks them up.
+[[maybe_unused]] const char *const kQtButtons[] = {
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),     QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&No"),    QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Close"),  QT_TRANSLATE_NOOP("QPlatformTheme", "Save"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Open"),   QT_TRANSLATE_NOOP("QPlatformTheme", "Apply"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Discard"), QT_TRANSLATE_NOOP("QPlatformTheme", "Help"),
+};
 }
 
 UiLanguage::UiLanguage(QObject *parent)
