@@ -24,6 +24,8 @@ constexpr double kBeaconPacketMs = kPacket * kLineByteMs;     // about 0.8 s
 // The host paces its packets: 20 ms first and 10 ms after each byte, plus the byte itself.
 constexpr double kHostPacketMs = 20 + kPacket * (10 + kLineByteMs); // about 2.8 s
 constexpr double kGapMs = 200;                                // the receiver's silence limit
+// Silence after a sync character before it is answered: five byte times at 2400 baud.
+constexpr int kSyncQuietMs = 20;
 constexpr double kAnswerMs = 100;                             // a control byte, its pause and echo
 constexpr int kStartMs = 1000;                                // request, "C" and the first answer
 constexpr int kEndMs = 500;                                   // EOT, ETB and their answers
@@ -110,6 +112,41 @@ void EpirbComm::prepare()
     m_answerTimer->setSingleShot(true);
     m_answerTimer->setInterval(40);
     connect(m_answerTimer, &QTimer::timeout, this, &EpirbComm::on_receiveTimeout);
+    m_syncTimer = new QTimer(this);
+    m_syncTimer->setSingleShot(true);
+    m_syncTimer->setInterval(kSyncQuietMs);
+    connect(m_syncTimer, &QTimer::timeout, this, &EpirbComm::on_syncQuiet);
+}
+
+void EpirbComm::forgetSyncCandidate()
+{
+    m_syncCandidate = 0;
+    m_syncConfirmed = false;
+    if (m_syncTimer)
+        m_syncTimer->stop();
+}
+
+void EpirbComm::on_syncQuiet()
+{
+    if (m_operation != Operation::Read || m_state != 0 || !m_syncCandidate) {
+        forgetSyncCandidate();
+        return;
+    }
+    if (m_inHandler) {
+        // A handler is letting events run; the candidate is judged once it is done.
+        m_syncTimer->start();
+        return;
+    }
+    const char c = m_syncCandidate;
+    m_syncCandidate = 0;
+    m_syncConfirmed = true;
+    m_inHandler = true;
+    stepRead(QByteArray(1, c));
+    while (m_pendingData && m_operation == Operation::Read) {
+        m_pendingData = false;
+        stepRead(m_port && m_port->isOpen() ? m_port->readAll() : QByteArray());
+    }
+    m_inHandler = false;
 }
 
 bool EpirbComm::openPort(const char *what)
@@ -213,6 +250,7 @@ bool EpirbComm::startReading(const char *what)
     connect(m_pageTimer, &QTimer::timeout, this, &EpirbComm::on_twoPageTimeout);
     m_operation = Operation::Read;
     m_state = 0;
+    forgetSyncCandidate();
     m_xmodem = false;
     m_pages = QByteArray(1, 0);
     m_pageIndex = 0;
@@ -333,10 +371,25 @@ void EpirbComm::stepRead(QByteArray chunk)
         switch (m_state) {
         case 0: {
             // Line noise ahead of the sync character in the same read is skipped.
-            while (!chunk.isEmpty() && (chunk.at(0) < 'A' || chunk.at(0) > 'H'))
-                chunk.remove(0, 1);
-            if (chunk.isEmpty())
+            if (!m_syncConfirmed) {
+                if (m_syncCandidate) {
+                    // The same sync repeated keeps it a sync; anything else was a stream.
+                    if (chunk.count(m_syncCandidate) != chunk.size())
+                        forgetSyncCandidate();
+                    return;
+                }
+                while (!chunk.isEmpty() && (chunk.at(0) < 'A' || chunk.at(0) > 'H'))
+                    chunk.remove(0, 1);
+                if (chunk.isEmpty())
+                    return;
+                const QByteArray rest = chunk.mid(1);
+                if (rest.count(chunk.at(0)) != rest.size())
+                    return;
+                m_syncCandidate = chunk.at(0);
+                m_syncTimer->start();
                 return;
+            }
+            m_syncConfirmed = false;
             const char c = chunk.at(0);
             if (c == 'H') {
                 m_xmodem = true;
@@ -725,6 +778,7 @@ void EpirbComm::on_requestStop(const QString &)
     ++m_generation;
     m_operation = Operation::None;
     m_state = 0;
+    forgetSyncCandidate();
     abortTransfers();
     if (m_answerTimer)
         m_answerTimer->stop();

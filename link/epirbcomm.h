@@ -82,6 +82,7 @@ private slots:
     void on_timeout();
     void on_twoPageTimeout();
     void on_receiveTimeout();
+    void on_syncQuiet();
     void on_xmodemBytesTxRx(quint64 count);
     void on_xmodemRxSuccess();
     void on_xmodemTxSuccess();
@@ -106,6 +107,7 @@ private:
     // Runs queued requests too: false when one of them stopped or restarted the link.
     bool pauseProcessingEvents(int ms);
     void abortTransfers();
+    void forgetSyncCandidate();
 
     double m_progress = 0;
     QSerialPort *m_port = nullptr;
@@ -122,6 +124,11 @@ private:
     int m_answerBytes = 0;
     QByteArray m_answer;
     QTimer *m_answerTimer = nullptr;
+    // A beacon sends its sync character alone: one that the line follows with other bytes
+    // is part of a transfer still under way (a read restarted mid-packet), not a sync.
+    QTimer *m_syncTimer = nullptr;
+    char m_syncCandidate = 0;
+    bool m_syncConfirmed = false;
     bool m_production = false;
     bool m_xmodem = false;
     EpirbXmodemTx *m_tx = nullptr;
