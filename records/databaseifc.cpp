@@ -763,15 +763,23 @@ int DatabaseIfc::registerWaitingCount() const
     return int(std::count_if(m_records.begin(), m_records.end(), [](const auto &r) { return r && r->registerPending(); }));
 }
 
-bool DatabaseIfc::markSentToRegister(const QSet<QString> &programmingKeys)
+QString DatabaseIfc::registerNotes(const EpirbConfig &record)
 {
-    if (programmingKeys.isEmpty())
+    return record.additionalInfo() + QChar(0x1f) + record.duplicateReason();
+}
+
+bool DatabaseIfc::markSentToRegister(const QHash<QString, QString> &sentNotes)
+{
+    if (sentNotes.isEmpty())
         return true;
     // In place: the same objects stay in the views. On disk, a record programmed again
     // meanwhile has another key and keeps waiting.
-    return commit([programmingKeys](RecordList &records, RecordList &) {
+    return commit([sentNotes](RecordList &records, RecordList &) {
         for (auto &r : records) {
-            if (r && r->registerPending() && programmingKeys.contains(SharedRegister::programmingKey(*r)))
+            if (!r || !r->registerPending())
+                continue;
+            const auto it = sentNotes.constFind(SharedRegister::programmingKey(*r));
+            if (it != sentNotes.constEnd() && *it == registerNotes(*r))
                 r->setRegisterPending(false);
         }
     });

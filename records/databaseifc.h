@@ -106,7 +106,10 @@ public:
     int registerWaitingCount() const;
     // The register has these programmings (by SharedRegister::programmingKey): they wait no
     // more. False when the change is not on disk yet (it stays queued).
-    bool markSentToRegister(const QSet<QString> &programmingKeys);
+    // Keys of the programmings the register confirmed, each with the note and reason it got:
+    // one edited since keeps waiting, so the edit is sent too.
+    bool markSentToRegister(const QHash<QString, QString> &sentNotes);
+    static QString registerNotes(const EpirbConfig &record);
 
     // 0, or -1 nothing to export, -2 cannot open, -3 cannot write.
     int ExportReports(const QString &fileName);

@@ -7,6 +7,7 @@
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 
 #include <algorithm>
@@ -119,6 +120,37 @@ DatabaseFile::RecordList RegisterOutbox::superseded(QString *error) const
     return DatabaseFile::decode(bytes).records;
 }
 
+bool RegisterOutbox::lockSuperseded(QLockFile &lock) const
+{
+    // Another program of this station (the window and the command line) may change it too.
+    lock.setStaleLockTime(30000);
+    if (lock.tryLock(10000))
+        return true;
+    qWarning().noquote() << QStringLiteral("Register: %1 is held by another program").arg(supersededPath());
+    return false;
+}
+
+void RegisterOutbox::dropSuperseded(const DatabaseFile::RecordList &sent)
+{
+    const QString path = supersededPath();
+    QLockFile lock(path + QStringLiteral(".lock"));
+    if (!lockSuperseded(lock))
+        return; // kept: the register keeps one row of each when they are sent again
+    QSet<QString> keys;
+    for (const auto &record : sent)
+        keys.insert(SharedRegister::programmingKey(*record));
+    // Only what was sent goes: one set aside while this was sending stays.
+    DatabaseFile::RecordList kept = superseded();
+    kept.erase(std::remove_if(kept.begin(), kept.end(),
+                              [&keys](const auto &r) { return keys.contains(SharedRegister::programmingKey(*r)); }),
+               kept.end());
+    QString error;
+    if (kept.empty())
+        QFile::remove(path);
+    else if (!DatabaseFile::writeFile(path, DatabaseFile::encode(kept), &error))
+        qWarning().noquote() << QStringLiteral("Register: %1 could not be written: %2").arg(path, error);
+}
+
 void RegisterOutbox::beforeReplacing(const EpirbConfig &incoming)
 {
     if (!m_database)
@@ -127,6 +159,8 @@ void RegisterOutbox::beforeReplacing(const EpirbConfig &incoming)
         const EpirbConfig *stored = m_database->beaconAt(i);
         if (!stored->registerPending() || DatabaseFile::identity(*stored) != DatabaseFile::identity(incoming))
             continue;
+        QLockFile lock(supersededPath() + QStringLiteral(".lock"));
+        lockSuperseded(lock); // written even so: losing the programming is worse than a race
         DatabaseFile::RecordList kept = superseded();
         auto copy = std::make_unique<EpirbConfig>();
         copy->copyFrom(*stored);
@@ -214,6 +248,10 @@ int RegisterOutbox::sendNow()
     }
     SharedRegister *r = reg();
     std::vector<const EpirbConfig *> waiting = m_database->registerWaiting();
+    // What is sent, as it is now: a note edited while the server answers is sent next time.
+    QHash<QString, QString> sentNotes;
+    for (const EpirbConfig *record : waiting)
+        sentNotes.insert(SharedRegister::programmingKey(*record), DatabaseIfc::registerNotes(*record));
     // Earlier programmings of beacons programmed again since go first, in the same transaction.
     const DatabaseFile::RecordList aside = superseded();
     std::vector<const EpirbConfig *> all;
@@ -226,17 +264,14 @@ int RegisterOutbox::sendNow()
         return -1;
     }
     if (!aside.empty())
-        QFile::remove(supersededPath());
+        dropSuperseded(aside);
     if (!all.empty()) {
-        QSet<QString> keys;
-        for (const EpirbConfig *record : waiting)
-            keys.insert(SharedRegister::programmingKey(*record));
         qInfo().noquote() << QStringLiteral("Register: %1 of %2 waiting records sent to %3")
                                  .arg(sent)
                                  .arg(all.size())
                                  .arg(m_connection.describe());
         // Not on disk yet: they are sent again later, and the register keeps one row each.
-        if (!m_database->markSentToRegister(keys)) {
+        if (!m_database->markSentToRegister(sentNotes)) {
             setError(tr("Register: the records were sent, but the local database could not note it: %1")
                          .arg(m_database->writeProblem()));
             return sent;

@@ -11,6 +11,7 @@
 #include <memory>
 
 class DatabaseIfc;
+class QLockFile;
 
 // Sends the programmed beacons of the local database to the shared register. A beacon
 // is stored locally first, marked waiting when a register is set up, and stops waiting
@@ -93,6 +94,8 @@ signals:
 private:
     SharedRegister *reg();
     DatabaseFile::RecordList superseded(QString *error = nullptr) const;
+    bool lockSuperseded(QLockFile &lock) const;
+    void dropSuperseded(const DatabaseFile::RecordList &sent);
     void setError(const QString &error);
     void reload();
 

@@ -324,10 +324,13 @@ bool SharedRegister::ensureSchema()
 
 QString SharedRegister::programmingKey(const EpirbConfig &record)
 {
-    // Every member of the record but this station's own waiting mark.
+    // What the programming wrote, which never changes: the note and the duplicate reason can
+    // be edited later and reach the register as updates of the same row.
     EpirbConfig copy;
     copy.copyFrom(record);
     copy.setRegisterPending(false);
+    copy.setAdditionalInfo(QString());
+    copy.setDuplicateReason(QString());
     return QString::fromLatin1(
         QCryptographicHash::hash(DatabaseFile::recordBytes(copy), QCryptographicHash::Sha256).toHex());
 }
@@ -447,7 +450,8 @@ bool SharedRegister::send(const std::vector<const EpirbConfig *> &records, int *
         "tac_no, tac_no_rls, tac_no_rls_plb, custom_serial, message, owner_name, owner_address, owner_telephone, "
         "owner_other, battery_expiry, station, operator, dealer, prog_date, data_block, duplicate_reason, note) "
         "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
-        "ON CONFLICT (programming_key) DO NOTHING RETURNING id"));
+        "ON CONFLICT (programming_key) DO UPDATE SET note = excluded.note, duplicate_reason = excluded.duplicate_reason "
+        "RETURNING id, (xmax = 0)"));
     // The beacon's other ID is free again; this one is its own unless another beacon holds it.
     QSqlQuery freeOld(db);
     freeOld.prepare(QStringLiteral("DELETE FROM public.quorvik_carriers WHERE model = ? AND serial = ? AND hex_id <> ?"));
@@ -493,8 +497,8 @@ bool SharedRegister::send(const std::vector<const EpirbConfig *> &records, int *
             db.rollback();
             return failSql(error);
         }
-        // A programming already there (sent before) changes nobody's ID.
-        if (!row.next())
+        // A programming already there (sent before) changes nobody's ID; its note may be newer.
+        if (!row.next() || !row.value(1).toBool())
             continue;
         const qint64 programmingId = row.value(0).toLongLong();
         ++added;

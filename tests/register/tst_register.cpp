@@ -2,7 +2,10 @@
 // programming simulated beacons, each with its own settings and local database.
 #include "pgcluster.h"
 
+#include "config/datablockcodec.h"
+#include "config/epirbconfig.h"
 #include "records/sharedregister.h"
+#include "beaconsimulator.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -155,6 +158,7 @@ private slots:
     void registerLostMidRunLosesNothingAndSendsOnce();
     void failedWriteAndReprogrammedBeaconFreeTheirIds();
     void simultaneousClaimsWarnExactlyOnce();
+    void aProgrammingSentAgainKeepsOneRowWithItsNewestNote();
     void badCredentialsWrongHostAndNewerSchemaKeepTheRecord();
 
 private:
@@ -532,6 +536,29 @@ void TestRegister::simultaneousClaimsWarnExactlyOnce()
     QVERIFY(again.release(stale, 13, QStringLiteral("7002")));
     QVERIFY(again.claim(stale, 13, QStringLiteral("7003"), QString(), QString(), &others));
     QVERIFY(others.isEmpty());
+}
+
+void TestRegister::aProgrammingSentAgainKeepsOneRowWithItsNewestNote()
+{
+    QString error;
+    SharedRegister reg(SharedRegister::Connection::parse(m_cluster->url(QStringLiteral("register")), &error));
+    EpirbConfig record;
+    QVERIFY(decodeDataBlock(BeaconSimulator::blankBlock(QStringLiteral("40501")), record));
+    record.setProgStation(QStringLiteral("Bench N"));
+    record.setAdditionalInfo(QStringLiteral("First note"));
+    int sent = -1;
+    QVERIFY2(reg.send({ &record }, &sent), qPrintable(reg.lastError()));
+    QCOMPARE(sent, 1);
+    // The server had it, but the station never heard so (the line went at the commit); the
+    // note and reason were edited before it sent again.
+    record.setAdditionalInfo(QStringLiteral("Edited note"));
+    record.setDuplicateReason(QStringLiteral("Checked by phone"));
+    QVERIFY2(reg.send({ &record }, &sent), qPrintable(reg.lastError()));
+    QCOMPARE(sent, 0);
+    const QString hex = record.epirbHexMsg();
+    QCOMPARE(rows(hex).size(), 1);
+    QCOMPARE(column(hex, QStringLiteral("Bench N"), QStringLiteral("note")), QStringLiteral("Edited note"));
+    QCOMPARE(column(hex, QStringLiteral("Bench N"), QStringLiteral("duplicate_reason")), QStringLiteral("Checked by phone"));
 }
 
 void TestRegister::badCredentialsWrongHostAndNewerSchemaKeepTheRecord()
