@@ -136,7 +136,9 @@ int main(int argc, char *argv[])
                                 .arg(block)
                                 .arg(present + 1)
                                 .arg(rows);
-        if (!exec(reg.connectionName(), sql) || !exec(reg.connectionName(), QStringLiteral("ANALYZE public.quorvik_beacons")))
+        // Filling takes longer than any statement of the program may.
+        if (!exec(reg.connectionName(), QStringLiteral("SET statement_timeout = 0")) || !exec(reg.connectionName(), sql)
+            || !exec(reg.connectionName(), QStringLiteral("ANALYZE public.quorvik_beacons")))
             return 1;
         std::printf("  filled in %.1f s\n", msSince(fill) / 1000.0);
     }

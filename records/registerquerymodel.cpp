@@ -229,10 +229,11 @@ bool RegisterQueryModel::fetch(int offset, QVector<Row> *rows)
                             .arg(offset);
     QSqlQuery q(QSqlDatabase::database(m_register.connectionName(), false));
     q.setForwardOnly(true);
-    q.prepare(sql);
+    // Qt still runs a statement it could not prepare, and says that run's error instead of the reason.
+    const bool prepared = q.prepare(sql);
     for (const QVariant &v : std::as_const(values))
         q.addBindValue(v);
-    if (!q.exec()) {
+    if (!prepared || !q.exec()) {
         setError(m_register.explain(q.lastError()));
         m_register.close();
         return false;
@@ -261,9 +262,10 @@ bool RegisterQueryModel::record(int row, EpirbConfig &config)
     if (row < 0 || row >= m_rows.size() || !m_register.open())
         return false;
     QSqlQuery q(QSqlDatabase::database(m_register.connectionName(), false));
-    q.prepare(QStringLiteral("SELECT data_block, note, duplicate_reason FROM public.quorvik_beacons WHERE id = ?"));
+    const bool prepared =
+        q.prepare(QStringLiteral("SELECT data_block, note, duplicate_reason FROM public.quorvik_beacons WHERE id = ?"));
     q.addBindValue(m_rows.at(row).id);
-    if (!q.exec()) {
+    if (!prepared || !q.exec()) {
         setError(m_register.explain(q.lastError()));
         return false;
     }

@@ -257,7 +257,14 @@ bool SharedRegister::open()
         ? QSqlDatabase::database(m_connectionName, false)
         : QSqlDatabase::addDatabase(QString::fromLatin1(kDriver), m_connectionName);
     QStringList options{ QStringLiteral("connect_timeout=%1").arg(kConnectTimeoutS),
-                         QStringLiteral("application_name=%1").arg(conninfoValue(QStringLiteral("Quorvik PLB"))) };
+                         QStringLiteral("application_name=%1").arg(conninfoValue(QStringLiteral("Quorvik PLB"))),
+                         QStringLiteral("keepalives=1"),
+                         QStringLiteral("keepalives_idle=5"),
+                         QStringLiteral("keepalives_interval=2"),
+                         QStringLiteral("keepalives_count=3"),
+                         QStringLiteral("tcp_user_timeout=%1").arg(kLineLostMs),
+                         QStringLiteral("options=%1").arg(conninfoValue(
+                             QStringLiteral("-c statement_timeout=%1").arg(kStatementTimeoutMs))) };
     if (!m_connection.service.isEmpty()) {
         options.prepend(QStringLiteral("service=%1").arg(conninfoValue(m_connection.service)));
     } else {
@@ -348,14 +355,16 @@ bool SharedRegister::claim(const QString &hexId, int model, const QString &seria
         // an expired reservation over or leaves the live one alone; never both stations hold it.
         // An ID another beacon carries now is not reserved for this one.
         QSqlQuery q(db);
-        q.prepare(QStringLiteral(
+        // A statement that could not be prepared is still run by Qt; its error is the reason.
+        if (!q.prepare(QStringLiteral(
             "INSERT INTO public.quorvik_claims AS c (hex_id, model, serial, station, operator, claimed_at, expires_at) "
             "SELECT ?, ?, ?, ?, ?, now(), now() + make_interval(secs => ?) "
             "WHERE NOT EXISTS (SELECT 1 FROM public.quorvik_carriers WHERE hex_id = ? AND NOT (model = ? AND serial = ?)) "
             "ON CONFLICT (hex_id) DO UPDATE SET model = excluded.model, serial = excluded.serial, "
             "station = excluded.station, operator = excluded.operator, claimed_at = excluded.claimed_at, "
             "expires_at = excluded.expires_at "
-            "WHERE c.expires_at < now() OR (c.model = excluded.model AND c.serial = excluded.serial)"));
+            "WHERE c.expires_at < now() OR (c.model = excluded.model AND c.serial = excluded.serial)")))
+            return failSql(q.lastError());
         q.addBindValue(text(hexId));
         q.addBindValue(model);
         q.addBindValue(text(serial));
@@ -385,7 +394,8 @@ bool SharedRegister::release(const QString &hexId, int model, const QString &ser
     if (!open())
         return false;
     QSqlQuery q(QSqlDatabase::database(m_connectionName, false));
-    q.prepare(QStringLiteral("DELETE FROM public.quorvik_claims WHERE hex_id = ? AND model = ? AND serial = ?"));
+    if (!q.prepare(QStringLiteral("DELETE FROM public.quorvik_claims WHERE hex_id = ? AND model = ? AND serial = ?")))
+        return failSql(q.lastError());
     q.addBindValue(text(hexId));
     q.addBindValue(model);
     q.addBindValue(text(serial));
@@ -403,7 +413,7 @@ bool SharedRegister::who(const QString &hexId, QList<Entry> *entries)
     QSqlQuery q(QSqlDatabase::database(m_connectionName, false));
     q.setForwardOnly(true);
     // A programming is former when the same beacon was programmed later with another ID.
-    q.prepare(QStringLiteral(
+    if (!q.prepare(QStringLiteral(
         "SELECT b.hex_id, b.model, b.serial, b.station, b.operator, b.prog_date, b.recorded_at, b.duplicate_reason, "
         "b.owner_name, false, EXISTS (SELECT 1 FROM public.quorvik_beacons l WHERE l.model = b.model "
         "AND l.serial = b.serial AND l.id > b.id AND l.hex_id <> b.hex_id) "
@@ -412,7 +422,8 @@ bool SharedRegister::who(const QString &hexId, QList<Entry> *entries)
         "SELECT c.hex_id, c.model, c.serial, c.station, c.operator, NULL, c.claimed_at, '', '', true, false "
         "FROM public.quorvik_claims c WHERE c.hex_id = ? AND c.expires_at >= now() AND NOT EXISTS "
         "(SELECT 1 FROM public.quorvik_beacons b WHERE b.hex_id = c.hex_id AND b.model = c.model AND b.serial = c.serial) "
-        "ORDER BY 7"));
+        "ORDER BY 7")))
+        return failSql(q.lastError());
     q.addBindValue(text(hexId));
     q.addBindValue(text(hexId));
     if (!q.exec())
@@ -444,26 +455,36 @@ bool SharedRegister::send(const std::vector<const EpirbConfig *> &records, int *
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
     if (!db.transaction())
         return failSql(db.lastError());
+    const auto unprepared = [&db, this](const QSqlQuery &q) {
+        // Qt still runs a statement it could not prepare; the preparation's error is the reason.
+        const QSqlError error = q.lastError();
+        db.rollback();
+        return failSql(error);
+    };
     QSqlQuery row(db);
-    row.prepare(QStringLiteral(
+    if (!row.prepare(QStringLiteral(
         "INSERT INTO public.quorvik_beacons (programming_key, hex_id, model, serial, protocol, country, mmsi, beacon_no, "
         "tac_no, tac_no_rls, tac_no_rls_plb, custom_serial, message, owner_name, owner_address, owner_telephone, "
         "owner_other, battery_expiry, station, operator, dealer, prog_date, data_block, duplicate_reason, note) "
         "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
         "ON CONFLICT (programming_key) DO UPDATE SET note = excluded.note, duplicate_reason = excluded.duplicate_reason "
-        "RETURNING id, (xmax = 0)"));
+        "RETURNING id, (xmax = 0)")))
+        return unprepared(row);
     // The beacon's other ID is free again; this one is its own unless another beacon holds it.
     QSqlQuery freeOld(db);
-    freeOld.prepare(QStringLiteral("DELETE FROM public.quorvik_carriers WHERE model = ? AND serial = ? AND hex_id <> ?"));
+    if (!freeOld.prepare(QStringLiteral("DELETE FROM public.quorvik_carriers WHERE model = ? AND serial = ? AND hex_id <> ?")))
+        return unprepared(freeOld);
     QSqlQuery carry(db);
-    carry.prepare(QStringLiteral(
+    if (!carry.prepare(QStringLiteral(
         "INSERT INTO public.quorvik_carriers AS k (hex_id, model, serial, station, operator, programming_id) "
         "VALUES (?, ?, ?, ?, ?, ?) ON CONFLICT (hex_id) DO UPDATE SET station = excluded.station, "
         "operator = excluded.operator, programming_id = excluded.programming_id, since = now() "
-        "WHERE k.model = excluded.model AND k.serial = excluded.serial"));
+        "WHERE k.model = excluded.model AND k.serial = excluded.serial")))
+        return unprepared(carry);
     // Recorded: the reservation has done its work.
     QSqlQuery unclaim(db);
-    unclaim.prepare(QStringLiteral("DELETE FROM public.quorvik_claims WHERE hex_id = ? AND model = ? AND serial = ?"));
+    if (!unclaim.prepare(QStringLiteral("DELETE FROM public.quorvik_claims WHERE hex_id = ? AND model = ? AND serial = ?")))
+        return unprepared(unclaim);
     int added = 0;
     for (const EpirbConfig *r : records) {
         const QString hexId = r->epirbHexMsg();

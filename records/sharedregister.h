@@ -23,6 +23,10 @@ public:
     static constexpr int kSchemaVersion = 2;
     // Seconds libpq waits for the server before the register counts as unreachable.
     static constexpr int kConnectTimeoutS = 3;
+    // A lost network on an open connection is noticed within this, not TCP's quarter of an hour.
+    static constexpr int kLineLostMs = 15000;
+    // No statement of the program runs longer: a server that hangs is a register that cannot answer.
+    static constexpr int kStatementTimeoutMs = 10000;
     // How long a reservation outlives a station that never ends its write.
     static constexpr int kClaimLifetimeS = 600;
 

@@ -159,6 +159,7 @@ private slots:
     void failedWriteAndReprogrammedBeaconFreeTheirIds();
     void simultaneousClaimsWarnExactlyOnce();
     void aProgrammingSentAgainKeepsOneRowWithItsNewestNote();
+    void aServerThatHangsIsACheckThatFailedWithItsReason();
     void badCredentialsWrongHostAndNewerSchemaKeepTheRecord();
 
 private:
@@ -559,6 +560,31 @@ void TestRegister::aProgrammingSentAgainKeepsOneRowWithItsNewestNote()
     QCOMPARE(rows(hex).size(), 1);
     QCOMPARE(column(hex, QStringLiteral("Bench N"), QStringLiteral("note")), QStringLiteral("Edited note"));
     QCOMPARE(column(hex, QStringLiteral("Bench N"), QStringLiteral("duplicate_reason")), QStringLiteral("Checked by phone"));
+}
+
+void TestRegister::aServerThatHangsIsACheckThatFailedWithItsReason()
+{
+    QString error;
+    SharedRegister reg(SharedRegister::Connection::parse(m_cluster->url(QStringLiteral("register")), &error));
+    QVERIFY2(reg.open(), qPrintable(reg.lastError()));
+    // Another session holds the reservations' table: the claim waits on the server, which
+    // gives up after the program's statement limit instead of never.
+    rows(QStringLiteral("ADCE0AAAAAAAAAA")); // opens the probe connection
+    QSqlDatabase probe = QSqlDatabase::database(QStringLiteral("probe"));
+    QVERIFY(probe.transaction());
+    QSqlQuery lock(probe);
+    QVERIFY2(lock.exec(QStringLiteral("LOCK TABLE public.quorvik_claims IN ACCESS EXCLUSIVE MODE")),
+             qPrintable(lock.lastError().text()));
+    QElapsedTimer t;
+    t.start();
+    QList<SharedRegister::Entry> others;
+    QVERIFY(!reg.claim(QStringLiteral("ADCE0AAAAAAAAAA"), 13, QStringLiteral("8001"), QString(), QString(), &others));
+    qInfo("claim on a hanging server failed after %lld ms", qlonglong(t.elapsed()));
+    QVERIFY2(reg.lastError().contains(QLatin1String("statement timeout")), qPrintable(reg.lastError()));
+    QVERIFY(probe.rollback());
+    QVERIFY2(reg.claim(QStringLiteral("ADCE0AAAAAAAAAA"), 13, QStringLiteral("8001"), QString(), QString(), &others),
+             qPrintable(reg.lastError()));
+    QVERIFY(reg.release(QStringLiteral("ADCE0AAAAAAAAAA"), 13, QStringLiteral("8001")));
 }
 
 void TestRegister::badCredentialsWrongHostAndNewerSchemaKeepTheRecord()
