@@ -48,6 +48,9 @@ RegisterQueryModel::RegisterQueryModel(const SharedRegister::Connection &connect
     : QAbstractTableModel(parent)
     , m_register(connection)
 {
+    m_searchPause.setSingleShot(true);
+    m_searchPause.setInterval(kSearchPauseMs);
+    connect(&m_searchPause, &QTimer::timeout, this, &RegisterQueryModel::reload);
 }
 
 RegisterQueryModel::~RegisterQueryModel() = default;
@@ -162,7 +165,7 @@ void RegisterQueryModel::setSearch(const QString &text)
         return;
     m_search = t;
     emit searchChanged();
-    reload();
+    m_searchPause.start();
 }
 
 void RegisterQueryModel::setStation(const QString &station)
@@ -191,6 +194,7 @@ void RegisterQueryModel::setError(const QString &error)
 
 bool RegisterQueryModel::reload()
 {
+    m_searchPause.stop();
     QVector<Row> rows;
     const bool ok = fetch(0, &rows);
     beginResetModel();

@@ -5,6 +5,7 @@
 #include <QAbstractTableModel>
 #include <QByteArray>
 #include <QString>
+#include <QTimer>
 #include <QVector>
 #include <QtQml/qqmlregistration.h>
 
@@ -34,6 +35,7 @@ public:
     Q_ENUM(SortKey)
 
     static constexpr int kPageRows = 200;
+    static constexpr int kSearchPauseMs = 250;
 
     RegisterQueryModel(const SharedRegister::Connection &connection, QObject *parent);
     ~RegisterQueryModel() override;
@@ -89,6 +91,8 @@ private:
     SharedRegister m_register;
     QVector<Row> m_rows;
     QString m_search;
+    // Typing on: the register is asked once the keys pause, not at every key.
+    QTimer m_searchPause;
     QString m_station;
     SortKey m_sort = ByRecorded;
     bool m_ascending = false;

@@ -4,6 +4,7 @@
 
 #include "config/datablockcodec.h"
 #include "config/epirbconfig.h"
+#include "records/registerquerymodel.h"
 #include "records/sharedregister.h"
 #include "beaconsimulator.h"
 
@@ -158,7 +159,7 @@ private slots:
     void registerLostMidRunLosesNothingAndSendsOnce();
     void failedWriteAndReprogrammedBeaconFreeTheirIds();
     void simultaneousClaimsWarnExactlyOnce();
-    void aProgrammingSentAgainKeepsOneRowWithItsNewestNote();
+    void aProgrammingSentAgainKeepsOneRowAndIsFoundAsTyped();
     void aServerThatHangsIsACheckThatFailedWithItsReason();
     void badCredentialsWrongHostAndNewerSchemaKeepTheRecord();
 
@@ -539,7 +540,7 @@ void TestRegister::simultaneousClaimsWarnExactlyOnce()
     QVERIFY(others.isEmpty());
 }
 
-void TestRegister::aProgrammingSentAgainKeepsOneRowWithItsNewestNote()
+void TestRegister::aProgrammingSentAgainKeepsOneRowAndIsFoundAsTyped()
 {
     QString error;
     SharedRegister reg(SharedRegister::Connection::parse(m_cluster->url(QStringLiteral("register")), &error));
@@ -560,6 +561,20 @@ void TestRegister::aProgrammingSentAgainKeepsOneRowWithItsNewestNote()
     QCOMPARE(rows(hex).size(), 1);
     QCOMPARE(column(hex, QStringLiteral("Bench N"), QStringLiteral("note")), QStringLiteral("Edited note"));
     QCOMPARE(column(hex, QStringLiteral("Bench N"), QStringLiteral("duplicate_reason")), QStringLiteral("Checked by phone"));
+
+    // "All stations" searched as the technician types: the register is asked once the keys pause.
+    EpirbConfig neighbour;
+    QVERIFY(decodeDataBlock(BeaconSimulator::blankBlock(QStringLiteral("40601")), neighbour));
+    QVERIFY2(reg.send({ &neighbour }, &sent), qPrintable(reg.lastError()));
+    RegisterQueryModel all(SharedRegister::Connection::parse(m_cluster->url(QStringLiteral("register")), &error), nullptr);
+    QVERIFY2(all.reload(), qPrintable(all.error()));
+    const int everyone = all.rowCount();
+    QVERIFY(everyone > 1);
+    for (const char *typed : { "4", "40", "405", "4050", "40501" })
+        all.setSearch(QString::fromLatin1(typed));
+    QCOMPARE(all.rowCount(), everyone);
+    QTRY_COMPARE(all.rowCount(), 1);
+    QCOMPARE(all.data(all.index(0, RegisterQueryModel::BeaconSerial), Qt::DisplayRole).toString(), QStringLiteral("40501"));
 }
 
 void TestRegister::aServerThatHangsIsACheckThatFailedWithItsReason()
