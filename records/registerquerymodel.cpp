@@ -137,12 +137,13 @@ QVariant RegisterQueryModel::data(const QModelIndex &index, int role) const
 
 bool RegisterQueryModel::canFetchMore(const QModelIndex &parent) const
 {
-    return !parent.isValid() && m_more;
+    // While the keys pause the rows are of the search before: no page of the new one goes after them.
+    return !parent.isValid() && m_more && !m_searchPause.isActive();
 }
 
 void RegisterQueryModel::fetchMore(const QModelIndex &parent)
 {
-    if (parent.isValid() || !m_more)
+    if (!canFetchMore(parent))
         return;
     QVector<Row> rows;
     if (!fetch(int(m_rows.size()), &rows)) {
