@@ -414,6 +414,37 @@ void ProgrammingSession::refuseWrite(const QString &why)
     emit writeFinished(WriteOutcome::Refused, text);
 }
 
+void ProgrammingSession::gateThen(bool allowQuestion, std::function<void()> onGo)
+{
+    RegisterOutbox *outbox = m_c.outbox;
+    const EpirbConfig *pending = m_c.pending;
+    const QString hexId = pending->epirbHexMsg().trimmed().toUpper();
+    // Asked ahead only when the rules let the write through: a refused write reserves nothing.
+    if (!outbox || !outbox->isSetUp() || !m_c.gate->guard() || hexId.size() != 15
+        || !m_c.gate->refusal(*pending).isEmpty()) {
+        if (passGate(allowQuestion))
+            onGo();
+        return;
+    }
+    const QString key = duplicateKey();
+    setStatus(tr("Checking hex ID %1 in the shared register...").arg(hexId), false);
+    setPhase(Phase::CheckingRegister);
+    outbox->askAhead(hexId, pending->beaconType(), pending->beaconSerial(), m_c.gate->guard()->reservesFor(*pending),
+                     this, [this, key, allowQuestion, onGo] {
+                         if (m_phase != Phase::CheckingRegister) {
+                             // Stopped, or another operation began, while the register answered.
+                             m_c.outbox->dropAnswer();
+                             return;
+                         }
+                         if (duplicateKey() != key) {
+                             gateThen(allowQuestion, onGo);
+                             return;
+                         }
+                         if (passGate(allowQuestion))
+                             onGo();
+                     });
+}
+
 bool ProgrammingSession::passGate(bool allowQuestion)
 {
     m_checkedBlock.clear();
@@ -498,9 +529,7 @@ void ProgrammingSession::startWrite()
     // A reason given for an earlier write does not carry over to this one.
     m_c.pending->setDuplicateReason(QString());
     prepareWrite();
-    if (!passGate(true))
-        return;
-    beginWrite();
+    gateThen(true, [this] { beginWrite(); });
 }
 
 bool ProgrammingSession::duplicateUnchecked() const
@@ -565,9 +594,7 @@ bool ProgrammingSession::programAnyway(const QString &reasonIn)
     setDuplicateQuestion(QString(), {});
     // Asked again with the answer in hand: the gate sees the record as it is now.
     m_c.pending->setDuplicateReason(QString());
-    if (!passGate(true))
-        return false;
-    beginWrite();
+    gateThen(true, [this] { beginWrite(); });
     return true;
 }
 
@@ -783,7 +810,7 @@ bool ProgrammingSession::storeVerifiedBeacon()
                          .arg(db->pendingFile()));
     // The register's failure is its own status: the beacon is safe in the local database.
     if (shared)
-        outbox->sendNow();
+        outbox->sendInBackground();
     return m_storeError.isEmpty();
 }
 
@@ -871,8 +898,11 @@ void ProgrammingSession::startProductionWrite()
     }
     m_operation = Operation::ProductionWrite;
     pending->setDuplicateReason(QString());
-    if (!passGate(false))
-        return;
+    gateThen(false, [this, heldBeacon] { beginProductionWrite(heldBeacon); });
+}
+
+void ProgrammingSession::beginProductionWrite(bool heldBeacon)
+{
     m_writeBlock = m_checkedBlock;
     if (heldBeacon) {
         // The beacon answered the read on this very link: write on it now.
