@@ -16,6 +16,7 @@
 #include <QProcess>
 #include <QSemaphore>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -161,6 +162,7 @@ private slots:
     void simultaneousClaimsWarnExactlyOnce();
     void aProgrammingSentAgainKeepsOneRowAndIsFoundAsTyped();
     void aServerThatHangsIsACheckThatFailedWithItsReason();
+    void allStationsPagesFollowEachOtherWhileOthersWrite();
     void badCredentialsWrongHostAndNewerSchemaKeepTheRecord();
 
 private:
@@ -567,14 +569,72 @@ void TestRegister::aProgrammingSentAgainKeepsOneRowAndIsFoundAsTyped()
     QVERIFY(decodeDataBlock(BeaconSimulator::blankBlock(QStringLiteral("40601")), neighbour));
     QVERIFY2(reg.send({ &neighbour }, &sent), qPrintable(reg.lastError()));
     RegisterQueryModel all(SharedRegister::Connection::parse(m_cluster->url(QStringLiteral("register")), &error), nullptr);
-    QVERIFY2(all.reload(), qPrintable(all.error()));
+    QSignalSpy pages(&all, &RegisterQueryModel::pageLoaded);
+    all.reload();
+    QTRY_COMPARE(pages.size(), 1);
+    QVERIFY2(pages.takeFirst().at(0).toBool(), qPrintable(all.error()));
     const int everyone = all.rowCount();
     QVERIFY(everyone > 1);
     for (const char *typed : { "4", "40", "405", "4050", "40501" })
         all.setSearch(QString::fromLatin1(typed));
     QCOMPARE(all.rowCount(), everyone);
     QTRY_COMPARE(all.rowCount(), 1);
+    QCOMPARE(pages.size(), 1); // one question for the whole word
     QCOMPARE(all.data(all.index(0, RegisterQueryModel::BeaconSerial), Qt::DisplayRole).toString(), QStringLiteral("40501"));
+}
+
+void TestRegister::allStationsPagesFollowEachOtherWhileOthersWrite()
+{
+    // Rows of one statement share their time of recording to the microsecond: only the row id
+    // tells them apart, and a page must start exactly after the last row of the one before.
+    const auto fill = [this](int from, int to) {
+        rows(QStringLiteral("-")); // opens the probe connection
+        QSqlQuery q(QSqlDatabase::database(QStringLiteral("probe")));
+        return q.exec(QStringLiteral("INSERT INTO public.quorvik_beacons (programming_key, hex_id, model, serial, "
+                                     "protocol, country, data_block, station) SELECT 'keyset ' || n, 'ADCE0' || "
+                                     "lpad(n::text, 10, '0'), 13, (90000 + n)::text, 15, 211, '\\x00', 'Keyset yard' "
+                                     "FROM generate_series(%1, %2) AS n")
+                          .arg(from)
+                          .arg(to))
+            ? QString()
+            : q.lastError().text();
+    };
+    const QString filled = fill(1, 450);
+    QVERIFY2(filled.isEmpty(), qPrintable(filled));
+    QString error;
+    RegisterQueryModel yard(SharedRegister::Connection::parse(m_cluster->url(QStringLiteral("register")), &error), nullptr);
+    QSignalSpy pages(&yard, &RegisterQueryModel::pageLoaded);
+    yard.setStation(QStringLiteral("Keyset yard"));
+    QTRY_COMPARE(pages.size(), 1);
+    QCOMPARE(yard.rowCount(), RegisterQueryModel::kPageRows);
+    // Another station writes newer rows while this one reads: a page by position would show
+    // as many rows of the first page again.
+    const QString more = fill(451, 500);
+    QVERIFY2(more.isEmpty(), qPrintable(more));
+    QVERIFY(yard.canFetchMore(QModelIndex()));
+    yard.fetchMore(QModelIndex());
+    QVERIFY(yard.loading());
+    QVERIFY(!yard.canFetchMore(QModelIndex())); // one page at a time
+    QTRY_COMPARE(pages.size(), 2);
+    yard.fetchMore(QModelIndex());
+    QTRY_COMPARE(pages.size(), 3);
+    QCOMPARE(yard.rowCount(), 450);
+    QVERIFY(!yard.canFetchMore(QModelIndex()));
+    QStringList serials;
+    for (int row = 0; row < yard.rowCount(); ++row)
+        serials << yard.data(yard.index(row, RegisterQueryModel::BeaconSerial), Qt::DisplayRole).toString();
+    QCOMPARE(serials.first(), QStringLiteral("90450"));
+    QCOMPARE(serials.last(), QStringLiteral("90001"));
+    QCOMPARE(QSet<QString>(serials.cbegin(), serials.cend()).size(), 450);
+    // By serial, upwards: the key is the text the server compares.
+    yard.sortBy(RegisterQueryModel::BySerial, true);
+    QTRY_COMPARE(pages.size(), 4);
+    yard.fetchMore(QModelIndex());
+    QTRY_COMPARE(pages.size(), 5);
+    QCOMPARE(yard.rowCount(), 400);
+    QCOMPARE(yard.data(yard.index(200, RegisterQueryModel::BeaconSerial), Qt::DisplayRole).toString(),
+             QStringLiteral("90201"));
+    QVERIFY(yard.error().isEmpty());
 }
 
 void TestRegister::aServerThatHangsIsACheckThatFailedWithItsReason()
