@@ -88,6 +88,8 @@ int main(int argc, char *argv[])
     std::unique_ptr<PgCluster> cluster;
     if (url.isEmpty()) {
         cluster = std::make_unique<PgCluster>();
+        // Figures with the server writing to disk as a workshop's would.
+        cluster->setDurable(true);
         if (!cluster->create()) {
             std::fprintf(stderr, "no throwaway cluster: %s\n", qPrintable(cluster->why()));
             return 1;

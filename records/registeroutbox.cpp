@@ -296,7 +296,7 @@ RegisterOutbox::SendResult RegisterOutbox::runSend(SharedRegister &r, const Send
     std::vector<const EpirbConfig *> all;
     for (const auto &record : job.records)
         all.push_back(record.get());
-    result.ok = all.empty() ? r.open() : r.send(all, &result.sent);
+    result.ok = all.empty() ? r.open() : r.send(all, &result.sent, &result.rejected);
     result.error = r.lastError();
     return result;
 }
@@ -313,20 +313,34 @@ int RegisterOutbox::finishSend(const SendJob &job, const SendResult &result)
     }
     m_backoffMs = 0;
     m_retry.stop();
-    if (!job.asideKeys.isEmpty())
-        dropSuperseded(job.asideKeys);
+    // A programming the server refused keeps waiting here, with the reason said; the others went.
+    QSet<QString> asideSent = job.asideKeys;
+    QHash<QString, QString> sentNotes = job.sentNotes;
+    for (const SharedRegister::Rejected &r : result.rejected) {
+        asideSent.remove(r.key);
+        sentNotes.remove(r.key);
+    }
+    if (!asideSent.isEmpty())
+        dropSuperseded(asideSent);
     if (!job.records.empty()) {
         qInfo().noquote() << QStringLiteral("Register: %1 of %2 waiting records sent to %3")
                                  .arg(result.sent)
                                  .arg(job.records.size())
                                  .arg(m_connection.describe());
         // Not on disk yet: they are sent again later, and the register keeps one row each.
-        if (!m_database->markSentToRegister(job.sentNotes)) {
+        if (!m_database->markSentToRegister(sentNotes)) {
             setError(tr("Register: the records were sent, but the local database could not note it: %1")
                          .arg(m_database->writeProblem()),
                      true);
             return result.sent;
         }
+    }
+    if (!result.rejected.isEmpty()) {
+        setError(tr("Register: %n programming(s) refused by the register and kept waiting here; PLB %1: %2", nullptr,
+                    int(result.rejected.size()))
+                     .arg(result.rejected.first().serial, result.rejected.first().reason),
+                 true);
+        return result.sent;
     }
     setError(QString(), true);
     return result.sent;

@@ -126,6 +126,7 @@ private:
         bool ok = false;
         int sent = 0;
         QString error;
+        QList<SharedRegister::Rejected> rejected;
     };
     struct Answer
     {

@@ -163,6 +163,7 @@ private slots:
     void aProgrammingSentAgainKeepsOneRowAndIsFoundAsTyped();
     void aServerThatHangsIsACheckThatFailedWithItsReason();
     void allStationsPagesFollowEachOtherWhileOthersWrite();
+    void aRowTheServerRefusesWaitsAndTheOthersGo();
     void badCredentialsWrongHostAndNewerSchemaKeepTheRecord();
 
 private:
@@ -581,6 +582,42 @@ void TestRegister::aProgrammingSentAgainKeepsOneRowAndIsFoundAsTyped()
     QTRY_COMPARE(all.rowCount(), 1);
     QCOMPARE(pages.size(), 1); // one question for the whole word
     QCOMPARE(all.data(all.index(0, RegisterQueryModel::BeaconSerial), Qt::DisplayRole).toString(), QStringLiteral("40501"));
+}
+
+void TestRegister::aRowTheServerRefusesWaitsAndTheOthersGo()
+{
+    // A rule of the workshop's administrator the program does not know: one value refused.
+    rows(QStringLiteral("-")); // opens the probe connection
+    QSqlQuery admin(QSqlDatabase::database(QStringLiteral("probe")));
+    QVERIFY2(admin.exec(QStringLiteral("ALTER TABLE public.quorvik_beacons ADD CONSTRAINT no_refused_owner "
+                                       "CHECK (owner_name <> 'Refused Owner')")),
+             qPrintable(admin.lastError().text()));
+    Station s(QStringLiteral("Bench R"), QStringLiteral("shop"));
+    QVERIFY(!s.startBeacon(6101).isEmpty());
+    CliResult r = s.program(6101, kSerialIdentity, { QStringLiteral("--owner-name"), QStringLiteral("Refused Owner") });
+    QVERIFY2(r.code == 0, qPrintable(describe(r))); // programmed and kept here
+    const QString refusedHex = r.json.value(QStringLiteral("hexId")).toString();
+    QVERIFY2(r.json.value(QStringLiteral("registerStatus")).toString().contains(QLatin1String("refused by the register")),
+             qPrintable(describe(r)));
+    QVERIFY(!s.startBeacon(6102).isEmpty());
+    r = s.program(6102, kSerialIdentity);
+    QVERIFY2(r.code == 0, qPrintable(describe(r)));
+    const QString goodHex = r.json.value(QStringLiteral("hexId")).toString();
+    // The refused one did not hold the next back; it waits, and the reason is the server's.
+    QCOMPARE(rows(goodHex).size(), 1);
+    QCOMPARE(rows(refusedHex).size(), 0);
+    r = s.cli({ QStringLiteral("db"), QStringLiteral("send") });
+    QVERIFY2(r.code != 0 && r.err.contains("no_refused_owner") && r.err.contains("6101"), qPrintable(describe(r)));
+    QCOMPARE(r.json.value(QStringLiteral("waiting")).toInt(), 1);
+    // Once the rule is gone it is sent like any other, and nothing twice.
+    QVERIFY2(admin.exec(QStringLiteral("ALTER TABLE public.quorvik_beacons DROP CONSTRAINT no_refused_owner")),
+             qPrintable(admin.lastError().text()));
+    r = s.cli({ QStringLiteral("db"), QStringLiteral("send") });
+    QVERIFY2(r.code == 0, qPrintable(describe(r)));
+    QCOMPARE(r.json.value(QStringLiteral("sent")).toInt(), 1);
+    QCOMPARE(r.json.value(QStringLiteral("waiting")).toInt(), 0);
+    QCOMPARE(rows(refusedHex).size(), 1);
+    QCOMPARE(rows(goodHex).size(), 1);
 }
 
 void TestRegister::allStationsPagesFollowEachOtherWhileOthersWrite()
