@@ -207,7 +207,15 @@ int main(int argc, char *argv[])
         report("search keystroke (owner name)", page([&all] { all.setSearch(QStringLiteral("owner 12345")); all.reload(); }), 50);
         report("\"This station\" open", page([&all] { all.setStation(QStringLiteral("Bench 3")); }), 200);
         report("sort by serial", page([&all] { all.sortBy(RegisterQueryModel::BySerial, true); }), 500);
-        report("next page (by key)", page([&all] { all.fetchNextPage(); }), 200);
+        // Deep in the whole register: the tenth page of every station's rows.
+        all.setStation(QString());
+        all.setSearch(QString());
+        page([&all] { all.sortBy(RegisterQueryModel::ByRecorded, false); });
+        for (int i = 0; i < 8 && all.canFetchMore(QModelIndex()); ++i)
+            page([&all] { all.fetchNextPage(); });
+        if (all.canFetchMore(QModelIndex()))
+            report("next page (by key, 10th)", page([&all] { all.fetchNextPage(); }), 200);
+        std::printf("  rows shown: %d\n", all.rowCount());
         if (!all.error().isEmpty())
             std::fprintf(stderr, "%s\n", qPrintable(all.error()));
     }

@@ -40,6 +40,9 @@ RegisterOutbox::RegisterOutbox(DatabaseIfc *database, QObject *parent)
     reload();
     if (m_database) {
         connect(m_database, &DatabaseIfc::endResetModel, this, &RegisterOutbox::statusChanged);
+        // Whatever takes a waiting programming out of the database (programming the beacon
+        // again, delete, import, restore), the register still gets it.
+        m_database->setKeepWaiting([this](const EpirbConfig &waiting) { keepAside(waiting); });
     }
 }
 
@@ -47,6 +50,8 @@ RegisterOutbox::~RegisterOutbox()
 {
     if (s_instance == this)
         s_instance = nullptr;
+    if (m_database)
+        m_database->setKeepWaiting({});
     // Jobs in hand (a release, a send) end first: each is bounded by the connection's timeouts.
     delete m_line;
 }
@@ -154,26 +159,22 @@ void RegisterOutbox::dropSuperseded(const QSet<QString> &keys)
         qWarning().noquote() << QStringLiteral("Register: %1 could not be written: %2").arg(path, error);
 }
 
-void RegisterOutbox::beforeReplacing(const EpirbConfig &incoming)
+void RegisterOutbox::keepAside(const EpirbConfig &waiting)
 {
-    if (!m_database)
-        return;
-    for (int i = 0; i < m_database->count(); ++i) {
-        const EpirbConfig *stored = m_database->beaconAt(i);
-        if (!stored->registerPending() || DatabaseFile::identity(*stored) != DatabaseFile::identity(incoming))
-            continue;
-        QLockFile lock(supersededPath() + QStringLiteral(".lock"));
-        lockSuperseded(lock); // written even so: losing the programming is worse than a race
-        DatabaseFile::RecordList kept = superseded();
-        auto copy = std::make_unique<EpirbConfig>();
-        copy->copyFrom(*stored);
-        kept.push_back(std::move(copy));
-        QString error;
-        if (!DatabaseFile::writeFile(supersededPath(), DatabaseFile::encode(kept), &error))
-            qWarning().noquote() << QStringLiteral("Register: a waiting programming of %1 could not be kept aside: %2")
-                                        .arg(stored->beaconSerial(), error);
-        return;
-    }
+    QLockFile lock(supersededPath() + QStringLiteral(".lock"));
+    lockSuperseded(lock); // written even so: losing the programming is worse than a race
+    DatabaseFile::RecordList kept = superseded();
+    auto copy = std::make_unique<EpirbConfig>();
+    copy->copyFrom(waiting);
+    copy->setRegisterPending(true);
+    kept.push_back(std::move(copy));
+    QString error;
+    if (!DatabaseFile::writeFile(supersededPath(), DatabaseFile::encode(kept), &error))
+        qWarning().noquote() << QStringLiteral("Register: a waiting programming of %1 could not be kept aside: %2")
+                                    .arg(waiting.beaconSerial(), error);
+    else
+        qInfo().noquote() << QStringLiteral("Register: the waiting programming of PLB %1 is kept in %2 until it is sent")
+                                 .arg(waiting.beaconSerial(), supersededPath());
 }
 
 QString RegisterOutbox::waitingText() const

@@ -106,10 +106,6 @@ public:
     // An answer asked ahead that no write will use: its reservation is given up.
     void dropAnswer();
 
-    // Called before incoming replaces the stored record of the same beacon: a programming of it
-    // that still waits is kept aside (beside the database) and sent with the others, so that
-    // programming the beacon again while the register is away does not lose the earlier row.
-    void beforeReplacing(const EpirbConfig &incoming);
     // Where such programmings wait; the file exists only while some do.
     QString supersededPath() const;
 
@@ -147,6 +143,9 @@ private:
     // Gives up a reservation no write in hand holds, without waiting.
     void writeEndedFor(const QString &hexId, int model, const QString &serial);
     void takeClaim(const Answer &answer, QList<SharedRegister::Entry> *others, QString *error);
+    // A waiting programming the database let go of is kept beside it and sent with the others,
+    // so that programming the beacon again while the register is away does not lose a row.
+    void keepAside(const EpirbConfig &waiting);
     DatabaseFile::RecordList superseded(QString *error = nullptr) const;
     bool lockSuperseded(QLockFile &lock) const;
     void dropSuperseded(const QSet<QString> &sentKeys);

@@ -792,8 +792,6 @@ bool ProgrammingSession::storeVerifiedBeacon()
     const bool shared = outbox && outbox->isSetUp();
     // Locally first; the register gets it from there, now or later.
     current->setRegisterPending(shared);
-    if (outbox)
-        outbox->beforeReplacing(*current);
     m_storeError.clear();
     if (!db->addOrReplace(*current))
         m_storeError = QStringLiteral("the database keeps beacons by a numeric serial number, not \"%1\"")

@@ -164,6 +164,7 @@ private slots:
     void aServerThatHangsIsACheckThatFailedWithItsReason();
     void allStationsPagesFollowEachOtherWhileOthersWrite();
     void aRowTheServerRefusesWaitsAndTheOthersGo();
+    void aRestoredCopyKeepsTheProgrammingsThatWait();
     void badCredentialsWrongHostAndNewerSchemaKeepTheRecord();
 
 private:
@@ -582,6 +583,43 @@ void TestRegister::aProgrammingSentAgainKeepsOneRowAndIsFoundAsTyped()
     QTRY_COMPARE(all.rowCount(), 1);
     QCOMPARE(pages.size(), 1); // one question for the whole word
     QCOMPARE(all.data(all.index(0, RegisterQueryModel::BeaconSerial), Qt::DisplayRole).toString(), QStringLiteral("40501"));
+}
+
+void TestRegister::aRestoredCopyKeepsTheProgrammingsThatWait()
+{
+    Station s(QStringLiteral("Bench K"), QStringLiteral("shop"));
+    const QString dbFile = s.env().value(QStringLiteral("XDG_DATA_HOME")) + QStringLiteral("/Aldmar/Quorvik PLB/Quorvik.db");
+    QVERIFY(!s.startBeacon(6201).isEmpty());
+    CliResult r = s.program(6201, kSerialIdentity);
+    QVERIFY2(r.code == 0, qPrintable(describe(r)));
+    const QString hexOld = r.json.value(QStringLiteral("hexId")).toString();
+    QCOMPARE(rows(hexOld).size(), 1);
+    QTemporaryDir keep;
+    const QString copy = keep.filePath(QStringLiteral("Quorvik-copy.db"));
+    QVERIFY(QFile::copy(dbFile, copy));
+
+    // During an outage: the same beacon programmed anew, and another one; both wait here.
+    QVERIFY2(m_cluster->stop(), qPrintable(m_cluster->why()));
+    const QStringList unchecked{ QStringLiteral("--allow-unchecked"), QStringLiteral("Outage, checked by hand") };
+    r = s.program(6201, kSerialIdentity, QStringList{ QStringLiteral("--owner-name"), QStringLiteral("Second Owner") } + unchecked);
+    QVERIFY2(r.code == 0, qPrintable(describe(r)));
+    QVERIFY(!s.startBeacon(6202).isEmpty());
+    r = s.program(6202, kSerialIdentity, unchecked);
+    QVERIFY2(r.code == 0, qPrintable(describe(r)));
+    const QString hexNew = r.json.value(QStringLiteral("hexId")).toString();
+
+    // The copy from before has neither: putting it back must not take them from the register.
+    r = s.cli({ QStringLiteral("db"), QStringLiteral("restore"), copy });
+    QVERIFY2(r.code == 0, qPrintable(describe(r)));
+    QVERIFY2(m_cluster->start(), qPrintable(m_cluster->why()));
+    r = s.cli({ QStringLiteral("db"), QStringLiteral("send") });
+    QVERIFY2(r.code == 0, qPrintable(describe(r)));
+    QCOMPARE(r.json.value(QStringLiteral("sent")).toInt(), 2);
+    QCOMPARE(r.json.value(QStringLiteral("waiting")).toInt(), 0);
+    QCOMPARE(rows(hexNew).size(), 1);
+    const auto programmings = rows(hexOld);
+    QCOMPARE(programmings.size(), 2);
+    QCOMPARE(programmings.last().second, QStringLiteral("Second Owner"));
 }
 
 void TestRegister::aRowTheServerRefusesWaitsAndTheOthersGo()
