@@ -393,6 +393,9 @@ void TestBeacon::clearDatabase()
         db->setDbBeacon(0);
         db->deleteCurrent();
     }
+    // A fresh station: no programming of an earlier test set aside for the register either.
+    if (!db->databasePath().isEmpty())
+        QFile::remove(QFileInfo(db->databasePath()).absolutePath() + QStringLiteral("/RegisterWaiting.db"));
 }
 
 bool TestBeacon::hasPage(const QString &file) const
