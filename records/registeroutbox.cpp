@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QPointer>
 #include <QSettings>
 
 #include <algorithm>
@@ -453,6 +454,7 @@ void RegisterOutbox::askAhead(const QString &hexId, int model, const QString &se
     const QString operatorName = tables->operatorName();
     const int generation = m_lineGeneration;
     const int ask = ++m_askGeneration;
+    const QPointer<QObject> asker(context);
     line()->post<Answer>(
         [=](SharedRegister &r) {
             Answer a;
@@ -464,7 +466,7 @@ void RegisterOutbox::askAhead(const QString &hexId, int model, const QString &se
             a.error = r.lastError();
             return a;
         },
-        this, [this, generation, ask, context, done](const Answer &answer) {
+        this, [this, generation, ask, asker, done](const Answer &answer) {
             if (generation != m_lineGeneration)
                 return;
             if (ask != m_askGeneration) {
@@ -474,7 +476,7 @@ void RegisterOutbox::askAhead(const QString &hexId, int model, const QString &se
                 return;
             }
             m_answer = answer;
-            if (context)
+            if (asker)
                 done();
         });
 }
