@@ -5,6 +5,7 @@
 #include "records/sharedregister.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QSet>
 #include <QString>
 #include <QTimer>
@@ -153,7 +154,8 @@ private:
     void reload();
 
     static RegisterOutbox *s_instance;
-    DatabaseIfc *m_database;
+    // Gone before this at the end of the program: both are children of the application.
+    QPointer<DatabaseIfc> m_database;
     SharedRegister::Connection m_connection;
     RegisterLine *m_line = nullptr;
     // Results of a line given up since are not this register's.
