@@ -13,7 +13,6 @@
 #include "production/productionbatch.h"
 #include "records/databaseifc.h"
 #include "session/programmingsession.h"
-#include "records/registeroutbox.h"
 #include "session/stationservices.h"
 
 #include <QApplication>
@@ -95,8 +94,6 @@ EpirbApp::EpirbApp(const QStringList &args, QObject *parent, StartMode mode)
     setup.session.production = m_production;
     setup.session.productionSerialArgument = m_productionSerialArgument;
     m_services = std::make_unique<StationServices>(this, setup);
-    // Nobody at the window runs "Send now" after every outage: waiting records are tried again.
-    RegisterOutbox::instance(this)->setRetrying(true);
     m_session = m_services->session();
     connect(UiLanguage::instance(), &UiLanguage::choiceChanged, m_session, &ProgrammingSession::retranslateStatus);
     m_countryModel = m_services->countries();

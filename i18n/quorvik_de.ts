@@ -2582,10 +2582,6 @@
         <source>Write refused: %1</source>
         <translation>Schreiben abgelehnt: %1</translation>
     </message>
-    <message>
-        <source>Checking hex ID %1 in the shared register...</source>
-        <translation>Hex-ID %1 wird im gemeinsamen Register geprüft...</translation>
-    </message>
 </context>
 <context>
     <name>ProtocolConfigForm.ui</name>
@@ -3475,13 +3471,6 @@
     <message>
         <source>shared register</source>
         <translation>gemeinsames Register</translation>
-    </message>
-    <message numerus="yes">
-        <source>Register: %n programming(s) refused by the register and kept waiting here; PLB %1: %2</source>
-        <translation>
-            <numerusform>Register: %n Programmierung vom Register abgelehnt, sie wartet hier weiter; PLB %1: %2</numerusform>
-            <numerusform>Register: %n Programmierungen vom Register abgelehnt, sie warten hier weiter; PLB %1: %2</numerusform>
-        </translation>
     </message>
 </context>
 <context>

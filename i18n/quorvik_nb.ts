@@ -2582,10 +2582,6 @@
         <source>Write refused: %1</source>
         <translation>Skriving avvist: %1</translation>
     </message>
-    <message>
-        <source>Checking hex ID %1 in the shared register...</source>
-        <translation>Kontrollerer hex-ID %1 i det felles registeret...</translation>
-    </message>
 </context>
 <context>
     <name>ProtocolConfigForm.ui</name>
@@ -3475,13 +3471,6 @@
     <message>
         <source>shared register</source>
         <translation>felles register</translation>
-    </message>
-    <message numerus="yes">
-        <source>Register: %n programming(s) refused by the register and kept waiting here; PLB %1: %2</source>
-        <translation>
-            <numerusform>Register: %n programmering avvist av registeret, den venter her; PLB %1: %2</numerusform>
-            <numerusform>Register: %n programmeringer avvist av registeret, de venter her; PLB %1: %2</numerusform>
-        </translation>
     </message>
 </context>
 <context>

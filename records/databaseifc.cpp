@@ -334,32 +334,8 @@ void DatabaseIfc::applyInMemory(const Change &change)
     fixCurrent(previous, previousIdentity);
     listChanged();
     emit endResetModel();
-    std::vector<const EpirbConfig *> gone;
-    for (const auto &r : dropped)
-        gone.push_back(r.get());
-    keepDroppedWaiting(gone);
     // Only now: the view has let go of them.
     dropped.clear();
-}
-
-void DatabaseIfc::keepDroppedWaiting(const std::vector<const EpirbConfig *> &dropped)
-{
-    if (!m_keepWaiting)
-        return;
-    QSet<QString> kept;
-    for (const EpirbConfig *r : dropped) {
-        if (!r || !r->registerPending())
-            continue;
-        if (kept.isEmpty()) {
-            for (const auto &k : m_records) {
-                if (k && k->registerPending())
-                    kept.insert(SharedRegister::programmingKey(*k));
-            }
-        }
-        // Stored again as the same programming (a note edited): it still waits in the database.
-        if (!kept.contains(SharedRegister::programmingKey(*r)))
-            m_keepWaiting(*r);
-    }
 }
 
 void DatabaseIfc::adopt(RecordList records)
@@ -705,17 +681,7 @@ QString DatabaseIfc::restoreBackup(const QString &path)
         m_damagedCopy = QFileInfo(path).absoluteFilePath();
         m_loadProblem = describeLoadProblem(contents);
     }
-    // The copy may lack programmings that wait for the register, or have them as sent.
-    RecordList waitingBefore;
-    for (const auto &r : m_records) {
-        if (r && r->registerPending())
-            waitingBefore.push_back(copyOf(*r));
-    }
     adopt(std::move(contents.records));
-    std::vector<const EpirbConfig *> gone;
-    for (const auto &r : waitingBefore)
-        gone.push_back(r.get());
-    keepDroppedWaiting(gone);
     emit problemChanged();
     qInfo().noquote() << QStringLiteral("Database restored from %1 (%2 records)%3")
                              .arg(path)

@@ -104,9 +104,6 @@ public:
     // Programmed beacons the shared register does not have yet, oldest programming first.
     std::vector<const EpirbConfig *> registerWaiting() const;
     int registerWaitingCount() const;
-    // Told of each programming still waiting for the register that leaves the database (the
-    // beacon stored again, deleted, replaced by an import or a restored copy).
-    void setKeepWaiting(std::function<void(const EpirbConfig &)> keep) { m_keepWaiting = std::move(keep); }
     // The register has these programmings (by SharedRegister::programmingKey): they wait no
     // more. False when the change is not on disk yet (it stays queued).
     // Keys of the programmings the register confirmed, each with the note and reason it got:
@@ -166,8 +163,6 @@ private:
     // Applies change in memory and writes it; false when it is not on disk yet.
     bool commit(const Change &change, bool applyInMemory = true);
     void applyInMemory(const Change &change);
-    // Hands the waiting programmings among dropped that no record kept carries to m_keepWaiting.
-    void keepDroppedWaiting(const std::vector<const EpirbConfig *> &dropped);
     // Takes over records read from disk, keeping the objects of unchanged ones.
     void adopt(RecordList records);
     // The current record after the list changed: kept, its replacement shown, or the view cleared.
@@ -222,5 +217,4 @@ private:
     QTimer *m_retry = nullptr;
     QTimer *m_refreshSoon = nullptr;
     QFileSystemWatcher *m_watcher = nullptr;
-    std::function<void(const EpirbConfig &)> m_keepWaiting;
 };

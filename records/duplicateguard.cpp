@@ -42,7 +42,15 @@ QList<DuplicateGuard::Holder> DuplicateGuard::othersCarrying(const QString &hexI
     if (hexId.size() != 15)
         return others;
 
-    others = localHolders(hexId, beaconType, serial);
+    if (m_db) {
+        const QString here = QCoreApplication::translate("DuplicateGuard", "database of this station");
+        for (int i : m_db->indicesCarrying(hexId)) {
+            const EpirbConfig *record = m_db->beaconAt(i);
+            if (!record || (record->beaconType() == beaconType && record->beaconSerial() == serial))
+                continue;
+            others << holderOf(*record, here);
+        }
+    }
 
     if (m_extra) {
         QString extraError;
@@ -64,28 +72,6 @@ QList<DuplicateGuard::Holder> DuplicateGuard::othersCarrying(const QString &hexI
             *error = extraError;
     }
     return others;
-}
-
-QList<DuplicateGuard::Holder> DuplicateGuard::localHolders(const QString &hexId, int beaconType,
-                                                           const QString &serial) const
-{
-    QList<Holder> others;
-    if (!m_db)
-        return others;
-    const QString here = QCoreApplication::translate("DuplicateGuard", "database of this station");
-    for (int i : m_db->indicesCarrying(hexId)) {
-        const EpirbConfig *record = m_db->beaconAt(i);
-        if (!record || (record->beaconType() == beaconType && record->beaconSerial() == serial))
-            continue;
-        others << holderOf(*record, here);
-    }
-    return others;
-}
-
-bool DuplicateGuard::reservesFor(const EpirbConfig &record) const
-{
-    return localHolders(record.epirbHexMsg().trimmed().toUpper(), record.beaconType(), record.beaconSerial())
-        .isEmpty();
 }
 
 QList<DuplicateGuard::Holder> DuplicateGuard::othersCarrying(const EpirbConfig &record, QString *error) const

@@ -43,9 +43,6 @@ public:
                                  QString *error = nullptr) const;
     // The same for the beacon a record describes and the ID its message carries.
     QList<Holder> othersCarrying(const EpirbConfig &record, QString *error = nullptr) const;
-    // Whether asking the register about record's ID reserves it: not when this station's
-    // database already names another holder.
-    bool reservesFor(const EpirbConfig &record) const;
 
     // A stored record as a holder.
     static Holder holderOf(const EpirbConfig &record, const QString &foundIn);
@@ -54,7 +51,5 @@ public:
 
 private:
     const DatabaseIfc *m_db;
-    QList<Holder> localHolders(const QString &hexId, int beaconType, const QString &serial) const;
-
     ExtraLookup m_extra;
 };

@@ -3,14 +3,11 @@
 #include "config/configtables.h"
 #include "config/epirbconfig.h"
 #include "records/databaseifc.h"
-#include "records/registerline.h"
 
 #include <QDebug>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QPointer>
 #include <QSettings>
 
 #include <algorithm>
@@ -36,14 +33,9 @@ RegisterOutbox::RegisterOutbox(DatabaseIfc *database, QObject *parent)
     : QObject(parent)
     , m_database(database)
 {
-    m_retry.setSingleShot(true);
-    connect(&m_retry, &QTimer::timeout, this, &RegisterOutbox::sendInBackground);
     reload();
     if (m_database) {
         connect(m_database, &DatabaseIfc::endResetModel, this, &RegisterOutbox::statusChanged);
-        // Whatever takes a waiting programming out of the database (programming the beacon
-        // again, delete, import, restore), the register still gets it.
-        m_database->setKeepWaiting([this](const EpirbConfig &waiting) { keepAside(waiting); });
     }
 }
 
@@ -51,10 +43,6 @@ RegisterOutbox::~RegisterOutbox()
 {
     if (s_instance == this)
         s_instance = nullptr;
-    if (m_database)
-        m_database->setKeepWaiting({});
-    // Jobs in hand (a release, a send) end first: each is bounded by the connection's timeouts.
-    delete m_line;
 }
 
 RegisterOutbox *RegisterOutbox::instance(QObject *parent)
@@ -75,9 +63,9 @@ void RegisterOutbox::reload()
 {
     const SharedRegister::Connection c = connectionOverride() ? *connectionOverride()
                                                               : SharedRegister::Connection::fromSettings();
-    if (!(c == m_connection)) {
+    if (!(c == m_connection) || !m_register) {
         m_connection = c;
-        retireLine();
+        m_register.reset();
         m_connected = false;
         m_error.clear();
     }
@@ -142,12 +130,15 @@ bool RegisterOutbox::lockSuperseded(QLockFile &lock) const
     return false;
 }
 
-void RegisterOutbox::dropSuperseded(const QSet<QString> &keys)
+void RegisterOutbox::dropSuperseded(const DatabaseFile::RecordList &sent)
 {
     const QString path = supersededPath();
     QLockFile lock(path + QStringLiteral(".lock"));
     if (!lockSuperseded(lock))
         return; // kept: the register keeps one row of each when they are sent again
+    QSet<QString> keys;
+    for (const auto &record : sent)
+        keys.insert(SharedRegister::programmingKey(*record));
     // Only what was sent goes: one set aside while this was sending stays.
     DatabaseFile::RecordList kept = superseded();
     kept.erase(std::remove_if(kept.begin(), kept.end(),
@@ -160,22 +151,26 @@ void RegisterOutbox::dropSuperseded(const QSet<QString> &keys)
         qWarning().noquote() << QStringLiteral("Register: %1 could not be written: %2").arg(path, error);
 }
 
-void RegisterOutbox::keepAside(const EpirbConfig &waiting)
+void RegisterOutbox::beforeReplacing(const EpirbConfig &incoming)
 {
-    QLockFile lock(supersededPath() + QStringLiteral(".lock"));
-    lockSuperseded(lock); // written even so: losing the programming is worse than a race
-    DatabaseFile::RecordList kept = superseded();
-    auto copy = std::make_unique<EpirbConfig>();
-    copy->copyFrom(waiting);
-    copy->setRegisterPending(true);
-    kept.push_back(std::move(copy));
-    QString error;
-    if (!DatabaseFile::writeFile(supersededPath(), DatabaseFile::encode(kept), &error))
-        qWarning().noquote() << QStringLiteral("Register: a waiting programming of %1 could not be kept aside: %2")
-                                    .arg(waiting.beaconSerial(), error);
-    else
-        qInfo().noquote() << QStringLiteral("Register: the waiting programming of PLB %1 is kept in %2 until it is sent")
-                                 .arg(waiting.beaconSerial(), supersededPath());
+    if (!m_database)
+        return;
+    for (int i = 0; i < m_database->count(); ++i) {
+        const EpirbConfig *stored = m_database->beaconAt(i);
+        if (!stored->registerPending() || DatabaseFile::identity(*stored) != DatabaseFile::identity(incoming))
+            continue;
+        QLockFile lock(supersededPath() + QStringLiteral(".lock"));
+        lockSuperseded(lock); // written even so: losing the programming is worse than a race
+        DatabaseFile::RecordList kept = superseded();
+        auto copy = std::make_unique<EpirbConfig>();
+        copy->copyFrom(*stored);
+        kept.push_back(std::move(copy));
+        QString error;
+        if (!DatabaseFile::writeFile(supersededPath(), DatabaseFile::encode(kept), &error))
+            qWarning().noquote() << QStringLiteral("Register: a waiting programming of %1 could not be kept aside: %2")
+                                        .arg(stored->beaconSerial(), error);
+        return;
+    }
 }
 
 QString RegisterOutbox::waitingText() const
@@ -194,33 +189,20 @@ QString RegisterOutbox::statusText() const
     return m_connected ? tr("Register: connected") : tr("Register: not connected yet");
 }
 
-void RegisterOutbox::setError(const QString &error, bool connected)
+void RegisterOutbox::setError(const QString &error)
 {
     if (!error.isEmpty() && error != m_error)
         qWarning().noquote() << error;
     m_error = error;
-    m_connected = error.isEmpty() && connected;
+    m_connected = error.isEmpty() && m_register && m_register->isOpen();
     emit statusChanged();
 }
 
-RegisterLine *RegisterOutbox::line()
+SharedRegister *RegisterOutbox::reg()
 {
-    if (!m_line)
-        m_line = new RegisterLine(m_connection);
-    return m_line;
-}
-
-void RegisterOutbox::retireLine()
-{
-    if (!m_line)
-        return;
-    // Not waited for: the old server may be the one that hangs.
-    std::exchange(m_line, nullptr)->retire();
-    ++m_lineGeneration;
-    m_answer.reset();
-    m_claims.clear();
-    m_sendRunning = false;
-    m_sendAgain = false;
+    if (!m_register)
+        m_register = std::make_unique<SharedRegister>(m_connection);
+    return m_register.get();
 }
 
 QString RegisterOutbox::applySettings(bool enabled, const QString &service, const QString &host, int port,
@@ -242,110 +224,20 @@ QString RegisterOutbox::applySettings(bool enabled, const QString &service, cons
     settings.sync();
     if (settings.status() != QSettings::NoError)
         return tr("The settings could not be written.");
-    retireLine();
+    m_register.reset();
     reload();
     return QString();
 }
 
-void RegisterOutbox::checkConnection()
+bool RegisterOutbox::checkConnection()
 {
     if (!isSetUp()) {
         setError(QString());
-        return;
+        return false;
     }
-    const int generation = m_lineGeneration;
-    line()->post<SendResult>(
-        [](SharedRegister &r) {
-            SendResult result;
-            result.ok = r.open();
-            result.error = r.lastError();
-            return result;
-        },
-        this, [this, generation](const SendResult &result) {
-            if (generation == m_lineGeneration)
-                setError(result.ok ? QString() : result.error, result.ok);
-        });
-}
-
-// What one send carries, copied: the database may change while the register answers.
-struct RegisterOutbox::SendJob
-{
-    DatabaseFile::RecordList records; // the ones set aside first, then those waiting
-    QSet<QString> asideKeys;
-    // What is sent, as it is now: a note edited while the server answers is sent next time.
-    QHash<QString, QString> sentNotes;
-};
-
-std::shared_ptr<RegisterOutbox::SendJob> RegisterOutbox::prepareSend() const
-{
-    auto job = std::make_shared<SendJob>();
-    // Earlier programmings of beacons programmed again since go first, in the same transaction.
-    job->records = superseded();
-    for (const auto &record : job->records)
-        job->asideKeys.insert(SharedRegister::programmingKey(*record));
-    for (const EpirbConfig *record : m_database->registerWaiting()) {
-        job->sentNotes.insert(SharedRegister::programmingKey(*record), DatabaseIfc::registerNotes(*record));
-        auto copy = std::make_unique<EpirbConfig>();
-        copy->copyFrom(*record);
-        job->records.push_back(std::move(copy));
-    }
-    return job;
-}
-
-RegisterOutbox::SendResult RegisterOutbox::runSend(SharedRegister &r, const SendJob &job)
-{
-    SendResult result;
-    std::vector<const EpirbConfig *> all;
-    for (const auto &record : job.records)
-        all.push_back(record.get());
-    result.ok = all.empty() ? r.open() : r.send(all, &result.sent, &result.rejected);
-    result.error = r.lastError();
-    return result;
-}
-
-int RegisterOutbox::finishSend(const SendJob &job, const SendResult &result)
-{
-    if (!result.ok) {
-        setError(result.error);
-        if (m_retrying) {
-            m_backoffMs = m_backoffMs ? std::min(2 * m_backoffMs, 300000) : 5000;
-            m_retry.start(m_backoffMs);
-        }
-        return -1;
-    }
-    m_backoffMs = 0;
-    m_retry.stop();
-    // A programming the server refused keeps waiting here, with the reason said; the others went.
-    QSet<QString> asideSent = job.asideKeys;
-    QHash<QString, QString> sentNotes = job.sentNotes;
-    for (const SharedRegister::Rejected &r : result.rejected) {
-        asideSent.remove(r.key);
-        sentNotes.remove(r.key);
-    }
-    if (!asideSent.isEmpty())
-        dropSuperseded(asideSent);
-    if (!job.records.empty()) {
-        qInfo().noquote() << QStringLiteral("Register: %1 of %2 waiting records sent to %3")
-                                 .arg(result.sent)
-                                 .arg(job.records.size())
-                                 .arg(m_connection.describe());
-        // Not on disk yet: they are sent again later, and the register keeps one row each.
-        if (!m_database->markSentToRegister(sentNotes)) {
-            setError(tr("Register: the records were sent, but the local database could not note it: %1")
-                         .arg(m_database->writeProblem()),
-                     true);
-            return result.sent;
-        }
-    }
-    if (!result.rejected.isEmpty()) {
-        setError(tr("Register: %n programming(s) refused by the register and kept waiting here; PLB %1: %2", nullptr,
-                    int(result.rejected.size()))
-                     .arg(result.rejected.first().serial, result.rejected.first().reason),
-                 true);
-        return result.sent;
-    }
-    setError(QString(), true);
-    return result.sent;
+    SharedRegister *r = reg();
+    setError(r->open() ? QString() : r->lastError());
+    return m_connected;
 }
 
 int RegisterOutbox::sendNow()
@@ -354,69 +246,39 @@ int RegisterOutbox::sendNow()
         setError(QString());
         return 0;
     }
-    const std::shared_ptr<SendJob> job = prepareSend();
-    const SendResult result = line()->call<SendResult>([&job](SharedRegister &r) { return runSend(r, *job); });
-    const int sent = finishSend(*job, result);
-    emit sendFinished(sent);
+    SharedRegister *r = reg();
+    std::vector<const EpirbConfig *> waiting = m_database->registerWaiting();
+    // What is sent, as it is now: a note edited while the server answers is sent next time.
+    QHash<QString, QString> sentNotes;
+    for (const EpirbConfig *record : waiting)
+        sentNotes.insert(SharedRegister::programmingKey(*record), DatabaseIfc::registerNotes(*record));
+    // Earlier programmings of beacons programmed again since go first, in the same transaction.
+    const DatabaseFile::RecordList aside = superseded();
+    std::vector<const EpirbConfig *> all;
+    for (const auto &record : aside)
+        all.push_back(record.get());
+    all.insert(all.end(), waiting.begin(), waiting.end());
+    int sent = 0;
+    if (!(all.empty() ? r->open() : r->send(all, &sent))) {
+        setError(r->lastError());
+        return -1;
+    }
+    if (!aside.empty())
+        dropSuperseded(aside);
+    if (!all.empty()) {
+        qInfo().noquote() << QStringLiteral("Register: %1 of %2 waiting records sent to %3")
+                                 .arg(sent)
+                                 .arg(all.size())
+                                 .arg(m_connection.describe());
+        // Not on disk yet: they are sent again later, and the register keeps one row each.
+        if (!m_database->markSentToRegister(sentNotes)) {
+            setError(tr("Register: the records were sent, but the local database could not note it: %1")
+                         .arg(m_database->writeProblem()));
+            return sent;
+        }
+    }
+    setError(QString());
     return sent;
-}
-
-void RegisterOutbox::sendInBackground()
-{
-    if (!isSetUp() || !m_database) {
-        setError(QString());
-        return;
-    }
-    if (m_sendRunning) {
-        m_sendAgain = true;
-        return;
-    }
-    m_sendRunning = true;
-    m_retry.stop();
-    emit statusChanged();
-    const std::shared_ptr<SendJob> job = prepareSend();
-    const int generation = m_lineGeneration;
-    line()->post<SendResult>([job](SharedRegister &r) { return runSend(r, *job); }, this,
-                             [this, job, generation](const SendResult &result) {
-                                 if (generation != m_lineGeneration)
-                                     return; // sent to a register given up since
-                                 m_sendRunning = false;
-                                 const int sent = finishSend(*job, result);
-                                 emit sendFinished(sent);
-                                 if (std::exchange(m_sendAgain, false))
-                                     sendInBackground();
-                             });
-}
-
-void RegisterOutbox::waitForSends()
-{
-    QEventLoop loop;
-    while (m_sendRunning || (m_line && m_line->jobsInHand() > 0)) {
-        QTimer::singleShot(20, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-}
-
-void RegisterOutbox::setRetrying(bool on)
-{
-    m_retrying = on;
-    if (!on)
-        m_retry.stop();
-}
-
-void RegisterOutbox::takeClaim(const Answer &answer, QList<SharedRegister::Entry> *others, QString *error)
-{
-    *others = answer.others;
-    setError(answer.ok ? QString() : answer.error, answer.ok);
-    if (error)
-        *error = answer.ok ? QString() : answer.error;
-    if (answer.ok && answer.reserve) {
-        const bool held = std::any_of(m_claims.cbegin(), m_claims.cend(), [&](const Claim &c) {
-            return c.hexId == answer.hexId && c.model == answer.model && c.serial == answer.serial;
-        });
-        if (!held)
-            m_claims.append({ answer.hexId, answer.model, answer.serial });
-    }
 }
 
 bool RegisterOutbox::claim(const QString &hexId, int model, const QString &serial, const QString &station,
@@ -427,86 +289,19 @@ bool RegisterOutbox::claim(const QString &hexId, int model, const QString &seria
         others->clear();
         return true;
     }
-    Answer answer = line()->call<Answer>([&](SharedRegister &r) {
-        Answer a;
-        a.ok = r.claim(hexId, model, serial, station, operatorName, &a.others, reserve);
-        a.error = r.lastError();
-        return a;
-    });
-    answer.hexId = hexId;
-    answer.model = model;
-    answer.serial = serial;
-    answer.reserve = reserve;
-    takeClaim(answer, others, error);
-    return answer.ok;
-}
-
-void RegisterOutbox::askAhead(const QString &hexId, int model, const QString &serial, bool reserve,
-                              QObject *context, std::function<void()> done)
-{
-    dropAnswer();
-    if (!isSetUp()) {
-        done();
-        return;
+    SharedRegister *r = reg();
+    const bool ok = r->claim(hexId, model, serial, station, operatorName, others, reserve);
+    setError(ok ? QString() : r->lastError());
+    if (error)
+        *error = ok ? QString() : r->lastError();
+    if (ok && reserve) {
+        const bool held = std::any_of(m_claims.cbegin(), m_claims.cend(), [&](const Claim &c) {
+            return c.hexId == hexId && c.model == model && c.serial == serial;
+        });
+        if (!held)
+            m_claims.append({ hexId, model, serial });
     }
-    const ConfigTables *tables = ConfigTables::instance(nullptr);
-    const QString station = tables->progStation();
-    const QString operatorName = tables->operatorName();
-    const int generation = m_lineGeneration;
-    const int ask = ++m_askGeneration;
-    const QPointer<QObject> asker(context);
-    line()->post<Answer>(
-        [=](SharedRegister &r) {
-            Answer a;
-            a.hexId = hexId;
-            a.model = model;
-            a.serial = serial;
-            a.reserve = reserve;
-            a.ok = r.claim(hexId, model, serial, station, operatorName, &a.others, reserve);
-            a.error = r.lastError();
-            return a;
-        },
-        this, [this, generation, ask, asker, done](const Answer &answer) {
-            if (generation != m_lineGeneration)
-                return;
-            if (ask != m_askGeneration) {
-                // Asked again or given up meanwhile: this reservation serves no write.
-                if (answer.ok && answer.reserve)
-                    writeEndedFor(answer.hexId, answer.model, answer.serial);
-                return;
-            }
-            m_answer = answer;
-            if (asker)
-                done();
-        });
-}
-
-void RegisterOutbox::dropAnswer()
-{
-    ++m_askGeneration;
-    if (!m_answer)
-        return;
-    const Answer answer = *std::exchange(m_answer, std::nullopt);
-    if (answer.ok && answer.reserve)
-        writeEndedFor(answer.hexId, answer.model, answer.serial);
-}
-
-void RegisterOutbox::writeEndedFor(const QString &hexId, int model, const QString &serial)
-{
-    const bool held = std::any_of(m_claims.cbegin(), m_claims.cend(), [&](const Claim &c) {
-        return c.hexId == hexId && c.model == model && c.serial == serial;
-    });
-    if (held || !isSetUp())
-        return; // a write in hand still holds it
-    line()->post<QString>(
-        [=](SharedRegister &r) { return r.release(hexId, model, serial) ? QString() : r.lastError(); }, this,
-        [hexId](const QString &error) {
-            if (!error.isEmpty())
-                qWarning().noquote() << QStringLiteral("Register: the reservation of %1 could not be given up (%2); "
-                                                       "it expires within %3 minutes")
-                                            .arg(hexId, error)
-                                            .arg(SharedRegister::kClaimLifetimeS / 60);
-        });
+    return ok;
 }
 
 void RegisterOutbox::writeEnded(bool verified)
@@ -514,9 +309,16 @@ void RegisterOutbox::writeEnded(bool verified)
     const QList<Claim> claims = std::exchange(m_claims, {});
     if (verified || claims.isEmpty() || !isSetUp())
         return;
-    // Not waited for; the command line waits for the line before it ends.
-    for (const Claim &c : claims)
-        writeEndedFor(c.hexId, c.model, c.serial);
+    SharedRegister *r = reg();
+    for (const Claim &c : claims) {
+        if (r->release(c.hexId, c.model, c.serial))
+            continue;
+        // Left to expire on its own.
+        qWarning().noquote() << QStringLiteral("Register: the reservation of %1 could not be given up (%2); it "
+                                               "expires within %3 minutes")
+                                    .arg(c.hexId, r->lastError())
+                                    .arg(SharedRegister::kClaimLifetimeS / 60);
+    }
 }
 
 bool RegisterOutbox::who(const QString &hexId, QList<SharedRegister::Entry> *entries, QString *error)
@@ -527,23 +329,12 @@ bool RegisterOutbox::who(const QString &hexId, QList<SharedRegister::Entry> *ent
             *error = tr("Register: no register is set up.");
         return false;
     }
-    struct Found
-    {
-        bool ok = false;
-        QList<SharedRegister::Entry> entries;
-        QString error;
-    };
-    const Found found = line()->call<Found>([&hexId](SharedRegister &r) {
-        Found f;
-        f.ok = r.who(hexId, &f.entries);
-        f.error = r.lastError();
-        return f;
-    });
-    *entries = found.entries;
-    setError(found.ok ? QString() : found.error, found.ok);
+    SharedRegister *r = reg();
+    const bool ok = r->who(hexId, entries);
+    setError(ok ? QString() : r->lastError());
     if (error)
-        *error = found.ok ? QString() : found.error;
-    return found.ok;
+        *error = ok ? QString() : r->lastError();
+    return ok;
 }
 
 DuplicateGuard::ExtraLookup RegisterOutbox::duplicateLookup()
@@ -559,16 +350,8 @@ DuplicateGuard::ExtraLookup RegisterOutbox::duplicateLookup()
         const QString station = tables->progStation();
         const QString operatorName = tables->operatorName();
         QList<SharedRegister::Entry> others;
-        const bool asked = m_answer && m_answer->hexId == hexId && m_answer->model == type.toInt()
-            && m_answer->serial == serial && m_answer->reserve == reserve;
-        if (asked) {
-            const Answer answer = *std::exchange(m_answer, std::nullopt);
-            takeClaim(answer, &others, error);
-            if (!answer.ok)
-                return holders;
-        } else if (!claim(hexId, type.toInt(), serial, station, operatorName, &others, error, reserve)) {
+        if (!claim(hexId, type.toInt(), serial, station, operatorName, &others, error, reserve))
             return holders;
-        }
         for (const SharedRegister::Entry &e : std::as_const(others)) {
             DuplicateGuard::Holder h;
             h.beaconType = e.model;

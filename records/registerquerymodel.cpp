@@ -3,7 +3,6 @@
 #include "config/configtables.h"
 #include "config/datablockcodec.h"
 #include "config/epirbconfig.h"
-#include "records/registerline.h"
 
 #include <QLocale>
 #include <QSqlDatabase>
@@ -11,35 +10,27 @@
 #include <QSqlQuery>
 
 namespace {
-// The value a sort key orders by, and its type to compare a page's last value with. Dates
-// that may be missing order as the earliest.
-struct SortSql
-{
-    const char *expr;
-    const char *type;
-};
-
-SortSql sortSql(RegisterQueryModel::SortKey key)
+const char *sortColumn(RegisterQueryModel::SortKey key)
 {
     switch (key) {
     case RegisterQueryModel::ByHexId:
-        return { "hex_id", "varchar" };
+        return "hex_id";
     case RegisterQueryModel::BySerial:
-        return { "serial", "text" };
+        return "serial";
     case RegisterQueryModel::ByStation:
-        return { "station", "text" };
+        return "station";
     case RegisterQueryModel::ByOwner:
-        return { "owner_name", "text" };
+        return "owner_name";
     case RegisterQueryModel::ByModel:
-        return { "model", "integer" };
+        return "model";
     case RegisterQueryModel::ByBatteryExpiry:
-        return { "COALESCE(battery_expiry, DATE '0001-01-01')", "date" };
+        return "battery_expiry";
     case RegisterQueryModel::ByProgDate:
-        return { "COALESCE(prog_date, DATE '0001-01-01')", "date" };
+        return "prog_date";
     case RegisterQueryModel::ByRecorded:
         break;
     }
-    return { "recorded_at", "timestamptz" };
+    return "recorded_at";
 }
 
 // A LIKE pattern matching text at the start, with the wildcards in text taken literally.
@@ -55,17 +46,14 @@ QString prefixPattern(const QString &text)
 
 RegisterQueryModel::RegisterQueryModel(const SharedRegister::Connection &connection, QObject *parent)
     : QAbstractTableModel(parent)
-    , m_line(new RegisterLine(connection))
+    , m_register(connection)
 {
     m_searchPause.setSingleShot(true);
     m_searchPause.setInterval(kSearchPauseMs);
     connect(&m_searchPause, &QTimer::timeout, this, &RegisterQueryModel::reload);
 }
 
-RegisterQueryModel::~RegisterQueryModel()
-{
-    delete m_line;
-}
+RegisterQueryModel::~RegisterQueryModel() = default;
 
 int RegisterQueryModel::rowCount(const QModelIndex &parent) const
 {
@@ -150,13 +138,25 @@ QVariant RegisterQueryModel::data(const QModelIndex &index, int role) const
 bool RegisterQueryModel::canFetchMore(const QModelIndex &parent) const
 {
     // While the keys pause the rows are of the search before: no page of the new one goes after them.
-    return !parent.isValid() && m_more && !m_fetching && !m_searchPause.isActive();
+    return !parent.isValid() && m_more && !m_searchPause.isActive();
 }
 
 void RegisterQueryModel::fetchMore(const QModelIndex &parent)
 {
-    if (canFetchMore(parent))
-        ask(true);
+    if (!canFetchMore(parent))
+        return;
+    QVector<Row> rows;
+    if (!fetch(int(m_rows.size()), &rows)) {
+        m_more = false;
+        return;
+    }
+    m_more = rows.size() == kPageRows;
+    if (rows.isEmpty())
+        return;
+    beginInsertRows(QModelIndex(), int(m_rows.size()), int(m_rows.size() + rows.size() - 1));
+    m_rows += rows;
+    endInsertRows();
+    emit countChanged();
 }
 
 void RegisterQueryModel::setSearch(const QString &text)
@@ -193,177 +193,94 @@ void RegisterQueryModel::setError(const QString &error)
     emit errorChanged();
 }
 
-void RegisterQueryModel::reload()
+bool RegisterQueryModel::reload()
 {
     m_searchPause.stop();
-    ++m_generation;
-    ask(false);
+    QVector<Row> rows;
+    const bool ok = fetch(0, &rows);
+    beginResetModel();
+    m_rows = rows;
+    m_more = ok && rows.size() == kPageRows;
+    endResetModel();
+    emit countChanged();
+    return ok;
 }
 
-void RegisterQueryModel::setFetching(bool fetching)
+bool RegisterQueryModel::fetch(int offset, QVector<Row> *rows)
 {
-    if (fetching == m_fetching)
-        return;
-    m_fetching = fetching;
-    emit loadingChanged();
-}
-
-void RegisterQueryModel::ask(bool nextPage)
-{
-    Query query;
-    query.station = m_station;
-    query.search = m_search;
-    query.sort = m_sort;
-    query.ascending = m_ascending;
-    if (nextPage && !m_rows.isEmpty()) {
-        query.after = true;
-        query.afterKey = m_lastKey;
-        query.afterId = m_rows.constLast().id;
-    }
-    setFetching(true);
-    const int generation = m_generation;
-    m_line->post<Page>([query](SharedRegister &r) { return fetchPage(r, query); }, this,
-                       [this, generation, nextPage](const Page &page) {
-                           if (generation != m_generation)
-                               return; // asked for before the last reload; that one follows
-                           setFetching(false);
-                           setError(page.ok ? QString() : page.error);
-                           if (!nextPage) {
-                               beginResetModel();
-                               m_rows = page.rows;
-                               m_more = page.ok && page.rows.size() == kPageRows;
-                               m_lastKey = page.lastKey;
-                               endResetModel();
-                               emit countChanged();
-                           } else {
-                               m_more = page.ok && page.rows.size() == kPageRows;
-                               if (!page.rows.isEmpty()) {
-                                   beginInsertRows(QModelIndex(), int(m_rows.size()),
-                                                   int(m_rows.size() + page.rows.size() - 1));
-                                   m_rows += page.rows;
-                                   m_lastKey = page.lastKey;
-                                   endInsertRows();
-                                   emit countChanged();
-                               }
-                           }
-                           emit pageLoaded(page.ok);
-                       });
-}
-
-RegisterQueryModel::Page RegisterQueryModel::fetchPage(SharedRegister &r, const Query &query)
-{
-    Page page;
-    if (!r.open()) {
-        page.error = r.lastError();
-        return page;
+    if (!m_register.open()) {
+        setError(m_register.lastError());
+        return false;
     }
     QStringList where;
     QVariantList values;
-    if (!query.station.isEmpty()) {
+    if (!m_station.isEmpty()) {
         where << QStringLiteral("station = ?");
-        values << query.station;
+        values << m_station;
     }
-    if (!query.search.isEmpty()) {
+    if (!m_search.isEmpty()) {
         // Each alternative has an index of its own (docs/register.sql).
         where << QStringLiteral("(hex_id LIKE ? OR serial LIKE ? OR station LIKE ? OR lower(owner_name) LIKE ?)");
-        const QString pattern = prefixPattern(query.search);
+        const QString pattern = prefixPattern(m_search);
         values << pattern.toUpper() << pattern << pattern << pattern.toLower();
     }
-    const SortSql sort = sortSql(query.sort);
-    const QString expr = QLatin1String(sort.expr);
-    if (query.after) {
-        // The last value comes back as the server wrote it: exact, where a timestamp read into
-        // the program would lose its microseconds.
-        where << QStringLiteral("(%1, id) %2 (CAST(? AS %3), ?)")
-                     .arg(expr, query.ascending ? QStringLiteral(">") : QStringLiteral("<"), QLatin1String(sort.type));
-        values << query.afterKey << query.afterId;
-    }
-    const QString order = QStringLiteral("%1 %2, id %2").arg(expr, query.ascending ? QStringLiteral("ASC")
-                                                                                     : QStringLiteral("DESC"));
+    const QString order = QStringLiteral("%1 %2, id %2").arg(QLatin1String(sortColumn(m_sort)),
+                                                            m_ascending ? QStringLiteral("ASC") : QStringLiteral("DESC"));
     const QString sql = QStringLiteral("SELECT id, hex_id, model, serial, station, operator, prog_date, owner_name, "
-                                       "duplicate_reason, recorded_at, battery_expiry, (%1)::text AS sort_key "
-                                       "FROM public.quorvik_beacons %2 ORDER BY %3 LIMIT %4")
-                            .arg(expr,
-                                 where.isEmpty() ? QString() : QStringLiteral("WHERE ") + where.join(QStringLiteral(" AND ")),
+                                       "duplicate_reason, recorded_at, battery_expiry FROM public.quorvik_beacons %1 ORDER BY %2 LIMIT %3 OFFSET %4")
+                            .arg(where.isEmpty() ? QString() : QStringLiteral("WHERE ") + where.join(QStringLiteral(" AND ")),
                                  order)
-                            .arg(kPageRows);
-    QSqlQuery q(QSqlDatabase::database(r.connectionName(), false));
+                            .arg(kPageRows)
+                            .arg(offset);
+    QSqlQuery q(QSqlDatabase::database(m_register.connectionName(), false));
     q.setForwardOnly(true);
     // Qt still runs a statement it could not prepare, and says that run's error instead of the reason.
     const bool prepared = q.prepare(sql);
     for (const QVariant &v : std::as_const(values))
         q.addBindValue(v);
     if (!prepared || !q.exec()) {
-        page.error = r.explain(q.lastError());
-        q = QSqlQuery();
-        r.close();
-        return page;
+        setError(m_register.explain(q.lastError()));
+        m_register.close();
+        return false;
     }
     while (q.next()) {
-        Row row;
-        row.id = q.value(0).toLongLong();
-        row.hexId = q.value(1).toString();
-        row.model = q.value(2).toInt();
-        row.serial = q.value(3).toString();
-        row.station = q.value(4).toString();
-        row.operatorName = q.value(5).toString();
-        row.progDate = q.value(6).toDate();
-        row.owner = q.value(7).toString();
-        row.duplicateReason = q.value(8).toString();
-        row.recorded = q.value(9).toDateTime();
-        row.batteryExpiry = q.value(10).toDate();
-        page.lastKey = q.value(11).toString();
-        page.rows.append(row);
+        Row r;
+        r.id = q.value(0).toLongLong();
+        r.hexId = q.value(1).toString();
+        r.model = q.value(2).toInt();
+        r.serial = q.value(3).toString();
+        r.station = q.value(4).toString();
+        r.operatorName = q.value(5).toString();
+        r.progDate = q.value(6).toDate();
+        r.owner = q.value(7).toString();
+        r.duplicateReason = q.value(8).toString();
+        r.recorded = q.value(9).toDateTime();
+        r.batteryExpiry = q.value(10).toDate();
+        rows->append(r);
     }
-    page.ok = true;
-    return page;
+    setError(QString());
+    return true;
 }
 
 bool RegisterQueryModel::record(int row, EpirbConfig &config)
 {
-    if (row < 0 || row >= m_rows.size())
+    if (row < 0 || row >= m_rows.size() || !m_register.open())
         return false;
-    struct Found
-    {
-        bool ok = false;
-        QString error;
-        QByteArray block;
-        QString note;
-        QString reason;
-    };
-    const qint64 id = m_rows.at(row).id;
-    // One row by its key; waited for, as the page that shows it needs it at once.
-    const Found found = m_line->call<Found>([id](SharedRegister &r) {
-        Found f;
-        if (!r.open()) {
-            f.error = r.lastError();
-            return f;
-        }
-        QSqlQuery q(QSqlDatabase::database(r.connectionName(), false));
-        const bool prepared =
-            q.prepare(QStringLiteral("SELECT data_block, note, duplicate_reason FROM public.quorvik_beacons WHERE id = ?"));
-        q.addBindValue(id);
-        if (!prepared || !q.exec()) {
-            f.error = r.explain(q.lastError());
-            return f;
-        }
-        if (!q.next()) {
-            f.error = QStringLiteral("Register: the row is no longer in the register.");
-            return f;
-        }
-        f.ok = true;
-        f.block = q.value(0).toByteArray();
-        f.note = q.value(1).toString();
-        f.reason = q.value(2).toString();
-        return f;
-    });
-    if (!found.ok) {
-        setError(found.error);
+    QSqlQuery q(QSqlDatabase::database(m_register.connectionName(), false));
+    const bool prepared =
+        q.prepare(QStringLiteral("SELECT data_block, note, duplicate_reason FROM public.quorvik_beacons WHERE id = ?"));
+    q.addBindValue(m_rows.at(row).id);
+    if (!prepared || !q.exec()) {
+        setError(m_register.explain(q.lastError()));
         return false;
     }
-    if (!decodeDataBlock(found.block, config))
+    if (!q.next()) {
+        setError(QStringLiteral("Register: the row is no longer in the register."));
         return false;
-    config.setAdditionalInfo(found.note);
-    config.setDuplicateReason(found.reason);
+    }
+    if (!decodeDataBlock(q.value(0).toByteArray(), config))
+        return false;
+    config.setAdditionalInfo(q.value(1).toString());
+    config.setDuplicateReason(q.value(2).toString());
     return true;
 }

@@ -2,8 +2,6 @@
 
 #include "records/sharedregister.h"
 
-class RegisterLine;
-
 #include <QAbstractTableModel>
 #include <QByteArray>
 #include <QString>
@@ -18,8 +16,6 @@ class EpirbConfig;
 // holds. Search matches the start of the hex ID, the serial number, the station or the owner
 // name (case-insensitive for the owner), newest programming first unless sorted otherwise.
 // Its columns are those of the local list, and the station that programmed the beacon.
-// Pages are asked for on a thread of their own and follow each other by key (the sort value
-// and the row id), so rows written by others meanwhile neither repeat nor push rows away.
 class RegisterQueryModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -29,8 +25,6 @@ class RegisterQueryModel : public QAbstractTableModel
     Q_PROPERTY(QString station READ station WRITE setStation NOTIFY stationChanged)
     Q_PROPERTY(QString error READ error NOTIFY errorChanged)
     Q_PROPERTY(int count READ rowCount NOTIFY countChanged)
-    // A page is being asked for.
-    Q_PROPERTY(bool loading READ loading NOTIFY loadingChanged)
 
 public:
     enum Role { HexIdRole = Qt::UserRole + 1, ModelRole, SerialRole, StationRole, OperatorRole, ProgDateRole,
@@ -63,9 +57,8 @@ public:
     void setStation(const QString &station);
     Q_INVOKABLE void sortBy(int key, bool ascending);
     QString error() const { return m_error; }
-    // Asks for the first page again; pageLoaded() tells when it is in.
-    Q_INVOKABLE void reload();
-    bool loading() const { return m_fetching; }
+    // Queries the first page again.
+    Q_INVOKABLE bool reload();
     // The next page, for a view scrolled near its last row.
     Q_INVOKABLE void fetchNextPage() { fetchMore(QModelIndex()); }
     // The programming of row as a record (its data block decoded); false when it cannot be read.
@@ -76,9 +69,6 @@ signals:
     void stationChanged();
     void errorChanged();
     void countChanged();
-    void loadingChanged();
-    // A page asked for has come in (ok) or could not be had (error() says why).
-    void pageLoaded(bool ok);
 
 private:
     struct Row
@@ -95,34 +85,10 @@ private:
         QString duplicateReason;
         QDateTime recorded;
     };
-    // What one page is asked with, copied for the register's thread.
-    struct Query
-    {
-        QString station;
-        QString search;
-        SortKey sort = ByRecorded;
-        bool ascending = false;
-        bool after = false; // the page after the row of afterKey and afterId
-        QString afterKey;
-        qint64 afterId = 0;
-    };
-    struct Page
-    {
-        bool ok = false;
-        QString error;
-        QVector<Row> rows;
-        QString lastKey; // the sort value of the last row, as the server writes it
-    };
-    static Page fetchPage(SharedRegister &r, const Query &query);
-    void ask(bool nextPage);
-    void setFetching(bool fetching);
+    bool fetch(int offset, QVector<Row> *rows);
     void setError(const QString &error);
 
-    RegisterLine *m_line;
-    // A page asked for before the last reload is not shown.
-    int m_generation = 0;
-    bool m_fetching = false;
-    QString m_lastKey;
+    SharedRegister m_register;
     QVector<Row> m_rows;
     QString m_search;
     // Typing on: the register is asked once the keys pause, not at every key.

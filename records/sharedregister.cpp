@@ -4,7 +4,6 @@
 #include "config/epirbconfig.h"
 #include "records/databasefile.h"
 
-#include <utility>
 #include <QAtomicInt>
 #include <QCryptographicHash>
 #include <QFile>
@@ -447,12 +446,10 @@ bool SharedRegister::who(const QString &hexId, QList<Entry> *entries)
     return true;
 }
 
-bool SharedRegister::send(const std::vector<const EpirbConfig *> &records, int *sent, QList<Rejected> *rejected)
+bool SharedRegister::send(const std::vector<const EpirbConfig *> &records, int *sent)
 {
     if (sent)
         *sent = 0;
-    if (rejected)
-        rejected->clear();
     if (!open())
         return false;
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
@@ -489,41 +486,7 @@ bool SharedRegister::send(const std::vector<const EpirbConfig *> &records, int *
     if (!unclaim.prepare(QStringLiteral("DELETE FROM public.quorvik_claims WHERE hex_id = ? AND model = ? AND serial = ?")))
         return unprepared(unclaim);
     int added = 0;
-    QSqlQuery savepoint(db);
-    // What the row's own values cannot cause: the server, the line or the transaction gave up.
-    const auto wholeSend = [](const QSqlError &error) {
-        const QString state = error.nativeErrorCode();
-        return state.isEmpty() || state.startsWith(QLatin1String("08")) || state.startsWith(QLatin1String("40"))
-            || state.startsWith(QLatin1String("53")) || state.startsWith(QLatin1String("57"))
-            || state.startsWith(QLatin1String("58")) || state.startsWith(QLatin1String("XX"));
-    };
-    bool rowOpen = false;
     for (const EpirbConfig *r : records) {
-        // The row before is kept (or was taken back); its savepoint is not needed any more.
-        if (std::exchange(rowOpen, true) && !savepoint.exec(QStringLiteral("RELEASE SAVEPOINT quorvik_row"))) {
-            const QSqlError error = savepoint.lastError();
-            db.rollback();
-            return failSql(error);
-        }
-        if (!savepoint.exec(QStringLiteral("SAVEPOINT quorvik_row"))) {
-            const QSqlError error = savepoint.lastError();
-            db.rollback();
-            return failSql(error);
-        }
-        // This row only goes back; the others stay written.
-        const auto refused = [&](const QSqlQuery &q) {
-            const QSqlError error = q.lastError();
-            if (!wholeSend(error) && savepoint.exec(QStringLiteral("ROLLBACK TO SAVEPOINT quorvik_row"))) {
-                const QString reason = explain(error);
-                qWarning().noquote() << QStringLiteral("Register: the programming of PLB %1 was refused: %2")
-                                            .arg(r->beaconSerial(), reason);
-                if (rejected)
-                    rejected->append({ programmingKey(*r), r->beaconSerial(), reason });
-                return true;
-            }
-            db.rollback();
-            return failSql(error);
-        };
         const QString hexId = r->epirbHexMsg();
         row.addBindValue(text(programmingKey(*r)));
         row.addBindValue(text(hexId));
@@ -551,42 +514,38 @@ bool SharedRegister::send(const std::vector<const EpirbConfig *> &records, int *
         row.addBindValue(text(r->duplicateReason()));
         row.addBindValue(text(r->additionalInfo()));
         if (!row.exec()) {
-            if (refused(row))
-                continue;
-            return false;
+            const QSqlError error = row.lastError();
+            db.rollback();
+            return failSql(error);
         }
         // A programming already there (sent before) changes nobody's ID; its note may be newer.
         if (!row.next() || !row.value(1).toBool())
             continue;
         const qint64 programmingId = row.value(0).toLongLong();
+        ++added;
+        const auto failed = [&db, this](const QSqlQuery &q) {
+            const QSqlError error = q.lastError();
+            db.rollback();
+            return failSql(error);
+        };
         freeOld.addBindValue(r->beaconType());
         freeOld.addBindValue(text(r->beaconSerial()));
         freeOld.addBindValue(text(hexId));
-        if (!freeOld.exec()) {
-            if (refused(freeOld))
-                continue;
-            return false;
-        }
+        if (!freeOld.exec())
+            return failed(freeOld);
         carry.addBindValue(text(hexId));
         carry.addBindValue(r->beaconType());
         carry.addBindValue(text(r->beaconSerial()));
         carry.addBindValue(text(r->progStation()));
         carry.addBindValue(text(r->progOperator()));
         carry.addBindValue(programmingId);
-        if (!carry.exec()) {
-            if (refused(carry))
-                continue;
-            return false;
-        }
+        if (!carry.exec())
+            return failed(carry);
         unclaim.addBindValue(text(hexId));
         unclaim.addBindValue(r->beaconType());
         unclaim.addBindValue(text(r->beaconSerial()));
-        if (!unclaim.exec()) {
-            if (refused(unclaim))
-                continue;
-            return false;
-        }
-        ++added;
+        if (!unclaim.exec())
+            return failed(unclaim);
     }
     if (!db.commit()) {
         const QSqlError error = db.lastError();

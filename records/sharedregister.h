@@ -92,19 +92,9 @@ public:
     // Every programming recorded for hexId (those of beacons programmed with another ID since
     // marked former) and every live reservation of it, oldest first.
     bool who(const QString &hexId, QList<Entry> *entries);
-    // A programming the server would not take (a value it refuses), with its reason.
-    struct Rejected
-    {
-        QString key;
-        QString serial;
-        QString reason;
-    };
     // Writes the records in one transaction; a programming already there is not written
-    // again. sent receives how many rows were new. Each record has a savepoint of its own: one
-    // the server refuses goes to rejected and the others are written. False: nothing was
-    // written (the server could not be reached or gave up on the whole transaction).
-    bool send(const std::vector<const EpirbConfig *> &records, int *sent = nullptr,
-              QList<Rejected> *rejected = nullptr);
+    // again. sent receives how many rows were new. False: nothing was written.
+    bool send(const std::vector<const EpirbConfig *> &records, int *sent = nullptr);
     // Rows in the register (benches and tests).
     qint64 count();
 

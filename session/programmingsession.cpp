@@ -414,37 +414,6 @@ void ProgrammingSession::refuseWrite(const QString &why)
     emit writeFinished(WriteOutcome::Refused, text);
 }
 
-void ProgrammingSession::gateThen(bool allowQuestion, std::function<void()> onGo)
-{
-    RegisterOutbox *outbox = m_c.outbox;
-    const EpirbConfig *pending = m_c.pending;
-    const QString hexId = pending->epirbHexMsg().trimmed().toUpper();
-    // Asked ahead only when the rules let the write through: a refused write reserves nothing.
-    if (!outbox || !outbox->isSetUp() || !m_c.gate->guard() || hexId.size() != 15
-        || !m_c.gate->refusal(*pending).isEmpty()) {
-        if (passGate(allowQuestion))
-            onGo();
-        return;
-    }
-    const QString key = duplicateKey();
-    setStatus(tr("Checking hex ID %1 in the shared register...").arg(hexId), false);
-    setPhase(Phase::CheckingRegister);
-    outbox->askAhead(hexId, pending->beaconType(), pending->beaconSerial(), m_c.gate->guard()->reservesFor(*pending),
-                     this, [this, key, allowQuestion, onGo] {
-                         if (m_phase != Phase::CheckingRegister) {
-                             // Stopped, or another operation began, while the register answered.
-                             m_c.outbox->dropAnswer();
-                             return;
-                         }
-                         if (duplicateKey() != key) {
-                             gateThen(allowQuestion, onGo);
-                             return;
-                         }
-                         if (passGate(allowQuestion))
-                             onGo();
-                     });
-}
-
 bool ProgrammingSession::passGate(bool allowQuestion)
 {
     m_checkedBlock.clear();
@@ -529,7 +498,9 @@ void ProgrammingSession::startWrite()
     // A reason given for an earlier write does not carry over to this one.
     m_c.pending->setDuplicateReason(QString());
     prepareWrite();
-    gateThen(true, [this] { beginWrite(); });
+    if (!passGate(true))
+        return;
+    beginWrite();
 }
 
 bool ProgrammingSession::duplicateUnchecked() const
@@ -594,7 +565,9 @@ bool ProgrammingSession::programAnyway(const QString &reasonIn)
     setDuplicateQuestion(QString(), {});
     // Asked again with the answer in hand: the gate sees the record as it is now.
     m_c.pending->setDuplicateReason(QString());
-    gateThen(true, [this] { beginWrite(); });
+    if (!passGate(true))
+        return false;
+    beginWrite();
     return true;
 }
 
@@ -792,6 +765,8 @@ bool ProgrammingSession::storeVerifiedBeacon()
     const bool shared = outbox && outbox->isSetUp();
     // Locally first; the register gets it from there, now or later.
     current->setRegisterPending(shared);
+    if (outbox)
+        outbox->beforeReplacing(*current);
     m_storeError.clear();
     if (!db->addOrReplace(*current))
         m_storeError = QStringLiteral("the database keeps beacons by a numeric serial number, not \"%1\"")
@@ -808,7 +783,7 @@ bool ProgrammingSession::storeVerifiedBeacon()
                          .arg(db->pendingFile()));
     // The register's failure is its own status: the beacon is safe in the local database.
     if (shared)
-        outbox->sendInBackground();
+        outbox->sendNow();
     return m_storeError.isEmpty();
 }
 
@@ -896,11 +871,8 @@ void ProgrammingSession::startProductionWrite()
     }
     m_operation = Operation::ProductionWrite;
     pending->setDuplicateReason(QString());
-    gateThen(false, [this, heldBeacon] { beginProductionWrite(heldBeacon); });
-}
-
-void ProgrammingSession::beginProductionWrite(bool heldBeacon)
-{
+    if (!passGate(false))
+        return;
     m_writeBlock = m_checkedBlock;
     if (heldBeacon) {
         // The beacon answered the read on this very link: write on it now.

@@ -37,7 +37,6 @@ class ProgrammingSession : public QObject
 public:
     enum class Phase {
         Idle,
-        CheckingRegister, // the shared register is asked about the hex ID before the write
         WaitingForBeacon,
         Reading,
         CheckingBeacon,
@@ -188,10 +187,6 @@ private:
     // Passes the pending record through the gate; false (refused or asked) when the link
     // must not start. allowQuestion: a duplicate is asked about, else refused.
     bool passGate(bool allowQuestion);
-    // The gate, after asking the register ahead (on its own thread) when one is set up; then
-    // onGo when the write may go.
-    void gateThen(bool allowQuestion, std::function<void()> onGo);
-    void beginProductionWrite(bool heldBeacon);
     void beginWrite();
     bool stillAsChecked() const;
     void endRunningOperation();

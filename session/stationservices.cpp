@@ -32,7 +32,7 @@ StationServices::StationServices(QObject *owner, const Setup &setup)
     RegisterOutbox *outbox = RegisterOutbox::instance(owner);
     m_guard->setExtraLookup(outbox->duplicateLookup());
     if (outbox->isSetUp() && outbox->waitingCount() > 0)
-        QTimer::singleShot(0, outbox, [outbox] { outbox->sendInBackground(); });
+        QTimer::singleShot(0, outbox, [outbox] { outbox->sendNow(); });
     m_gate = std::make_unique<WriteGate>(m_guard.get());
 
     ProgrammingSession::Collaborators c;

@@ -24,29 +24,25 @@ QString WriteGate::uncheckedText()
     return tr("The shared register cannot be reached: this ID was checked against this station only");
 }
 
-QString WriteGate::refusal(const EpirbConfig &record) const
-{
-    // What goes out is the block: its message, read back, must carry the record's identity.
-    QString why = IdentityRules::checkRecord(record);
-    if (!why.isEmpty())
-        return why;
-    const QByteArray block = encodeDataBlock(record);
-    if (block.isEmpty())
-        return tr("the configuration does not make a data block");
-    return IdentityRules::compareMessage(record, messageOfBlock(block, record));
-}
-
 WriteGate::Verdict WriteGate::check(const EpirbConfig &record) const
 {
     Verdict verdict;
     // The rules first: they say what is wrong with what was entered.
-    const QString why = refusal(record);
+    QString why = IdentityRules::checkRecord(record);
+    if (why.isEmpty()) {
+        verdict.block = encodeDataBlock(record);
+        if (verdict.block.isEmpty())
+            why = tr("the configuration does not make a data block");
+    }
+    // What goes out is the block: its message, read back, must carry the record's identity.
+    if (why.isEmpty())
+        why = IdentityRules::compareMessage(record, messageOfBlock(verdict.block, record));
     if (!why.isEmpty()) {
         verdict.kind = Verdict::Refused;
         verdict.text = why;
+        verdict.block.clear();
         return verdict;
     }
-    verdict.block = encodeDataBlock(record);
     if (m_guard) {
         QString registerError;
         verdict.holders = m_guard->othersCarrying(record, &registerError);

@@ -40,9 +40,6 @@ public:
     // The record must be ready for writing (stamped, message computed, texts limited to
     // what the block holds); nothing in it is changed here.
     Verdict check(const EpirbConfig &record) const;
-    // Why the rules refuse record, without asking anyone about its ID; empty when they do not.
-    QString refusal(const EpirbConfig &record) const;
-    const DuplicateGuard *guard() const { return m_guard; }
 
     // The message a block carries; the older models' blocks are not decoded, and theirs
     // is the record's.

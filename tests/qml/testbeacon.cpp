@@ -20,8 +20,6 @@
 #include <QQmlEngine>
 #include <QSettings>
 #include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QStandardPaths>
 
 namespace {
@@ -102,35 +100,6 @@ void TestBeacon::stopRegister()
     if (!m_register->stop())
         qWarning().noquote() << "The test register did not stop: " + m_register->why();
     m_register.reset();
-}
-
-QString TestBeacon::holdRegisterClaims(bool hold)
-{
-    const QString name = QStringLiteral("holder");
-    if (!hold) {
-        if (QSqlDatabase::contains(name)) {
-            {
-                QSqlDatabase db = QSqlDatabase::database(name, false);
-                db.rollback();
-                db.close();
-            }
-            QSqlDatabase::removeDatabase(name);
-        }
-        return QString();
-    }
-    if (!m_register)
-        return QStringLiteral("no register");
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
-    db.setHostName(m_register->socketDir());
-    db.setPort(m_register->port());
-    db.setDatabaseName(QStringLiteral("register"));
-    db.setUserName(QLatin1String(PgCluster::kUser));
-    if (!db.open() || !db.transaction())
-        return db.lastError().text();
-    QSqlQuery lock(db);
-    if (!lock.exec(QStringLiteral("LOCK TABLE public.quorvik_claims IN ACCESS EXCLUSIVE MODE")))
-        return lock.lastError().text();
-    return QString();
 }
 
 QVariantMap TestBeacon::registerPlace() const
@@ -393,9 +362,6 @@ void TestBeacon::clearDatabase()
         db->setDbBeacon(0);
         db->deleteCurrent();
     }
-    // A fresh station: no programming of an earlier test set aside for the register either.
-    if (!db->databasePath().isEmpty())
-        QFile::remove(QFileInfo(db->databasePath()).absolutePath() + QStringLiteral("/RegisterWaiting.db"));
 }
 
 bool TestBeacon::hasPage(const QString &file) const

@@ -100,9 +100,6 @@ public:
     Q_INVOKABLE QVariantMap registerPlace() const;
     // Records a programming of beacon serial at station in the register, as that station would.
     Q_INVOKABLE bool sendToRegister(const QString &serial, const QString &owner, const QString &station);
-    // Another session holds the register's reservations locked (a server that does not answer
-    // the program until it is let go, or its statement limit ends the wait). Empty, or why not.
-    Q_INVOKABLE QString holdRegisterClaims(bool hold);
 
     static void installLogCapture();
 

@@ -216,55 +216,6 @@ SceneTestCase {
         }
     }
 
-    Timer {
-        id: ticker
-        property int ticks: 0
-        interval: 20
-        repeat: true
-        onTriggered: ++ticks
-    }
-
-    // The register is asked beside the window: while it does not answer, the window goes on
-    // (the status says what it waits for); once it answers, the write goes on by itself and
-    // the programming reaches the register without "Send now".
-    function test_windowAnswersWhileTheRegisterWaits() {
-        const why = TestBeacon.startRegister()
-        if (why.indexOf("skip:") === 0)
-            skip(why)
-        compare(why, "", "the test register did not start")
-        questions.clear()
-        const outbox = QMLProxy.sharedRegister
-        const place = TestBeacon.registerPlace()
-        try {
-            compare(outbox.applySettings(true, "", place.host, place.port, place.database, place.user), "")
-            outbox.checkConnection()
-            tryCompare(outbox, "statusText", "Register: connected", 10000)
-            compare(TestBeacon.holdRegisterClaims(true), "")
-            transferWithIdHeldBy(beaconSerial)
-            tryVerify(function () { return QMLProxy.app.progStatus.indexOf("Checking hex ID") === 0 }, 30000,
-                      "the register was not asked ahead: " + QMLProxy.app.progStatus)
-            ticker.ticks = 0
-            ticker.start()
-            wait(1500)
-            ticker.stop()
-            verify(QMLProxy.app.progStatus.indexOf("Checking hex ID") === 0,
-                   "the register answered while held: " + QMLProxy.app.progStatus)
-            verify(ticker.ticks >= 20, "the window stood still while the register was asked: " + ticker.ticks
-                   + " ticks of 20 ms in 1.5 s")
-            compare(TestBeacon.stats().writesCompleted, 0)
-            compare(TestBeacon.holdRegisterClaims(false), "")
-            pressTestUntil(function () { return QMLProxy.app.progStatus === "PLB programmed successfully" }, 40000,
-                           "the write did not go on once the register answered: " + QMLProxy.app.progStatus)
-            compare(questions.count, 0)
-            tryCompare(outbox, "waitingCount", 0, 15000)
-            compare(outbox.statusText, "Register: connected")
-        } finally {
-            TestBeacon.holdRegisterClaims(false)
-            outbox.applySettings(false, "", "", 0, "", "")
-            TestBeacon.stopRegister()
-        }
-    }
-
     function test_sameBeaconWithItsOwnIdIsNotAsked() {
         questions.clear()
         transferWithIdHeldBy(beaconSerial)

@@ -129,12 +129,10 @@ bool PgCluster::start()
 {
     if (m_running)
         return true;
-    const QString options = QStringLiteral("-k %1 -p %2 -c listen_addresses='' -c max_connections=40%3")
+    const QString options = QStringLiteral("-k %1 -p %2 -c listen_addresses='' -c fsync=off -c synchronous_commit=off "
+                                           "-c full_page_writes=off -c max_connections=40")
                                 .arg(socketDir())
-                                .arg(m_port)
-                                .arg(m_durable ? QString()
-                                               : QStringLiteral(" -c fsync=off -c synchronous_commit=off "
-                                                                "-c full_page_writes=off"));
+                                .arg(m_port);
     if (!runAsOwner(serverBin() + QStringLiteral("/pg_ctl"),
                     { QStringLiteral("-D"), m_dir.filePath(QStringLiteral("data")), QStringLiteral("-l"),
                       m_dir.filePath(QStringLiteral("server.log")), QStringLiteral("-w"), QStringLiteral("-t"),

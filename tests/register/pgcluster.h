@@ -19,8 +19,6 @@ public:
     // The server binaries' folder; empty when PostgreSQL is not installed.
     static QString serverBin();
 
-    // Tests run the server without waiting for the disk; figures are taken with it (before create()).
-    void setDurable(bool durable) { m_durable = durable; }
     // initdb and start; false with why() set.
     bool create();
     bool start();
@@ -47,5 +45,4 @@ private:
     int m_port = 0;
     bool m_running = false;
     QString m_why;
-    bool m_durable = false;
 };

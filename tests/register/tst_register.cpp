@@ -16,7 +16,6 @@
 #include <QProcess>
 #include <QSemaphore>
 #include <QSettings>
-#include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -162,9 +161,6 @@ private slots:
     void simultaneousClaimsWarnExactlyOnce();
     void aProgrammingSentAgainKeepsOneRowAndIsFoundAsTyped();
     void aServerThatHangsIsACheckThatFailedWithItsReason();
-    void allStationsPagesFollowEachOtherWhileOthersWrite();
-    void aRowTheServerRefusesWaitsAndTheOthersGo();
-    void aRestoredCopyKeepsTheProgrammingsThatWait();
     void badCredentialsWrongHostAndNewerSchemaKeepTheRecord();
 
 private:
@@ -571,145 +567,14 @@ void TestRegister::aProgrammingSentAgainKeepsOneRowAndIsFoundAsTyped()
     QVERIFY(decodeDataBlock(BeaconSimulator::blankBlock(QStringLiteral("40601")), neighbour));
     QVERIFY2(reg.send({ &neighbour }, &sent), qPrintable(reg.lastError()));
     RegisterQueryModel all(SharedRegister::Connection::parse(m_cluster->url(QStringLiteral("register")), &error), nullptr);
-    QSignalSpy pages(&all, &RegisterQueryModel::pageLoaded);
-    all.reload();
-    QTRY_COMPARE(pages.size(), 1);
-    QVERIFY2(pages.takeFirst().at(0).toBool(), qPrintable(all.error()));
+    QVERIFY2(all.reload(), qPrintable(all.error()));
     const int everyone = all.rowCount();
     QVERIFY(everyone > 1);
     for (const char *typed : { "4", "40", "405", "4050", "40501" })
         all.setSearch(QString::fromLatin1(typed));
     QCOMPARE(all.rowCount(), everyone);
     QTRY_COMPARE(all.rowCount(), 1);
-    QCOMPARE(pages.size(), 1); // one question for the whole word
     QCOMPARE(all.data(all.index(0, RegisterQueryModel::BeaconSerial), Qt::DisplayRole).toString(), QStringLiteral("40501"));
-}
-
-void TestRegister::aRestoredCopyKeepsTheProgrammingsThatWait()
-{
-    Station s(QStringLiteral("Bench K"), QStringLiteral("shop"));
-    const QString dbFile = s.env().value(QStringLiteral("XDG_DATA_HOME")) + QStringLiteral("/Aldmar/Quorvik PLB/Quorvik.db");
-    QVERIFY(!s.startBeacon(6201).isEmpty());
-    CliResult r = s.program(6201, kSerialIdentity);
-    QVERIFY2(r.code == 0, qPrintable(describe(r)));
-    const QString hexOld = r.json.value(QStringLiteral("hexId")).toString();
-    QCOMPARE(rows(hexOld).size(), 1);
-    QTemporaryDir keep;
-    const QString copy = keep.filePath(QStringLiteral("Quorvik-copy.db"));
-    QVERIFY(QFile::copy(dbFile, copy));
-
-    // During an outage: the same beacon programmed anew, and another one; both wait here.
-    QVERIFY2(m_cluster->stop(), qPrintable(m_cluster->why()));
-    const QStringList unchecked{ QStringLiteral("--allow-unchecked"), QStringLiteral("Outage, checked by hand") };
-    r = s.program(6201, kSerialIdentity, QStringList{ QStringLiteral("--owner-name"), QStringLiteral("Second Owner") } + unchecked);
-    QVERIFY2(r.code == 0, qPrintable(describe(r)));
-    QVERIFY(!s.startBeacon(6202).isEmpty());
-    r = s.program(6202, kSerialIdentity, unchecked);
-    QVERIFY2(r.code == 0, qPrintable(describe(r)));
-    const QString hexNew = r.json.value(QStringLiteral("hexId")).toString();
-
-    // The copy from before has neither: putting it back must not take them from the register.
-    r = s.cli({ QStringLiteral("db"), QStringLiteral("restore"), copy });
-    QVERIFY2(r.code == 0, qPrintable(describe(r)));
-    QVERIFY2(m_cluster->start(), qPrintable(m_cluster->why()));
-    r = s.cli({ QStringLiteral("db"), QStringLiteral("send") });
-    QVERIFY2(r.code == 0, qPrintable(describe(r)));
-    QCOMPARE(r.json.value(QStringLiteral("sent")).toInt(), 2);
-    QCOMPARE(r.json.value(QStringLiteral("waiting")).toInt(), 0);
-    QCOMPARE(rows(hexNew).size(), 1);
-    const auto programmings = rows(hexOld);
-    QCOMPARE(programmings.size(), 2);
-    QCOMPARE(programmings.last().second, QStringLiteral("Second Owner"));
-}
-
-void TestRegister::aRowTheServerRefusesWaitsAndTheOthersGo()
-{
-    // A rule of the workshop's administrator the program does not know: one value refused.
-    rows(QStringLiteral("-")); // opens the probe connection
-    QSqlQuery admin(QSqlDatabase::database(QStringLiteral("probe")));
-    QVERIFY2(admin.exec(QStringLiteral("ALTER TABLE public.quorvik_beacons ADD CONSTRAINT no_refused_owner "
-                                       "CHECK (owner_name <> 'Refused Owner')")),
-             qPrintable(admin.lastError().text()));
-    Station s(QStringLiteral("Bench R"), QStringLiteral("shop"));
-    QVERIFY(!s.startBeacon(6101).isEmpty());
-    CliResult r = s.program(6101, kSerialIdentity, { QStringLiteral("--owner-name"), QStringLiteral("Refused Owner") });
-    QVERIFY2(r.code == 0, qPrintable(describe(r))); // programmed and kept here
-    const QString refusedHex = r.json.value(QStringLiteral("hexId")).toString();
-    QVERIFY2(r.json.value(QStringLiteral("registerStatus")).toString().contains(QLatin1String("refused by the register")),
-             qPrintable(describe(r)));
-    QVERIFY(!s.startBeacon(6102).isEmpty());
-    r = s.program(6102, kSerialIdentity);
-    QVERIFY2(r.code == 0, qPrintable(describe(r)));
-    const QString goodHex = r.json.value(QStringLiteral("hexId")).toString();
-    // The refused one did not hold the next back; it waits, and the reason is the server's.
-    QCOMPARE(rows(goodHex).size(), 1);
-    QCOMPARE(rows(refusedHex).size(), 0);
-    r = s.cli({ QStringLiteral("db"), QStringLiteral("send") });
-    QVERIFY2(r.code != 0 && r.err.contains("no_refused_owner") && r.err.contains("6101"), qPrintable(describe(r)));
-    QCOMPARE(r.json.value(QStringLiteral("waiting")).toInt(), 1);
-    // Once the rule is gone it is sent like any other, and nothing twice.
-    QVERIFY2(admin.exec(QStringLiteral("ALTER TABLE public.quorvik_beacons DROP CONSTRAINT no_refused_owner")),
-             qPrintable(admin.lastError().text()));
-    r = s.cli({ QStringLiteral("db"), QStringLiteral("send") });
-    QVERIFY2(r.code == 0, qPrintable(describe(r)));
-    QCOMPARE(r.json.value(QStringLiteral("sent")).toInt(), 1);
-    QCOMPARE(r.json.value(QStringLiteral("waiting")).toInt(), 0);
-    QCOMPARE(rows(refusedHex).size(), 1);
-    QCOMPARE(rows(goodHex).size(), 1);
-}
-
-void TestRegister::allStationsPagesFollowEachOtherWhileOthersWrite()
-{
-    // Rows of one statement share their time of recording to the microsecond: only the row id
-    // tells them apart, and a page must start exactly after the last row of the one before.
-    const auto fill = [this](int from, int to) {
-        rows(QStringLiteral("-")); // opens the probe connection
-        QSqlQuery q(QSqlDatabase::database(QStringLiteral("probe")));
-        return q.exec(QStringLiteral("INSERT INTO public.quorvik_beacons (programming_key, hex_id, model, serial, "
-                                     "protocol, country, data_block, station) SELECT 'keyset ' || n, 'ADCE0' || "
-                                     "lpad(n::text, 10, '0'), 13, (90000 + n)::text, 15, 211, '\\x00', 'Keyset yard' "
-                                     "FROM generate_series(%1, %2) AS n")
-                          .arg(from)
-                          .arg(to))
-            ? QString()
-            : q.lastError().text();
-    };
-    const QString filled = fill(1, 450);
-    QVERIFY2(filled.isEmpty(), qPrintable(filled));
-    QString error;
-    RegisterQueryModel yard(SharedRegister::Connection::parse(m_cluster->url(QStringLiteral("register")), &error), nullptr);
-    QSignalSpy pages(&yard, &RegisterQueryModel::pageLoaded);
-    yard.setStation(QStringLiteral("Keyset yard"));
-    QTRY_COMPARE(pages.size(), 1);
-    QCOMPARE(yard.rowCount(), RegisterQueryModel::kPageRows);
-    // Another station writes newer rows while this one reads: a page by position would show
-    // as many rows of the first page again.
-    const QString more = fill(451, 500);
-    QVERIFY2(more.isEmpty(), qPrintable(more));
-    QVERIFY(yard.canFetchMore(QModelIndex()));
-    yard.fetchMore(QModelIndex());
-    QVERIFY(yard.loading());
-    QVERIFY(!yard.canFetchMore(QModelIndex())); // one page at a time
-    QTRY_COMPARE(pages.size(), 2);
-    yard.fetchMore(QModelIndex());
-    QTRY_COMPARE(pages.size(), 3);
-    QCOMPARE(yard.rowCount(), 450);
-    QVERIFY(!yard.canFetchMore(QModelIndex()));
-    QStringList serials;
-    for (int row = 0; row < yard.rowCount(); ++row)
-        serials << yard.data(yard.index(row, RegisterQueryModel::BeaconSerial), Qt::DisplayRole).toString();
-    QCOMPARE(serials.first(), QStringLiteral("90450"));
-    QCOMPARE(serials.last(), QStringLiteral("90001"));
-    QCOMPARE(QSet<QString>(serials.cbegin(), serials.cend()).size(), 450);
-    // By serial, upwards: the key is the text the server compares.
-    yard.sortBy(RegisterQueryModel::BySerial, true);
-    QTRY_COMPARE(pages.size(), 4);
-    yard.fetchMore(QModelIndex());
-    QTRY_COMPARE(pages.size(), 5);
-    QCOMPARE(yard.rowCount(), 400);
-    QCOMPARE(yard.data(yard.index(200, RegisterQueryModel::BeaconSerial), Qt::DisplayRole).toString(),
-             QStringLiteral("90201"));
-    QVERIFY(yard.error().isEmpty());
 }
 
 void TestRegister::aServerThatHangsIsACheckThatFailedWithItsReason()

@@ -262,8 +262,6 @@ int runProgramCommand(const QStringList &argsIn)
     QJsonObject out = blockjson::toJson(*run.current());
     out.insert(QStringLiteral("status"), run.status());
     RegisterOutbox *outbox = RegisterOutbox::instance(&run);
-    // The record went to the register in the background; its answer is part of the result.
-    outbox->waitForSends();
     if (outbox->isSetUp()) {
         out.insert(QStringLiteral("registerStatus"), outbox->statusText());
         if (outbox->statusError())

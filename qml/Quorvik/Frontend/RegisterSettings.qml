@@ -40,8 +40,8 @@ RegisterSettingsForm {
     userField.onAccepted: QMLProxy.hideInputMethod()
 
     applyButton.onClicked: apply()
-    sendButton.enabled: outbox.enabled && !outbox.sending
-    sendButton.onClicked: outbox.sendInBackground()
+    sendButton.enabled: outbox.enabled
+    sendButton.onClicked: outbox.sendNow()
 
     statusLine.text: applyError.length > 0 ? applyError : outbox.statusText
     statusLine.color: applyError.length > 0 || outbox.statusError ? AldmarStyle.jTextErrorColor : AldmarStyle.jTextColor
